@@ -1,0 +1,26 @@
+#include "app/game.h"
+
+game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
+    : screen(screenSurface), frameRenderer(context), files(dataFolder) {
+    context.flags = &flags;
+    context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
+}
+
+void runPassLogic(game &session) {
+    session.flags.quit = session.keyboard.poll();
+    session.screen = followVideoMode(session.video, session.flags, session.screen);
+    if (session.screen == nullptr) {
+        // No video mode at all could be set: nothing can be drawn any more.
+        session.flags.quit = true;
+        return;
+    }
+    updateState(session.context);
+}
+
+bool runPassDrawing(game &session) {
+    if (session.screen == nullptr || !shouldDrawThisPass(session.flags, session.renderToggle)) {
+        return false;
+    }
+    session.frameRenderer.drawFrame(session.screen);
+    return true;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Every long-lived object of the game, built once in a fixed order (members are
+// constructed in declaration order) and linked by plain references. Nothing here is
+// created or destroyed during play.
+#include <SDL.h>
+
+#include "app/gameFlags.h"
+#include "app/mainLoop.h"
+#include "app/settingsFile.h"
+#include "app/stateContext.h"
+#include "app/timer.h"
+#include "media/renderer.h"
+#include "player/keyboardState.h"
+
+class game {
+  public:
+    game(SDL_Surface *screen, const dataFiles &files);
+    game(const game &) = delete;
+    game &operator=(const game &) = delete;
+
+    SDL_Surface *screen;
+    gameFlags flags;
+    int frameRateCap = 60;
+    bool renderToggle = false;
+
+    keyboardState keyboard;
+    stateContext context;
+    renderer frameRenderer;
+    dataFiles files;
+
+    videoModeState video;
+    timer frameTimer;
+};
+
+// The logic half of a pass: input, the video mode, one step of the current state.
+void runPassLogic(game &session);
+// The drawing half of a pass; false when this pass draws nothing (30 fps).
+bool runPassDrawing(game &session);

@@ -1,0 +1,27 @@
+#pragma once
+// The game-state record: which state the game is in and the little that each state keeps.
+// The state logic reads and writes it once per pass; the renderer reads it to choose
+// what to draw.
+#include <string>
+
+#include "app/gameFlags.h"
+
+inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last frame is the title
+
+class stateContext {
+  public:
+    gameFlags *flags = nullptr;
+
+    std::string gameSaveText = "0000000";
+    std::string settingsText = "00";
+    std::string state = "logoAnim";
+    int menuCursor = 0;
+    std::string menuPage = "main";
+    std::string fullscreenLabel = " - off";
+    std::string thirtyFpsLabel = " - off";
+    bool entered = false;
+    int logoCounter = 0;
+};
+
+// One pass of game logic for the current state.
+void updateState(stateContext &context);

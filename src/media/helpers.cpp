@@ -1,0 +1,72 @@
+#include "media/helpers.h"
+
+#include <cmath>
+
+void applySurface(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination, SDL_Rect *clip) {
+    if (source == nullptr || destination == nullptr) {
+        return;
+    }
+    SDL_Rect offset = makeRect(x, y, 0, 0);
+    SDL_UpperBlit(source, clip, destination, &offset);
+}
+
+SDL_Rect makeRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
+    SDL_Rect rect;
+    rect.x = x;
+    rect.y = y;
+    rect.w = w;
+    rect.h = h;
+    return rect;
+}
+
+surfaceLock::surfaceLock(SDL_Surface *target) : surface(target), held(false) {
+    if (surface != nullptr && SDL_MUSTLOCK(surface)) {
+        held = SDL_LockSurface(surface) == 0;
+    }
+}
+
+surfaceLock::~surfaceLock() {
+    if (held) {
+        SDL_UnlockSurface(surface);
+    }
+}
+
+Uint8 colourChannel(char channel, Uint32 pixel) {
+    switch (channel) {
+    case 'r':
+        return (pixel >> 16) & 0xFF;
+    case 'g':
+        return (pixel >> 8) & 0xFF;
+    case 'b':
+        return pixel & 0xFF;
+    default:
+        return 255;
+    }
+}
+
+Uint32 mapColour(const SDL_Surface *surface, int r, int g, int b) {
+    // Channels wrap like the 8-bit values they end up in.
+    return SDL_MapRGB(surface->format, static_cast<Uint8>(r & 0xFF), static_cast<Uint8>(g & 0xFF),
+                      static_cast<Uint8>(b & 0xFF));
+}
+
+std::string intToString(int32_t value) {
+    return std::to_string(value);
+}
+
+double distance(double x1, double y1, double x2, double y2) {
+    return std::sqrt(std::pow(x2 - x1, 2.0) + std::pow(y2 - y1, 2.0));
+}
+
+double wrappedDistance(double x1, double y1, double x2, double y2, int side) {
+    double best = 9999.0;
+    for (int i = -1; i <= 1; i++) {
+        for (int j = -1; j <= 1; j++) {
+            const double d = distance(x1, y1, x2 + i * side, y2 + j * side);
+            if (d <= best) {
+                best = d;
+            }
+        }
+    }
+    return best;
+}

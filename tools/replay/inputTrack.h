@@ -1,0 +1,23 @@
+#pragma once
+// An input track: the key events a replay feeds the game, each at the start of a pass.
+//   PASS KEY down | PASS KEY up | FIRST-LAST KEY (held over those passes)
+// KEY is one of the game's key names, or "quit" for a window-close event; '#' starts a comment.
+#include <string>
+#include <vector>
+
+struct trackEvent {
+    int pass = 0;
+    int keyIndex = -1; // slot in the tracked-key table; -1 for a quit event
+    bool down = false;
+};
+
+struct inputTrack {
+    std::vector<trackEvent> events; // sorted by pass, in file order within a pass
+};
+
+// False with a message naming the line when the text is not a valid track.
+bool parseInputTrack(const std::string &text, inputTrack &track, std::string &error);
+bool loadInputTrack(const std::string &path, inputTrack &track, std::string &error);
+
+// Pushes the events of this pass onto SDL's queue as real key and quit events.
+void pushTrackEvents(const inputTrack &track, int pass);

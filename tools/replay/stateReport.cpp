@@ -1,0 +1,29 @@
+#include "stateReport.h"
+
+#include "app/game.h"
+#include "jsonLine.h"
+
+static std::string flagsReport(const gameFlags &flags) {
+    return jsonLine()
+        .add("quit", flags.quit)
+        .add("fullscreen", flags.fullscreen)
+        .add("thirtyFps", flags.thirtyFps)
+        .add("fourth", flags.fourth)
+        .text();
+}
+
+std::string stateReport(const game &session, int pass) {
+    const stateContext &context = session.context;
+    return jsonLine()
+        .add("pass", pass)
+        .add("state", context.state)
+        .addRaw("gameFlags", flagsReport(session.flags))
+        .add("currentlyWindowed", session.video.currentlyWindowed)
+        .add("settingsText", context.settingsText)
+        .add("gameSaveText", context.gameSaveText)
+        .add("entered", context.entered)
+        .add("logoCounter", context.logoCounter)
+        .add("menuCursor", context.menuCursor)
+        .add("menuPage", context.menuPage)
+        .text();
+}

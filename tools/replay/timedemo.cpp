@@ -1,0 +1,45 @@
+#include "timedemo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "jsonLine.h"
+
+static double nearestRank(const std::vector<double> &sorted, double fraction) {
+    const size_t rank = static_cast<size_t>(std::ceil(fraction * sorted.size()));
+    return sorted[std::clamp<size_t>(rank, 1, sorted.size()) - 1];
+}
+
+timingSummary summarise(std::vector<double> samplesMs) {
+    timingSummary summary;
+    if (samplesMs.empty()) {
+        return summary;
+    }
+    std::sort(samplesMs.begin(), samplesMs.end());
+    summary.medianMs = nearestRank(samplesMs, 0.5);
+    summary.p99Ms = nearestRank(samplesMs, 0.99);
+    summary.maxMs = samplesMs.back();
+    return summary;
+}
+
+// Microseconds are as fine as a pass's timing means anything.
+static double toMicroseconds(double ms) {
+    return std::round(ms * 1000.0) / 1000.0;
+}
+
+static std::string summaryJson(const timingSummary &summary) {
+    return jsonLine()
+        .add("median_ms", toMicroseconds(summary.medianMs))
+        .add("p99_ms", toMicroseconds(summary.p99Ms))
+        .add("max_ms", toMicroseconds(summary.maxMs))
+        .text();
+}
+
+std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw) {
+    const std::string figures = jsonLine()
+                                    .add("passes", passes)
+                                    .addRaw("logic", summaryJson(logic))
+                                    .addRaw("draw", summaryJson(draw))
+                                    .text();
+    return jsonLine().addRaw("timedemo", figures).text();
+}

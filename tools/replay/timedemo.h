@@ -1,0 +1,15 @@
+#pragma once
+// Per-pass timings of the logic and the drawing, summarised as median, 99th percentile and max.
+#include <string>
+#include <vector>
+
+struct timingSummary {
+    double medianMs = 0.0;
+    double p99Ms = 0.0;
+    double maxMs = 0.0;
+};
+
+// Nearest-rank percentiles; all zero for no samples.
+timingSummary summarise(std::vector<double> samplesMs);
+
+std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw);
