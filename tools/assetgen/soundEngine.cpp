@@ -1,0 +1,102 @@
+#include "soundEngine.h"
+
+#include <cmath>
+
+namespace {
+
+// Firing rates in whole hertz, so one second holds a whole number of cycles.
+constexpr int kFiringHz[kEngineNotes] = {31, 44, 61, 83};
+constexpr size_t kEngineFrames = kSampleRate;
+constexpr size_t kGravelFrames = 2 * kSampleRate;
+
+// Position within the firing cycle, computed in integers so the last frame leads exactly into the first.
+struct cyclePosition {
+    size_t cycle;
+    double fraction;
+};
+
+cyclePosition positionAt(size_t frame, int hz) {
+    const size_t ticks = frame * static_cast<size_t>(hz);
+    return {ticks / kSampleRate, static_cast<double>(ticks % kSampleRate) / kSampleRate};
+}
+
+// Each firing differs a little in strength, which is what makes an engine sound alive.
+monoBuffer firingStrengths(size_t cycles, soundRandom &random) {
+    monoBuffer strengths(cycles);
+    for (float &strength : strengths) {
+        strength = random.range(0.75f, 1.0f);
+    }
+    return strengths;
+}
+
+monoBuffer engineMono(int note) {
+    const int hz = kFiringHz[note];
+    soundRandom random(0xE9617u + static_cast<uint32_t>(note) * 131u);
+    const monoBuffer strengths = firingStrengths(static_cast<size_t>(hz), random);
+    const monoBuffer noise = whiteNoise(kEngineFrames, random);
+    monoBuffer engine(kEngineFrames);
+    for (size_t i = 0; i < kEngineFrames; ++i) {
+        const cyclePosition at = positionAt(i, hz);
+        const double phase = at.fraction;
+        const double pulse = strengths[at.cycle] * std::exp(-phase * 5.0);
+        const double body = 0.6 * std::sin(kTwoPi * phase) + 0.35 * std::sin(kTwoPi * 2.0 * phase + 0.6) +
+                            0.2 * std::sin(kTwoPi * 3.0 * phase + 1.3) + 0.1 * std::sin(kTwoPi * 5.0 * phase);
+        engine[i] = static_cast<float>(body * (0.55 + 0.45 * pulse) + 0.5 * noise[i] * pulse);
+    }
+    // Higher notes open the filter: more bite as the engine works harder.
+    filterLoop(engine, filterShape::low, 260.0 + hz * 6.0, 0.9);
+    filterLoop(engine, filterShape::high, 25.0, 0.7);
+    return engine;
+}
+
+// Short bursts of band-passed noise scattered round the loop: single stones under the tyres.
+void addStones(stereoSound &loop, soundRandom &random) {
+    const int stones = 340;
+    for (int s = 0; s < stones; ++s) {
+        const size_t start = static_cast<size_t>(random.unit() * kGravelFrames);
+        const double decay = random.range(0.002f, 0.009f);
+        monoBuffer stone = whiteNoise(secondsToFrames(decay * 5.0), random);
+        filterBuffer(stone, filterShape::band, random.range(900.0f, 4200.0f), 1.6);
+        for (size_t i = 0; i < stone.size(); ++i) {
+            stone[i] *=
+                static_cast<float>(strikeEnvelope(static_cast<double>(i) / kSampleRate, 0.0005, decay));
+        }
+        addWrapped(loop, stone, start, random.range(0.2f, 1.0f), random.range(-0.6f, 0.6f));
+    }
+}
+
+monoBuffer gravelBed(soundRandom &random) {
+    monoBuffer hiss = whiteNoise(kGravelFrames, random);
+    filterLoop(hiss, filterShape::band, 2200.0, 0.6);
+    monoBuffer rumble = whiteNoise(kGravelFrames, random);
+    filterLoop(rumble, filterShape::low, 180.0, 0.7);
+    for (size_t i = 0; i < kGravelFrames; ++i) {
+        hiss[i] = 0.25f * hiss[i] + 1.4f * rumble[i];
+    }
+    return hiss;
+}
+
+} // namespace
+
+stereoSound engineNote(int note) {
+    const monoBuffer engine = engineMono(note);
+    stereoSound sound(kEngineFrames);
+    sound.left = engine;
+    sound.right = engine;
+    removeOffset(sound);
+    // The engine plays at up to full channel volume, so it is kept well under the music's peak.
+    normalisePeak(sound, 0.45f);
+    return sound;
+}
+
+stereoSound gravelLoop() {
+    soundRandom random(0x6BA7E1u);
+    const monoBuffer bed = gravelBed(random);
+    stereoSound sound(kGravelFrames);
+    sound.left = bed;
+    sound.right = bed;
+    addStones(sound, random);
+    removeOffset(sound);
+    normalisePeak(sound, 0.8f);
+    return sound;
+}
