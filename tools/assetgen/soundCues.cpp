@@ -33,7 +33,7 @@ monoBuffer struckBody(double hz, const partial *partials, int count, double seco
             sum += partials[p].gain * std::sin(kTwoPi * hz * partials[p].ratio * t) *
                    strikeEnvelope(t, 0.002, partials[p].decay);
         }
-        voice[i] = static_cast<float>(sum);
+        voice[i] = static_cast<float>(sum * attackRelease(t, 0.0, seconds * 0.3, seconds));
     }
     return voice;
 }

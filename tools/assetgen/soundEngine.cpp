@@ -41,10 +41,10 @@ monoBuffer engineMono(int note) {
         const double pulse = strengths[at.cycle] * std::exp(-phase * 5.0);
         const double body = 0.6 * std::sin(kTwoPi * phase) + 0.35 * std::sin(kTwoPi * 2.0 * phase + 0.6) +
                             0.2 * std::sin(kTwoPi * 3.0 * phase + 1.3) + 0.1 * std::sin(kTwoPi * 5.0 * phase);
-        engine[i] = static_cast<float>(body * (0.55 + 0.45 * pulse) + 0.5 * noise[i] * pulse);
+        engine[i] = static_cast<float>(body * (0.5 + 0.5 * pulse) + 0.9 * noise[i] * pulse * pulse);
     }
     // Higher notes open the filter: more bite as the engine works harder.
-    filterLoop(engine, filterShape::low, 260.0 + hz * 6.0, 0.9);
+    filterLoop(engine, filterShape::low, 380.0 + hz * 10.0, 1.1);
     filterLoop(engine, filterShape::high, 25.0, 0.7);
     return engine;
 }

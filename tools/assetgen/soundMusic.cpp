@@ -173,7 +173,7 @@ stereoSound nightMusicLayer(int intensity) {
     const piece &music = kNightPiece;
     const int bars = static_cast<int>(music.bars.size());
     loopScore score(music);
-    addPads(score, music, intensity == 1 ? 0.2f : 0.14f, random);
+    addPads(score, music, intensity == 1 ? 0.18f : 0.11f, random);
     if (intensity == 1) {
         addHeldBass(score, music, 0.4f);
         addArpeggio(score, music, 1, {3, 1, 2, 0}, 0.07f, 0.9, 3.5, 1.2);
@@ -181,11 +181,11 @@ stereoSound nightMusicLayer(int intensity) {
     }
     addWalkingBass(score, music, 0.45f);
     if (intensity == 2) {
-        addArpeggio(score, music, 2, {0, 1, 2, 3, 2, 1, 2, 1}, 0.09f, 0.35, 1.0, 1.3);
+        addArpeggio(score, music, 2, {0, 1, 2, 3, 2, 1, 2, 1}, 0.11f, 0.35, 1.0, 1.3);
         addCalmDrums(score, bars, random);
         return finishLoop(score, 0.9f);
     }
-    addArpeggio(score, music, 4, {0, 1, 2, 3, 1, 2, 3, 2, 0, 2, 1, 3, 2, 3, 1, 2}, 0.07f, 0.22, 1.0, 1.6);
+    addArpeggio(score, music, 4, {0, 1, 2, 3, 1, 2, 3, 2, 0, 2, 1, 3, 2, 3, 1, 2}, 0.085f, 0.22, 1.0, 1.6);
     addLead(score, kNightLead, 0.16f);
     addDrivingDrums(score, bars, random);
     return finishLoop(score, 0.9f);
@@ -194,9 +194,9 @@ stereoSound nightMusicLayer(int intensity) {
 stereoSound titleMusic() {
     soundRandom random(0x717E0u);
     loopScore score(kTitlePiece);
-    addPads(score, kTitlePiece, 0.16f, random);
+    addPads(score, kTitlePiece, 0.11f, random);
     addHeldBass(score, kTitlePiece, 0.32f);
-    addArpeggio(score, kTitlePiece, 2, {0, 2, 1, 3, 2, 1, 3, 1}, 0.06f, 0.45, 3.0, 0.9);
-    addBellMelody(score, kTitleMelody, 0.16f, 1.0, 1.1);
+    addArpeggio(score, kTitlePiece, 2, {0, 2, 1, 3, 2, 1, 3, 1}, 0.08f, 0.45, 3.0, 0.9);
+    addBellMelody(score, kTitleMelody, 0.26f, 1.0, 1.1);
     return finishLoop(score, 0.9f);
 }
