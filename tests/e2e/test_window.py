@@ -1,0 +1,67 @@
+"""The real game opens its window in a real X server and closes cleanly on SIGTERM."""
+import os
+import signal
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import Game, XServer  # noqa: E402
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def test_window_opens_and_closes(binary, assets, display):
+    game = Game(binary, assets, display)
+    try:
+        window = game.wait_for_window()
+        time.sleep(0.5)  # let a few passes run
+        shot = os.path.join(tempfile.mkdtemp(prefix="velmora-shot-"), "window.png")
+        check(game.screenshot(window, shot) == (640, 480), "the window is not 640 x 480")
+
+        game.process.send_signal(signal.SIGTERM)
+        started = time.monotonic()
+        code = game.process.wait(timeout=5)
+        elapsed = time.monotonic() - started
+        check(code == 0, "exit status %d" % code)
+        check(elapsed < 2.0, "took %.2f s to close" % elapsed)
+        check(game.read_data_file("settings.sav") == "00", "settings.sav does not hold 00")
+    finally:
+        game.close()
+
+
+def test_unwritable_data_folder_still_plays(binary, assets, display):
+    game = Game(binary, assets, display, block_data_folder=True)
+    try:
+        game.wait_for_window()
+        time.sleep(0.3)
+        game.process.send_signal(signal.SIGTERM)
+        code = game.process.wait(timeout=5)
+        errors = game.process.stderr.read().decode(errors="replace")
+        check(code == 0, "exit status %d" % code)
+        check(game.data_folder in errors, "no line naming the data folder: %r" % errors)
+    finally:
+        game.close()
+
+
+def main():
+    binary, assets = sys.argv[1], sys.argv[2]
+    tests = [test_window_opens_and_closes, test_unwritable_data_folder_still_plays]
+    failed = 0
+    with XServer() as server:
+        for test in tests:
+            try:
+                test(binary, assets, server.display)
+                print("PASS", test.__name__)
+            except Exception as error:  # report every test, then fail
+                failed += 1
+                print("FAIL", test.__name__, error)
+    print("%d passed, %d failed" % (len(tests) - failed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

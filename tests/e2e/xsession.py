@@ -1,0 +1,76 @@
+"""A private X server (Xvfb) and the real game binary running in it, for end-to-end tests."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+
+class XServer:
+    """Xvfb on a display number it picks itself; stopped on exit."""
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        with os.fdopen(read_end) as display_pipe:
+            number = display_pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
+        return self
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+
+
+class Game:
+    """The velmora binary started in the assets folder with a private data folder."""
+
+    def __init__(self, binary, assets, display, settings=None, block_data_folder=False):
+        self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
+        self.data_folder = os.path.join(self.data_home, "Velmora")
+        if block_data_folder:
+            # A file where the folder should be: it can be neither made nor written.
+            open(self.data_folder, "w").close()
+        elif settings is not None:
+            os.makedirs(self.data_folder)
+            with open(os.path.join(self.data_folder, "settings.sav"), "w") as f:
+                f.write(settings)
+        env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home)
+        env.pop("APPDATA", None)
+        self.env = env
+        self.process = subprocess.Popen([binary], cwd=assets, env=env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
+
+    def wait_for_window(self, title="Velmora", timeout=15.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = self.xdotool("search", "--name", "^" + title + "$")
+            if found.returncode == 0 and found.stdout.strip():
+                return found.stdout.split()[0]
+            if self.process.poll() is not None:
+                raise AssertionError("the game exited early: %r" % (self.process.communicate(),))
+            time.sleep(0.1)
+        raise AssertionError("no window titled %r within %.0f s" % (title, timeout))
+
+    def screenshot(self, window, path):
+        subprocess.run(["import", "-window", window, path], env=self.env, check=True, capture_output=True)
+        size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True, text=True, check=True)
+        return tuple(int(v) for v in size.stdout.split())
+
+    def read_data_file(self, name):
+        with open(os.path.join(self.data_folder, name)) as f:
+            return f.read()
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        shutil.rmtree(self.data_home, ignore_errors=True)

@@ -1,0 +1,51 @@
+#include "support/sdlTestEnvironment.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/mainLoop.h"
+
+SDL_Surface *dummyScreen() {
+    static bool started = false;
+    if (!started) {
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER);
+        started = true;
+    }
+    SDL_Surface *screen = SDL_GetVideoSurface();
+    if (screen == nullptr) {
+        screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
+    }
+    return screen;
+}
+
+temporaryFolder::temporaryFolder() {
+    char pattern[] = "/tmp/velmora-test-XXXXXX";
+    const char *made = mkdtemp(pattern);
+    folder = made != nullptr ? made : "";
+}
+
+temporaryFolder::~temporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all, ignored);
+    std::filesystem::remove_all(folder, ignored);
+}
+
+std::string temporaryFolder::file(const std::string &name) const {
+    return folder + "/" + name;
+}
+
+std::string readWholeFile(const std::string &path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+void writeWholeFile(const std::string &path, const std::string &contents) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << contents;
+}

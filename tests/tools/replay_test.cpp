@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "replayRun.h"
+#include "support/sdlTestEnvironment.h"
+
+TEST(Replay, RunsTenThousandPassesAndReportsStateAndTimings) {
+    const temporaryFolder data;
+    const replayResult result =
+        runReplay("--frames 10000 --state 1 --state 10000 --timedemo --data-dir " + data.path());
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_EQ(jsonField(result.lines[0], "pass"), "1");
+    EXPECT_EQ(jsonField(result.lines[0], "state"), "\"logoAnim\"");
+    EXPECT_NE(result.lines[0].find("\"gameFlags\": {\"quit\": false"), std::string::npos);
+    EXPECT_EQ(jsonField(result.lines[1], "pass"), "10000");
+    EXPECT_EQ(result.lines[2].rfind("{\"timedemo\": {\"passes\": 10000", 0), 0u) << result.lines[2];
+    for (const char *figure : {"median_ms", "p99_ms", "max_ms"}) {
+        EXPECT_NE(result.lines[2].find(figure), std::string::npos);
+    }
+    EXPECT_EQ(readWholeFile(data.file("settings.sav")), "00");
+}
+
+TEST(Replay, TheSettingsInTheDataFolderTakeEffect) {
+    const temporaryFolder data;
+    writeWholeFile(data.file("settings.sav"), "11");
+    const replayResult result = runReplay("--frames 3 --state all --data-dir " + data.path());
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 3u);
+    EXPECT_EQ(jsonField(result.lines[0], "currentlyWindowed"), "true");
+    EXPECT_EQ(jsonField(result.lines[1], "currentlyWindowed"), "false");
+    EXPECT_EQ(jsonField(result.lines[1], "thirtyFps"), "true");
+}
+
+TEST(Replay, AQuitInTheTrackEndsTheRunAfterThatPass) {
+    const temporaryFolder data;
+    writeWholeFile(data.file("track"), "2 w down\n4 quit\n");
+    const replayResult result =
+        runReplay("--frames 50 --state all --input " + data.file("track") + " --data-dir " + data.path());
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 4u);
+    EXPECT_EQ(jsonField(result.lines[3], "quit"), "true");
+}
+
+TEST(Replay, ScreenshotsAreWrittenAndIdenticalOnTwoRuns) {
+    const temporaryFolder data;
+    const std::string arguments = "--frames 5 --data-dir " + data.path();
+    ASSERT_EQ(runReplay(arguments + " --shot 3:" + data.file("a.png")).exitCode, 0);
+    ASSERT_EQ(runReplay(arguments + " --shot 3:" + data.file("b.png")).exitCode, 0);
+    const std::string first = readWholeFile(data.file("a.png"));
+    EXPECT_EQ(first.substr(1, 3), "PNG");
+    EXPECT_EQ(first, readWholeFile(data.file("b.png")));
+}
+
+TEST(Replay, BadArgumentsAndTracksFailWithAMessage) {
+    const temporaryFolder data;
+    writeWholeFile(data.file("bad"), "1 w sideways\n");
+    for (const std::string &arguments :
+         {std::string(""), std::string("--frames"), std::string("--frames x"),
+          std::string("--frames 5 --bogus 1"), std::string("--frames 5 --shot nopass.png"),
+          std::string("--frames 5 --state soon"), "--frames 5 --input " + data.file("bad"),
+          "--frames 5 --input " + data.file("missing"), std::string("--frames 5 --assets /nonexistent")}) {
+        const replayResult result = runReplay(arguments + " --data-dir " + data.path());
+        EXPECT_NE(result.exitCode, 0) << arguments;
+        EXPECT_NE(result.errors.find("velmora-replay:"), std::string::npos) << arguments;
+    }
+}
+
+TEST(Replay, AnUnwritableShotPathIsAFailure) {
+    const temporaryFolder data;
+    const replayResult result =
+        runReplay("--frames 2 --shot 1:/nonexistent/folder/x.png --data-dir " + data.path());
+    EXPECT_NE(result.exitCode, 0);
+}
