@@ -1,0 +1,5 @@
+#include "levels/level.h"
+
+void level::setup() {}
+
+void level::script(objectWorld &) {}

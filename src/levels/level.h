@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+class objectWorld;
+
+// Both grids are always this big; a level uses only its first `side` cells on each axis.
+constexpr int32_t levelGridSize = 80;
+
+// One level of the game: the ground and the objects of a square world that wraps at its edges,
+// and the per-frame script that tells its story. Each level is a class of its own.
+class level {
+  public:
+    int32_t side = 0;  // tiles along each edge of the world
+    int32_t music = 0; // in-game track the level asks for: 0 none, 1 … 3
+    int32_t groundGrid[levelGridSize][levelGridSize] = {}; // [x][y] road picture numbers
+    int32_t objectGrid[levelGridSize][levelGridSize] = {}; // [x][y] object kinds
+
+    virtual ~level() = default;
+
+    // Puts the level back into its built state: side, music, grids and script state.
+    virtual void setup();
+    // Runs once per frame while the level is current.
+    virtual void script(objectWorld &world);
+};

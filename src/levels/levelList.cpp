@@ -1,0 +1,27 @@
+#include "levels/levelList.h"
+
+void levelList::link(const std::array<level *, levelCount> &allLevels) {
+    levels = allLevels;
+}
+
+void levelList::runLevelScript(objectWorld &world) {
+    currentLevel().script(world);
+}
+
+int32_t levelList::currentSide() const {
+    return currentLevel().side;
+}
+
+int32_t levelList::groundAt(int32_t x, int32_t y) const {
+    return currentLevel().groundGrid[x][y];
+}
+
+int32_t levelList::objectAt(int32_t x, int32_t y) const {
+    return currentLevel().objectGrid[x][y];
+}
+
+void levelList::resetLevels() {
+    for (level *each : levels) {
+        each->setup();
+    }
+}

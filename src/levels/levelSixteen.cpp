@@ -1,0 +1,14 @@
+#include "levels/levelSixteen.h"
+
+#include "levels/levelLayout.h"
+#include "levels/tileValues.h"
+
+using namespace objectTile;
+
+void levelSixteen::setup() {
+    beginLayout(*this, 80);
+    placeStraightRoad(*this, 38);
+
+    placeRoadsideLamps(*this);
+    placeObjects(*this, ghostCar, {{38, 20}, {40, 23}, {42, 20}});
+}

@@ -1,0 +1,78 @@
+#include "levels/levelThree.h"
+
+#include "levels/levelLayout.h"
+#include "levels/tileValues.h"
+
+#include <cstdlib>
+
+using namespace groundTile;
+using namespace objectTile;
+
+namespace {
+
+// The ring is centred on (19, 46). Its outer edge is an octagon whose slanted sides run over
+// the columns 8 … 16 and 22 … 30; the hole in the middle comes to a point above and below
+// x = 19 and stands upright at x = 13 and x = 25.
+constexpr int32_t ringX = 19;
+constexpr int32_t ringY = 46;
+
+void placeRingColumn(level &lvl, int32_t x) {
+    const int32_t across = std::abs(x - ringX);
+    const bool lowX = x < ringX;
+    const int32_t top = ringY - 16 + across;
+    const int32_t bottom = ringY + 16 - across;
+    setGround(lvl, x, top, lowX ? edge21 : edge54);
+    fillGround(lvl, x, top + 1, bottom - 1, road);
+    setGround(lvl, x, bottom, lowX ? edge61 : edge4);
+}
+
+void cutRingHoleColumn(level &lvl, int32_t x) {
+    const int32_t across = std::abs(x - ringX);
+    const bool lowX = x < ringX;
+    const int32_t top = ringY - 9 + across;
+    const int32_t bottom = ringY + 9 - across;
+    fillGround(lvl, x, top + 1, bottom - 1, dirt);
+    if (across == 0) {
+        return; // the centre line's two tips close the hole here
+    }
+    setGround(lvl, x, top, lowX ? edge4 : edge61);
+    setGround(lvl, x, bottom, lowX ? edge54 : edge21);
+}
+
+// The lamps stand in pairs mirrored about the road's centre line.
+void placeLampPair(level &lvl, int32_t x, int32_t y) {
+    placeObject(lvl, lamp, x, y);
+    placeObject(lvl, lamp, 2 * ringX - x, y);
+}
+
+} // namespace
+
+void levelThree::setup() {
+    beginLayout(*this, 60);
+
+    // The approach road runs along y at x = 17 … 21, into the ring and on across the edge of
+    // the world into the ring's far side; its centre line breaks up near both ends.
+    placeStraightRoad(*this, 17);
+    dashLineInto(*this, 19, 37);
+    dashLineOutOf(*this, 19, 55);
+    // Its kerbs give way to the ring, the low-x one a row later than the high-x one.
+    fillGround(*this, 17, 34, 59, road);
+    fillGround(*this, 21, 33, 59, road);
+    for (int32_t x = 8; x <= 16; x++) {
+        placeRingColumn(*this, x);
+        placeRingColumn(*this, 2 * ringX - x);
+    }
+    for (int32_t x = 13; x <= 25; x++) {
+        cutRingHoleColumn(*this, x);
+    }
+
+    placeObjectColumn(*this, lamp, 15, 0, 20, 5);
+    placeObjectColumn(*this, lamp, 23, 0, 20, 5);
+    for (const tileSpot spot :
+         {tileSpot{7, 40}, tileSpot{7, 53}, tileSpot{11, 36}, tileSpot{11, 57}, tileSpot{14, 43},
+          tileSpot{14, 49}, tileSpot{15, 26}, tileSpot{15, 32}, tileSpot{18, 39}, tileSpot{18, 53}}) {
+        placeLampPair(*this, spot.x, spot.y);
+    }
+    placeObject(*this, tree, ringX, ringY);
+    placeObjects(*this, butterfly, {{18, 45}, {18, 47}, {20, 46}});
+}

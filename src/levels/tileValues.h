@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+// What a cell of a level's ground grid holds: the number of the road picture drawn on the tile.
+namespace groundTile {
+constexpr int32_t dirt = 0; // bare ground: the car is held to off-road speeds here
+constexpr int32_t road = 1;
+constexpr int32_t capUp = 2;    // kerb on the low-y side of a road along x
+constexpr int32_t capDown = 3;  // kerb on the high-y side of a road along x
+constexpr int32_t capRight = 4; // kerb on the high-x side of a road along y
+constexpr int32_t capLeft = 5;  // kerb on the low-x side of a road along y
+constexpr int32_t lineCapUp = 6;
+constexpr int32_t lineCapDown = 7;
+constexpr int32_t lineCapLeft = 8;
+constexpr int32_t lineCapRight = 9;
+constexpr int32_t lineUpDown = 10; // centre line of a road along y
+constexpr int32_t lineLeftRight = 11;
+
+// Diagonal edge pieces are the pictures named by a number n and are stored as 11 + n.
+constexpr int32_t edge4 = 15;  // lower high-x corner of a pointed road end
+constexpr int32_t edge6 = 17;  // closes an even column of the diagonal road
+constexpr int32_t edge21 = 32; // upper low-x corner of a pointed road end
+constexpr int32_t edge23 = 34; // opens an even column of the diagonal road
+constexpr int32_t edge36 = 47; // closes an odd column of the diagonal road
+constexpr int32_t edge44 = 55; // opens an odd column of the diagonal road
+constexpr int32_t edge54 = 65; // upper high-x corner of a pointed road end
+constexpr int32_t edge61 = 72; // lower low-x corner of a pointed road end
+
+constexpr int32_t sand = 88; // only ever written by level scripts while they run
+} // namespace groundTile
+
+// What a cell of a level's object grid holds: the kind of world object placed on the tile.
+namespace objectTile {
+constexpr int32_t none = 0;
+constexpr int32_t startTile = 1; // where the player car is put; takes no group number
+constexpr int32_t lamp = 2;
+constexpr int32_t stop = 3;
+constexpr int32_t car = 4;
+constexpr int32_t ghostCar = 5;
+constexpr int32_t tree = 6;
+constexpr int32_t butterfly = 7;
+constexpr int32_t ashTree = 8;
+constexpr int32_t ashBush = 9;
+constexpr int32_t statue = 10;
+constexpr int32_t gLight = 11;
+constexpr int32_t moon = 12;
+constexpr int32_t flame = 13;
+constexpr int32_t roadSign = 14;
+constexpr int32_t lightning = 15;
+} // namespace objectTile
