@@ -1,6 +1,7 @@
 #include "soundMusic.h"
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "soundInstruments.h"
@@ -159,6 +160,19 @@ void addDrivingDrums(loopScore &score, int bars, soundRandom &random) {
     }
 }
 
+// A breath of filtered noise swelling twice per loop, a different one on each side: the night air.
+void addNightAir(loopScore &score, float gain, soundRandom &random) {
+    const size_t frames = score.sound().frames();
+    for (const float pan : {-0.8f, 0.8f}) {
+        monoBuffer air = whiteNoise(frames, random);
+        filterLoop(air, filterShape::band, 650.0, 0.6);
+        for (size_t i = 0; i < frames; ++i) {
+            air[i] *= static_cast<float>(0.6 + 0.4 * std::sin(kTwoPi * 2.0 * i / frames + pan));
+        }
+        score.place(air, 0, 0.0, gain, pan);
+    }
+}
+
 stereoSound finishLoop(loopScore &score, float peak) {
     reverbLoop(score.sound(), {0.35f, 0.84f, 0.35f});
     removeOffset(score.sound());
@@ -174,9 +188,10 @@ stereoSound nightMusicLayer(int intensity) {
     const int bars = static_cast<int>(music.bars.size());
     loopScore score(music);
     addPads(score, music, intensity == 1 ? 0.18f : 0.11f, random);
+    addNightAir(score, 0.12f, random);
     if (intensity == 1) {
         addHeldBass(score, music, 0.4f);
-        addArpeggio(score, music, 1, {3, 1, 2, 0}, 0.07f, 0.9, 3.5, 1.2);
+        addArpeggio(score, music, 1, {3, 1, 2, 0}, 0.08f, 0.9, 3.0, 1.0);
         return finishLoop(score, 0.9f);
     }
     addWalkingBass(score, music, 0.45f);
