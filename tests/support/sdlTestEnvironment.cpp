@@ -10,8 +10,6 @@
 SDL_Surface *dummyScreen() {
     static bool started = false;
     if (!started) {
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
         SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER);
         started = true;
     }
