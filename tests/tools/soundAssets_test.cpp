@@ -144,6 +144,14 @@ float rmsOf(const std::vector<int16_t> &samples) {
     return static_cast<float>(std::sqrt(sum / std::max<size_t>(1, samples.size())) / 32768.0);
 }
 
+float meanOf(const std::vector<int16_t> &samples) {
+    double sum = 0.0;
+    for (const int16_t sample : samples) {
+        sum += sample;
+    }
+    return static_cast<float>(sum / std::max<size_t>(1, samples.size()) / 32768.0);
+}
+
 // The step a looping channel takes when it wraps, against a high percentile of its ordinary steps.
 struct seam {
     int wrapStep;
@@ -235,6 +243,8 @@ TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
             const seam wrap = seamOf(*channel);
             EXPECT_LE(wrap.wrapStep, wrap.ordinaryStep + 2);
             EXPECT_GT(rmsOf(*channel), 0.05f);
+            // An offset on a looping channel turns every volume step into a tick.
+            EXPECT_LT(std::fabs(meanOf(*channel)), 0.005f);
         }
     }
 }
@@ -276,6 +286,11 @@ TEST(SoundAssets, EngineNotesRiseInPitch) {
         EXPECT_GT(hz, previous * 1.15) << note;
         previous = hz;
     }
+}
+
+// A hunting ghost car cues its alarm every 31 frames; a longer alarm would pile up on the free channels.
+TEST(SoundAssets, GhostAlarmEndsBeforeTheNextOne) {
+    EXPECT_LT(load("sounds/sfx/alarm.wav").frames(), static_cast<size_t>(kRate * 31 / 60));
 }
 
 // A copy-paste slip in the generator would give two cues the same sound.

@@ -12,8 +12,8 @@ double secondsAt(size_t frame) {
 }
 
 stereoSound finishOneShot(stereoSound sound, float peak) {
-    normalisePeak(sound, peak);
     fadeEdges(sound, 0.001, 0.012);
+    normalisePeak(sound, peak);
     return sound;
 }
 
