@@ -1,0 +1,130 @@
+// Trees from sapling to luminous white tree, the burnt ash tree and bush, and the
+// glowing butterflies.
+#include <cmath>
+#include <string>
+
+#include "artNoise.h"
+#include "artSpriteUtil.h"
+
+namespace {
+
+struct Branch {
+    float x0, y0, x1, y1, width;
+};
+
+// A branching skeleton grown from a seed: the same seed grows the same tree.
+void growBranches(std::vector<Branch> &out, ArtRandom &random, float x, float y, float angle, float length,
+                  float width, int depth) {
+    const float x1 = x + std::cos(angle) * length, y1 = y - std::sin(angle) * length;
+    out.push_back({x, y, x1, y1, width});
+    if (depth == 0) {
+        return;
+    }
+    const int forks = depth > 2 ? 2 : 3;
+    for (int i = 0; i < forks; i++) {
+        const float spread = (i - (forks - 1) * 0.5f) * 0.55f + random.range(-0.15f, 0.15f);
+        growBranches(out, random, x1, y1, angle + spread, length * random.range(0.62f, 0.78f), width * 0.66f,
+                     depth - 1);
+    }
+}
+
+void paintBranches(Canvas &c, const std::vector<Branch> &branches, Colour bark, Colour lit) {
+    for (const Branch &b : branches) {
+        drawLine(c, b.x0, b.y0, b.x1, b.y1, b.width, bark);
+        drawLine(c, b.x0 - b.width * 0.25f, b.y0, b.x1 - b.width * 0.25f, b.y1, b.width * 0.35f, lit);
+    }
+}
+
+// Tree stages: 1 the sapling, 2 the sapling woken by the flash, 3 … 7 growing and
+// brightening, 8 the grown luminous white tree.
+Canvas tree(int stage) {
+    Canvas c(64, 64);
+    const float growth = stage <= 2 ? 0.0f : (stage - 2) / 6.0f;
+    const float light = stage == 1 ? 0.0f : 0.15f + 0.85f * growth;
+    const Colour leafDark = rgb(40, 90, 60), leafWhite = rgb(235, 248, 255);
+    const Colour leaf = mixed(leafDark, leafWhite, light);
+    const Colour bark = mixed(rgb(70, 56, 44), rgb(200, 210, 220), light);
+    if (light > 0) {
+        addGlow(c, 32, 36 - 14 * growth, 14 + 20 * growth, rgb(190, 235, 255), 0.4f + 1.0f * light);
+    }
+    if (stage <= 2) {
+        drawLine(c, 32, 63, 32, 48, 1.6f, bark);
+        fillEllipse(c, 28.5f, 48, 3.5f, 1.8f, leaf);
+        fillEllipse(c, 35.5f, 46, 3.5f, 1.8f, leaf);
+        fillEllipse(c, 32, 45, 1.6f, 2.6f, mixed(leaf, rgb(255, 255, 255), 0.3f));
+        return c;
+    }
+    ArtRandom random(300);
+    std::vector<Branch> branches;
+    const float size = 0.45f + 0.55f * growth;
+    growBranches(branches, random, 32, 63, 1.5708f, 16 * size, 4.5f * size, 2 + stage / 3);
+    paintBranches(c, branches, bark, mixed(bark, rgb(255, 255, 255), 0.3f));
+    // Leaf clusters at the branch ends, shaded darker underneath.
+    ArtRandom leaves(301);
+    for (const Branch &b : branches) {
+        if (b.width > 1.6f * size) {
+            continue;
+        }
+        const float r = leaves.range(3.0f, 5.0f) * size + 1;
+        fillCircle(c, b.x1, b.y1 + r * 0.25f, r, scaled(leaf, 0.7f));
+        fillCircle(c, b.x1 - r * 0.2f, b.y1, r * 0.8f, leaf);
+        fillCircle(c, b.x1 - r * 0.35f, b.y1 - r * 0.3f, r * 0.35f, mixed(leaf, rgb(255, 255, 255), 0.5f));
+    }
+    return c;
+}
+
+// Burnt and dead: bare grey-black wood with pale ash on the upper edges.
+Canvas ashTree(bool bush) {
+    Canvas c(64, 64);
+    ArtRandom random(bush ? 520 : 510);
+    std::vector<Branch> branches;
+    if (bush) {
+        for (int i = 0; i < 5; i++) {
+            growBranches(branches, random, 32 + (i - 2) * 2.0f, 63, 1.5708f + (i - 2) * 0.45f, 8, 2.0f, 2);
+        }
+    } else {
+        growBranches(branches, random, 32, 63, 1.5708f, 17, 5.0f, 4);
+    }
+    paintBranches(c, branches, rgb(46, 44, 44), rgb(150, 146, 140));
+    // Cinders still glowing deep in the wood.
+    for (int i = 0; i < 6; i++) {
+        const Branch &b = branches[random.next() % branches.size()];
+        fillCircle(c, (b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, 0.8f, rgb(200, 70, 30));
+    }
+    return c;
+}
+
+// Wing beat over eight pictures: the wings sweep down and open (4 is spread flat,
+// held longest), then fold back up.
+Canvas butterfly(int frame) {
+    Canvas c(64, 64);
+    const float beat = std::cos((frame - 1) * 6.2831853f / 8.0f); // 1 wings up, -1 wings down
+    const float open = 0.25f + 0.75f * (1.0f - std::abs(beat)) + (frame == 4 || frame == 5 ? 0.1f : 0.0f);
+    const float tilt = beat * 0.6f;
+    const float cx = 32, cy = 30;
+    addGlow(c, cx, cy, 15, rgb(120, 255, 210), 1.1f);
+    const Colour wing = rgb(150, 255, 220), edge = rgb(240, 255, 250);
+    for (float side : {-1.0f, 1.0f}) {
+        const float wx = cx + side * 5.5f * open, wy = cy - 3 - tilt * 4;
+        fillEllipse(c, wx, wy, 5.5f * open + 0.6f, 4.5f, wing);
+        fillEllipse(c, cx + side * 3.8f * open, cy + 3 - tilt * 2, 3.8f * open + 0.5f, 3.2f, scaled(wing, 0.8f));
+        fillCircle(c, wx + side * 1.5f * open, wy - 1, 1.3f, edge);
+    }
+    drawLine(c, cx, cy - 4, cx, cy + 5, 1.6f, rgb(40, 60, 60));
+    drawLine(c, cx, cy - 4, cx - 2, cy - 8, 0.6f, rgb(200, 255, 240));
+    drawLine(c, cx, cy - 4, cx + 2, cy - 8, 0.6f, rgb(200, 255, 240));
+    return c;
+}
+
+} // namespace
+
+void paintPlants(PictureSink &sink) {
+    for (int n = 1; n <= 8; n++) {
+        addSprite(sink, "art/tree/" + std::to_string(n) + ".png", tree(n), 0.3f);
+    }
+    addSprite(sink, "art/tree/ashTree.png", ashTree(false));
+    addSprite(sink, "art/tree/ashBush.png", ashTree(true));
+    for (int n = 1; n <= 8; n++) {
+        addSprite(sink, "art/butterfly/" + std::to_string(n) + ".png", butterfly(n), 0.3f);
+    }
+}

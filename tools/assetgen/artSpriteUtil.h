@@ -1,0 +1,18 @@
+#pragma once
+// Helpers shared by the world-sprite painters.
+#include <string>
+
+#include "artCanvas.h"
+#include "artPictures.h"
+
+// The left and right 64-pixel halves of a 128 × 64 split sprite.
+Canvas leftHalf(const Canvas &wide);
+Canvas rightHalf(const Canvas &wide);
+// 0 … 1 threshold of a 4 × 4 ordered dither, for see-through ghosts.
+float ditherThreshold(int x, int y);
+// Keeps only texels whose dither threshold lies under the density, dimming the rest of
+// the picture by the given factor: the sprite reads as half there.
+void thinOut(Canvas &canvas, float density, float dim);
+// Adds a soft halo of light around everything painted so far.
+void addHalo(Canvas &canvas, Colour colour, int radius, float strength);
+void addSprite(PictureSink &sink, const std::string &path, const Canvas &canvas, float cut = 0.5f);
