@@ -1,8 +1,12 @@
 #include "app/game.h"
 
 game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
-    : screen(screenSurface), frameRenderer(context), files(dataFolder) {
+    : screen(screenSurface), world(levels, animations, flags, keyboard), frameRenderer(context),
+      files(dataFolder) {
+    allLevels.linkInto(levels);
     context.flags = &flags;
+    context.levels = &levels;
+    context.world = &world;
     context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
 }
 

@@ -9,7 +9,11 @@
 #include "app/settingsFile.h"
 #include "app/stateContext.h"
 #include "app/timer.h"
+#include "levels/levelList.h"
+#include "levels/levelSet.h"
+#include "media/animTables.h"
 #include "media/renderer.h"
+#include "objects/objectWorld.h"
 #include "player/keyboardState.h"
 
 class game {
@@ -24,6 +28,10 @@ class game {
     bool renderToggle = false;
 
     keyboardState keyboard;
+    levelList levels;
+    levelSet allLevels;
+    animTables animations;
+    objectWorld world;
     stateContext context;
     renderer frameRenderer;
     dataFiles files;

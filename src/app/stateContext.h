@@ -6,11 +6,16 @@
 
 #include "app/gameFlags.h"
 
+class levelList;
+class objectWorld;
+
 inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last frame is the title
 
 class stateContext {
   public:
     gameFlags *flags = nullptr;
+    levelList *levels = nullptr;
+    objectWorld *world = nullptr;
 
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";

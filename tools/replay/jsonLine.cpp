@@ -1,8 +1,8 @@
 #include "jsonLine.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 std::string jsonQuoted(std::string_view text) {
     std::string quoted = "\"";
@@ -63,13 +63,8 @@ jsonLine &jsonLine::add(std::string_view key, double value) {
     }
     // The shortest text that reads back as the same double.
     char number[32];
-    for (int precision = 1; precision <= 17; precision++) {
-        std::snprintf(number, sizeof(number), "%.*g", precision, value);
-        if (std::strtod(number, nullptr) == value) {
-            break;
-        }
-    }
-    body += number;
+    const std::to_chars_result written = std::to_chars(number, number + sizeof(number), value);
+    body.append(number, written.ptr);
     return *this;
 }
 

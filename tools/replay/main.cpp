@@ -13,6 +13,7 @@
 
 #include "app/game.h"
 #include "app/startup.h"
+#include "directPlay.h"
 #include "inputTrack.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
@@ -132,6 +133,9 @@ int main(int argc, char **argv) {
     bool reportsOk = true;
     {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
+        if (options.level >= 0) {
+            startPlayInLevel(*session, options.level, options.hasPose ? &options.pose : nullptr);
+        }
         replay(*session, track, options, reportsOk);
     }
     closeGameWindow();

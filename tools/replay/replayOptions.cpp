@@ -1,12 +1,17 @@
 #include "replayOptions.h"
 
+#include "levels/levelList.h"
+
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <string_view>
 
 const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
-    "                      [--shot N:FILE.png]... [--state N|all]... [--timedemo]\n";
+    "                      [--shot N:FILE.png]... [--state N|all]... [--timedemo]\n"
+    "                      [--level L [--pose X,Y,HEADING]]\n";
 
 static bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
@@ -26,6 +31,24 @@ static bool parseShot(std::string_view text, replayOptions &options) {
     shot.path = std::string(text.substr(colon + 1));
     options.shots.push_back(shot);
     return true;
+}
+
+static bool parseNumber(const std::string &text, double &value) {
+    char *end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return !text.empty() && end == text.c_str() + text.size() && std::isfinite(value);
+}
+
+static bool parsePose(std::string_view text, replayOptions &options) {
+    const size_t first = text.find(',');
+    const size_t second = first == std::string_view::npos ? first : text.find(',', first + 1);
+    if (second == std::string_view::npos) {
+        return false;
+    }
+    options.hasPose = parseNumber(std::string(text.substr(0, first)), options.pose.x) &&
+                      parseNumber(std::string(text.substr(first + 1, second - first - 1)), options.pose.y) &&
+                      parseNumber(std::string(text.substr(second + 1)), options.pose.heading);
+    return options.hasPose;
 }
 
 static bool parseState(std::string_view text, replayOptions &options) {
@@ -64,6 +87,12 @@ static bool applyOption(std::string_view name, std::string_view value, replayOpt
     if (name == "--state") {
         return parseState(value, options);
     }
+    if (name == "--level") {
+        return parseCount(value, options.level) && options.level < levelCount;
+    }
+    if (name == "--pose") {
+        return parsePose(value, options);
+    }
     return false;
 }
 
@@ -88,6 +117,10 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
     }
     if (!framesGiven) {
         error = "--frames N is required";
+        return false;
+    }
+    if (options.hasPose && options.level < 0) {
+        error = "--pose goes with --level";
         return false;
     }
     return true;

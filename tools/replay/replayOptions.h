@@ -8,6 +8,13 @@ struct screenshotRequest {
     std::string path;
 };
 
+// Where and which way the car stands: HEADING in degrees as the car's heading.
+struct carPose {
+    double x = 0.0;
+    double y = 0.0;
+    double heading = 0.0;
+};
+
 struct replayOptions {
     int frames = 0;
     std::string inputPath;
@@ -17,6 +24,9 @@ struct replayOptions {
     std::vector<int> statePasses;
     bool stateEveryPass = false;
     bool timedemo = false;
+    int level = -1; // play starts directly in this level
+    bool hasPose = false;
+    carPose pose;
 };
 
 // False with a message when the arguments are not understood.

@@ -1,0 +1,32 @@
+#pragma once
+// A snapshot of the player car's view and dashboard, taken once per pass after the world
+// has moved. The renderer and the dashboard draw from it, never from the live car, so the
+// picture stays consistent while the world changes the car.
+#include <cstdint>
+
+class playerCar;
+
+class camera {
+  public:
+    camera() { resetCamera(); }
+
+    double x, y;
+    double dirX, dirY;
+    double planeX, planeY;
+    double heading;
+    int32_t screenWidth, screenHeight; // the size of the 3-D view cast for
+    int32_t lampTileX[2], lampTileY[2];
+    int32_t light;
+    int32_t hoodSwayX, hoodBumpY, dashSwayX, dashBumpY;
+    int32_t hoodFrame, dashFrame, whiteFrame, flashFrame;
+    bool headlightsOn, flashReady, beamsLamp, frown;
+    int32_t needle;
+    int32_t battery;
+
+    void resetCamera();
+    void follow(const playerCar &car);
+};
+
+// True when the point lies behind the car's driver: its depth along the view is negative.
+// The point is used exactly as given, without wrapping.
+bool isBehindViewer(const playerCar &car, double px, double py);

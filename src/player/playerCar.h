@@ -1,0 +1,92 @@
+#pragma once
+// The car the player drives: controls, speed and steering, the headlights with their flash
+// and battery, the swaying bonnet and dashboard, the speedometer, and the wrap of the
+// position round the world. One step is one pass; nothing is scaled by elapsed time.
+#include <cstdint>
+
+#include "player/keyBindings.h"
+
+class levelList;
+class animTables;
+class objectWorld;
+
+constexpr int progressFlagCount = 6;
+
+// Light shapes of the headlights.
+constexpr int32_t lightOff = 0;
+constexpr int32_t lightNormal = 3;
+constexpr int32_t lightFullFlash = 7;
+
+class playerCar : public keyBindings {
+  public:
+    playerCar(const keyboardState &keyboard, const levelList &levels, const animTables &animations,
+              objectWorld &world);
+
+    const levelList &levels;
+    const animTables &animations;
+    objectWorld &world;
+
+    double x, y;
+    double dirX, dirY;
+    double planeX, planeY; // camera plane: perpendicular to the facing, length 0.8
+    double heading;        // degrees, 0 … 360
+    bool gas, reverse, left, right;
+    double speed; // negative when reversing
+    double turn;  // positive turns left
+    int32_t side;
+    int32_t groundTile;
+    int32_t maxSpeed, maxReverse;
+    int32_t lampTileX[2], lampTileY[2]; // headlight spots: 0 left lamp, 1 right lamp
+    double lampX[2], lampY[2];
+    double lampAngle[2];
+    double beamX, beamY; // where the flash is aimed, 5.5 tiles ahead
+    int32_t baseLight;
+    int32_t light;
+    int32_t flashTimer;
+    int32_t lightDecay;
+    int32_t hoodSwayX, hoodBumpY;
+    int32_t dashSwayX, dashBumpY;
+    int32_t hoodKick, dashKick;
+    int32_t bumpCount;
+    int32_t hoodFrame, dashFrame, whiteFrame, flashFrame;
+    bool headlightsOn;
+    bool flashReady;
+    bool beamsLamp;
+    bool frown;
+    int32_t blinkTimer;
+    int32_t needle;
+    int32_t needleTick;
+    int32_t battery;
+    bool flashFired;
+    bool refused;
+    int32_t toggleCooldown;
+    bool progressFlags[progressFlagCount];
+    bool hoodShort, dashShort;
+
+    void resetPlayerCar();
+    void step();
+
+    // The steps of a pass, in the order `step` runs them.
+    void beginFrame();
+    void stepDashboardAnimations();
+    void stepSway();
+    void readControls();
+    void stepLights();
+    void move();
+    void placeBeamAndSpots();
+    void rotate();
+    void stepGauges();
+    void wrapPosition();
+    void clampSway();
+
+  private:
+    void fireFlashOrRefuse();
+    void toggleHeadlightsOrRefuse();
+    void refuse();
+};
+
+// The tile index of a coordinate, brought into 0 … side − 1 (a coordinate of exactly
+// `side`, allowed by the wrap, is tile 0).
+int32_t tileIndex(double coordinate, int32_t side);
+// Brings a coordinate into 0 … side by whole sides; a value of exactly `side` stays.
+double wrapCoordinate(double coordinate, int32_t side);
