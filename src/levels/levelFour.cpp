@@ -16,16 +16,12 @@ void placeGate(level &lvl, int32_t x) {
 }
 
 // Eight ash trees round an empty tile.
+constexpr tileSpot ashRing[] = {{-2, 0}, {2, 0}, {-1, -2}, {-1, 2}, {1, -2}, {1, 2}, {0, -4}, {0, 4}};
+
 void placeAshRing(level &lvl, int32_t x, int32_t y) {
-    placeObjects(lvl, ashTree,
-                 {{x - 2, y},
-                  {x + 2, y},
-                  {x - 1, y - 2},
-                  {x - 1, y + 2},
-                  {x + 1, y - 2},
-                  {x + 1, y + 2},
-                  {x, y - 4},
-                  {x, y + 4}});
+    for (const tileSpot offset : ashRing) {
+        placeObject(lvl, ashTree, x + offset.x, y + offset.y);
+    }
 }
 
 // A grove: a tree on the line of lights between two rings of ash trees.

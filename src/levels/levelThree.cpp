@@ -39,7 +39,10 @@ void cutRingHoleColumn(level &lvl, int32_t x) {
     setGround(lvl, x, bottom, lowX ? edge54 : edge21);
 }
 
-// The lamps stand in pairs mirrored about the road's centre line.
+// The lamps stand in pairs mirrored about the road's centre line; these are the low-x ones.
+constexpr tileSpot lowXLamps[] = {{7, 40},  {7, 53},  {11, 36}, {11, 57}, {14, 43},
+                                  {14, 49}, {15, 26}, {15, 32}, {18, 39}, {18, 53}};
+
 void placeLampPair(level &lvl, int32_t x, int32_t y) {
     placeObject(lvl, lamp, x, y);
     placeObject(lvl, lamp, 2 * ringX - x, y);
@@ -68,9 +71,7 @@ void levelThree::setup() {
 
     placeObjectColumn(*this, lamp, 15, 0, 20, 5);
     placeObjectColumn(*this, lamp, 23, 0, 20, 5);
-    for (const tileSpot spot :
-         {tileSpot{7, 40}, tileSpot{7, 53}, tileSpot{11, 36}, tileSpot{11, 57}, tileSpot{14, 43},
-          tileSpot{14, 49}, tileSpot{15, 26}, tileSpot{15, 32}, tileSpot{18, 39}, tileSpot{18, 53}}) {
+    for (const tileSpot spot : lowXLamps) {
         placeLampPair(*this, spot.x, spot.y);
     }
     placeObject(*this, tree, ringX, ringY);

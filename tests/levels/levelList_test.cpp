@@ -22,6 +22,7 @@ struct recordingLevel : level {
     }
 };
 
+// Eighteen recording levels linked into a list; large, so built on the heap.
 struct recordingList {
     std::vector<int32_t> setupLog;
     recordingLevel levels[levelCount];
@@ -74,29 +75,29 @@ TEST(LevelList, ReadsTheCurrentLevelsGrids) {
 }
 
 TEST(LevelList, RunsOnlyTheCurrentLevelsScriptWithTheGivenWorld) {
-    recordingList recording;
-    recording.list.current = 7;
-    recording.list.previous = 3;
+    const auto recording = std::make_unique<recordingList>();
+    recording->list.current = 7;
+    recording->list.previous = 3;
     alignas(16) unsigned char worldStorage[16];
     objectWorld &world = *reinterpret_cast<objectWorld *>(worldStorage); // never dereferenced
 
-    recording.list.runLevelScript(world);
-    recording.list.runLevelScript(world);
+    recording->list.runLevelScript(world);
+    recording->list.runLevelScript(world);
 
     for (int32_t i = 0; i < levelCount; i++) {
-        EXPECT_EQ(recording.levels[i].scriptCalls, i == 7 ? 2 : 0) << "level " << i;
+        EXPECT_EQ(recording->levels[i].scriptCalls, i == 7 ? 2 : 0) << "level " << i;
     }
-    EXPECT_EQ(recording.levels[7].scriptWorld, &world);
+    EXPECT_EQ(recording->levels[7].scriptWorld, &world);
 }
 
 TEST(LevelList, ResetSetsUpEveryLevelOnceInIndexOrder) {
-    recordingList recording;
-    recording.list.resetLevels();
+    const auto recording = std::make_unique<recordingList>();
+    recording->list.resetLevels();
     std::vector<int32_t> expected;
     for (int32_t i = 0; i < levelCount; i++) {
         expected.push_back(i);
     }
-    EXPECT_EQ(recording.setupLog, expected);
+    EXPECT_EQ(recording->setupLog, expected);
 }
 
 TEST(LevelList, ResetUndoesWhatScriptsChanged) {
