@@ -11,19 +11,20 @@ namespace {
 // A hooded, robed figure with its arms folded, standing on the ground. bob lifts it
 // (the ghost floats) and sway moves the hem.
 std::vector<Point> robe(float bob, float sway) {
-    return {{20 + sway, 62 - bob}, {24, 36 - bob}, {26, 24 - bob}, {38, 24 - bob}, {40, 36 - bob}, {44 - sway, 62 - bob},
-            {38, 60 - bob},        {32, 62 - bob}, {26, 60 - bob}};
+    return {{20 + sway, 62 - bob}, {24, 36 - bob}, {26, 24 - bob}, {38, 24 - bob}, {40, 36 - bob},
+            {44 - sway, 62 - bob}, {38, 60 - bob}, {32, 62 - bob}, {26, 60 - bob}};
 }
 
 void paintFigure(Canvas &c, float bob, float sway, Colour body, Colour shadow, Colour light, Colour face) {
     fillPolygon(c, robe(bob, sway), body);
     fillPolygon(c, {{33, 26 - bob}, {38, 24 - bob}, {40, 36 - bob}, {44 - sway, 62 - bob}, {34, 61 - bob}},
-                shadow); // the side turned away from the headlights
+                shadow);                         // the side turned away from the headlights
     fillEllipse(c, 32, 18 - bob, 7.5f, 9, body); // hood
     fillEllipse(c, 34.5f, 19 - bob, 4.5f, 8, shadow);
     fillEllipse(c, 32, 20 - bob, 4, 5.5f, face); // the dark opening of the hood
-    fillShape(c, {22, 34 - bob, 42, 42 - bob},
-              [=](float x, float y) { return sdBox(x, y, 32, 38 - bob, 8.5f, 2.6f, 2.5f); }, light); // folded arms
+    fillShape(
+        c, {22, 34 - bob, 42, 42 - bob},
+        [=](float x, float y) { return sdBox(x, y, 32, 38 - bob, 8.5f, 2.6f, 2.5f); }, light); // folded arms
     drawLine(c, 25, 40 - bob, 27, 58 - bob, 0.8f, light);
 }
 
@@ -63,8 +64,8 @@ Canvas plinthStatue() {
     Canvas c(64, 64);
     Canvas figure = stoneFigure(0);
     paintOver(c, figure, 0, -5);
-    fillShape(c, {16, 56, 48, 64}, [](float x, float y) { return sdBox(x, y, 32, 60, 14, 4, 1); },
-              rgb(96, 94, 90));
+    fillShape(
+        c, {16, 56, 48, 64}, [](float x, float y) { return sdBox(x, y, 32, 60, 14, 4, 1); }, rgb(96, 94, 90));
     drawLine(c, 18.5f, 56.5f, 45.5f, 56.5f, 1.0f, rgb(150, 148, 142));
     return c;
 }

@@ -21,9 +21,11 @@ Canvas lampPost(int frame) {
     // Post: a tapering iron column, lit from the viewer's left.
     fillPolygon(c, {{29.5f, 64}, {34.5f, 64}, {33.3f, 13}, {30.7f, 13}}, kIron);
     drawLine(c, 30.6f, 63, 31.3f, 14, 0.9f, rgb(120, 126, 136));
-    fillShape(c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, kIron);
-    fillShape(c, {27, 11, 37, 15}, [](float x, float y) { return sdBox(x, y, 32, 13, 4.5f, 1.2f, 0.5f); },
-              rgb(80, 84, 92));
+    fillShape(
+        c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, kIron);
+    fillShape(
+        c, {27, 11, 37, 15}, [](float x, float y) { return sdBox(x, y, 32, 13, 4.5f, 1.2f, 0.5f); },
+        rgb(80, 84, 92));
     // Lantern: glass between a cap and a base.
     const Colour glass = mixed(rgb(40, 48, 60), rgb(255, 236, 190), lit);
     fillPolygon(c, {{27.5f, 11}, {36.5f, 11}, {37.5f, 4}, {26.5f, 4}}, glass);
@@ -49,10 +51,12 @@ Canvas flame(float size, float phase) {
         fillShape(
             c, {0, 0, 64, 64},
             [=](float x, float y) {
-                const float t = std::clamp((base - y) / (height * k), 0.0f, 1.2f); // 0 at the foot, 1 at the tip
+                const float t =
+                    std::clamp((base - y) / (height * k), 0.0f, 1.2f); // 0 at the foot, 1 at the tip
                 const float sway = std::sin(t * 5.0f + phase) * 2.5f * size * t;
                 const float lick = (tiledNoise(x / 4.0f, (y + phase * 9.0f) / 4.0f, 16, 5) - 0.5f) * 5 * size;
-                const float half = halfWidth * k * std::sin(std::min(t, 1.0f) * 3.14159f) * (1.15f - t * 0.5f);
+                const float half =
+                    halfWidth * k * std::sin(std::min(t, 1.0f) * 3.14159f) * (1.15f - t * 0.5f);
                 const float inside = std::abs(x - 32 - sway) - half - lick * t;
                 return t >= 1.0f ? std::max(inside, (t - 1.0f) * height) : inside;
             },

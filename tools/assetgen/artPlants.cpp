@@ -107,7 +107,8 @@ Canvas butterfly(int frame) {
     for (float side : {-1.0f, 1.0f}) {
         const float wx = cx + side * 5.5f * open, wy = cy - 3 - tilt * 4;
         fillEllipse(c, wx, wy, 5.5f * open + 0.6f, 4.5f, wing);
-        fillEllipse(c, cx + side * 3.8f * open, cy + 3 - tilt * 2, 3.8f * open + 0.5f, 3.2f, scaled(wing, 0.8f));
+        fillEllipse(c, cx + side * 3.8f * open, cy + 3 - tilt * 2, 3.8f * open + 0.5f, 3.2f,
+                    scaled(wing, 0.8f));
         fillCircle(c, wx + side * 1.5f * open, wy - 1, 1.3f, edge);
     }
     drawLine(c, cx, cy - 4, cx, cy + 5, 1.6f, rgb(40, 60, 60));

@@ -44,8 +44,9 @@ void Mesh::addBlock(const Vec3 c[8], int material) {
 
 void Mesh::addBox(Vec3 m, Vec3 h, int material) {
     const Vec3 corners[8] = {
-        {m.x - h.x, m.y - h.y, m.z - h.z}, {m.x + h.x, m.y - h.y, m.z - h.z}, {m.x + h.x, m.y + h.y, m.z - h.z},
-        {m.x - h.x, m.y + h.y, m.z - h.z}, {m.x - h.x, m.y - h.y, m.z + h.z}, {m.x + h.x, m.y - h.y, m.z + h.z},
+        {m.x - h.x, m.y - h.y, m.z - h.z}, {m.x + h.x, m.y - h.y, m.z - h.z},
+        {m.x + h.x, m.y + h.y, m.z - h.z}, {m.x - h.x, m.y + h.y, m.z - h.z},
+        {m.x - h.x, m.y - h.y, m.z + h.z}, {m.x + h.x, m.y - h.y, m.z + h.z},
         {m.x + h.x, m.y + h.y, m.z + h.z}, {m.x - h.x, m.y + h.y, m.z + h.z},
     };
     addBlock(corners, material);
@@ -150,9 +151,11 @@ void rasterise(const Tri &t, const Material &m, const Projection &proj, float ox
     const Vec3 normal = normalised(cross(world[1] - world[0], world[2] - world[0]));
     const Colour flat = shade(m, m.base, normal, proj);
     const int x0 = std::max(0, static_cast<int>(std::floor(std::min({s[0].x, s[1].x, s[2].x}))));
-    const int x1 = std::min(target.width - 1, static_cast<int>(std::ceil(std::max({s[0].x, s[1].x, s[2].x}))));
+    const int x1 =
+        std::min(target.width - 1, static_cast<int>(std::ceil(std::max({s[0].x, s[1].x, s[2].x}))));
     const int y0 = std::max(0, static_cast<int>(std::floor(std::min({s[0].y, s[1].y, s[2].y}))));
-    const int y1 = std::min(target.height - 1, static_cast<int>(std::ceil(std::max({s[0].y, s[1].y, s[2].y}))));
+    const int y1 =
+        std::min(target.height - 1, static_cast<int>(std::ceil(std::max({s[0].y, s[1].y, s[2].y}))));
     for (int y = y0; y <= y1; y++) {
         for (int x = x0; x <= x1; x++) {
             const float px = x + 0.5f, py = y + 0.5f;
@@ -212,8 +215,8 @@ Canvas renderMesh(const Mesh &mesh, const View &view) {
             Colour sum;
             int covered = 0;
             for (int s = 0; s < kSamples * kSamples; s++) {
-                const size_t at = static_cast<size_t>(y * kSamples + s / kSamples) * target.width + x * kSamples +
-                                  s % kSamples;
+                const size_t at = static_cast<size_t>(y * kSamples + s / kSamples) * target.width +
+                                  x * kSamples + s % kSamples;
                 if (target.depth[at] < std::numeric_limits<float>::max()) {
                     sum = added(sum, target.colour[at]);
                     covered++;

@@ -9,18 +9,28 @@
 struct Vec3 {
     float x = 0, y = 0, z = 0;
 };
-inline Vec3 operator+(Vec3 a, Vec3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Vec3 operator*(Vec3 a, float k) { return {a.x * k, a.y * k, a.z * k}; }
-inline float dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline Vec3 cross(Vec3 a, Vec3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator*(Vec3 a, float k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
+inline float dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 Vec3 normalised(Vec3 v);
 
 struct Material {
     Colour base;
-    Colour emission;               // light of its own, added after lighting
-    float gloss = 0.0f;            // strength of the highlight from the headlights
-    float rim = 0.0f;              // glow where the surface turns away (ghostly edges)
+    Colour emission;    // light of its own, added after lighting
+    float gloss = 0.0f; // strength of the highlight from the headlights
+    float rim = 0.0f;   // glow where the surface turns away (ghostly edges)
     Colour rimColour = rgb(255, 255, 255);
     const Canvas *texture = nullptr; // multiplies base; texels with low alpha are holes
 };
@@ -50,11 +60,11 @@ struct Mesh {
 
 struct View {
     int width = 64, height = 64;
-    float yawDegrees = 0;      // the model turned counter-clockwise seen from above
+    float yawDegrees = 0;       // the model turned counter-clockwise seen from above
     float elevationDegrees = 9; // the eye looks down this much
     float pixelsPerUnit = 64;
-    float originX = 32;        // output column of the model's origin
-    float groundRow = 63;      // output row the lowest point of the model rests on
+    float originX = 32;   // output column of the model's origin
+    float groundRow = 63; // output row the lowest point of the model rests on
 };
 
 // Renders the mesh lit from the viewer (the player's headlights) with a faint moonlit

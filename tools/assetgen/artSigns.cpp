@@ -42,16 +42,18 @@ Canvas plainBack(const std::vector<Point> &outline, int size) {
 }
 
 // A flat plate: textured front and back, and thin edges all round.
-void addPlate(Mesh &mesh, const std::vector<Point> &outline, int textureSize, float halfWidth, float halfHeight,
-              float centreZ, int front, int back, int edge) {
+void addPlate(Mesh &mesh, const std::vector<Point> &outline, int textureSize, float halfWidth,
+              float halfHeight, float centreZ, int front, int back, int edge) {
     const float h = kPlateThickness * 0.5f;
     auto at = [&](float u, float v, float y) {
-        return Vec3{(u / textureSize * 2 - 1) * halfWidth, y, centreZ - (v / textureSize * 2 - 1) * halfHeight};
+        return Vec3{(u / textureSize * 2 - 1) * halfWidth, y,
+                    centreZ - (v / textureSize * 2 - 1) * halfHeight};
     };
     // Front looks along +y; its texture reads left to right when seen from the front.
-    mesh.addQuad(at(textureSize, 0, h), at(0, 0, h), at(0, textureSize, h), at(textureSize, textureSize, h), front);
-    mesh.addQuad(at(0, 0, -h), at(textureSize, 0, -h), at(textureSize, textureSize, -h), at(0, textureSize, -h),
-                 back);
+    mesh.addQuad(at(textureSize, 0, h), at(0, 0, h), at(0, textureSize, h), at(textureSize, textureSize, h),
+                 front);
+    mesh.addQuad(at(0, 0, -h), at(textureSize, 0, -h), at(textureSize, textureSize, -h),
+                 at(0, textureSize, -h), back);
     for (size_t i = 0; i < outline.size(); i++) {
         const Point a = outline[i], b = outline[(i + 1) % outline.size()];
         mesh.addQuad(at(a.x, a.y, -h), at(b.x, b.y, -h), at(b.x, b.y, h), at(a.x, a.y, h), edge);
@@ -75,15 +77,19 @@ Mesh stopMesh(const SignTextures &tex) {
     return mesh;
 }
 
-std::vector<Point> boardOutline() { return {{2, 2}, {126, 2}, {126, 126}, {2, 126}}; }
+std::vector<Point> boardOutline() {
+    return {{2, 2}, {126, 2}, {126, 126}, {2, 126}};
+}
 
 // A direction board: white rim, a straight-on arrow and the pale bars of place names.
 Canvas roadFace() {
     Canvas face(128, 128);
-    fillShape(face, {0, 0, 128, 128}, [](float x, float y) { return sdBox(x, y, 64, 64, 62, 62, 10); },
-              rgb(236, 236, 228));
-    fillShape(face, {0, 0, 128, 128}, [](float x, float y) { return sdBox(x, y, 64, 64, 55, 55, 7); },
-              rgb(24, 96, 62));
+    fillShape(
+        face, {0, 0, 128, 128}, [](float x, float y) { return sdBox(x, y, 64, 64, 62, 62, 10); },
+        rgb(236, 236, 228));
+    fillShape(
+        face, {0, 0, 128, 128}, [](float x, float y) { return sdBox(x, y, 64, 64, 55, 55, 7); },
+        rgb(24, 96, 62));
     fillPolygon(face, {{64, 14}, {92, 44}, {74, 44}, {74, 112}, {54, 112}, {54, 44}, {36, 44}},
                 rgb(240, 240, 232));
     return face;

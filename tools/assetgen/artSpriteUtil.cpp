@@ -10,8 +10,12 @@ static Canvas halfOf(const Canvas &wide, int from) {
     return half;
 }
 
-Canvas leftHalf(const Canvas &wide) { return halfOf(wide, 0); }
-Canvas rightHalf(const Canvas &wide) { return halfOf(wide, 64); }
+Canvas leftHalf(const Canvas &wide) {
+    return halfOf(wide, 0);
+}
+Canvas rightHalf(const Canvas &wide) {
+    return halfOf(wide, 64);
+}
 
 float ditherThreshold(int x, int y) {
     static const int bayer[16] = {0, 8, 2, 10, 12, 4, 14, 6, 3, 11, 1, 9, 15, 7, 13, 5};

@@ -25,7 +25,7 @@ void addBody(Mesh &mesh, int body) {
     };
     const Slice slices[] = {
         {-0.87f, 0.12f, 0.31f, 0.36f}, {-0.80f, 0.09f, 0.37f, 0.39f}, {-0.45f, 0.09f, 0.39f, 0.40f},
-        {0.30f, 0.09f, 0.385f, 0.40f},  {0.78f, 0.09f, 0.35f, 0.39f},  {0.87f, 0.12f, 0.30f, 0.36f},
+        {0.30f, 0.09f, 0.385f, 0.40f}, {0.78f, 0.09f, 0.35f, 0.39f},  {0.87f, 0.12f, 0.30f, 0.36f},
     };
     const float halfBottom = 0.38f;
     for (size_t i = 0; i + 1 < std::size(slices); i++) {
@@ -46,8 +46,9 @@ void addCabin(Mesh &mesh, int glass, int body) {
     };
     mesh.addBlock(c, glass);
     const Vec3 roof[8] = {
-        {-0.315f, -0.31f, 0.595f}, {0.315f, -0.31f, 0.595f}, {0.315f, 0.09f, 0.595f}, {-0.315f, 0.09f, 0.595f},
-        {-0.30f, -0.29f, 0.625f},  {0.30f, -0.29f, 0.625f},  {0.30f, 0.07f, 0.625f},  {-0.30f, 0.07f, 0.625f},
+        {-0.315f, -0.31f, 0.595f}, {0.315f, -0.31f, 0.595f}, {0.315f, 0.09f, 0.595f},
+        {-0.315f, 0.09f, 0.595f},  {-0.30f, -0.29f, 0.625f}, {0.30f, -0.29f, 0.625f},
+        {0.30f, 0.07f, 0.625f},    {-0.30f, 0.07f, 0.625f},
     };
     mesh.addBlock(roof, body);
     // Pillars between the side windows.
@@ -164,8 +165,9 @@ Canvas spawnPicture(const Mesh &ghost, int frame) {
             if (n < d + rise || frame == 6) {
                 const float *p = car.at(x, y);
                 const float lift = frame == 6 ? 1.35f : 0.8f + 0.2f * d;
-                out.blend(x, y, {p[0] / std::max(p[3], 1e-3f) * lift, p[1] / std::max(p[3], 1e-3f) * lift,
-                                 p[2] / std::max(p[3], 1e-3f) * lift},
+                out.blend(x, y,
+                          {p[0] / std::max(p[3], 1e-3f) * lift, p[1] / std::max(p[3], 1e-3f) * lift,
+                           p[2] / std::max(p[3], 1e-3f) * lift},
                           p[3]);
             }
         }
@@ -202,6 +204,7 @@ void paintVehicles(PictureSink &sink) {
         addSplit(sink, "art/ghostCar/leftFade/", "art/ghostCar/rightFade/", n, fading, 0.4f);
     }
     for (int n = 1; n <= 6; n++) {
-        addSplit(sink, "art/ghostCar/spawn/left/", "art/ghostCar/spawn/right/", n, spawnPicture(ghost, n), 0.4f);
+        addSplit(sink, "art/ghostCar/spawn/left/", "art/ghostCar/spawn/right/", n, spawnPicture(ghost, n),
+                 0.4f);
     }
 }
