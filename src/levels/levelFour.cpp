@@ -1,9 +1,9 @@
 #include "levels/levelFour.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 namespace {
 

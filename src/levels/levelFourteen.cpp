@@ -1,10 +1,10 @@
 #include "levels/levelFourteen.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace groundTile;
-using namespace objectTile;
+using namespace groundCode;
+using namespace objectCode;
 
 namespace {
 

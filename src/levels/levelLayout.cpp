@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace groundTile;
+using namespace groundCode;
 
 namespace {
 
@@ -119,8 +119,8 @@ void placeDiagonalColumn(level &lvl, int32_t x, int32_t r) {
 }
 
 void placeDiagonalLamps(level &lvl, int32_t x, int32_t r) {
-    placeObject(lvl, objectTile::lamp, x, r - 1);
-    placeObject(lvl, objectTile::lamp, x, r + 10);
+    placeObject(lvl, objectCode::lamp, x, r - 1);
+    placeObject(lvl, objectCode::lamp, x, r + 10);
 }
 
 void placeObject(level &lvl, int32_t kind, int32_t x, int32_t y) {
@@ -146,6 +146,6 @@ void placeObjectRow(level &lvl, int32_t kind, int32_t y, int32_t xFirst, int32_t
 }
 
 void placeRoadsideLamps(level &lvl) {
-    placeObjectColumn(lvl, objectTile::lamp, 36, 0, 75, 5);
-    placeObjectColumn(lvl, objectTile::lamp, 44, 0, 75, 5);
+    placeObjectColumn(lvl, objectCode::lamp, 36, 0, 75, 5);
+    placeObjectColumn(lvl, objectCode::lamp, 44, 0, 75, 5);
 }

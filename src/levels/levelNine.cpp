@@ -1,9 +1,9 @@
 #include "levels/levelNine.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 void levelNine::setup() {
     beginLayout(*this, 80);

@@ -1,9 +1,9 @@
 #include "levels/levelOne.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 void levelOne::setup() {
     beginLayout(*this, 35);

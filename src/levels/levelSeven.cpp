@@ -1,9 +1,9 @@
 #include "levels/levelSeven.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "levels/levelSix.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 void levelSix::setup() {
     beginLayout(*this, 80);

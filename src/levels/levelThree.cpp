@@ -1,12 +1,12 @@
 #include "levels/levelThree.h"
 
 #include "levels/levelLayout.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
 #include <cstdlib>
 
-using namespace groundTile;
-using namespace objectTile;
+using namespace groundCode;
+using namespace objectCode;
 
 namespace {
 

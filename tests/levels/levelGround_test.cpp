@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "levelTestSupport.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "levelTestSupport.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
 namespace {
 
@@ -62,16 +62,16 @@ TEST(LevelList, ReadsTheCurrentLevelsGrids) {
     builtLevels built;
     built.list.current = 5;
     EXPECT_EQ(built.list.currentSide(), 80);
-    EXPECT_EQ(built.list.groundAt(38, 0), groundTile::capLeft);
-    EXPECT_EQ(built.list.groundAt(40, 79), groundTile::lineUpDown);
-    EXPECT_EQ(built.list.groundAt(0, 0), groundTile::dirt);
-    EXPECT_EQ(built.list.objectAt(44, 30), objectTile::roadSign);
+    EXPECT_EQ(built.list.groundAt(38, 0), groundCode::capLeft);
+    EXPECT_EQ(built.list.groundAt(40, 79), groundCode::lineUpDown);
+    EXPECT_EQ(built.list.groundAt(0, 0), groundCode::dirt);
+    EXPECT_EQ(built.list.objectAt(44, 30), objectCode::roadSign);
 
     // Level 1's world wraps after 35 tiles; its start tile is the only one in the game.
     built.list.current = 1;
     EXPECT_EQ(built.list.currentSide(), 35);
-    EXPECT_EQ(built.list.objectAt(30, 17), objectTile::startTile);
-    EXPECT_EQ(built.list.groundAt(38, 0), groundTile::dirt);
+    EXPECT_EQ(built.list.objectAt(30, 17), objectCode::startTile);
+    EXPECT_EQ(built.list.groundAt(38, 0), groundCode::dirt);
 }
 
 TEST(LevelList, RunsOnlyTheCurrentLevelsScriptWithTheGivenWorld) {
@@ -104,17 +104,17 @@ TEST(LevelList, ResetUndoesWhatScriptsChanged) {
     builtLevels built;
     level &nine = built.at(9);
     level &seventeen = built.at(17);
-    nine.groundGrid[40][45] = groundTile::sand;
-    nine.groundGrid[38][0] = groundTile::sand;
+    nine.groundGrid[40][45] = groundCode::sand;
+    nine.groundGrid[38][0] = groundCode::sand;
     nine.music = 2;
-    seventeen.groundGrid[10][10] = groundTile::sand;
-    seventeen.objectGrid[79][79] = objectTile::none;
+    seventeen.groundGrid[10][10] = groundCode::sand;
+    seventeen.objectGrid[79][79] = objectCode::none;
 
     built.list.resetLevels();
 
-    EXPECT_EQ(nine.groundGrid[40][45], groundTile::dirt);
-    EXPECT_EQ(nine.groundGrid[38][0], groundTile::capLeft);
+    EXPECT_EQ(nine.groundGrid[40][45], groundCode::dirt);
+    EXPECT_EQ(nine.groundGrid[38][0], groundCode::capLeft);
     EXPECT_EQ(nine.music, 0);
-    EXPECT_EQ(seventeen.groundGrid[10][10], groundTile::dirt);
-    EXPECT_EQ(seventeen.objectGrid[79][79], objectTile::flame);
+    EXPECT_EQ(seventeen.groundGrid[10][10], groundCode::dirt);
+    EXPECT_EQ(seventeen.objectGrid[79][79], objectCode::flame);
 }

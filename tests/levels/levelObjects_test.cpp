@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "levelTestSupport.h"
-#include "levels/tileValues.h"
+#include "levels/tileCodes.h"
 
-using namespace objectTile;
+using namespace objectCode;
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // What a cell of a level's ground grid holds: the number of the road picture drawn on the tile.
-namespace groundTile {
+namespace groundCode {
 constexpr int32_t dirt = 0; // bare ground: the car is held to off-road speeds here
 constexpr int32_t road = 1;
 constexpr int32_t capUp = 2;    // kerb on the low-y side of a road along x
@@ -28,10 +28,10 @@ constexpr int32_t edge54 = 65; // upper high-x corner of a pointed road end
 constexpr int32_t edge61 = 72; // lower low-x corner of a pointed road end
 
 constexpr int32_t sand = 88; // only ever written by level scripts while they run
-} // namespace groundTile
+} // namespace groundCode
 
 // What a cell of a level's object grid holds: the kind of world object placed on the tile.
-namespace objectTile {
+namespace objectCode {
 constexpr int32_t none = 0;
 constexpr int32_t startTile = 1; // where the player car is put; takes no group number
 constexpr int32_t lamp = 2;
@@ -48,4 +48,4 @@ constexpr int32_t moon = 12;
 constexpr int32_t flame = 13;
 constexpr int32_t roadSign = 14;
 constexpr int32_t lightning = 15;
-} // namespace objectTile
+} // namespace objectCode
