@@ -71,3 +71,48 @@ TEST(Replay, AnUnwritableShotPathIsAFailure) {
         runReplay("--frames 2 --shot 1:/nonexistent/folder/x.png --data-dir " + data.path());
     EXPECT_NE(result.exitCode, 0);
 }
+
+// Level 5 straight up the road from (40.5, 10.5): the gas adds 0.2 a pass, so after 100
+// passes the speed is 20, the car has gone 0.01 · 0.2 · (1 + … + 100) = 10.1 tiles, and
+// the needle has caught up with the 10 marks below 20. Then a left turn bends the path
+// towards −x.
+TEST(Replay, DrivesLevelFiveAlongTheRoadAndIntoATurn) {
+    const temporaryFolder data;
+    writeWholeFile(data.file("track"), "1-130 w\n101-130 a\n");
+    const std::string arguments =
+        "--frames 130 --level 5 --pose 40.5,10.5,90 --state 100 --state 101 --state 130 "
+        "--input " +
+        data.file("track") + " --data-dir " + data.path();
+    const replayResult result = runReplay(arguments);
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    ASSERT_EQ(result.lines.size(), 3u);
+    const std::string &straight = result.lines[0];
+    EXPECT_EQ(jsonField(straight, "level"), "5");
+    EXPECT_EQ(jsonField(straight, "state"), "\"inGame\"");
+    EXPECT_NEAR(std::stod(jsonField(straight, "speed")), 20.0, 1e-9);
+    EXPECT_NEAR(std::stod(jsonField(straight, "y")), 20.6, 1e-9);
+    EXPECT_NEAR(std::stod(jsonField(straight, "x")), 40.5, 1e-12);
+    EXPECT_EQ(jsonField(straight, "needle"), "10");
+    EXPECT_EQ(jsonField(straight, "groundTile"), "10");
+
+    const double firstTurn = 0.001 / 6.4 * 2 * 3.14159265358979;
+    EXPECT_NEAR(std::stod(jsonField(result.lines[1], "turn")), firstTurn, 1e-9);
+    const std::string &turned = result.lines[2];
+    EXPECT_LT(std::stod(jsonField(turned, "x")), 40.5);
+    EXPECT_LT(std::stod(jsonField(turned, "heading")), 90.0);
+    EXPECT_GT(std::stod(jsonField(turned, "dirY")), 0.9);
+
+    // The same track gives the same game, to the last digit.
+    EXPECT_EQ(runReplay(arguments).lines, result.lines);
+}
+
+TEST(Replay, StartsOnTheLevelsStartTileWithoutAPose) {
+    const temporaryFolder data;
+    const replayResult result = runReplay("--frames 1 --level 1 --state 1 --data-dir " + data.path());
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_EQ(jsonField(result.lines[0], "x"), "30.5");
+    EXPECT_EQ(jsonField(result.lines[0], "y"), "17.5");
+    EXPECT_NE(runReplay("--frames 1 --level 18 --data-dir " + data.path()).exitCode, 0);
+    EXPECT_NE(runReplay("--frames 1 --pose 1,2,3 --data-dir " + data.path()).exitCode, 0);
+    EXPECT_NE(runReplay("--frames 1 --level 2 --pose 1,2 --data-dir " + data.path()).exitCode, 0);
+}

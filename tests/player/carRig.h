@@ -1,0 +1,54 @@
+#pragma once
+// A player car with everything it links to, and a way to press keys pass by pass.
+#include <SDL.h>
+
+#include <memory>
+
+#include "app/gameFlags.h"
+#include "levels/levelList.h"
+#include "levels/levelSet.h"
+#include "media/animTables.h"
+#include "objects/objectWorld.h"
+#include "player/keyboardState.h"
+
+struct carRig {
+    keyboardState keyboard;
+    levelList levels;
+    std::unique_ptr<levelSet> allLevels = std::make_unique<levelSet>();
+    animTables animations;
+    gameFlags flags;
+    objectWorld world{levels, animations, flags, keyboard};
+    playerCar &car = world.car;
+
+    explicit carRig(int level) {
+        allLevels->linkInto(levels);
+        levels.current = level;
+        keyboard.endPass(); // a first pass with nothing held arms every key
+    }
+
+    void setKey(SDLKey key, bool down) {
+        SDL_Event event = {};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.keysym.sym = key;
+        keyboard.handleEvent(event);
+    }
+
+    // One pass: the keyboard's end-of-pass step, then the car's step.
+    void pass(int count = 1) {
+        for (int i = 0; i < count; i++) {
+            keyboard.endPass();
+            car.step();
+        }
+    }
+
+    // Faces +y along the road of the straight-road levels.
+    void standOnRoadFacingUp(double x = 40.5, double y = 10.5) {
+        car.x = x;
+        car.y = y;
+        car.dirX = 0.0;
+        car.dirY = 1.0;
+        car.planeX = 0.8;
+        car.planeY = 0.0;
+        car.heading = 90.0;
+    }
+};
