@@ -1,8 +1,10 @@
 #include "app/game.h"
 
+#include "media/loadingWord.h"
+
 game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
-    : screen(screenSurface), world(levels, animations, flags, keyboard), frameRenderer(context),
-      files(dataFolder) {
+    : world(levels, animations, flags, keyboard), frameRenderer(context), files(dataFolder) {
+    loadImagesWithLoadingWord(images, screenSurface);
     allLevels.linkInto(levels);
     context.flags = &flags;
     context.levels = &levels;
@@ -12,8 +14,9 @@ game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
 
 void runPassLogic(game &session) {
     session.flags.quit = session.keyboard.poll();
-    session.screen = followVideoMode(session.video, session.flags, session.screen);
-    if (session.screen == nullptr) {
+    SDL_Surface *&screen = session.images.slots[screenSlot];
+    screen = followVideoMode(session.video, session.flags, screen);
+    if (screen == nullptr) {
         // No video mode at all could be set: nothing can be drawn any more.
         session.flags.quit = true;
         return;
@@ -22,9 +25,9 @@ void runPassLogic(game &session) {
 }
 
 bool runPassDrawing(game &session) {
-    if (session.screen == nullptr || !shouldDrawThisPass(session.flags, session.renderToggle)) {
+    if (session.screen() == nullptr || !shouldDrawThisPass(session.flags, session.renderToggle)) {
         return false;
     }
-    session.frameRenderer.drawFrame(session.screen);
+    session.frameRenderer.drawFrame(session.screen());
     return true;
 }

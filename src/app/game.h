@@ -12,6 +12,7 @@
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
+#include "media/imageBank.h"
 #include "media/renderer.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
@@ -22,11 +23,11 @@ class game {
     game(const game &) = delete;
     game &operator=(const game &) = delete;
 
-    SDL_Surface *screen;
     gameFlags flags;
     int frameRateCap = 60;
     bool renderToggle = false;
 
+    imageBank images; // slot 0 is the screen all drawing goes to
     keyboardState keyboard;
     levelList levels;
     levelSet allLevels;
@@ -38,6 +39,8 @@ class game {
 
     videoModeState video;
     timer frameTimer;
+
+    SDL_Surface *screen() const { return images.slots[screenSlot]; }
 };
 
 // The logic half of a pass: input, the video mode, one step of the current state.

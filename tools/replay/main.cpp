@@ -62,7 +62,7 @@ bool reportPass(const game &session, const replayOptions &options, int pass) {
     }
     bool ok = true;
     for (const screenshotRequest &shot : options.shots) {
-        if (shot.pass == pass && !saveSurfacePng(session.screen, shot.path)) {
+        if (shot.pass == pass && !saveSurfacePng(session.screen(), shot.path)) {
             std::fprintf(stderr, "velmora-replay: cannot write %s\n", shot.path.c_str());
             ok = false;
         }
