@@ -10,18 +10,16 @@ namespace {
 
 constexpr int kSheetWidth = 1800;
 constexpr int kGap = 10;
-constexpr Colour kGround = rgb(128, 128, 128);
+constexpr uint8_t kGround = 128;
 
 struct Placed {
     int x, y;
 };
 
-// Pictures of one folder share a row; the font shares one run of rows.
+// Each family (the folder under art/) starts on a new row.
 std::string rowKey(const std::string &path) {
-    if (path.rfind("art/font/", 0) == 0) {
-        return "art/font/";
-    }
-    return path.substr(0, path.rfind('/') + 1);
+    const size_t second = path.find('/', 4);
+    return path.substr(0, second == std::string::npos ? path.size() : second);
 }
 
 int cellWidth(const SheetEntry &e) {
@@ -51,20 +49,36 @@ std::vector<Placed> layOut(const std::vector<SheetEntry> &sheet, int &height) {
     return places;
 }
 
-void drawThumbnail(Canvas &sheet, const Image8 &image, int ox, int oy) {
+// The sheet is large, so it is composed in bytes rather than on a float canvas.
+struct Sheet {
+    Image8 image;
+    void put(int x, int y, const uint8_t *rgb, int alpha) {
+        if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
+            return;
+        }
+        uint8_t *p = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
+        for (int c = 0; c < 3; c++) {
+            p[c] = static_cast<uint8_t>((rgb[c] * alpha + p[c] * (255 - alpha)) / 255);
+        }
+    }
+};
+
+void drawThumbnail(Sheet &sheet, const Image8 &image, int ox, int oy) {
     for (int y = 0; y < image.height; y++) {
         for (int x = 0; x < image.width; x++) {
             const uint8_t *p = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
-            const bool key = !image.hasAlpha && p[0] == 255 && p[1] == 0 && p[2] == 255;
-            if (key) {
+            if (!image.hasAlpha) {
+                const bool key = p[0] == 255 && p[1] == 0 && p[2] == 255;
+                if (!key) {
+                    sheet.put(ox + x, oy + y, p, 255);
+                }
                 continue;
             }
-            if (image.hasAlpha) {
-                // A checker under translucent pictures shows how see-through they are.
-                const bool dark = ((x / 8) + (y / 8)) % 2 == 0;
-                sheet.blend(ox + x, oy + y, dark ? rgb(96, 96, 96) : rgb(160, 160, 160), 1.0f);
-            }
-            sheet.blend(ox + x, oy + y, rgb(p[0], p[1], p[2]), image.hasAlpha ? p[3] / 255.0f : 1.0f);
+            // A checker under translucent pictures shows how see-through they are.
+            const uint8_t checker = ((x / 8) + (y / 8)) % 2 == 0 ? 96 : 160;
+            const uint8_t grey[3] = {checker, checker, checker};
+            sheet.put(ox + x, oy + y, grey, 255);
+            sheet.put(ox + x, oy + y, p, p[3]);
         }
     }
 }
@@ -74,12 +88,16 @@ void drawThumbnail(Canvas &sheet, const Image8 &image, int ox, int oy) {
 bool writeContactSheet(const std::string &outDir, const std::vector<SheetEntry> &sheet) {
     int height = 0;
     const std::vector<Placed> places = layOut(sheet, height);
-    Canvas canvas(kSheetWidth, height);
-    canvas.fill(kGround);
+    Sheet canvas;
+    canvas.image.width = kSheetWidth;
+    canvas.image.height = height;
+    canvas.image.rgba.assign(static_cast<size_t>(kSheetWidth) * height * 4, kGround);
+    const uint8_t ink[3] = {20, 20, 24};
     for (size_t i = 0; i < sheet.size(); i++) {
         const SheetEntry &e = sheet[i];
         drawThumbnail(canvas, e.thumbnail, places[i].x, places[i].y);
-        drawLabel(canvas, places[i].x, places[i].y + e.thumbnail.height + 3, e.path, rgb(20, 20, 24));
+        drawLabel([&](int x, int y) { canvas.put(x, y, ink, 255); }, places[i].x,
+                  places[i].y + e.thumbnail.height + 3, e.path);
     }
-    return writePng(outDir + "/contactSheet.png", toRgb(canvas));
+    return writePng(outDir + "/contactSheet.png", canvas.image);
 }

@@ -62,7 +62,7 @@ int labelWidth(const std::string &text, int scale) {
     return static_cast<int>(text.size()) * kLabelAdvance * scale;
 }
 
-void drawLabel(Canvas &canvas, int x, int y, const std::string &text, Colour colour, int scale) {
+void drawLabel(const std::function<void(int, int)> &plot, int x, int y, const std::string &text, int scale) {
     for (size_t i = 0; i < text.size(); i++) {
         const LabelGlyph *glyph = findGlyph(text[i]);
         if (glyph == nullptr) {
@@ -75,7 +75,7 @@ void drawLabel(Canvas &canvas, int x, int y, const std::string &text, Colour col
                     continue;
                 }
                 for (int s = 0; s < scale * scale; s++) {
-                    canvas.blend(left + col * scale + s % scale, y + row * scale + s / scale, colour, 1.0f);
+                    plot(left + col * scale + s % scale, y + row * scale + s / scale);
                 }
             }
         }

@@ -1,0 +1,467 @@
+// The generated pictures: every file the image bank and the font load is there with the size
+// and format the game needs, sprites key their holes with magenta and nothing else, the cockpit
+// frames the windscreen at every sway and bump, frame numbers mean what the tables that step
+// through them expect, and the generator paints the same bytes every time.
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/sdlTestEnvironment.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct texel {
+    uint8_t r, g, b, a;
+    bool isKey() const { return r == 255 && g == 0 && b == 255; }
+    int brightness() const { return (r + g + b) / 3; }
+};
+
+struct picture {
+    int width = 0, height = 0;
+    std::vector<texel> texels;
+    const texel &at(int x, int y) const { return texels[static_cast<size_t>(y) * width + x]; }
+};
+
+std::string assetPath(const std::string &relative) {
+    return std::string(VELMORA_ASSETS_DIR) + "/" + relative;
+}
+
+bool loadPicture(const std::string &path, picture &out) {
+    SDL_Surface *surface = IMG_Load(path.c_str());
+    if (surface == nullptr) {
+        return false;
+    }
+    out.width = surface->w;
+    out.height = surface->h;
+    out.texels.clear();
+    SDL_LockSurface(surface);
+    const int bpp = surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; y++) {
+        for (int x = 0; x < surface->w; x++) {
+            const uint8_t *p = static_cast<const uint8_t *>(surface->pixels) + y * surface->pitch + x * bpp;
+            uint32_t value = 0;
+            for (int i = 0; i < bpp; i++) {
+                value |= static_cast<uint32_t>(p[i]) << (8 * i);
+            }
+            texel t{};
+            SDL_GetRGBA(value, surface->format, &t.r, &t.g, &t.b, &t.a);
+            out.texels.push_back(t);
+        }
+    }
+    SDL_UnlockSurface(surface);
+    SDL_FreeSurface(surface);
+    return true;
+}
+
+picture mustLoad(const std::string &relative) {
+    picture p;
+    EXPECT_TRUE(loadPicture(assetPath(relative), p)) << relative;
+    return p;
+}
+
+std::string numbered(const std::string &folder, int n) {
+    return folder + std::to_string(n) + ".png";
+}
+
+// The image bank's shaded sprite groups, from its slot table: folder and frame numbers.
+struct spriteGroup {
+    const char *folder;
+    int first, last;
+};
+const spriteGroup kSpriteGroups[] = {
+    {"art/lampPost/", 1, 3},
+    {"art/stopSign/", 1, 8},
+    {"art/roadSign/", 1, 8},
+    {"art/car/left/", 1, 16},
+    {"art/car/right/", 1, 16},
+    {"art/ghostCar/leftAll/", 1, 16},
+    {"art/ghostCar/leftFade/", 1, 16},
+    {"art/ghostCar/rightAll/", 1, 16},
+    {"art/ghostCar/rightFade/", 1, 16},
+    {"art/ghostCar/spawn/left/", 1, 6},
+    {"art/ghostCar/spawn/right/", 1, 6},
+    {"art/butterfly/", 1, 8},
+    {"art/tree/", 1, 8},
+    {"art/statues/ghost/", 1, 4},
+    {"art/statues/ghostFade/", 1, 4},
+    {"art/statues/ghostStatue/", 1, 4},
+    {"art/flame/", 1, 10},
+    {"art/lightning/", 1, 8},
+};
+const char *const kSingleSprites[] = {
+    "art/blank.png",         "art/tree/ashTree.png",   "art/tree/ashBush.png",   "art/statues/1.png",
+    "art/moon/moonLeft.png", "art/moon/moonRight.png", "art/moon/crackLeft.png", "art/moon/crackRight.png",
+};
+const char *const kGroundTiles[] = {
+    "blankDirt", "blankRoad",   "capUp",       "capDown",      "capRight",   "capLeft",
+    "lineCapUp", "lineCapDown", "lineCapLeft", "lineCapRight", "lineUpDown", "lineLeftRight",
+    "4",         "6",           "21",          "23",           "36",         "44",
+    "54",        "61",          "sand",
+};
+
+std::vector<std::string> spritePaths() {
+    std::vector<std::string> paths;
+    for (const spriteGroup &g : kSpriteGroups) {
+        for (int n = g.first; n <= g.last; n++) {
+            paths.push_back(numbered(g.folder, n));
+        }
+    }
+    paths.insert(paths.end(), std::begin(kSingleSprites), std::end(kSingleSprites));
+    return paths;
+}
+
+std::vector<std::string> groundPaths() {
+    std::vector<std::string> paths;
+    for (const char *name : kGroundTiles) {
+        paths.push_back(std::string("art/startRoad/") + name + ".png");
+    }
+    return paths;
+}
+
+// The font: 42 characters, five styles each, and the advance the text box moves after each.
+const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789_.:-!?";
+std::string glyphFolder(char c) {
+    switch (c) {
+    case '_':
+        return "arrow";
+    case '.':
+        return "period";
+    case ':':
+        return "colon";
+    case '-':
+        return "dash";
+    case '!':
+        return "exclamation";
+    case '?':
+        return "question";
+    default:
+        return std::string(1, c);
+    }
+}
+int widestAdvance(char c) {
+    switch (c) {
+    case 'e':
+    case 'f':
+        return 15;
+    case 'i':
+        return 7;
+    case 'm':
+    case 'w':
+        return 25;
+    case 'o':
+    case 'q':
+    case 's':
+    case 't':
+    case '6':
+    case '_':
+        return 18;
+    case 'r':
+        return 17;
+    case '1':
+        return 9;
+    default:
+        return 16;
+    }
+}
+
+struct sizedPicture {
+    std::string path;
+    int width, height; // 0: any size
+};
+
+std::vector<sizedPicture> fixedSizePictures() {
+    std::vector<sizedPicture> list;
+    for (int n = 0; n <= 34; n++) {
+        list.push_back({numbered("art/introLogo/", n), 640, 480});
+    }
+    list.push_back({"art/copyrights.png", 0, 0});
+    list.push_back({"art/icon.png", 32, 32});
+    const std::pair<const char *, int> screens[] = {
+        {"art/hud/flashLight/", 6}, {"art/hud/whiteFlash/", 4}, {"art/hud/blackFlash/", 5}};
+    for (const auto &[folder, last] : screens) {
+        for (int n = 0; n <= last; n++) {
+            list.push_back({numbered(folder, n), 640, 480});
+        }
+    }
+    for (int n = 0; n <= 11; n++) {
+        list.push_back({numbered("art/hud/wheel/", n), 0, 0});
+    }
+    list.push_back({"art/hud/wheel/wheelGlow.png", 0, 0});
+    for (int n = 0; n <= 13; n++) {
+        list.push_back({numbered("art/hud/battery/", n), 0, 0});
+    }
+    for (const char *lamp : {"beams", "energy", "smile", "frown"}) {
+        for (int n = 0; n <= 1; n++) {
+            list.push_back({numbered(std::string("art/hud/mph/") + lamp + "/", n), 0, 0});
+        }
+    }
+    list.push_back({"art/hud/headlights.png", 0, 0});
+    return list;
+}
+
+// Bonnet and dashboard are drawn at (sway − 10, bump − 10), sway −5 … 5, bump −12 … 12.
+const int kSways[] = {-5, 5};
+const int kBumps[] = {-12, 12};
+
+bool opaqueAt(const picture &layer, int sway, int bump, int screenX, int screenY) {
+    const int x = screenX - (sway - 10), y = screenY - (bump - 10);
+    return x >= 0 && y >= 0 && x < layer.width && y < layer.height && layer.at(x, y).a == 255;
+}
+
+double meanAlpha(const picture &p) {
+    double sum = 0;
+    for (const texel &t : p.texels) {
+        sum += t.a;
+    }
+    return sum / p.texels.size();
+}
+
+int countWhere(const picture &p, bool (*test)(const texel &)) {
+    int n = 0;
+    for (const texel &t : p.texels) {
+        n += test(t) && !t.isKey() ? 1 : 0;
+    }
+    return n;
+}
+
+bool isSignRed(const texel &t) {
+    return t.r > 120 && t.g < 70 && t.b < 70;
+}
+bool isLampWhite(const texel &t) {
+    return t.r > 220 && t.g > 200 && t.b > 160;
+}
+bool isTailRed(const texel &t) {
+    return t.r > 170 && t.g < 60;
+}
+bool isLit(const texel &t) {
+    return t.a > 128 && t.brightness() > 60;
+}
+
+} // namespace
+
+TEST(ArtAssets, EveryShadedPictureIsThereAt64By64) {
+    std::vector<std::string> paths = spritePaths();
+    const std::vector<std::string> ground = groundPaths();
+    paths.insert(paths.end(), ground.begin(), ground.end());
+    for (const std::string &path : paths) {
+        const picture p = mustLoad(path);
+        EXPECT_EQ(p.width, 64) << path;
+        EXPECT_EQ(p.height, 64) << path;
+    }
+}
+
+TEST(ArtAssets, EveryOtherPictureIsThereAtItsSize) {
+    for (const sizedPicture &s : fixedSizePictures()) {
+        const picture p = mustLoad(s.path);
+        if (s.width > 0) {
+            EXPECT_EQ(p.width, s.width) << s.path;
+            EXPECT_EQ(p.height, s.height) << s.path;
+        }
+        EXPECT_GT(p.width * p.height, 0) << s.path;
+    }
+    for (int n = 0; n <= 10; n++) {
+        for (const char *layer : {"art/hud/dashboard/", "art/hud/hood/"}) {
+            const picture p = mustLoad(numbered(layer, n));
+            EXPECT_GE(p.width, 640 + 15) << layer << n;
+            EXPECT_GE(p.height, 480 + 22) << layer << n;
+        }
+    }
+}
+
+TEST(ArtAssets, SpritesAreOpaqueApartFromTheirMagentaKey) {
+    for (const std::string &path : spritePaths()) {
+        const picture p = mustLoad(path);
+        int keyed = 0;
+        for (const texel &t : p.texels) {
+            EXPECT_EQ(t.a, 255) << path;
+            keyed += t.isKey() ? 1 : 0;
+            if (t.a != 255) {
+                break;
+            }
+        }
+        EXPECT_GT(keyed, 0) << path << " has no transparent texel";
+        if (path != "art/blank.png") {
+            EXPECT_LT(keyed, 64 * 64) << path << " is empty";
+        }
+    }
+}
+
+TEST(ArtAssets, BlankSpriteIsAllKey) {
+    const picture p = mustLoad("art/blank.png");
+    for (const texel &t : p.texels) {
+        ASSERT_TRUE(t.isKey());
+    }
+}
+
+TEST(ArtAssets, GroundTilesHaveNoHolesAndNoKey) {
+    for (const std::string &path : groundPaths()) {
+        const picture p = mustLoad(path);
+        for (const texel &t : p.texels) {
+            ASSERT_EQ(t.a, 255) << path;
+            ASSERT_FALSE(t.isKey()) << path;
+            // A black texel would never be drawn; a dark one would vanish at the first light level.
+            ASSERT_GT(t.r + t.g + t.b, 3 * 40) << path;
+        }
+    }
+}
+
+TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
+    for (const char *c = kAlphabet; *c != '\0'; c++) {
+        for (int style = 0; style < 5; style++) {
+            const std::string path = "art/font/" + glyphFolder(*c) + "/" + std::to_string(style) + ".png";
+            const picture p = mustLoad(path);
+            EXPECT_LE(p.width, widestAdvance(*c)) << path;
+            EXPECT_LE(p.height, 21) << path;
+            EXPECT_GT(p.height, 0) << path;
+        }
+    }
+}
+
+TEST(ArtAssets, GlyphStylesBrightenFromZeroToFour) {
+    for (const char c : {'a', 'm', '7', '_'}) {
+        int lastBrightest = -1;
+        for (int style = 0; style < 5; style++) {
+            const picture p = mustLoad("art/font/" + glyphFolder(c) + "/" + std::to_string(style) + ".png");
+            int brightest = 0;
+            for (const texel &t : p.texels) {
+                brightest = std::max(brightest, t.a > 200 ? t.brightness() : 0);
+            }
+            EXPECT_GT(brightest, lastBrightest) << c << " style " << style;
+            lastBrightest = brightest;
+        }
+    }
+}
+
+TEST(ArtAssets, BonnetAndDashboardFrameTheWindscreenAtEveryOffset) {
+    const picture hood = mustLoad("art/hud/hood/0.png");
+    const picture dash = mustLoad("art/hud/dashboard/0.png");
+    for (int hoodSway : kSways) {
+        for (int hoodBump : kBumps) {
+            for (int dashSway : kSways) {
+                for (int dashBump : kBumps) {
+                    // At the deepest bump the pictures start two rows down; only the sky is there.
+                    for (int y = 2; y < 480; y += 3) {
+                        for (int x = 0; x < 640; x += 3) {
+                            const bool outsideWindscreen = x < 31 || x > 609 || y >= 322;
+                            if (outsideWindscreen) {
+                                ASSERT_TRUE(opaqueAt(hood, hoodSway, hoodBump, x, y) ||
+                                            opaqueAt(dash, dashSway, dashBump, x, y))
+                                    << "gap at " << x << "," << y;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    // The view of the road stays open above the bonnet at rest.
+    EXPECT_FALSE(opaqueAt(hood, 0, 0, 320, 290));
+    EXPECT_FALSE(opaqueAt(dash, 0, 0, 320, 290));
+}
+
+TEST(ArtAssets, OverlayFramesRunAsTheirTablesExpect) {
+    const picture black0 = mustLoad("art/hud/blackFlash/0.png");
+    const picture black5 = mustLoad("art/hud/blackFlash/5.png");
+    EXPECT_EQ(meanAlpha(black0), 255.0);
+    EXPECT_EQ(meanAlpha(black5), 0.0);
+    double last = 256;
+    for (int n = 0; n <= 5; n++) {
+        const double a = meanAlpha(mustLoad(numbered("art/hud/blackFlash/", n)));
+        EXPECT_LT(a, last) << "black overlay " << n;
+        last = a;
+    }
+    last = 256;
+    for (int n = 0; n <= 4; n++) {
+        const double a = meanAlpha(mustLoad(numbered("art/hud/whiteFlash/", n)));
+        EXPECT_LT(a, last) << "white overlay " << n;
+        EXPECT_GT(a, 0.0) << "white overlay " << n;
+        last = a;
+    }
+    EXPECT_EQ(meanAlpha(mustLoad("art/hud/flashLight/6.png")), 0.0);
+    EXPECT_GT(meanAlpha(mustLoad("art/hud/flashLight/0.png")),
+              meanAlpha(mustLoad("art/hud/flashLight/4.png")));
+}
+
+TEST(ArtAssets, GaugeFramesShowTheirValues) {
+    int lastLit = -1;
+    for (int level = 0; level <= 13; level++) {
+        const int lit = countWhere(mustLoad(numbered("art/hud/battery/", level)), isLit);
+        EXPECT_GT(lit, lastLit) << "battery " << level;
+        lastLit = lit;
+    }
+    const picture first = mustLoad("art/hud/wheel/0.png");
+    for (int n = 1; n <= 11; n++) {
+        const picture p = mustLoad(numbered("art/hud/wheel/", n));
+        EXPECT_NE(p.texels.size() == first.texels.size() &&
+                      std::equal(p.texels.begin(), p.texels.end(), first.texels.begin(),
+                                 [](const texel &a, const texel &b) { return a.a == b.a; }),
+                  true)
+            << "needle " << n << " sits where needle 0 does";
+    }
+}
+
+TEST(ArtAssets, SignsAndCarsTurnTheRightFaceToTheViewer) {
+    // Stop sign: 1 is head-on (the red face), 5 from behind.
+    EXPECT_GT(countWhere(mustLoad("art/stopSign/1.png"), isSignRed), 100);
+    EXPECT_EQ(countWhere(mustLoad("art/stopSign/5.png"), isSignRed), 0);
+    // Standing car: 10 shows its tail (relative angle just above 0), 2 its lit front.
+    auto both = [](int n, bool (*test)(const texel &)) {
+        return countWhere(mustLoad(numbered("art/car/left/", n)), test) +
+               countWhere(mustLoad(numbered("art/car/right/", n)), test);
+    };
+    EXPECT_GT(both(10, isTailRed), 8);
+    EXPECT_LE(both(2, isTailRed), 2);
+    EXPECT_GT(both(2, isLampWhite), 2 * both(10, isLampWhite) + 8);
+    // Ghost car: 9 drives straight at the viewer, so both its headlamps show, one per half.
+    EXPECT_GT(countWhere(mustLoad("art/ghostCar/leftAll/9.png"), isLampWhite), 3);
+    EXPECT_GT(countWhere(mustLoad("art/ghostCar/rightAll/9.png"), isLampWhite), 3);
+    EXPECT_EQ(countWhere(mustLoad("art/ghostCar/leftAll/1.png"), isLampWhite), 0);
+}
+
+TEST(ArtAssets, LogoComesOutOfTheDarkAndLeavesRoomForPressEnter) {
+    auto meanBrightness = [](const picture &p, int x0, int y0, int x1, int y1) {
+        double sum = 0;
+        for (int y = y0; y < y1; y++) {
+            for (int x = x0; x < x1; x++) {
+                sum += p.at(x, y).brightness();
+            }
+        }
+        return sum / ((x1 - x0) * (y1 - y0));
+    };
+    const picture first = mustLoad("art/introLogo/0.png");
+    const picture last = mustLoad("art/introLogo/34.png");
+    EXPECT_LT(meanBrightness(first, 0, 0, 640, 480), 8.0);
+    EXPECT_GT(meanBrightness(last, 100, 150, 540, 250), 3 * meanBrightness(first, 100, 150, 540, 250));
+    EXPECT_LT(meanBrightness(last, 446, 439, 620, 460), 25.0); // "press enter" is written here
+}
+
+TEST(ArtAssets, TwoRunsWriteIdenticalArt) {
+    const temporaryFolder first, second;
+    for (const temporaryFolder *folder : {&first, &second}) {
+        const std::string command =
+            std::string(VELMORA_ASSETGEN_PATH) + " " + folder->path() + " > /dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0);
+    }
+    int compared = 0;
+    for (const auto &entry : fs::recursive_directory_iterator(fs::path(first.path()) / "art")) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        const fs::path twin = fs::path(second.path()) / fs::relative(entry.path(), first.path());
+        ASSERT_TRUE(fs::exists(twin)) << twin;
+        EXPECT_EQ(readWholeFile(entry.path().string()), readWholeFile(twin.string())) << entry.path();
+        compared++;
+    }
+    EXPECT_GE(compared, 525); // every picture the game loads
+    EXPECT_TRUE(fs::exists(fs::path(first.path()) / "contactSheet.png"));
+}
