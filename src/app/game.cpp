@@ -3,12 +3,15 @@
 #include "media/loadingWord.h"
 
 game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
-    : world(levels, animations, flags, keyboard), frameRenderer(context), files(dataFolder) {
+    : sprites(images), world(levels, animations, flags, keyboard),
+      frameRenderer(context, levels, images, keyboard, shapes, animations, sprites, world),
+      files(dataFolder) {
     loadImagesWithLoadingWord(images, screenSurface);
     allLevels.linkInto(levels);
     context.flags = &flags;
     context.levels = &levels;
     context.world = &world;
+    frameRenderer.prepareRenderer();
     context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
 }
 
@@ -28,6 +31,6 @@ bool runPassDrawing(game &session) {
     if (session.screen() == nullptr || !shouldDrawThisPass(session.flags, session.renderToggle)) {
         return false;
     }
-    session.frameRenderer.drawFrame(session.screen());
+    session.frameRenderer.drawFrame();
     return true;
 }

@@ -12,7 +12,9 @@
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
+#include "media/drawList.h"
 #include "media/imageBank.h"
+#include "media/lightShapes.h"
 #include "media/renderer.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
@@ -32,6 +34,8 @@ class game {
     levelList levels;
     levelSet allLevels;
     animTables animations;
+    lightShapes shapes;
+    drawList sprites;
     objectWorld world;
     stateContext context;
     renderer frameRenderer;

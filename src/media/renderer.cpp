@@ -1,13 +1,91 @@
 #include "media/renderer.h"
 
 #include "app/stateContext.h"
+#include "levels/levelList.h"
+#include "media/animTables.h"
+#include "media/dashboard.h"
+#include "media/drawList.h"
+#include "media/helpers.h"
+#include "media/imageBank.h"
+#include "objects/objectWorld.h"
 
-renderer::renderer(const stateContext &state) : context(state) {}
+namespace {
 
-void renderer::drawFrame(SDL_Surface *screen) const {
+constexpr SDL_Rect menuViewRect = {0, 0, 640, 400};
+constexpr SDL_Rect playViewRect = {30, 240, 580, 80};
+constexpr int pauseDimFrame = 3;
+
+} // namespace
+
+renderer::renderer(const stateContext &state, const levelList &levelsOfGame, imageBank &bank,
+                   const keyboardState &keys, const lightShapes &lightShapeTable, const animTables &tables,
+                   drawList &spriteList, const objectWorld &objects)
+    : context(state), levels(levelsOfGame), images(bank), keyboard(keys), shapes(lightShapeTable),
+      animations(tables), sprites(spriteList), world(objects), viewRect(playViewRect) {
+    light.clear();
+}
+
+void renderer::prepareRenderer() {
+    const camera &view = world.view;
+    invDet = 1.0 / (view.planeX * view.dirY - view.dirX * view.planeY);
+    prepareSpriteTables();
+    prepareGroundTexels();
+}
+
+void renderer::prepareGroundTexels() {
+    for (int tile = 0; tile < groundTileCodes; tile++) {
+        for (int level = 0; level < lightLevels; level++) {
+            texelSource &source = groundTexels[tile][level];
+            const SDL_Surface *picture = images.slots[shadedSlot(groundBase, tile, level)];
+            const bool usable = picture != nullptr && picture->w >= shadedPictureSize &&
+                                picture->h >= shadedPictureSize && picture->format->BytesPerPixel == 4;
+            source.pixels = usable ? static_cast<const Uint32 *>(picture->pixels) : nullptr;
+            source.pitch = usable ? picture->pitch / 4 : 0;
+        }
+    }
+}
+
+void renderer::drawFade() {
+    const int32_t level = world.fade.fadeLevel;
+    if (level >= 0 && level <= fadeClear) {
+        applySurface(0, 0, images.slots[blackFlashBase + level], images.slots[screenSlot]);
+    }
+}
+
+void renderer::drawWorldView() {
+    fillLightMap();
+    SDL_Surface *screen = images.slots[screenSlot];
+    const surfaceLock lock(screen);
+    castFloor();
+    drawSprites();
+}
+
+void renderer::drawFrame() {
+    SDL_Surface *screen = images.slots[screenSlot];
     if (screen == nullptr) {
         return;
     }
-    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+    SDL_FillRect(screen, nullptr, 0);
+    const std::string &state = context.state;
+    if (state == "logoAnim" || state == "title") {
+        const int frame = animations.at(logoFrames, context.logoCounter);
+        applySurface(0, 0, images.slots[introLogoBase + frame], screen);
+        if (state == "title") {
+            drawFade();
+        }
+    } else if (state == "introMenu") {
+        viewRect = menuViewRect;
+        applySurface(210, 452, images.slots[copyrightsSlot], screen);
+        drawWorldView();
+        drawFade();
+    } else if (state == "inGame" || state == "paused") {
+        viewRect = playViewRect;
+        drawWorldView();
+        drawDashboard(images, animations, world.view);
+        drawFade();
+        if (state == "paused") {
+            applySurface(0, 0, images.slots[blackFlashBase + pauseDimFrame], screen);
+        }
+    }
     SDL_Flip(screen);
 }

@@ -1,14 +1,77 @@
 #pragma once
-// Draws one whole frame for the current game state and presents it.
+// Draws one whole frame for the current game state and presents it: the night road from the
+// driver's seat, ray cast over a wrapping tile floor, every object an upright billboard, all
+// of it lit only by the light map; then the dashboard, the fade and the text.
 #include <SDL.h>
 
+#include <cstdint>
+
+#include "media/lightMap.h"
+
 class stateContext;
+class levelList;
+class imageBank;
+class keyboardState;
+class lightShapes;
+class animTables;
+class drawList;
+class objectWorld;
+class camera;
+struct spriteRecord;
+
+constexpr int spriteTableRows = 241; // bottom rows 240 … 480
+constexpr int spriteTableTexels = 65;
+
+// A shaded picture's texels, read straight from its surface.
+struct texelSource {
+    const Uint32 *pixels = nullptr;
+    int pitch = 0; // in pixels
+    Uint32 at(int tx, int ty) const { return pixels[ty * pitch + tx]; }
+};
 
 class renderer {
   public:
-    explicit renderer(const stateContext &context);
+    renderer(const stateContext &context, const levelList &levels, imageBank &images,
+             const keyboardState &keyboard, const lightShapes &shapes, const animTables &animations,
+             drawList &sprites, const objectWorld &world);
 
     const stateContext &context;
+    const levelList &levels;
+    imageBank &images;
+    const keyboardState &keyboard;
+    const lightShapes &shapes;
+    const animTables &animations;
+    drawList &sprites;
+    const objectWorld &world;
 
-    void drawFrame(SDL_Surface *screen) const;
+    SDL_Rect viewRect;
+    double invDet = 1.25;
+    int32_t columnRun[spriteTableRows][spriteTableTexels];
+    int32_t rowRun[spriteTableRows][spriteTableTexels];
+    lightMap light;
+
+    // Computes the view's inverse determinant and the sprite size tables; once, before
+    // the first frame, after the pictures are loaded.
+    void prepareRenderer();
+    void drawFrame();
+
+    // The pieces of a frame, in the order drawFrame uses them.
+    void drawWorldView();
+    void fillLightMap();
+    void castFloor();
+    void drawSprites();
+    void drawFade();
+
+  private:
+    // Ground texels by tile code and light level, looked up once instead of per pixel.
+    texelSource groundTexels[89][25];
+    int32_t spriteOrder[1000]; // draw-list indices, farthest first
+
+    void prepareGroundTexels();
+    void prepareSpriteTables();
+    void castFloorColumn(SDL_Surface *screen, const camera &view, int32_t side, int x);
+    void sortSpritesFarthestFirst(const camera &view);
+    void drawSprite(SDL_Surface *screen, const camera &view, int32_t side, const spriteRecord &record);
+    void drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
+                     double tY);
 };

@@ -2,6 +2,7 @@
 // The one container of the world: the player car, its camera, and the links every object
 // behaviour needs (levels, animation tables, the game's switches).
 #include "app/gameFlags.h"
+#include "media/fadeCounter.h"
 #include "player/camera.h"
 #include "player/playerCar.h"
 
@@ -21,4 +22,5 @@ class objectWorld {
     gameFlags &flags;
     camera view;
     playerCar car;
+    fadeCounter fade;
 };
