@@ -17,6 +17,9 @@ SDL_Surface *makeSurface(int width, int height, Uint32 rgb) {
 }
 
 Uint32 texelColour(SDL_Surface *surface, int x, int y) {
+    if (surface == nullptr) {
+        return noTexel;
+    }
     const surfaceLock lock(surface);
     return getPixel(surface, x, y) & 0xFFFFFF;
 }

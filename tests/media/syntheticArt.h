@@ -7,7 +7,8 @@
 
 // A 32-bit surface whose colour bits read as 0xRRGGBB, filled with one colour.
 SDL_Surface *makeSurface(int width, int height, Uint32 rgb);
-// Colour bits of a texel, whatever the alpha.
+// Colour bits of a texel, whatever the alpha; noTexel when there is no surface.
+constexpr Uint32 noTexel = 0xFFFFFFFF;
 Uint32 texelColour(SDL_Surface *surface, int x, int y);
 
 // Writes a PNG of one colour, making the folders on the way.
