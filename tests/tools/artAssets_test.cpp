@@ -464,3 +464,106 @@ TEST(ArtAssets, TwoRunsWriteIdenticalArt) {
     EXPECT_GE(compared, 525); // every picture the game loads
     EXPECT_TRUE(fs::exists(fs::path(first.path()) / "contactSheet.png"));
 }
+
+namespace {
+
+bool isDirt(const texel &t) {
+    return t.r > t.b + 25;
+}
+
+// Fraction of the shared edge where one tile shows dirt and the other road.
+double seamMismatch(const std::string &first, const std::string &second, bool sideBySide) {
+    const picture a = mustLoad("art/startRoad/" + first + ".png");
+    const picture b = mustLoad("art/startRoad/" + second + ".png");
+    int mismatched = 0;
+    for (int i = 0; i < 64; i++) {
+        const texel &ta = sideBySide ? a.at(63, i) : a.at(i, 63);
+        const texel &tb = sideBySide ? b.at(0, i) : b.at(i, 0);
+        mismatched += isDirt(ta) != isDirt(tb) ? 1 : 0;
+    }
+    return mismatched / 64.0;
+}
+
+int solidTexels(const picture &p) {
+    int n = 0;
+    for (const texel &t : p.texels) {
+        n += t.isKey() ? 0 : 1;
+    }
+    return n;
+}
+
+double meanBrightnessOfSolid(const picture &p) {
+    double sum = 0;
+    int n = 0;
+    for (const texel &t : p.texels) {
+        if (!t.isKey() && t.a > 0) {
+            sum += t.brightness();
+            n++;
+        }
+    }
+    return n > 0 ? sum / n : 0;
+}
+
+} // namespace
+
+TEST(ArtAssets, GroundTilesJoinWhereTheLevelsPutThemSideBySide) {
+    // x then x + 1 on one row, from the ring, the gaps and the winding roads.
+    const std::pair<const char *, const char *> acrossX[] = {
+        {"21", "capLeft"},   {"capRight", "54"},     {"23", "44"},        {"6", "36"},
+        {"44", "capUp"},     {"36", "blankDirt"},    {"44", "blankRoad"}, {"capDown", "6"},
+        {"blankDirt", "21"}, {"61", "blankRoad"},    {"blankRoad", "4"},  {"4", "blankDirt"},
+        {"blankDirt", "23"}, {"capUp", "blankRoad"},
+    };
+    for (const auto &[left, right] : acrossX) {
+        EXPECT_LT(seamMismatch(left, right, true), 0.05) << left << " | " << right;
+    }
+    // y then y + 1 in one column.
+    const std::pair<const char *, const char *> acrossY[] = {
+        {"capLeft", "61"},      {"21", "capLeft"},        {"capRight", "4"},   {"54", "capRight"},
+        {"blankDirt", "21"},    {"61", "blankDirt"},      {"23", "blankRoad"}, {"blankRoad", "6"},
+        {"capUp", "blankRoad"}, {"blankRoad", "capDown"},
+    };
+    for (const auto &[top, bottom] : acrossY) {
+        EXPECT_LT(seamMismatch(top, bottom, false), 0.05) << top << " over " << bottom;
+    }
+}
+
+TEST(ArtAssets, AnimationFramesChangeTheWayTheirTablesExpect) {
+    // The flame's last four pictures shrink as it lights or goes out.
+    int last = solidTexels(mustLoad("art/flame/6.png")) + 1;
+    for (int n = 7; n <= 10; n++) {
+        const int solid = solidTexels(mustLoad(numbered("art/flame/", n)));
+        EXPECT_LT(solid, last) << "flame " << n;
+        last = solid;
+    }
+    // The tree grows from a sapling into the biggest and brightest picture.
+    const picture sapling = mustLoad("art/tree/1.png");
+    const picture grown = mustLoad("art/tree/8.png");
+    EXPECT_GT(solidTexels(grown), 3 * solidTexels(sapling));
+    EXPECT_GT(meanBrightnessOfSolid(grown), meanBrightnessOfSolid(sapling) + 40);
+    // A burning lamp outshines a dark one; the one between lies between.
+    const double dark = meanBrightnessOfSolid(mustLoad("art/lampPost/1.png"));
+    const double between = meanBrightnessOfSolid(mustLoad("art/lampPost/2.png"));
+    const double burning = meanBrightnessOfSolid(mustLoad("art/lampPost/3.png"));
+    EXPECT_LT(dark, between);
+    EXPECT_LT(between, burning);
+    // The flash lights the bonnet and dashboard ever more brightly from 1 to 5.
+    for (const char *layer : {"art/hud/hood/", "art/hud/dashboard/"}) {
+        double lastBrightness = meanBrightnessOfSolid(mustLoad(numbered(layer, 0)));
+        for (int n = 1; n <= 5; n++) {
+            const double b = meanBrightnessOfSolid(mustLoad(numbered(layer, n)));
+            EXPECT_GT(b, lastBrightness) << layer << n;
+            lastBrightness = b;
+        }
+    }
+    // Every wing beat, strike and crumbling step is a picture of its own.
+    for (const char *folder : {"art/butterfly/", "art/lightning/", "art/statues/ghostStatue/"}) {
+        const int frames = std::string(folder) == "art/statues/ghostStatue/" ? 4 : 8;
+        for (int n = 2; n <= frames; n++) {
+            const picture a = mustLoad(numbered(folder, n - 1)), b = mustLoad(numbered(folder, n));
+            EXPECT_FALSE(std::equal(a.texels.begin(), a.texels.end(), b.texels.begin(),
+                                    [](const texel &x, const texel &y) { return x.r == y.r && x.g == y.g; }))
+                << folder << n;
+        }
+    }
+}
