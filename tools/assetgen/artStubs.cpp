@@ -1,4 +1,0 @@
-#include "artPictures.h"
-void paintHud(PictureSink &) {}
-void paintOverlays(PictureSink &) {}
-void paintLogo(PictureSink &) {}
