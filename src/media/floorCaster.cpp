@@ -113,22 +113,19 @@ void renderer::castFloorColumn(SDL_Surface *screen, const camera &view, int32_t 
     const double rayDirY = view.dirY + view.planeY * cameraX;
     const rayEnd end = walkRay(view, rayDirX, rayDirY);
 
-    const int halfHeight = view.screenHeight / 2;
     const int lineHeight = static_cast<int>(view.screenHeight / end.dist);
-    const int drawEnd = std::abs(lineHeight) / 2 + halfHeight;
+    const int drawEnd = std::abs(lineHeight) / 2 + view.screenHeight / 2;
     const int lastRow = std::min<int>(viewRect.y + viewRect.h - 1, screen->h);
+    const auto &ground = levels.levels[levels.current]->groundGrid;
 
     Uint8 *const column = static_cast<Uint8 *>(screen->pixels) + x * 4;
     for (int y = drawEnd; y < lastRow; y++) {
-        // The horizon row itself lies at the far end.
-        const double rowDist =
-            y > halfHeight ? static_cast<double>(view.screenHeight) / (2 * y - view.screenHeight) : 1e30;
-        const double weight = std::min(rowDist / end.dist, 1.0);
+        const double weight = std::min(rowDistance[y] / end.dist, 1.0);
         const double floorX = wrapFloor(weight * end.farX + (1 - weight) * view.x, side);
         const double floorY = wrapFloor(weight * end.farY + (1 - weight) * view.y, side);
         const int tileX = floorTile(floorX, side);
         const int tileY = floorTile(floorY, side);
-        const int32_t code = levels.groundAt(tileX, tileY);
+        const int32_t code = ground[tileX][tileY];
         if (code < 0 || code >= groundTileCodes) {
             continue;
         }

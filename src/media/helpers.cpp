@@ -31,25 +31,6 @@ surfaceLock::~surfaceLock() {
     }
 }
 
-Uint8 colourChannel(char channel, Uint32 pixel) {
-    switch (channel) {
-    case 'r':
-        return (pixel >> 16) & 0xFF;
-    case 'g':
-        return (pixel >> 8) & 0xFF;
-    case 'b':
-        return pixel & 0xFF;
-    default:
-        return 255;
-    }
-}
-
-Uint32 mapColour(const SDL_Surface *surface, int r, int g, int b) {
-    // Channels wrap like the 8-bit values they end up in.
-    return SDL_MapRGB(surface->format, static_cast<Uint8>(r & 0xFF), static_cast<Uint8>(g & 0xFF),
-                      static_cast<Uint8>(b & 0xFF));
-}
-
 std::string intToString(int32_t value) {
     return std::to_string(value);
 }

@@ -39,8 +39,32 @@ class surfaceLock {
 };
 
 // 'r' bits 16-23, 'g' bits 8-15, 'b' bits 0-7; any other letter gives 255.
-Uint8 colourChannel(char channel, Uint32 pixel);
-Uint32 mapColour(const SDL_Surface *surface, int r, int g, int b);
+inline Uint8 colourChannel(char channel, Uint32 pixel) {
+    switch (channel) {
+    case 'r':
+        return (pixel >> 16) & 0xFF;
+    case 'g':
+        return (pixel >> 8) & 0xFF;
+    case 'b':
+        return pixel & 0xFF;
+    default:
+        return 255;
+    }
+}
+
+// The surface's pixel value for a colour, as SDL_MapRGB gives it (fully opaque where the
+// surface has alpha); each channel is taken modulo 256. Inline because the start-up
+// darkening calls it for every texel of every shaded copy.
+inline Uint32 mapColour(const SDL_Surface *surface, int r, int g, int b) {
+    const SDL_PixelFormat *format = surface->format;
+    if (format->palette != nullptr) {
+        return SDL_MapRGB(format, static_cast<Uint8>(r & 0xFF), static_cast<Uint8>(g & 0xFF),
+                          static_cast<Uint8>(b & 0xFF));
+    }
+    return (static_cast<Uint32>((r & 0xFF) >> format->Rloss) << format->Rshift) |
+           (static_cast<Uint32>((g & 0xFF) >> format->Gloss) << format->Gshift) |
+           (static_cast<Uint32>((b & 0xFF) >> format->Bloss) << format->Bshift) | format->Amask;
+}
 
 std::string intToString(int32_t value);
 

@@ -21,7 +21,7 @@ renderer::renderer(const stateContext &state, const levelList &levelsOfGame, ima
                    const keyboardState &keys, const lightShapes &lightShapeTable, const animTables &tables,
                    drawList &spriteList, const objectWorld &objects)
     : context(state), levels(levelsOfGame), images(bank), keyboard(keys), shapes(lightShapeTable),
-      animations(tables), sprites(spriteList), world(objects), viewRect(playViewRect) {
+      animations(tables), sprites(spriteList), world(objects), viewRect(playViewRect), layers(bank) {
     light.clear();
 }
 
@@ -30,6 +30,18 @@ void renderer::prepareRenderer() {
     invDet = 1.0 / (view.planeX * view.dirY - view.dirX * view.planeY);
     prepareSpriteTables();
     prepareGroundTexels();
+    prepareRowDistances();
+    layers.planAll();
+}
+
+void renderer::prepareRowDistances() {
+    const int half = world.view.screenHeight / 2;
+    for (int y = 0; y < 480; y++) {
+        // The horizon row and those above it see the far end of every ray.
+        rowDistance[y] =
+            y > half ? static_cast<double>(world.view.screenHeight) / (2 * y - world.view.screenHeight)
+                     : 1e30;
+    }
 }
 
 void renderer::prepareGroundTexels() {
@@ -48,7 +60,7 @@ void renderer::prepareGroundTexels() {
 void renderer::drawFade() {
     const int32_t level = world.fade.fadeLevel;
     if (level >= 0 && level <= fadeClear) {
-        applySurface(0, 0, images.slots[blackFlashBase + level], images.slots[screenSlot]);
+        layers.blit(blackFlashBase + level, 0, 0);
     }
 }
 
@@ -69,22 +81,22 @@ void renderer::drawFrame() {
     const std::string &state = context.state;
     if (state == "logoAnim" || state == "title") {
         const int frame = animations.at(logoFrames, context.logoCounter);
-        applySurface(0, 0, images.slots[introLogoBase + frame], screen);
+        layers.blit(introLogoBase + frame, 0, 0);
         if (state == "title") {
             drawFade();
         }
     } else if (state == "introMenu") {
         viewRect = menuViewRect;
-        applySurface(210, 452, images.slots[copyrightsSlot], screen);
+        layers.blit(copyrightsSlot, 210, 452);
         drawWorldView();
         drawFade();
     } else if (state == "inGame" || state == "paused") {
         viewRect = playViewRect;
         drawWorldView();
-        drawDashboard(images, animations, world.view);
+        drawDashboard(layers, animations, world.view);
         drawFade();
         if (state == "paused") {
-            applySurface(0, 0, images.slots[blackFlashBase + pauseDimFrame], screen);
+            layers.blit(blackFlashBase + pauseDimFrame, 0, 0);
         }
     }
     SDL_Flip(screen);

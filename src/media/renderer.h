@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "media/layerBlitter.h"
 #include "media/lightMap.h"
 
 class stateContext;
@@ -49,6 +50,7 @@ class renderer {
     int32_t columnRun[spriteTableRows][spriteTableTexels];
     int32_t rowRun[spriteTableRows][spriteTableTexels];
     lightMap light;
+    layerBlitter layers;
 
     // Computes the view's inverse determinant and the sprite size tables; once, before
     // the first frame, after the pictures are loaded.
@@ -66,8 +68,10 @@ class renderer {
     // Ground texels by tile code and light level, looked up once instead of per pixel.
     texelSource groundTexels[89][25];
     int32_t spriteOrder[1000]; // draw-list indices, farthest first
+    double rowDistance[480];   // how far ahead the floor seen on each screen row lies
 
     void prepareGroundTexels();
+    void prepareRowDistances();
     void prepareSpriteTables();
     void castFloorColumn(SDL_Surface *screen, const camera &view, int32_t side, int x);
     void sortSpritesFarthestFirst(const camera &view);

@@ -186,11 +186,15 @@ std::vector<sizedPicture> fixedSizePictures() {
     }
     list.push_back({"art/copyrights.png", 0, 0});
     list.push_back({"art/icon.png", 32, 32});
+    // The overlays cover the screen, but for their clear frames (the last flash frame and
+    // the last black one), which hold a single transparent pixel.
     const std::pair<const char *, int> screens[] = {
         {"art/hud/flashLight/", 6}, {"art/hud/whiteFlash/", 4}, {"art/hud/blackFlash/", 5}};
     for (const auto &[folder, last] : screens) {
+        const bool endsClear = std::string(folder) != "art/hud/whiteFlash/";
         for (int n = 0; n <= last; n++) {
-            list.push_back({numbered(folder, n), 640, 480});
+            const bool clear = endsClear && n == last;
+            list.push_back({numbered(folder, n), clear ? 1 : 640, clear ? 1 : 480});
         }
     }
     for (int n = 0; n <= 11; n++) {

@@ -38,6 +38,12 @@ Canvas flashBurst(float strength) {
     return c;
 }
 
+// A clear frame shows nothing: one transparent pixel does that without holding a
+// screenful of memory for the whole run.
+Canvas clearFrame() {
+    return Canvas(1, 1);
+}
+
 } // namespace
 
 void paintOverlays(PictureSink &sink) {
@@ -50,12 +56,13 @@ void paintOverlays(PictureSink &sink) {
     // 0 is the full burst, 1 … 5 ever weaker echoes of the strobe, 6 empty.
     const float burst[] = {1.0f, 0.75f, 0.55f, 0.38f, 0.24f, 0.12f, 0.0f};
     for (int n = 0; n <= 6; n++) {
-        sink.add("art/hud/flashLight/" + std::to_string(n) + ".png", toRgba(flashBurst(burst[n])));
+        sink.add("art/hud/flashLight/" + std::to_string(n) + ".png",
+                 toRgba(burst[n] > 0 ? flashBurst(burst[n]) : clearFrame()));
     }
     // 0 fully black, 5 clear; 3 dims the game behind the pause menu.
     const float black[] = {1.0f, 0.8f, 0.62f, 0.5f, 0.25f, 0.0f};
     for (int n = 0; n <= 5; n++) {
         sink.add("art/hud/blackFlash/" + std::to_string(n) + ".png",
-                 toRgba(wash(rgb(0, 0, 0), black[n], 0.0f)));
+                 toRgba(black[n] > 0 ? wash(rgb(0, 0, 0), black[n], 0.0f) : clearFrame()));
     }
 }
