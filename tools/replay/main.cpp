@@ -15,6 +15,7 @@
 #include "app/startup.h"
 #include "directPlay.h"
 #include "inputTrack.h"
+#include "levelMap.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
 #include "replayOptions.h"
@@ -38,6 +39,9 @@ void makePathsAbsolute(replayOptions &options) {
     namespace fs = std::filesystem;
     for (screenshotRequest &shot : options.shots) {
         shot.path = fs::absolute(shot.path).string();
+    }
+    if (!options.mapPath.empty()) {
+        options.mapPath = fs::absolute(options.mapPath).string();
     }
     if (!options.dataDir.empty()) {
         options.dataDir = fs::absolute(options.dataDir).string();
@@ -81,8 +85,11 @@ void runTimedPass(game &session, passTimings &timings) {
     }
 }
 
+const auto toolStarted = std::chrono::steady_clock::now();
+
 // Runs the passes; returns the number run (fewer than asked when the game quits).
 int replay(game &session, const inputTrack &track, const replayOptions &options, bool &reportsOk) {
+    const double startupMs = millisecondsSince(toolStarted);
     passTimings timings;
     timings.logicMs.reserve(options.frames);
     timings.drawMs.reserve(options.frames);
@@ -94,8 +101,9 @@ int replay(game &session, const inputTrack &track, const replayOptions &options,
         reportsOk = reportPass(session, options, pass) && reportsOk;
     }
     if (options.timedemo) {
-        std::printf("%s\n",
-                    timedemoReport(pass, summarise(timings.logicMs), summarise(timings.drawMs)).c_str());
+        std::printf(
+            "%s\n",
+            timedemoReport(pass, summarise(timings.logicMs), summarise(timings.drawMs), startupMs).c_str());
     }
     return pass;
 }
@@ -135,6 +143,12 @@ int main(int argc, char **argv) {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
         if (options.level >= 0) {
             startPlayInLevel(*session, options.level, options.hasPose ? &options.pose : nullptr);
+        }
+        if (!options.mapPath.empty() &&
+            !writeLevelMap(*session->levels.levels[options.level], session->images, options.mapCellSize,
+                           options.mapPath)) {
+            std::fprintf(stderr, "velmora-replay: cannot write %s\n", options.mapPath.c_str());
+            reportsOk = false;
         }
         replay(*session, track, options, reportsOk);
     }

@@ -11,7 +11,7 @@
 const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
     "                      [--shot N:FILE.png]... [--state N|all]... [--timedemo]\n"
-    "                      [--level L [--pose X,Y,HEADING]]\n";
+    "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n";
 
 static bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
@@ -93,6 +93,14 @@ static bool applyOption(std::string_view name, std::string_view value, replayOpt
     if (name == "--pose") {
         return parsePose(value, options);
     }
+    if (name == "--map") {
+        options.mapPath = value;
+        return !value.empty();
+    }
+    if (name == "--map-cell") {
+        return parseCount(value, options.mapCellSize) && options.mapCellSize >= 1 &&
+               options.mapCellSize <= 64;
+    }
     return false;
 }
 
@@ -119,8 +127,8 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
         error = "--frames N is required";
         return false;
     }
-    if (options.hasPose && options.level < 0) {
-        error = "--pose goes with --level";
+    if ((options.hasPose || !options.mapPath.empty()) && options.level < 0) {
+        error = "--pose and --map go with --level";
         return false;
     }
     return true;

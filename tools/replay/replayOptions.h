@@ -27,6 +27,8 @@ struct replayOptions {
     int level = -1; // play starts directly in this level
     bool hasPose = false;
     carPose pose;
+    std::string mapPath; // a top-down map of the level given by --level
+    int mapCellSize = 64;
 };
 
 // False with a message when the arguments are not understood.

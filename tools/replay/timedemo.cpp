@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sys/resource.h>
 
 #include "jsonLine.h"
 
@@ -35,9 +36,18 @@ static std::string summaryJson(const timingSummary &summary) {
         .text();
 }
 
-std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw) {
+double peakResidentMegabytes() {
+    rusage usage = {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw,
+                           double startupMs) {
     const std::string figures = jsonLine()
                                     .add("passes", passes)
+                                    .add("startup_ms", toMicroseconds(startupMs))
+                                    .add("peak_rss_mb", std::round(peakResidentMegabytes() * 10) / 10)
                                     .addRaw("logic", summaryJson(logic))
                                     .addRaw("draw", summaryJson(draw))
                                     .text();

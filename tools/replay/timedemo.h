@@ -12,4 +12,9 @@ struct timingSummary {
 // Nearest-rank percentiles; all zero for no samples.
 timingSummary summarise(std::vector<double> samplesMs);
 
-std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw);
+// Start-up is the time from the tool's start to the first pass; peak memory is the
+// process's largest resident size so far.
+std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw,
+                           double startupMs);
+
+double peakResidentMegabytes();
