@@ -1,0 +1,98 @@
+// The parts of a frame one by one, with the generated art: the light map, the floor and
+// the sprites, in level 8 with the headlights on, looking along the road between its
+// two rows of lamps.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "app/game.h"
+#include "media/imageSlots.h"
+
+namespace {
+
+SDL_Surface *rendererBenchScreen() {
+    if (SDL_Surface *screen = SDL_GetVideoSurface()) {
+        return screen;
+    }
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    SDL_Init(SDL_INIT_VIDEO);
+    std::filesystem::current_path(VELMORA_ASSETS_DIR);
+    return SDL_SetVideoMode(640, 480, 32, SDL_SWSURFACE);
+}
+
+// The game standing on the road of level 8, facing up it, with lamp posts along both sides.
+game &levelEightScene() {
+    static std::unique_ptr<game> session;
+    if (session) {
+        return *session;
+    }
+    char folder[] = "/tmp/velmora-bench-XXXXXX";
+    session = std::make_unique<game>(rendererBenchScreen(), prepareDataFiles(mkdtemp(folder)));
+    session->levels.current = 8;
+    playerCar &car = session->world.car;
+    car.x = 40.5;
+    car.y = 10.5;
+    car.dirX = 0.0;
+    car.dirY = 1.0;
+    car.planeX = 0.8;
+    car.planeY = 0.0;
+    car.step();
+    session->world.view.follow(car);
+    session->frameRenderer.viewRect = {30, 240, 580, 80};
+    int record = 0;
+    for (const double x : {36.5, 44.5}) {
+        for (int y = 0; y < 80; y += 5) {
+            spriteRecord &lamp = session->sprites.records[record++];
+            lamp.visible = true;
+            lamp.emitsLight = true;
+            lamp.lightShape = 4;
+            lamp.x = x;
+            lamp.y = y + 0.5;
+            lamp.image = shadedSlot(lampPostBase, 3, 0);
+        }
+    }
+    return *session;
+}
+
+void lightMapFill(benchmark::State &state) {
+    renderer &frames = levelEightScene().frameRenderer;
+    for (auto _ : state) {
+        frames.fillLightMap();
+        benchmark::ClobberMemory();
+    }
+}
+
+void floorCast(benchmark::State &state) {
+    renderer &frames = levelEightScene().frameRenderer;
+    frames.fillLightMap();
+    for (auto _ : state) {
+        frames.castFloor();
+        benchmark::ClobberMemory();
+    }
+}
+
+void spriteDraw(benchmark::State &state) {
+    renderer &frames = levelEightScene().frameRenderer;
+    frames.fillLightMap();
+    for (auto _ : state) {
+        frames.drawSprites();
+        benchmark::ClobberMemory();
+    }
+}
+
+void wholeFrame(benchmark::State &state) {
+    game &session = levelEightScene();
+    session.context.state = "inGame";
+    for (auto _ : state) {
+        session.frameRenderer.drawFrame();
+    }
+}
+
+} // namespace
+
+BENCHMARK(lightMapFill)->Unit(benchmark::kMicrosecond);
+BENCHMARK(floorCast)->Unit(benchmark::kMicrosecond);
+BENCHMARK(spriteDraw)->Unit(benchmark::kMicrosecond);
+BENCHMARK(wholeFrame)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,74 @@
+// Screenshots of the generated art through the replay tool: the road lit where the
+// headlights fall, black where no light reaches, and the same picture on every run.
+#include <gtest/gtest.h>
+
+#include <SDL_image.h>
+
+#include <cstring>
+
+#include "support/sdlTestEnvironment.h"
+#include "tools/replayRun.h"
+
+namespace {
+
+struct pose {
+    const char *name;
+    int level;
+    const char *where; // X,Y,HEADING
+};
+
+// Facing along the road of level 5, round the ring of level 3, down the diagonal of level 14.
+const pose poses[] = {
+    {"straight road", 5, "40.5,10.5,90"}, {"ring", 3, "12.5,46.5,90"}, {"diagonal road", 14, "20.5,8.5,60"}};
+
+int brightness(SDL_Surface *shot, int x, int y) {
+    Uint8 r, g, b;
+    SDL_LockSurface(shot);
+    const Uint8 *pixel =
+        static_cast<const Uint8 *>(shot->pixels) + y * shot->pitch + x * shot->format->BytesPerPixel;
+    Uint32 value = 0;
+    std::memcpy(&value, pixel, shot->format->BytesPerPixel);
+    SDL_UnlockSurface(shot);
+    SDL_GetRGB(value, shot->format, &r, &g, &b);
+    return r + g + b;
+}
+
+std::string shootPose(const temporaryFolder &folder, const pose &where, const std::string &name) {
+    const std::string path = folder.file(name);
+    const replayResult result = runReplay("--frames 2 --level " + std::to_string(where.level) + " --pose " +
+                                          where.where + " --shot 2:" + path + " --data-dir " + folder.path());
+    EXPECT_EQ(result.exitCode, 0) << result.errors;
+    return path;
+}
+
+} // namespace
+
+TEST(RendererScreenshots, HeadlightsLightTheRoadAheadAndTheDistanceStaysBlack) {
+    const temporaryFolder folder;
+    for (const pose &where : poses) {
+        SDL_Surface *shot = IMG_Load(shootPose(folder, where, "shot.png").c_str());
+        ASSERT_NE(shot, nullptr) << where.name;
+        // Four tiles ahead the light is full: the floor there is drawn and bright.
+        int lit = 0;
+        for (int x = 200; x < 440; x += 8) {
+            lit += brightness(shot, x, 300) > 60;
+        }
+        EXPECT_GT(lit, 20) << where.name;
+        // Just below the horizon the floor is more than twelve tiles away: no light, only
+        // the faint glow the headlights throw on the windscreen.
+        for (int x = 100; x < 540; x += 8) {
+            EXPECT_LT(brightness(shot, x, 252), 30) << where.name << " column " << x;
+        }
+        SDL_FreeSurface(shot);
+    }
+}
+
+TEST(RendererScreenshots, TheSameDriveGivesTheSamePicture) {
+    const temporaryFolder folder;
+    for (const pose &where : poses) {
+        const std::string first = readWholeFile(shootPose(folder, where, "a.png"));
+        const std::string second = readWholeFile(shootPose(folder, where, "b.png"));
+        EXPECT_FALSE(first.empty());
+        EXPECT_EQ(first, second) << where.name;
+    }
+}
