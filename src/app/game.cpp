@@ -3,11 +3,12 @@
 #include "media/loadingWord.h"
 
 game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
-    : sprites(images), world(levels, animations, flags, keyboard),
+    : sprites(images), world(images, levels, animations, sprites, flags, keyboard),
       frameRenderer(context, levels, images, keyboard, shapes, animations, sprites, world),
       files(dataFolder) {
     loadImagesWithLoadingWord(images, screenSurface);
     allLevels.linkInto(levels);
+    allObjects.linkInto(world);
     context.flags = &flags;
     context.levels = &levels;
     context.world = &world;

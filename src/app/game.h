@@ -16,6 +16,7 @@
 #include "media/imageBank.h"
 #include "media/lightShapes.h"
 #include "media/renderer.h"
+#include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
 
@@ -37,6 +38,7 @@ class game {
     lightShapes shapes;
     drawList sprites;
     objectWorld world;
+    objectArrays allObjects;
     stateContext context;
     renderer frameRenderer;
     dataFiles files;

@@ -28,7 +28,7 @@ struct rendererRig {
     lightShapes shapes;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{levels, animations, flags, keyboard};
+    objectWorld world{images, levels, animations, sprites, flags, keyboard};
     stateContext context;
     std::unique_ptr<renderer> frames;
 

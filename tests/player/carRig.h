@@ -8,6 +8,8 @@
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
+#include "media/drawList.h"
+#include "media/imageBank.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
 
@@ -16,8 +18,10 @@ struct carRig {
     levelList levels;
     std::unique_ptr<levelSet> allLevels = std::make_unique<levelSet>();
     animTables animations;
+    imageBank images;
+    drawList sprites{images};
     gameFlags flags;
-    objectWorld world{levels, animations, flags, keyboard};
+    objectWorld world{images, levels, animations, sprites, flags, keyboard};
     playerCar &car = world.car;
 
     explicit carRig(int level) {

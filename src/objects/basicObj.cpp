@@ -1,0 +1,57 @@
+#include "objects/basicObj.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "player/playerCar.h"
+
+void basicObj::resetCommon(const char *kindName) {
+    kind = kindName;
+    placed = false;
+    groupId = objectId = -1;
+    onMap = visible = split = emitsLight = false;
+    lightShape = frame = state = 0;
+    shade = 24;
+    fixedShade = false;
+    angle = 0.0;
+    x = y = homeX = homeY = 0.0;
+    solid = false;
+    soundCue = false;
+    mode = "none";
+}
+
+void basicObj::testHomeSquare(int32_t side) {
+    onMap = x >= 0 && x <= side && y >= 0 && y <= side;
+}
+
+double boxDistance(const basicObj &object, const playerCar &car) {
+    return std::max(std::fabs(object.x - car.x), std::fabs(object.y - car.y));
+}
+
+void basicObj::shadeByDistance(const playerCar &car) {
+    const double d = boxDistance(*this, car);
+    fixedShade = true;
+    if (d <= 22) {
+        shade = 1;
+    } else if (d <= 23) {
+        shade = 3;
+    } else if (d <= 24) {
+        shade = 8;
+    } else if (d <= 25) {
+        shade = 14;
+    } else {
+        shade = 24;
+    }
+}
+
+void basicObj::darkWhenFar(const playerCar &car) {
+    if (!visible) {
+        return;
+    }
+    if (boxDistance(*this, car) <= 25) {
+        fixedShade = false;
+    } else {
+        fixedShade = true;
+        shade = 24;
+    }
+}

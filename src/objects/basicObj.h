@@ -1,0 +1,54 @@
+#pragma once
+// The common record of every world object: a billboard standing at a point of the tile
+// world with a small behaviour of its own. Every kind derives from it, adds its own fields
+// after these, and gives the two operations.
+#include <cstdint>
+#include <string>
+
+class playerCar;
+
+class basicObj {
+  public:
+    virtual ~basicObj() = default;
+
+    std::string kind;
+    bool placed = false;  // in use in the current level: only placed objects update and draw
+    int32_t groupId = -1; // shared by the nine wrapped copies of one placed tile
+    int32_t objectId = -1;
+    bool onMap = false; // this copy lies on the home square
+    bool visible = false;
+    bool split = false; // drawn as a left and a right half
+    bool emitsLight = false;
+    int32_t lightShape = 0;
+    int32_t frame = 0;
+    int32_t state = 0;
+    int32_t shade = 24;
+    bool fixedShade = false; // drawn at `shade` instead of its tile's light
+    double angle = 0.0;      // degrees, 0 … 360
+    double x = 0.0, y = 0.0;
+    double homeX = 0.0, homeY = 0.0;
+    bool solid = false;
+    bool soundCue = false; // asks for the kind's sound this frame
+    std::string mode = "none";
+
+    // Every field back to the kind's defaults: out of play, both ids -1, at the origin.
+    virtual void reset() = 0;
+    // The kind's behaviour for one frame; `side` is the current level's side in tiles.
+    virtual void update(playerCar &car, int32_t side) = 0;
+
+    // The per-frame rules many kinds share.
+    // onMap = the object lies on the home square, both bounds inclusive.
+    void testHomeSquare(int32_t side);
+    // Bright when near the car, darker in steps beyond 22 tiles: the near wrapped copy is
+    // the one that is seen, the far ones go dark.
+    void shadeByDistance(const playerCar &car);
+    // Within 25 tiles the object takes its tile's light; beyond, it is dark.
+    void darkWhenFar(const playerCar &car);
+
+  protected:
+    // The fields every kind resets the same way; the kind then sets its own defaults.
+    void resetCommon(const char *kindName);
+};
+
+// The larger of the two axis distances from the object to the car, unwrapped.
+double boxDistance(const basicObj &object, const playerCar &car);
