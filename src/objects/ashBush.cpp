@@ -2,8 +2,10 @@
 
 void ashBush::reset() {
     resetCommon("ashBush");
+    solid = true;
 }
 
-void ashBush::update(playerCar &, int32_t side) {
+void ashBush::update(playerCar &car, int32_t side) {
     testHomeSquare(side);
+    darkWhenFar(car);
 }

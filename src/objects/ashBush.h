@@ -1,4 +1,5 @@
 #pragma once
+// A burnt, dead bush: a solid obstacle with one picture.
 #include "objects/basicObj.h"
 
 class ashBush : public basicObj {

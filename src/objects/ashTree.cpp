@@ -2,8 +2,10 @@
 
 void ashTree::reset() {
     resetCommon("ashTree");
+    solid = true;
 }
 
-void ashTree::update(playerCar &, int32_t side) {
+void ashTree::update(playerCar &car, int32_t side) {
     testHomeSquare(side);
+    darkWhenFar(car);
 }

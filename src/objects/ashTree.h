@@ -1,4 +1,5 @@
 #pragma once
+// A burnt, dead tree: a solid obstacle with one picture.
 #include "objects/basicObj.h"
 
 class ashTree : public basicObj {

@@ -1,4 +1,5 @@
 #pragma once
+// A flame: burns in a loop until a level script puts it out, then plays its end and leaves.
 #include "objects/basicObj.h"
 
 class flame : public basicObj {

@@ -1,4 +1,5 @@
 #pragma once
+// A ground light: never drawn nor hit, it only lights the ground around its tile.
 #include "objects/basicObj.h"
 
 class gLight : public basicObj {

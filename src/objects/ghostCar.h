@@ -1,9 +1,27 @@
 #pragma once
+// A ghost car: materialises, patrols between its spawn point and its patrol point, hunts
+// and rams the player car, fades when killed and waits to be woken again.
 #include "objects/basicObj.h"
+
+constexpr int ghostDirectionCount = 16;
 
 class ghostCar : public basicObj {
   public:
     ghostCar() { ghostCar::reset(); }
+
+    int32_t animStep;  // position in the spawn animation
+    int32_t deadTimer; // frames spent dead
+    bool patrolLeg;    // false: heading for the patrol point (home); true: for the spawn point
+    bool pulseDown;    // the hunting shade pulse is getting brighter
+    bool spawnKnown;   // the spawn point has been recorded
+    double dirX, dirY; // unit direction of travel, one row of `directions`
+    double spawnX, spawnY;
+    double legDistance;                        // to the current patrol target
+    double playerDistance;                     // wrapped, to the player car
+    double targetAngle;                        // heading wanted, degrees
+    double directions[ghostDirectionCount][2]; // one per 22.5° sector, counter-clockwise from +x
+    double raceSpeed;                          // tiles per frame while racing
+    int32_t soundTimer;                        // frames since the last hunting sound
 
     void reset() override;
     void update(playerCar &car, int32_t side) override;

@@ -2,6 +2,7 @@
 
 void lightning::reset() {
     resetCommon("lightning");
+    strikeDelay = 0;
 }
 
 void lightning::update(playerCar &, int32_t side) {

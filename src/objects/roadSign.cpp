@@ -2,8 +2,11 @@
 
 void roadSign::reset() {
     resetCommon("roadSign");
+    frame = 1;
+    solid = true;
 }
 
-void roadSign::update(playerCar &, int32_t side) {
+void roadSign::update(playerCar &car, int32_t side) {
     testHomeSquare(side);
+    darkWhenFar(car);
 }

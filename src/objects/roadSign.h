@@ -1,4 +1,5 @@
 #pragma once
+// A road sign: a solid obstacle facing `angle`; its picture depends on the side it is seen from.
 #include "objects/basicObj.h"
 
 class roadSign : public basicObj {

@@ -1,9 +1,18 @@
 #pragma once
+// A statue: turns towards the car as it comes near, triggers when the player stops before it
+// for a moment, glows while its level script speaks, and crumbles after the flash kills it.
 #include "objects/basicObj.h"
 
 class statue : public basicObj {
   public:
     statue() { statue::reset(); }
+
+    int32_t waitCount;     // frames the player has spent reading in front of it
+    int32_t glowLevel;     // shade of the glow, 0 … 24
+    int32_t glowTurns;     // times the glow has changed direction
+    bool glowDarkening;    // the glow runs from light to dark
+    bool crumbled;         // killed, and its death has been set up
+    double playerDistance; // wrapped, to the player car
 
     void reset() override;
     void update(playerCar &car, int32_t side) override;

@@ -2,8 +2,11 @@
 
 void stop::reset() {
     resetCommon("stop");
+    frame = 1;
+    solid = true;
 }
 
-void stop::update(playerCar &, int32_t side) {
+void stop::update(playerCar &car, int32_t side) {
     testHomeSquare(side);
+    darkWhenFar(car);
 }

@@ -1,4 +1,5 @@
 #pragma once
+// A stop sign: a solid obstacle whose picture depends on the side it is seen from.
 #include "objects/basicObj.h"
 
 class stop : public basicObj {
