@@ -1,0 +1,206 @@
+#include "app/textBox.h"
+
+#include "media/glyphs.h"
+
+namespace {
+
+constexpr int menuLeft = 30;
+constexpr int cursorLeft = 23; // the arrow hangs a little left of the other lines
+constexpr int menuTop = 30;
+constexpr int menuLineHeight = 21;
+constexpr int messageRight = 633;
+constexpr int messageTop = 453;
+constexpr int dimStyle = 2;        // where a menu line rests, and where an instant line starts
+constexpr int flashStyle = 4;      // a flicker starts at full brightness
+constexpr int noReFlash = 2;       // a flicker with both re-flashes used goes after one run
+constexpr int passesPerLetter = 2; // a line writes itself in one letter every two passes
+
+// How a placing operation lays out its text.
+struct textPlacement {
+    int x;
+    int y;
+    std::string_view effect;
+    int style;
+    bool instant; // no write-in delay
+};
+
+char nextCharacter(const std::string_view text, const size_t index) {
+    return index + 1 < text.size() ? text[index + 1] : '\0';
+}
+
+int textWidth(const std::string_view text) {
+    int width = 0;
+    for (size_t i = 0; i < text.size(); i++) {
+        width += letterAdvance(text[i], nextCharacter(text, i));
+    }
+    return width;
+}
+
+// Fills the first free slots with the text; what does not fit is dropped.
+void placeText(textArea &area, const std::string_view text, const textPlacement &placement) {
+    int pen = 0;
+    for (size_t i = 0; i < text.size(); i++) {
+        textLetter *const slot = area.firstFree();
+        if (slot == nullptr) {
+            return;
+        }
+        const int order = passesPerLetter * static_cast<int>(i);
+        const int delay = placement.instant ? 0 : order;
+        slot->place(placement.x + pen, placement.y, text[i], placement.effect, placement.style, delay, order);
+        pen += letterAdvance(text[i], nextCharacter(text, i));
+    }
+}
+
+} // namespace
+
+textLetter *textArea::firstFree() {
+    const int usable = capacity < textAreaSlots ? capacity : textAreaSlots;
+    for (int i = 0; i < usable; i++) {
+        if (letters[i].isEmpty()) {
+            return &letters[i];
+        }
+    }
+    return nullptr;
+}
+
+bool textArea::holdsLetters() const {
+    for (const textLetter &letter : letters) {
+        if (!letter.isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void textArea::clearAll() {
+    for (textLetter &letter : letters) {
+        letter.clear();
+    }
+}
+
+// Free slots are left cleared: there is nothing in them to fade or flicker.
+void textArea::fadeAll() {
+    for (textLetter &letter : letters) {
+        if (!letter.isEmpty()) {
+            letter.startFade();
+        }
+    }
+}
+
+void textArea::flickerAll() {
+    for (textLetter &letter : letters) {
+        if (!letter.isEmpty()) {
+            letter.startFlicker(flashStyle, 0);
+        }
+    }
+}
+
+void textArea::updateLetters() {
+    for (textLetter &letter : letters) {
+        letter.update();
+    }
+}
+
+void textArea::draw(imageBank &bank) const {
+    for (const textLetter &letter : letters) {
+        drawLetter(bank, letter.x, letter.y, letter.letter, letter.style);
+    }
+}
+
+textBox::textBox() {
+    // Room for any message the area can show, so queueing one never allocates.
+    pendingMessage.reserve(textAreaSlots);
+}
+
+void textBox::addMenuLine(const std::string_view text, const bool instant) {
+    const bool cursorLine = text.starts_with('_');
+    const textPlacement placement{cursorLine ? cursorLeft : menuLeft, menuTop + menuLineHeight * lineCount,
+                                  cursorLine ? "wavy" : "dim", instant ? dimStyle : 0, instant};
+    placeText(menu, text, placement);
+    lineCount++;
+}
+
+void textBox::commandMenu(const std::string_view word) {
+    lineCount = 0;
+    if (word == "blank") {
+        menu.clearAll();
+        return;
+    }
+    if (word != "menu") {
+        return;
+    }
+    // The cursor's line flashes out three times, the dim lines darken once and go.
+    for (textLetter &letter : menu.letters) {
+        if (letter.isEmpty()) {
+            continue;
+        }
+        if (letter.effect == "wavy") {
+            letter.startFlicker(flashStyle, 0);
+        } else if (letter.effect == "dim") {
+            letter.startFlicker(dimStyle, noReFlash);
+        }
+    }
+}
+
+void textBox::showMessage(const std::string_view text) {
+    if (!messageFinished) {
+        message.fadeAll();
+        pendingMessage.assign(text);
+        return;
+    }
+    placeText(message, text, {messageRight - textWidth(text), messageTop, "game", 0, false});
+}
+
+void textBox::commandMessages(const std::string_view word) {
+    if (word == "blank") {
+        message.clearAll();
+    } else if (word == "fade") {
+        message.fadeAll();
+    }
+}
+
+void textBox::showHint(const int x, const int y, const std::string_view text, const bool wavy) {
+    placeText(hint, text, {x, y, wavy ? "wavy" : "game", 0, false});
+}
+
+void textBox::commandHint(const std::string_view word) {
+    if (word == "blank") {
+        hint.clearAll();
+    } else if (word == "flicker") {
+        hint.flickerAll();
+    } else if (word == "fade") {
+        hint.fadeAll();
+    }
+}
+
+void textBox::updateMenu() {
+    menu.updateLetters();
+    menuFinished = !menu.holdsLetters();
+}
+
+// A waiting message goes up on the very pass the old one is gone.
+void textBox::updateMessages() {
+    message.updateLetters();
+    messageFinished = !message.holdsLetters();
+    if (messageFinished && pendingMessage != "none") {
+        showMessage(pendingMessage);
+        pendingMessage = "none";
+    }
+}
+
+void textBox::updateHint() {
+    hint.updateLetters();
+    hintFinished = !hint.holdsLetters();
+}
+
+void textBox::drawMenuArea(imageBank &bank) const {
+    menu.draw(bank);
+}
+
+void textBox::drawMessageArea(imageBank &bank) const {
+    message.draw(bank);
+}
+
+void textBox::drawHintArea(imageBank &bank) const {
+    hint.draw(bank);
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Every letter on screen, in three areas that live apart: the menu box at the top left,
+// the one right-aligned message line at the bottom, and free-standing hints. Text is
+// written into fixed slots and animated one pass at a time; nothing is allocated here
+// once the box is built.
+#include <string>
+#include <string_view>
+
+#include "app/textLetter.h"
+
+class imageBank;
+
+inline constexpr int textAreaSlots = 100;
+
+class textArea {
+  public:
+    textLetter letters[textAreaSlots];
+    int capacity = textAreaSlots; // slots that text may be written into
+
+    // The first slot holding no letter, or null when the area is full.
+    textLetter *firstFree();
+    bool holdsLetters() const;
+
+    void clearAll();
+    void fadeAll();
+    void flickerAll();
+    // One pass of every letter's effect, in slot order.
+    void updateLetters();
+    void draw(imageBank &bank) const;
+};
+
+class textBox {
+  public:
+    textBox();
+
+    int lineCount = 0;
+    bool menuFinished = false;
+    bool messageFinished = false;
+    bool hintFinished = false;
+    std::string pendingMessage = "none"; // waits until the message area is empty
+
+    textArea menu;
+    textArea message;
+    textArea hint;
+
+    // A line under the others; an instant line is there at once at the dim level,
+    // otherwise it writes itself in. A line beginning with "_" is the cursor's line.
+    void addMenuLine(std::string_view text, bool instant);
+    // "blank" empties the box; "menu" makes its lines flicker out.
+    void commandMenu(std::string_view word);
+
+    // Shows a line at the bottom right, or, while one is still shown, fades that one
+    // out and keeps this one until the area is empty.
+    void showMessage(std::string_view text);
+    // "blank" or "fade".
+    void commandMessages(std::string_view word);
+
+    void showHint(int x, int y, std::string_view text, bool wavy);
+    // "blank", "flicker" or "fade".
+    void commandHint(std::string_view word);
+
+    void updateMenu();
+    void updateMessages();
+    void updateHint();
+
+    void drawMenuArea(imageBank &bank) const;
+    void drawMessageArea(imageBank &bank) const;
+    void drawHintArea(imageBank &bank) const;
+};
