@@ -1,6 +1,8 @@
 #include "app/stateContext.h"
 
 #include "app/settingsFile.h"
+#include "levels/levelList.h"
+#include "objects/buildSpriteList.h"
 #include "objects/objectWorld.h"
 
 // The logo plays one frame a pass. On every pass of it the flags that the settings file
@@ -12,10 +14,13 @@ static void updateLogo(stateContext &context) {
     }
 }
 
-// Driving: the car takes its step, then the camera its snapshot for drawing.
+// Driving: the level's script, the world's step, the sprites, then the camera's
+// snapshot for drawing.
 static void updatePlay(stateContext &context) {
     objectWorld &world = *context.world;
-    world.car.step();
+    context.levels->runLevelScript(world);
+    updateObjects(world);
+    buildSpriteList(world);
     world.view.follow(world.car);
 }
 

@@ -114,21 +114,23 @@ void renderer::drawSprite(SDL_Surface *screen, const camera &view, int32_t side,
     if (level < 0 || level >= lightLevels) {
         return;
     }
+    const auto atLevel = [level](int32_t picture) { return picture > 0 ? picture + level : 0; };
     if (!record.split) {
-        drawPicture(screen, record.image + level, screenX - h / 2,
+        drawPicture(screen, atLevel(record.image), screenX - h / 2,
                     std::min<int64_t>(screenX + h / 2, screenRight), top, bottom, tY);
         return;
     }
     // The two halves are each h wide and share one column.
-    drawPicture(screen, record.leftImage + level, screenX - h, std::min<int64_t>(screenX, screenRight), top,
+    drawPicture(screen, atLevel(record.leftImage), screenX - h, std::min<int64_t>(screenX, screenRight), top,
                 bottom, tY);
-    drawPicture(screen, record.rightImage + level, screenX - 1,
+    drawPicture(screen, atLevel(record.rightImage), screenX - 1,
                 std::min<int64_t>(screenX + h - 1, screenRight), top, bottom, tY);
 }
 
 void renderer::drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
                            double tY) {
-    if (picture <= screenSlot || picture >= imageSlotCount || tY <= 0 || first > screenRight) {
+    // Only shaded pictures are sprites: a record with no picture (0) draws nothing.
+    if (picture < blankBase || picture >= imageSlotCount || tY <= 0 || first > screenRight) {
         return;
     }
     const SDL_Surface *source = images.slots[picture];

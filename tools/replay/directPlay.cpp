@@ -4,6 +4,8 @@
 #include <numbers>
 
 #include "app/game.h"
+#include "objects/buildSpriteList.h"
+#include "objects/loadLevelObjects.h"
 
 void placeCarAtPose(playerCar &car, const carPose &pose) {
     const double radians = pose.heading * std::numbers::pi / 180.0;
@@ -16,35 +18,14 @@ void placeCarAtPose(playerCar &car, const carPose &pose) {
     car.planeY = 0.8 * std::cos(radians);
 }
 
-// The first start tile in scan order, x-major; false when the level has none.
-static bool findStartTile(const levelList &levels, int &tileX, int &tileY) {
-    const int side = levels.currentSide();
-    for (int x = 0; x < side; x++) {
-        for (int y = 0; y < side; y++) {
-            if (levels.objectAt(x, y) == 1) {
-                tileX = x;
-                tileY = y;
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 void startPlayInLevel(game &session, int level, const carPose *pose) {
-    levelList &levels = session.levels;
-    levels.previous = levels.current;
-    levels.current = level;
-    levels.startLevel = level;
+    session.levels.startLevel = level;
+    loadLevelObjects(session.levels, true, level, session.world);
     playerCar &car = session.world.car;
-    int tileX = 0;
-    int tileY = 0;
     if (pose != nullptr) {
         placeCarAtPose(car, *pose);
-    } else if (findStartTile(levels, tileX, tileY)) {
-        car.x = tileX + 0.5;
-        car.y = tileY + 0.5;
     }
+    buildSpriteList(session.world);
     session.world.view.follow(car);
     session.context.state = "inGame";
     session.context.entered = true;

@@ -62,7 +62,7 @@ bool wantsState(const replayOptions &options, int pass) {
 
 bool reportPass(const game &session, const replayOptions &options, int pass) {
     if (wantsState(options, pass)) {
-        std::printf("%s\n", stateReport(session, pass).c_str());
+        std::printf("%s\n", stateReport(session, pass, options.listObjects).c_str());
     }
     bool ok = true;
     for (const screenshotRequest &shot : options.shots) {

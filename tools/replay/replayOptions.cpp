@@ -10,7 +10,7 @@
 
 const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
-    "                      [--shot N:FILE.png]... [--state N|all]... [--timedemo]\n"
+    "                      [--shot N:FILE.png]... [--state N|all]... [--objects] [--timedemo]\n"
     "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n";
 
 static bool parseCount(std::string_view text, int &value) {
@@ -108,8 +108,8 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
     bool framesGiven = false;
     for (int i = 1; i < argc; i++) {
         const std::string_view name = argv[i];
-        if (name == "--timedemo") {
-            options.timedemo = true;
+        if (name == "--timedemo" || name == "--objects") {
+            (name == "--timedemo" ? options.timedemo : options.listObjects) = true;
             continue;
         }
         if (i + 1 >= argc) {

@@ -24,7 +24,8 @@ struct replayOptions {
     std::vector<int> statePasses;
     bool stateEveryPass = false;
     bool timedemo = false;
-    int level = -1; // play starts directly in this level
+    bool listObjects = false; // every placed object in each state line
+    int level = -1;           // play starts directly in this level
     bool hasPose = false;
     carPose pose;
     std::string mapPath; // a top-down map of the level given by --level

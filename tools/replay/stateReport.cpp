@@ -30,10 +30,42 @@ static std::string carReport(const playerCar &car) {
         .text();
 }
 
-std::string stateReport(const game &session, int pass) {
-    const stateContext &context = session.context;
+static std::string objectReport(const basicObj &object) {
     return jsonLine()
-        .add("pass", pass)
+        .add("kind", object.kind)
+        .add("group", object.groupId)
+        .add("id", object.objectId)
+        .add("x", object.x)
+        .add("y", object.y)
+        .add("visible", object.visible)
+        .add("frame", object.frame)
+        .add("mode", object.mode)
+        .add("state", object.state)
+        .text();
+}
+
+static int placedCount(const objectWorld &world) {
+    int placed = 0;
+    for (const basicObj *object : world.objects) {
+        placed += object != nullptr && object->placed;
+    }
+    return placed;
+}
+
+static std::string placedObjectsReport(const objectWorld &world) {
+    std::string list = "[";
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed) {
+            list += (list.size() > 1 ? ", " : "") + objectReport(*object);
+        }
+    }
+    return list + "]";
+}
+
+std::string stateReport(const game &session, int pass, bool listObjects) {
+    const stateContext &context = session.context;
+    jsonLine line;
+    line.add("pass", pass)
         .add("state", context.state)
         .addRaw("gameFlags", flagsReport(session.flags))
         .add("currentlyWindowed", session.video.currentlyWindowed)
@@ -45,5 +77,9 @@ std::string stateReport(const game &session, int pass) {
         .add("menuPage", context.menuPage)
         .add("level", session.levels.current)
         .addRaw("car", carReport(session.world.car))
-        .text();
+        .add("placedObjects", placedCount(session.world));
+    if (listObjects) {
+        line.addRaw("objects", placedObjectsReport(session.world));
+    }
+    return line.text();
 }

@@ -4,4 +4,5 @@
 class game;
 
 // One JSON line describing the game after a pass.
-std::string stateReport(const game &session, int pass);
+// With `listObjects`, every placed object is listed too.
+std::string stateReport(const game &session, int pass, bool listObjects);

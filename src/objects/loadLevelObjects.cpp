@@ -1,0 +1,70 @@
+#include "objects/loadLevelObjects.h"
+
+#include "levels/levelList.h"
+#include "levels/tileCodes.h"
+#include "media/drawList.h"
+#include "objects/objectWorld.h"
+
+namespace {
+
+struct placementCounters {
+    bool startTileSeen = false;
+    int32_t perKind[objectKindCount] = {};
+    int32_t group = 0;
+    int32_t id = 0;
+};
+
+// The nine copies of one tile, each a whole side apart; the home copy is the fifth.
+void placeTile(objectWorld &world, int kind, int32_t side, int x, int y, placementCounters &counters) {
+    for (int a = -1; a <= 1; a++) {
+        for (int b = -1; b <= 1; b++) {
+            setObject(true, world, objectKinds[kind].name, counters.group, counters.id, side * a + x + 0.5,
+                      side * b + y + 0.5, 0, 0, -1, -1, -1, -1, -1, -1, -1, 1, "same");
+            counters.id++;
+        }
+        counters.perKind[kind]++;
+    }
+    counters.group++;
+}
+
+void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y,
+               placementCounters &counters) {
+    const int32_t value = levels.objectAt(x, y);
+    if (value == objectCode::startTile) {
+        if (!counters.startTileSeen && moveCar) {
+            world.car.x = x + 0.5;
+            world.car.y = y + 0.5;
+        }
+        counters.startTileSeen = true;
+        return;
+    }
+    // A tile counts against its kind's limit by three; past the limit it takes no number.
+    const int kind = kindOfGridValue(value);
+    if (kind >= 0 && counters.perKind[kind] < objectKinds[kind].capacity) {
+        placeTile(world, kind, levels.currentSide(), x, y, counters);
+    }
+}
+
+} // namespace
+
+void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectWorld &world) {
+    if (newLevel < 0 || newLevel >= levelCount) {
+        return;
+    }
+    levels.previous = levels.current;
+    levels.current = newLevel;
+    world.sprites.clear();
+    for (basicObj *object : world.objects) {
+        if (object != nullptr) {
+            object->reset();
+        }
+    }
+    placementCounters counters;
+    const int32_t side = levels.currentSide();
+    for (int x = 0; x < side; x++) {
+        for (int y = 0; y < side; y++) {
+            placeCell(levels, moveCar, world, x, y, counters);
+        }
+    }
+    levels.runLevelScript(world);
+}
