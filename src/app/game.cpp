@@ -9,6 +9,8 @@ game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
     loadImagesWithLoadingWord(images, screenSurface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
+    world.text = &text;
+    world.files = &files;
     context.flags = &flags;
     context.levels = &levels;
     context.world = &world;

@@ -8,6 +8,7 @@
 #include "app/mainLoop.h"
 #include "app/settingsFile.h"
 #include "app/stateContext.h"
+#include "app/textBox.h"
 #include "app/timer.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
@@ -34,6 +35,7 @@ class game {
     keyboardState keyboard;
     levelList levels;
     levelSet allLevels;
+    textBox text;
     animTables animations;
     lightShapes shapes;
     drawList sprites;

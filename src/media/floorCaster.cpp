@@ -86,8 +86,8 @@ void renderer::fillLightMap() {
     }
     for (const spriteRecord &record : sprites.records) {
         if (record.emitsLight) {
-            light.stamp(shapes, record.lightShape, static_cast<int32_t>(std::floor(record.x)),
-                        static_cast<int32_t>(std::floor(record.y)), side);
+            light.stamp(shapes, record.lightShape, wrappedTileOf(record.x, side), wrappedTileOf(record.y, side),
+                        side);
         }
     }
 }

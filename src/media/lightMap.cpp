@@ -10,8 +10,8 @@ void lightMap::stamp(const lightShapes &shapes, int shape, int32_t cx, int32_t c
     if (shape < 0 || shape >= lightShapeCount || worldSide <= 0 || worldSide > lightMapSide) {
         return;
     }
-    const int32_t startX = wrapTile(cx - lightShapeRadius, worldSide);
-    int32_t second = wrapTile(cy - lightShapeRadius, worldSide);
+    const int32_t startX = wrapTile(static_cast<int64_t>(cx) - lightShapeRadius, worldSide);
+    int32_t second = wrapTile(static_cast<int64_t>(cy) - lightShapeRadius, worldSide);
     for (int i = 0; i < lightShapeSize; i++) {
         const int32_t *shapeRow = shapes.levels[shape][i];
         int32_t first = startX;

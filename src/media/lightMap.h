@@ -1,6 +1,7 @@
 #pragma once
 // One light level per tile of the current level (0 brightest … 24 dark), rebuilt for
 // every frame of the 3-D view from the light shapes of the headlights and the objects.
+#include <cmath>
 #include <cstdint>
 
 #include "media/lightShapes.h"
@@ -22,7 +23,16 @@ class lightMap {
 };
 
 // A tile index brought into 0 … side − 1, whatever its distance from the home square.
-inline int32_t wrapTile(int32_t tile, int32_t side) {
-    const int32_t wrapped = tile % side;
-    return wrapped < 0 ? wrapped + side : wrapped;
+inline int32_t wrapTile(int64_t tile, int32_t side) {
+    const int64_t wrapped = tile % side;
+    return static_cast<int32_t>(wrapped < 0 ? wrapped + side : wrapped);
+}
+
+// The tile under a world coordinate, brought into 0 … side − 1; any coordinate at all,
+// however far off (or not a number), gives a tile on the map.
+inline int32_t wrappedTileOf(double coordinate, int32_t side) {
+    if (!(coordinate > -1e15 && coordinate < 1e15)) {
+        return 0;
+    }
+    return wrapTile(static_cast<int64_t>(std::floor(coordinate)), side);
 }

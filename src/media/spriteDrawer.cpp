@@ -24,6 +24,9 @@ double squaredDistance(const camera &view, const spriteRecord &record) {
 }
 
 int64_t clampedFloor(double value) {
+    if (value != value) {
+        return static_cast<int64_t>(coordinateLimit); // not a number: far off screen
+    }
     return static_cast<int64_t>(std::clamp(value, -coordinateLimit, coordinateLimit));
 }
 

@@ -13,6 +13,8 @@ class levelList;
 class animTables;
 class drawList;
 class keyboardState;
+class textBox;
+struct dataFiles;
 
 class objectWorld {
   public:
@@ -26,6 +28,8 @@ class objectWorld {
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;
+    textBox *text = nullptr;          // the levels show their lines through it
+    const dataFiles *files = nullptr; // where progress is saved
     camera view;
     playerCar car;
     basicObj *objects[objectCount] = {}; // grouped by kind in table order

@@ -1,0 +1,54 @@
+#include "app/saveGame.h"
+
+#include "app/settingsFile.h"
+#include "levels/levelList.h"
+#include "objects/objectWorld.h"
+
+std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car) {
+    const std::string text = readOrCreateFile(files.gameSavePath, newGameText);
+    applySavedGameText(text, levels, car);
+    return text;
+}
+
+void applySavedGameText(std::string_view text, levelList &levels, playerCar &car) {
+    if (text.size() != 7) {
+        return;
+    }
+    switch (text[0]) {
+    case '0':
+        levels.startLevel = 1;
+        break;
+    case '1':
+        levels.startLevel = 4;
+        break;
+    case '2':
+        levels.startLevel = 6;
+        break;
+    default:
+        break; // an unknown checkpoint leaves the start where it was
+    }
+    for (int k = 0; k < progressFlagCount; k++) {
+        car.progressFlags[k] = text[k + 1] == '1';
+    }
+}
+
+std::string progressText(int currentLevel, const bool (&progressFlags)[6]) {
+    std::string text;
+    text += currentLevel > 5 ? '2' : currentLevel > 3 ? '1' : '0';
+    for (const bool won : progressFlags) {
+        text += won ? '1' : '0';
+    }
+    return text;
+}
+
+bool saveProgress(const playerCar &car) {
+    const dataFiles *files = car.world.files;
+    if (files == nullptr) {
+        return false;
+    }
+    return writeTextFile(files->gameSavePath, progressText(car.levels.current, car.progressFlags));
+}
+
+bool saveNewGame(const dataFiles &files) {
+    return writeTextFile(files.gameSavePath, newGameText);
+}
