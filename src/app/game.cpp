@@ -14,6 +14,10 @@ game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
     context.flags = &flags;
     context.levels = &levels;
     context.world = &world;
+    context.text = &text;
+    context.keyboard = &keyboard;
+    context.files = &files;
+    frameRenderer.text = &text;
     frameRenderer.prepareRenderer();
     context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
 }

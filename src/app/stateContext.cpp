@@ -1,33 +1,157 @@
 #include "app/stateContext.h"
 
+#include "app/pauseMenu.h"
+#include "app/saveGame.h"
 #include "app/settingsFile.h"
+#include "app/textBox.h"
 #include "levels/levelList.h"
 #include "objects/buildSpriteList.h"
+#include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
+#include "player/keyboardState.h"
 
-// The logo plays one frame a pass. On every pass of it the flags that the settings file
+namespace {
+
+bool pressed(const stateContext &context, const char *key) {
+    return context.keyboard->isKeyPressed(key);
+}
+
+void changeState(stateContext &context, const char *state) {
+    context.state = state;
+    context.entered = false;
+}
+
+// The logo plays one frame a pass. On every pass of it the flags the settings file
 // switched on are switched on again, so a return to the title restores them.
-static void updateLogo(stateContext &context) {
+void updateLogo(stateContext &context) {
     applySettingsText(context.settingsText, *context.flags);
-    if (context.logoCounter < logoLastFrame) {
-        context.logoCounter++;
+    if (context.logoCounter >= logoLastFrame) {
+        if (context.files != nullptr) {
+            context.gameSaveText = readSavedGame(*context.files, *context.levels, context.world->car);
+        }
+        context.logoCounter = logoLastFrame;
+        changeState(context, "title");
+        return;
+    }
+    context.logoCounter++;
+}
+
+// The title picture with "press enter"; enter flickers the hint out and the menu follows
+// once its last letter is gone.
+void updateTitle(stateContext &context) {
+    textBox &text = *context.text;
+    if (!context.entered) {
+        text.showHint(446, 439, "press enter", true);
+        context.entered = true;
+    }
+    updateObjects(*context.world);
+    text.updateHint();
+    if (pressed(context, "enter")) {
+        text.commandHint("flicker");
+        context.world->fade.fadeOut();
+    }
+    if (text.hintFinished) {
+        changeState(context, "introMenu");
     }
 }
 
-// Driving: the level's script, the world's step, the sprites, then the camera's
-// snapshot for drawing.
-static void updatePlay(stateContext &context) {
+// The title level with its menu; play begins once the closing menu box is empty.
+void updateIntroMenu(stateContext &context) {
     objectWorld &world = *context.world;
+    if (!context.entered) {
+        loadLevelObjects(*context.levels, true, 0, world);
+        world.fade.fadeIn();
+        context.entered = true;
+    }
     context.levels->runLevelScript(world);
+    context.text->updateMenu();
     updateObjects(world);
+    buildSpriteList(world);
+    if (context.text->menuFinished) {
+        changeState(context, "inGame");
+    }
+}
+
+// A game continued from the crossroads starts on the road into it.
+void placeCarAtCrossroads(playerCar &car) {
+    car.x = 54.0;
+    car.y = 32.0;
+    car.dirX = -0.862741;
+    car.dirY = 0.505645;
+    car.planeX = 0.404517;
+    car.planeY = 0.690193;
+    car.heading = 30.3737;
+}
+
+// Driving. The entry pass only enters the level; after it: pause on "esc" (the rest of
+// the pass still runs), the level's script, the world, the text, the sprites, the camera.
+void updatePlay(stateContext &context) {
+    objectWorld &world = *context.world;
+    levelList &levels = *context.levels;
+    if (!context.entered) {
+        if (levels.startLevel == 6) {
+            placeCarAtCrossroads(world.car);
+        }
+        loadLevelObjects(levels, true, levels.startLevel, world);
+        context.entered = true;
+        return;
+    }
+    if (pressed(context, "esc")) {
+        changeState(context, "paused");
+    }
+    levels.runLevelScript(world);
+    updateObjects(world);
+    context.text->updateMessages();
+    context.text->updateHint();
     buildSpriteList(world);
     world.view.follow(world.car);
 }
 
+// The pause menu over the frozen level: nothing of the world moves.
+void updatePaused(stateContext &context) {
+    if (!context.entered) {
+        enterPauseMenu(context);
+        context.entered = true;
+        return;
+    }
+    handlePauseKeys(context);
+    context.text->updateMenu();
+    if (!context.text->menuFinished) {
+        return;
+    }
+    if (context.menuPage == "title") {
+        returnToTitle(context);
+    } else {
+        context.state = "inGame"; // entered stays set: play goes on where it stopped
+    }
+}
+
+} // namespace
+
+void returnToTitle(stateContext &context) {
+    changeState(context, "logoAnim");
+    context.menuCursor = 0;
+    context.menuPage = "main";
+    context.fullscreenLabel = " - off";
+    context.thirtyFpsLabel = " - off";
+    context.logoCounter = 0;
+    context.levels->resetLevels();
+    context.world->car.resetPlayerCar();
+    context.world->view.resetCamera();
+    context.text->commandMessages("blank");
+}
+
 void updateState(stateContext &context) {
-    if (context.state == "logoAnim") {
+    const std::string &state = context.state;
+    if (state == "logoAnim") {
         updateLogo(context);
-    } else if (context.state == "inGame") {
+    } else if (state == "title") {
+        updateTitle(context);
+    } else if (state == "introMenu") {
+        updateIntroMenu(context);
+    } else if (state == "inGame") {
         updatePlay(context);
+    } else if (state == "paused") {
+        updatePaused(context);
     }
 }

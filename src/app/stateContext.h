@@ -1,13 +1,16 @@
 #pragma once
-// The game-state record: which state the game is in and the little that each state keeps.
-// The state logic reads and writes it once per pass; the renderer reads it to choose
-// what to draw.
+// The game-state record: which of the five states the game is in ("logoAnim", "title",
+// "introMenu", "inGame", "paused") and the little each state keeps. The state logic reads
+// and writes it once per pass; the renderer reads it to choose what to draw.
 #include <string>
 
 #include "app/gameFlags.h"
 
 class levelList;
 class objectWorld;
+class textBox;
+class keyboardState;
+struct dataFiles;
 
 inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last frame is the title
 
@@ -16,6 +19,9 @@ class stateContext {
     gameFlags *flags = nullptr;
     levelList *levels = nullptr;
     objectWorld *world = nullptr;
+    textBox *text = nullptr;
+    const keyboardState *keyboard = nullptr;
+    const dataFiles *files = nullptr;
 
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";
@@ -30,3 +36,6 @@ class stateContext {
 
 // One pass of game logic for the current state.
 void updateState(stateContext &context);
+
+// Everything back as it was at start-up, and the logo again.
+void returnToTitle(stateContext &context);

@@ -1,12 +1,45 @@
 #pragma once
+#include <string>
+#include <string_view>
 
 #include "levels/level.h"
 
-// The title scene behind the main menu: a standing car on bare ground.
+// The title scene behind the main menu: a standing car on bare ground, the view slowly
+// circling it, and the menu that starts a new game, continues the saved one, changes the
+// display settings or quits.
 class levelZero : public level {
   public:
     levelZero() { setup(); }
 
+    int menuReady;
+    int cursor;
+    int cooldown; // passes during which keys are ignored after a cursor move
+    double spin;  // radians the view turns each pass
+    bool spinning;
+    bool starting; // a game was chosen: the menu is closing
+    int flameCount;
+    std::string continueLabel;
+    std::string thirtyFpsLabel;
+    std::string fullscreenLabel;
+    std::string page; // "main", "newGame" or "settings"
+
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void buildMenu(objectWorld &world);
+    void readCursorKeys(objectWorld &world);
+    void moveCursor(objectWorld &world, int step);
+    void redrawPage(objectWorld &world) const;
+    void pressEnter(objectWorld &world);
+    void pressEnterOnMain(objectWorld &world);
+    void pressEnterOnNewGame(objectWorld &world);
+    void pressEnterOnSettings(objectWorld &world);
+    void showPage(objectWorld &world, std::string_view newPage, int newCursor);
+    void startGame(objectWorld &world);
+    void turnView(objectWorld &world);
+
+    bool hasContinue(const objectWorld &world) const;
+    int itemCount(const objectWorld &world) const;
+    std::string itemText(const objectWorld &world, int item) const;
 };

@@ -1,6 +1,7 @@
 #include "media/renderer.h"
 
 #include "app/stateContext.h"
+#include "app/textBox.h"
 #include "levels/levelList.h"
 #include "media/animTables.h"
 #include "media/dashboard.h"
@@ -84,19 +85,32 @@ void renderer::drawFrame() {
         layers.blit(introLogoBase + frame, 0, 0);
         if (state == "title") {
             drawFade();
+            if (text != nullptr) {
+                text->drawHintArea(images);
+            }
         }
     } else if (state == "introMenu") {
         viewRect = menuViewRect;
         layers.blit(copyrightsSlot, 210, 452);
         drawWorldView();
         drawFade();
+        if (text != nullptr) {
+            text->drawMenuArea(images);
+        }
     } else if (state == "inGame" || state == "paused") {
         viewRect = playViewRect;
         drawWorldView();
         drawDashboard(layers, animations, world.view);
         drawFade();
+        if (text != nullptr) {
+            text->drawMessageArea(images);
+            text->drawHintArea(images);
+        }
         if (state == "paused") {
             layers.blit(blackFlashBase + pauseDimFrame, 0, 0);
+            if (text != nullptr) {
+                text->drawMenuArea(images);
+            }
         }
     }
     SDL_Flip(screen);

@@ -18,6 +18,7 @@ class animTables;
 class drawList;
 class objectWorld;
 class camera;
+class textBox;
 struct spriteRecord;
 
 constexpr int spriteTableRows = 241; // bottom rows 240 … 480
@@ -44,6 +45,7 @@ class renderer {
     const animTables &animations;
     drawList &sprites;
     const objectWorld &world;
+    const textBox *text = nullptr; // the menus, messages and hints drawn over the view
 
     SDL_Rect viewRect;
     double invDet = 1.25;

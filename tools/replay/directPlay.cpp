@@ -4,8 +4,6 @@
 #include <numbers>
 
 #include "app/game.h"
-#include "objects/buildSpriteList.h"
-#include "objects/loadLevelObjects.h"
 
 void placeCarAtPose(playerCar &car, const carPose &pose) {
     const double radians = pose.heading * std::numbers::pi / 180.0;
@@ -18,15 +16,18 @@ void placeCarAtPose(playerCar &car, const carPose &pose) {
     car.planeY = 0.8 * std::cos(radians);
 }
 
-void startPlayInLevel(game &session, int level, const carPose *pose) {
+void startPlayInLevel(game &session, int level) {
     session.levels.startLevel = level;
-    loadLevelObjects(session.levels, true, level, session.world);
-    playerCar &car = session.world.car;
-    if (pose != nullptr) {
-        placeCarAtPose(car, *pose);
-    }
-    buildSpriteList(session.world);
-    session.world.view.follow(car);
     session.context.state = "inGame";
-    session.context.entered = true;
+    session.context.entered = false;
+}
+
+bool parseProgressFlags(const std::string &text, bool (&flags)[6]) {
+    if (text.size() != 6 || text.find_first_not_of("01") != std::string::npos) {
+        return false;
+    }
+    for (int k = 0; k < 6; k++) {
+        flags[k] = text[k] == '1';
+    }
+    return true;
 }

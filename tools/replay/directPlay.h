@@ -4,10 +4,13 @@
 class game;
 class playerCar;
 
-// Starts play straight in a level, skipping the logo and the menus: the car stands on the
-// level's start tile, or at the pose when one is given.
-void startPlayInLevel(game &session, int level, const carPose *pose);
+// Starts play straight in a level, skipping the logo and the menus: the game enters the
+// level through its own "inGame" entry on the first pass.
+void startPlayInLevel(game &session, int level);
 
 // Stands the car at a pose: heading h faces (−cos h, sin h) with the camera plane
 // 0.8 · (sin h, cos h).
 void placeCarAtPose(playerCar &car, const carPose &pose);
+
+// The progress flags from six characters of '0' and '1'; false for anything else.
+bool parseProgressFlags(const std::string &text, bool (&flags)[6]);

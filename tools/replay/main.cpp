@@ -74,10 +74,15 @@ bool reportPass(const game &session, const replayOptions &options, int pass) {
     return ok;
 }
 
-void runTimedPass(game &session, passTimings &timings) {
+void runTimedPass(game &session, passTimings &timings, const replayOptions &options, int pass) {
     const auto logicStart = std::chrono::steady_clock::now();
     runPassLogic(session);
     timings.logicMs.push_back(millisecondsSince(logicStart));
+    // A pose given for a level applies once the level has been entered, on the first pass.
+    if (pass == 1 && options.level >= 0 && options.hasPose) {
+        placeCarAtPose(session.world.car, options.pose);
+        session.world.view.follow(session.world.car);
+    }
 
     const auto drawStart = std::chrono::steady_clock::now();
     if (runPassDrawing(session)) {
@@ -97,7 +102,7 @@ int replay(game &session, const inputTrack &track, const replayOptions &options,
     while (pass < options.frames && !session.flags.quit) {
         pass++;
         pushTrackEvents(track, pass);
-        runTimedPass(session, timings);
+        runTimedPass(session, timings, options, pass);
         reportsOk = reportPass(session, options, pass) && reportsOk;
     }
     if (options.timedemo) {
@@ -141,8 +146,11 @@ int main(int argc, char **argv) {
     bool reportsOk = true;
     {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
+        if (!options.progressFlags.empty()) {
+            parseProgressFlags(options.progressFlags, session->world.car.progressFlags);
+        }
         if (options.level >= 0) {
-            startPlayInLevel(*session, options.level, options.hasPose ? &options.pose : nullptr);
+            startPlayInLevel(*session, options.level);
         }
         if (!options.mapPath.empty() &&
             !writeLevelMap(*session->levels.levels[options.level], session->images, options.mapCellSize,

@@ -11,7 +11,8 @@
 const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
     "                      [--shot N:FILE.png]... [--state N|all]... [--objects] [--timedemo]\n"
-    "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n";
+    "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n"
+    "                      [--flags 101000]\n";
 
 static bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
@@ -92,6 +93,10 @@ static bool applyOption(std::string_view name, std::string_view value, replayOpt
     }
     if (name == "--pose") {
         return parsePose(value, options);
+    }
+    if (name == "--flags") {
+        options.progressFlags = value;
+        return value.size() == 6 && value.find_first_not_of("01") == std::string_view::npos;
     }
     if (name == "--map") {
         options.mapPath = value;

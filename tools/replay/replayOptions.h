@@ -28,7 +28,8 @@ struct replayOptions {
     int level = -1;           // play starts directly in this level
     bool hasPose = false;
     carPose pose;
-    std::string mapPath; // a top-down map of the level given by --level
+    std::string progressFlags; // six '0'/'1' characters, or empty
+    std::string mapPath;       // a top-down map of the level given by --level
     int mapCellSize = 64;
 };
 

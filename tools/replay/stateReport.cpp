@@ -44,6 +44,33 @@ static std::string objectReport(const basicObj &object) {
         .text();
 }
 
+// The letters an area holds, in slot order, as one string.
+static std::string areaText(const textArea &area) {
+    std::string letters;
+    for (const textLetter &letter : area.letters) {
+        if (!letter.isEmpty()) {
+            letters += letter.letter;
+        }
+    }
+    return letters;
+}
+
+static std::string textReport(const textBox &text) {
+    return jsonLine()
+        .add("menu", areaText(text.menu))
+        .add("message", areaText(text.message))
+        .add("hint", areaText(text.hint))
+        .text();
+}
+
+static std::string flagsText(const playerCar &car) {
+    std::string flags;
+    for (const bool won : car.progressFlags) {
+        flags += won ? '1' : '0';
+    }
+    return flags;
+}
+
 static int placedCount(const objectWorld &world) {
     int placed = 0;
     for (const basicObj *object : world.objects) {
@@ -76,6 +103,11 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
         .add("menuCursor", context.menuCursor)
         .add("menuPage", context.menuPage)
         .add("level", session.levels.current)
+        .add("music", session.levels.levels[session.levels.current]->music)
+        .add("fadeLevel", session.world.fade.fadeLevel)
+        .add("progressFlags", flagsText(session.world.car))
+        .add("startLevel", session.levels.startLevel)
+        .addRaw("text", textReport(session.text))
         .addRaw("car", carReport(session.world.car))
         .add("placedObjects", placedCount(session.world));
     if (listObjects) {
