@@ -1,7 +1,12 @@
 #include "levels/levelEight.h"
 
+#include <string_view>
+
 #include "levels/levelLayout.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "objects/loadLevelObjects.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -14,4 +19,247 @@ void levelEight::setup() {
     placeObjects(*this, ghostCar, {{37, 52}, {43, 57}});
     placeObjectColumn(*this, butterfly, 45, 5, 75, 10);
     placeObject(*this, statue, 47, 11);
+
+    forgetVisit();
+}
+
+namespace {
+
+// Group numbers, in the order the tiles are placed.
+constexpr int32_t nearTree = 0;
+constexpr int32_t farTree = 1;
+constexpr int32_t firstGhost = 18;
+constexpr int32_t secondGhost = 19;
+constexpr int32_t theStatue = 44;
+// Lamps every five tiles on both sides of the road; the near half of a side stands at
+// y = 0 … 35, the far half at y = 40 … 75.
+constexpr groupRange lowSideNearLamps = groups(2, 9);
+constexpr groupRange lowSideFarLamps = groups(10, 17);
+constexpr groupRange highSideNearLamps = groups(20, 27);
+constexpr groupRange highSideFarLamps = groups(28, 35);
+constexpr groupRange highSideLamps = groups(20, 35);
+// Butterflies along the road at x = 45, y = 5 … 35 and y = 45 … 75.
+constexpr groupRange nearButterflies = groups(36, 39);
+constexpr groupRange farButterflies = groups(40, 43);
+constexpr groupRange butterflies = groups(36, 43);
+
+constexpr int32_t grownTree = 39;
+constexpr int32_t nextLevel = 9;
+constexpr int32_t lampsThatEndTheGhosts = 8;
+constexpr int32_t framesBeforeLeaving = 30;
+constexpr std::string_view statueLine = "dissolve them with light";
+
+// The two ends of a pass along the road: driving on towards +y past the edge of the world
+// onto the road's start, or turning back towards -y just past the middle.
+bool endsPass(const playerCar &car) {
+    const span road = inclusive(36, 44);
+    return (carInBox(car, road, inclusive(0, 2)) && faces(car, 40, 5)) ||
+           (carInBox(car, road, aboveUpTo(40, 42)) && faces(car, 40, 35));
+}
+
+// The same two places crossed the other way round.
+bool endsReturnPass(const playerCar &car) {
+    const span road = inclusive(36, 44);
+    return (carInBox(car, road, inclusive(0, 2)) && faces(car, 40, -5)) ||
+           (carInBox(car, road, aboveUpTo(40, 42)) && faces(car, 40, 45));
+}
+
+// Every second lamp from `first` on goes dark and out of sight; the ones between show as
+// dark lamps for the player to light.
+void alternateLamps(objectWorld &world, const groupRange lamps) {
+    for (const int32_t group : lamps) {
+        if ((group - lamps.first) % 2 == 0) {
+            hide(world, group);
+        } else {
+            light(world, group);
+        }
+    }
+}
+
+bool aTreeRecharged(const objectWorld &world) {
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->kind == "tree" && object->state == 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Ghosts give up the hunt once the player has driven far from the road.
+void callOffGhosts(objectWorld &world) {
+    const double x = world.car.x;
+    if (x >= 20 && x <= 60) {
+        return;
+    }
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->kind == "ghostCar" && object->mode == "attack") {
+            setMode(world, object->groupId, "patrol");
+        }
+    }
+}
+
+} // namespace
+
+void levelEight::script(objectWorld &world) {
+    runStage(world);
+    speakOrFall(world);
+    if (leaveSideways(world, armed)) {
+        forgetVisit();
+    }
+}
+
+void levelEight::runStage(objectWorld &world) {
+    switch (stage) {
+    case 0:
+        enter(world);
+        break;
+    case 1:
+        startFirstPass(world);
+        break;
+    case 2:
+        endFirstPass(world);
+        break;
+    case 3:
+        waitForLamps(world);
+        break;
+    case 4:
+        endSecondPass(world);
+        break;
+    case 5:
+        endReturnPass(world);
+        break;
+    case 6:
+        dimButterflies(world);
+        break;
+    case 7:
+        waitAndLeave(world);
+        break;
+    default:
+        break;
+    }
+}
+
+// Nothing of the story shows before the player drives along the road.
+void levelEight::enter(objectWorld &world) {
+    music = 1;
+    changeGroup(world, nearTree, {.frame = grownTree, .visible = 0});
+    for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
+        setVisible(world, group, false);
+    }
+    for (const int32_t group : butterflies) {
+        moveBy(world, group, -1, 0);
+        changeGroup(world, group, {.emitsLight = 0, .lightShape = 0, .visible = 0});
+    }
+    world.fade.fadeIn();
+    stage = 1;
+}
+
+void levelEight::startFirstPass(objectWorld &world) {
+    if (!(carInBox(world.car, inclusive(36, 44), inclusive(38, 40)) && faces(world.car, 40, 45))) {
+        return;
+    }
+    setVisible(world, nearTree, true);
+    for (const int32_t group : lowSideNearLamps) {
+        hide(world, group);
+    }
+    alternateLamps(world, highSideNearLamps);
+    for (const int32_t group : nearButterflies) {
+        light(world, group);
+    }
+    setVisible(world, theStatue, true);
+    stage = 2;
+}
+
+// The second half of the lamps goes dark and the ghosts are let loose, each with its
+// patrol point seven tiles across the road.
+void levelEight::endFirstPass(objectWorld &world) {
+    if (!endsPass(world.car)) {
+        return;
+    }
+    for (const int32_t group : lowSideFarLamps) {
+        hide(world, group);
+    }
+    alternateLamps(world, highSideFarLamps);
+    for (const int32_t group : farButterflies) {
+        light(world, group);
+    }
+    changeGroup(world, firstGhost, {.homeShiftX = 7, .visible = 1});
+    changeGroup(world, secondGhost, {.homeShiftX = -7, .visible = 1});
+    stage = 3;
+}
+
+// A recharge at a tree wakes the ghosts and puts the player's lamps out again.
+void levelEight::waitForLamps(objectWorld &world) {
+    if (aTreeRecharged(world)) {
+        alternateLamps(world, highSideLamps);
+    }
+    callOffGhosts(world);
+    const int32_t lit = litLampCount(world);
+    music = lit > 0 ? 2 : 1;
+    if (lit < lampsThatEndTheGhosts) {
+        return;
+    }
+    music = 3;
+    changeGroup(world, nearTree, {.frame = grownTree, .emitsLight = 0, .visible = 0});
+    setVisible(world, theStatue, false);
+    for (const int32_t group : butterflies) {
+        moveHomeBy(world, group, -4, 90);
+    }
+    stage = 4;
+}
+
+void levelEight::endSecondPass(objectWorld &world) {
+    if (!endsPass(world.car)) {
+        return;
+    }
+    for (const int32_t group : highSideFarLamps) {
+        hide(world, group);
+    }
+    stage = 5;
+}
+
+void levelEight::endReturnPass(objectWorld &world) {
+    if (!endsReturnPass(world.car)) {
+        return;
+    }
+    for (const int32_t group : highSideNearLamps) {
+        hide(world, group);
+    }
+    stage = 6;
+}
+
+void levelEight::dimButterflies(objectWorld &world) {
+    for (const int32_t group : butterflies) {
+        setMode(world, group, "dim");
+    }
+    stage = 7;
+}
+
+// A short wait, then the start of the road leads on.
+void levelEight::waitAndLeave(objectWorld &world) {
+    if (waitTimer < framesBeforeLeaving) {
+        waitTimer++;
+        return;
+    }
+    if (carInBox(world.car, inclusive(36, 44), inclusive(0, 2))) {
+        loadLevelObjects(world.levels, false, nextLevel, world);
+        forgetVisit();
+    }
+}
+
+// The statue speaks only while the ghosts are about.
+void levelEight::speakOrFall(objectWorld &world) {
+    if (stage == 2 || stage == 3) {
+        statueMessage(world, statueLine, messageShown);
+    } else {
+        withdrawMessage(world, messageShown);
+    }
+}
+
+void levelEight::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    messageShown = false;
+    waitTimer = 0;
+    music = 0;
 }

@@ -1,12 +1,35 @@
 #pragma once
 
+#include <cstdint>
+
 #include "levels/level.h"
 
-// The long road where the ghost cars are met first.
+// The long road where the ghost cars are met first. Each pass over the ends of the road
+// switches off the lamps behind the player, half a side at a time; lighting eight of the
+// lamps left dark sends the ghosts away, and two more passes lead on to level 9.
 class levelEight : public level {
   public:
+    int32_t stage = 0;
+    int32_t armed = 0;
+    bool messageShown = false;
+    int32_t waitTimer = 0;
+
     levelEight() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void runStage(objectWorld &world);
+    void enter(objectWorld &world);
+    void startFirstPass(objectWorld &world);
+    void endFirstPass(objectWorld &world);
+    void waitForLamps(objectWorld &world);
+    void endSecondPass(objectWorld &world);
+    void endReturnPass(objectWorld &world);
+    void dimButterflies(objectWorld &world);
+    void waitAndLeave(objectWorld &world);
+    void speakOrFall(objectWorld &world);
+    // The state of a visit, as it is before the level is first entered.
+    void forgetVisit();
 };

@@ -1,0 +1,158 @@
+#pragma once
+// The pieces every level script is made of: changes to whole object groups, tests of where
+// the player car stands and which way it faces, and the duties many levels share (the side
+// exits, the statues' lines, counting lamps, taking a flame, turning objects about a point).
+#include <cstdint>
+#include <string_view>
+
+class basicObj;
+class level;
+class objectWorld;
+class playerCar;
+
+// ---- Changes to object groups ----
+
+// What one change does to every placed copy of a group: the offsets add to the position
+// and to the home, numbers of -1 and the mode "same" leave their fields as they are.
+struct groupChange {
+    double shiftX = 0.0, shiftY = 0.0;
+    double homeShiftX = 0.0, homeShiftY = 0.0;
+    int32_t frame = -1;
+    int32_t state = -1;
+    double angle = -1.0;
+    int32_t emitsLight = -1; // 0 false, 1 true
+    int32_t lightShape = -1;
+    int32_t visible = -1; // 0 false, 1 true
+    std::string_view mode = "same";
+};
+
+void changeGroup(objectWorld &world, int32_t group, const groupChange &change);
+
+// Dark and out of sight.
+void hide(objectWorld &world, int32_t group);
+// Frame 1, shining and seen.
+void light(objectWorld &world, int32_t group);
+// The position moves, the home stays.
+void shiftBy(objectWorld &world, int32_t group, double dx, double dy);
+// The home moves, the position stays: objects that walk back home walk there.
+void moveHomeBy(objectWorld &world, int32_t group, double dx, double dy);
+// Position and home move together.
+void moveBy(objectWorld &world, int32_t group, double dx, double dy);
+void setVisible(objectWorld &world, int32_t group, bool visible);
+void setFrame(objectWorld &world, int32_t group, int32_t frame);
+void setState(objectWorld &world, int32_t group, int32_t state);
+void setMode(objectWorld &world, int32_t group, std::string_view mode);
+void setEmitsLight(objectWorld &world, int32_t group, bool emitsLight);
+void setLightShape(objectWorld &world, int32_t group, int32_t lightShape);
+void setAngle(objectWorld &world, int32_t group, double angle);
+
+// Group numbers first … last, for a range-for: `for (int32_t g : groups(2, 9)) hide(world, g);`
+struct groupRange {
+    struct iterator {
+        int32_t group;
+        int32_t operator*() const { return group; }
+        iterator &operator++() {
+            group++;
+            return *this;
+        }
+        bool operator!=(const iterator &other) const { return group != other.group; }
+    };
+    int32_t first;
+    int32_t last;
+    iterator begin() const { return {first}; }
+    iterator end() const { return {last + 1}; }
+};
+constexpr groupRange groups(int32_t first, int32_t last) {
+    return {first, last};
+}
+
+// ---- Where the car is and where it looks ----
+
+// One axis of a box test. On the tile edges it matters whether an end belongs to the span,
+// so every use names it.
+struct span {
+    double low;
+    double high;
+    bool lowIncluded;
+    bool highIncluded;
+
+    bool holds(double value) const;
+};
+// low ≤ v ≤ high
+constexpr span inclusive(double low, double high) {
+    return {low, high, true, true};
+}
+// low < v < high
+constexpr span strict(double low, double high) {
+    return {low, high, false, false};
+}
+// low < v ≤ high
+constexpr span aboveUpTo(double low, double high) {
+    return {low, high, false, true};
+}
+// low ≤ v < high
+constexpr span fromUnder(double low, double high) {
+    return {low, high, true, false};
+}
+
+bool carInBox(const playerCar &car, span xSpan, span ySpan);
+// The point lies ahead of the driver (or on the plane through the car).
+bool faces(const playerCar &car, double px, double py);
+
+// ---- Centre arming and side exits ----
+
+constexpr int32_t moonLevel = 7; // where every side exit leads
+
+// Driving into the middle of an 80-tile level opens its side exits for the rest of the visit.
+void armInCentre(const playerCar &car, int32_t &armed);
+// Standing at the left or the right edge of the world, heading out across it.
+bool atSideExit(const playerCar &car);
+// Arms in the centre; once armed, a side exit leaves for the moon level. True when the
+// level was left: the caller then resets its own script state and music.
+bool leaveSideways(objectWorld &world, int32_t &armed);
+
+// ---- Statues' lines ----
+
+// A statue is being read this frame.
+bool statueTriggered(const objectWorld &world);
+// A statue's reading has just ended.
+bool statueEnded(const objectWorld &world);
+// Shows the line when a statue is read and fades it when the reading ends. True in the
+// frame the line is shown, for levels that change their line afterwards.
+bool statueMessage(objectWorld &world, std::string_view line, bool &messageShown);
+// Fades a shown line away, for the stretches of a level in which its statue says nothing.
+void withdrawMessage(objectWorld &world, bool &messageShown);
+
+// ---- Lamps and flames ----
+
+// Burning lamps in sight, each lamp tile counted once, by its copy on the home square.
+int32_t litLampCount(const objectWorld &world);
+
+// The car takes a flame: its progress flag is won, the flame shows as taken, the screen
+// flashes white, the battery is full, the headlights come on and the game is saved at once.
+void takeFlame(objectWorld &world, int32_t flagIndex, int32_t flameGroup);
+// takeFlame, and the music falls silent.
+void pickUpFlame(objectWorld &world, level &lvl, int32_t flagIndex, int32_t flameGroup);
+
+// ---- Orbits ----
+
+struct worldPoint {
+    double x;
+    double y;
+};
+
+// The point turned about the centre by the angle, in radians.
+worldPoint turnedAbout(worldPoint point, worldPoint centre, double angle);
+
+enum class orbitPoint {
+    home,    // the home turns; the object walks after it by its own behaviour
+    position // the object itself turns; its home stays
+};
+
+// Turns the object's point about the centre and moves its whole group by the difference,
+// so that the nine copies stay together.
+void turnAbout(objectWorld &world, const basicObj &object, worldPoint centre, double angle, orbitPoint which);
+// Every placed object of the kind that lies on the home square: each group turns once.
+void orbitKind(objectWorld &world, std::string_view kind, worldPoint centre, double angle, orbitPoint which);
+// The one group, by its copy on the home square.
+void orbitGroup(objectWorld &world, int32_t group, worldPoint centre, double angle, orbitPoint which);
