@@ -1,13 +1,105 @@
 #include "levels/levelOne.h"
 
+#include "app/textBox.h"
 #include "levels/levelLayout.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "objects/loadLevelObjects.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
+
+namespace {
+
+constexpr int32_t butterflyGroup = 0;
+
+} // namespace
 
 void levelOne::setup() {
     beginLayout(*this, 35);
     // The only start tile of the game: a new game puts the car here.
     placeObject(*this, startTile, 30, 17);
     placeObject(*this, butterfly, 33, 3);
+    stage = timer = counter = 0;
+}
+
+void levelOne::script(objectWorld &world) {
+    if (stage == 0) {
+        showOpeningWords(world);
+    } else if (stage == 1) {
+        waitForTheLight(world);
+    } else if (stage == 2) {
+        teachDriving(world);
+    } else if (stage == 3) {
+        driveAway(world);
+    }
+}
+
+// The car stands at the start facing −x, not moving, with an empty battery.
+void levelOne::holdCar(objectWorld &world) const {
+    playerCar &car = world.car;
+    car.battery = 0;
+    car.x = 30.5;
+    car.y = 17.5;
+    car.dirX = -1.0;
+    car.dirY = 0.0;
+    car.planeX = 0.0;
+    car.planeY = 0.8;
+    car.heading = 0.0;
+    car.speed = 0.0;
+}
+
+void levelOne::showOpeningWords(objectWorld &world) {
+    music = 1;
+    holdCar(world);
+    if (counter > 19) {
+        counter = 0;
+        world.text->showHint(142, 200, "the roads always there", false);
+        world.text->showHint(137, 221, "youve just got to find it", false);
+        stage = 1;
+    } else {
+        counter++;
+    }
+}
+
+void levelOne::waitForTheLight(objectWorld &world) {
+    holdCar(world);
+    if (timer < 350) {
+        timer++;
+    }
+    if (timer == 240) {
+        world.text->commandHint("fade");
+    }
+    if (timer == 350) {
+        stage = 2;
+        timer = 0;
+        moveHomeBy(world, butterflyGroup, -14, 14);
+        world.fade.fadeIn();
+    }
+}
+
+void levelOne::teachDriving(objectWorld &world) {
+    if (timer < 1000) {
+        timer++;
+    }
+    if (timer == 360) {
+        world.text->showMessage("wasd to drive");
+    }
+    if (timer == 540) {
+        world.text->commandMessages("fade");
+    }
+    if (world.car.x < 30) {
+        world.text->commandMessages("fade");
+        timer = 0;
+        stage = 3;
+    }
+}
+
+void levelOne::driveAway(objectWorld &world) {
+    timer++;
+    if (timer > 299) {
+        loadLevelObjects(world.levels, false, 2, world);
+        timer = 0;
+        counter = 0;
+    }
 }

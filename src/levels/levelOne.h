@@ -1,12 +1,27 @@
 #pragma once
 
+#include <cstdint>
+
 #include "levels/level.h"
 
-// The first level of play: bare ground, the start tile and one butterfly.
+// The first level of play: bare ground, the start tile and one butterfly. The car is held
+// while two lines of words appear and fade, the screen comes up, and driving off leads on
+// to level 2.
 class levelOne : public level {
   public:
     levelOne() { setup(); }
 
+    int32_t stage;
+    int32_t timer;
+    int32_t counter;
+
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void holdCar(objectWorld &world) const;
+    void showOpeningWords(objectWorld &world);
+    void waitForTheLight(objectWorld &world);
+    void teachDriving(objectWorld &world);
+    void driveAway(objectWorld &world);
 };

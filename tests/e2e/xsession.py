@@ -30,16 +30,18 @@ class XServer:
 class Game:
     """The velmora binary started in the assets folder with a private data folder."""
 
-    def __init__(self, binary, assets, display, settings=None, block_data_folder=False):
+    def __init__(self, binary, assets, display, settings=None, block_data_folder=False, saved_game=None):
         self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.data_folder = os.path.join(self.data_home, "Velmora")
         if block_data_folder:
             # A file where the folder should be: it can be neither made nor written.
             open(self.data_folder, "w").close()
-        elif settings is not None:
+        else:
             os.makedirs(self.data_folder)
-            with open(os.path.join(self.data_folder, "settings.sav"), "w") as f:
-                f.write(settings)
+            for name, text in (("settings.sav", settings), ("game.sav", saved_game)):
+                if text is not None:
+                    with open(os.path.join(self.data_folder, name), "w") as f:
+                        f.write(text)
         env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home)
         env.pop("APPDATA", None)
         self.env = env
@@ -74,3 +76,24 @@ class Game:
             self.process.kill()
             self.process.wait()
         shutil.rmtree(self.data_home, ignore_errors=True)
+
+
+def press(game, key, hold=0.12):
+    """A real key press: down, held across a few passes of the game, then up."""
+    game.xdotool("keydown", key)
+    time.sleep(hold)
+    game.xdotool("keyup", key)
+    time.sleep(0.05)
+
+
+def focus(game, window):
+    game.xdotool("windowfocus", "--sync", window)
+
+
+def bright_pixels(png, x, y, w, h, threshold=60):
+    """How many pixels of a region of a screenshot are brighter than the threshold."""
+    out = subprocess.run(
+        ["convert", png, "-crop", "%dx%d+%d+%d" % (w, h, x, y), "+repage", "-colorspace", "gray",
+         "-threshold", "%d%%" % (threshold * 100 // 255), "-format", "%[fx:mean*w*h]", "info:"],
+        capture_output=True, text=True, check=True)
+    return int(round(float(out.stdout.strip())))

@@ -1,0 +1,103 @@
+"""A new player's first minutes, with real key presses on the real game in a real X server:
+the logo and the title, the menu, a new game, the pause menu, the way back to the title,
+and a saved game offered for continuing."""
+import os
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(__file__))
+from xsession import Game, XServer, bright_pixels, focus, press  # noqa: E402
+
+SHOTS = tempfile.mkdtemp(prefix="velmora-play-")
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def shot(game, window, name):
+    path = os.path.join(SHOTS, name + ".png")
+    game.screenshot(window, path)
+    return path
+
+
+def menu_line(path, line):
+    """Bright pixels in menu line `line` (0 first), written from x = 23 at y = 30 + 21 * line."""
+    return bright_pixels(path, 20, 30 + 21 * line, 300, 20)
+
+
+def test_new_game_pause_and_back_to_the_title(binary, assets, display):
+    game = Game(binary, assets, display)
+    try:
+        window = game.wait_for_window()
+        focus(game, window)
+        time.sleep(2.5)  # the logo runs 84 passes, then the title waits
+        title = shot(game, window, "title")
+        check(bright_pixels(title, 0, 0, 640, 400) > 500, "the title picture is dark")
+
+        press(game, "Return")
+        time.sleep(1.5)  # the hint flickers out, the menu writes itself in
+        menu = shot(game, window, "menu")
+        check(menu_line(menu, 0) > 20 and menu_line(menu, 2) > 20, "no menu with three lines")
+        check(menu_line(menu, 3) == 0, "a fourth menu line without a saved game")
+
+        press(game, "Return")  # "new game"
+        time.sleep(1.0)
+        check(game.read_data_file("game.sav") == "0000000", "a new game did not write game.sav")
+        time.sleep(7.5)  # level 1 holds the car while its words show, then fades in
+        driving = shot(game, window, "level1")
+        check(bright_pixels(driving, 0, 330, 640, 150, 30) > 2000, "no dashboard in view")
+
+        press(game, "Escape")
+        time.sleep(1.2)
+        paused = shot(game, window, "paused")
+        check(menu_line(paused, 0) > 10, "no pause menu")
+
+        press(game, "Up")  # onto "return to title"
+        time.sleep(0.3)
+        press(game, "Return")
+        time.sleep(2.0)
+        logo = shot(game, window, "logo-again")
+        check(menu_line(logo, 0) == 0, "the menu is still there after return to title")
+        check(game.process.poll() is None, "the game stopped")
+    finally:
+        game.close()
+
+
+def test_saved_game_is_offered_for_continuing(binary, assets, display):
+    game = Game(binary, assets, display, saved_game="1110000")
+    try:
+        window = game.wait_for_window()
+        focus(game, window)
+        time.sleep(2.5)
+        press(game, "Return")
+        time.sleep(2.0)
+        menu = shot(game, window, "continue-menu")
+        check(menu_line(menu, 3) > 20, "no fourth line: the continue item is missing")
+        arrow_line_1 = bright_pixels(menu, 20, 51, 18, 20)
+        arrow_line_0 = bright_pixels(menu, 20, 30, 18, 20)
+        check(arrow_line_1 > arrow_line_0, "the continue item is not the highlighted one")
+    finally:
+        game.close()
+
+
+def main():
+    binary, assets = sys.argv[1], sys.argv[2]
+    tests = [test_new_game_pause_and_back_to_the_title, test_saved_game_is_offered_for_continuing]
+    failed = 0
+    with XServer() as server:
+        for test in tests:
+            try:
+                test(binary, assets, server.display)
+                print("PASS", test.__name__)
+            except Exception as error:  # report every test, then fail
+                failed += 1
+                print("FAIL", test.__name__, error, "(screenshots in %s)" % SHOTS)
+    print("%d passed, %d failed" % (len(tests) - failed, failed))
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
