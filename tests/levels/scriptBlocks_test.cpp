@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "app/settingsFile.h"
+#include "levels/scriptBlocks.h"
+#include "scriptRig.h"
+#include "support/sdlTestEnvironment.h"
+
+namespace {
+
+constexpr double quarterTurn = std::numbers::pi / 2;
+
+// Whole sides apart, as the nine copies of one tile are.
+bool sidesApart(double a, double b, int32_t side) {
+    const double sides = (a - b) / side;
+    return std::abs(sides - std::round(sides)) < 1e-9;
+}
+
+} // namespace
+
+TEST(ScriptBlocks, BoxBoundsBelongToTheSpanOnlyWhenTheCallSaysSo) {
+    scriptRig rig;
+    rig.putCar(36, 40, heading::plusY);
+    EXPECT_TRUE(carInBox(rig.world.car, inclusive(36, 44), inclusive(38, 40)));
+    EXPECT_FALSE(carInBox(rig.world.car, strict(36, 44), inclusive(38, 40)));
+    EXPECT_FALSE(carInBox(rig.world.car, inclusive(36, 44), aboveUpTo(40, 42)));
+    EXPECT_TRUE(carInBox(rig.world.car, inclusive(36, 44), fromUnder(40, 42)));
+    rig.putCar(44, 42, heading::plusY);
+    EXPECT_TRUE(carInBox(rig.world.car, fromUnder(36, 44.01), aboveUpTo(40, 42)));
+    EXPECT_FALSE(carInBox(rig.world.car, fromUnder(36, 44), aboveUpTo(40, 42)));
+    // Both axes must hold.
+    EXPECT_FALSE(carInBox(rig.world.car, inclusive(36, 44), inclusive(0, 2)));
+}
+
+TEST(ScriptBlocks, GroupChangesReachEveryCopyOfTheirGroupAndNoOther) {
+    scriptRig rig;
+    rig.placeTile("lamp", 4, 10.5, 10.5);
+    rig.placeTile("lamp", 5, 12.5, 10.5);
+
+    setFrame(rig.world, 4, 3);
+    hide(rig.world, 4);
+    EXPECT_TRUE(
+        allCopies(rig, 4, [](const basicObj &o) { return !o.visible && !o.emitsLight && o.frame == 3; }));
+    EXPECT_TRUE(allCopies(rig, 5, [](const basicObj &o) { return o.visible; }));
+
+    light(rig.world, 4);
+    EXPECT_TRUE(
+        allCopies(rig, 4, [](const basicObj &o) { return o.visible && o.emitsLight && o.frame == 1; }));
+
+    const basicObj &lamp = rig.homeCopy(4);
+    shiftBy(rig.world, 4, 1, 2);
+    EXPECT_DOUBLE_EQ(lamp.x, 11.5);
+    EXPECT_DOUBLE_EQ(lamp.homeX, 10.5);
+    moveHomeBy(rig.world, 4, -1, 0);
+    EXPECT_DOUBLE_EQ(lamp.x, 11.5);
+    EXPECT_DOUBLE_EQ(lamp.homeX, 9.5);
+    moveBy(rig.world, 4, 0, -2);
+    EXPECT_DOUBLE_EQ(lamp.y, 10.5);
+    EXPECT_DOUBLE_EQ(lamp.homeY, 8.5);
+
+    setMode(rig.world, 4, "dim");
+    setLightShape(rig.world, 4, 6);
+    setAngle(rig.world, 4, 90);
+    EXPECT_TRUE(allCopies(rig, 4, [](const basicObj &o) {
+        return o.mode == "dim" && o.lightShape == 6 && o.angle == 90 && o.frame == 1;
+    }));
+    EXPECT_TRUE(allCopies(
+        rig, 5, [](const basicObj &o) { return o.mode == "none" && o.frame == 3 && o.x == o.homeX; }));
+}
+
+TEST(ScriptBlocks, OrbitTurnsEachGroupOnceAndKeepsItsNineCopiesTogether) {
+    scriptRig rig;
+    const int32_t side = rig.levels.currentSide();
+    rig.placeTile("butterfly", 0, 12.5, 10.5);
+    rig.placeTile("butterfly", 1, 10.5, 14.5);
+    rig.placeTile("lamp", 2, 11.5, 10.5);
+    rig.markHomeSquare();
+    const worldPoint centre{10.5, 10.5};
+
+    orbitKind(rig.world, "butterfly", centre, quarterTurn, orbitPoint::home);
+    // A quarter turn takes (+2, 0) to (0, +2) and (0, +4) to (−4, 0).
+    EXPECT_NEAR(rig.homeCopy(0).homeX, 10.5, 1e-9);
+    EXPECT_NEAR(rig.homeCopy(0).homeY, 12.5, 1e-9);
+    EXPECT_NEAR(rig.homeCopy(1).homeX, 6.5, 1e-9);
+    EXPECT_NEAR(rig.homeCopy(1).homeY, 10.5, 1e-9);
+    EXPECT_DOUBLE_EQ(rig.homeCopy(0).x, 12.5); // the home turned, not the butterfly
+    EXPECT_DOUBLE_EQ(rig.homeCopy(2).homeX, 11.5);
+    for (const int32_t group : {0, 1}) {
+        const basicObj &home = rig.homeCopy(group);
+        EXPECT_TRUE(allCopies(rig, group,
+                              [&](const basicObj &o) {
+                                  return sidesApart(o.homeX, home.homeX, side) &&
+                                         sidesApart(o.homeY, home.homeY, side);
+                              }))
+            << "group " << group;
+    }
+
+    orbitGroup(rig.world, 0, centre, -quarterTurn, orbitPoint::position);
+    EXPECT_NEAR(rig.homeCopy(0).x, 10.5, 1e-9);
+    EXPECT_NEAR(rig.homeCopy(0).y, 8.5, 1e-9);
+    EXPECT_DOUBLE_EQ(rig.homeCopy(1).x, 10.5);
+    const basicObj &home = rig.homeCopy(0);
+    EXPECT_TRUE(allCopies(rig, 0, [&](const basicObj &o) {
+        return sidesApart(o.x, home.x, side) && sidesApart(o.y, home.y, side);
+    }));
+}
+
+TEST(ScriptBlocks, LampCountTakesBurningLampsInSightOncePerTile) {
+    scriptRig rig;
+    rig.placeTile("lamp", 0, 3.5, 3.5);
+    rig.placeTile("lamp", 1, 5.5, 3.5);
+    rig.placeTile("lamp", 2, 7.5, 3.5);
+    rig.placeTile("lamp", 3, 9.5, 3.5);
+    rig.markHomeSquare();
+    EXPECT_EQ(litLampCount(rig.world), 4);
+
+    setFrame(rig.world, 1, 1); // put out
+    hide(rig.world, 2);        // still burning, but out of sight
+    EXPECT_EQ(litLampCount(rig.world), 2);
+}
+
+TEST(ScriptBlocks, StatueLineShowsOnceWhileReadAndFadesWhenTheReadingEnds) {
+    scriptRig rig;
+    rig.placeTile("statue", 0, 5.5, 5.5);
+    bool shown = false;
+    EXPECT_FALSE(statueMessage(rig.world, "the line", shown));
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(rig.messageOnScreen(), "");
+
+    setMode(rig.world, 0, "trigger");
+    EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(rig.messageOnScreen(), "the line");
+    EXPECT_FALSE(statueMessage(rig.world, "the line", shown)); // not shown twice
+    EXPECT_EQ(rig.messageOnScreen(), "the line");
+
+    setMode(rig.world, 0, "end");
+    statueMessage(rig.world, "the line", shown);
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(rig.messageFading());
+
+    // Without a text box the flag still follows the statue.
+    rig.world.text = nullptr;
+    setMode(rig.world, 0, "trigger");
+    EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
+    withdrawMessage(rig.world, shown);
+    EXPECT_FALSE(shown);
+}
+
+TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
+    scriptRig rig;
+    rig.levels.current = 8;
+    int32_t armed = 0;
+
+    rig.putCar(1.5, 40, heading::minusX);
+    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    rig.putCar(20, 40, heading::minusX); // the centre's bounds are strict
+    leaveSideways(rig.world, armed);
+    EXPECT_EQ(armed, 0);
+    rig.putCar(20.5, 59.5, heading::minusX);
+    leaveSideways(rig.world, armed);
+    EXPECT_EQ(armed, 1);
+
+    rig.putCar(1.5, 40, heading::plusX); // at the edge but heading back in
+    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    rig.putCar(2.5, 40, heading::minusX);
+    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(rig.levels.current, 8);
+
+    rig.putCar(2, 40, heading::minusX);
+    EXPECT_TRUE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(rig.levels.current, moonLevel);
+    EXPECT_EQ(rig.levels.previous, 8);
+
+    rig.levels.current = 8;
+    rig.putCar(78.5, 10, heading::plusX);
+    EXPECT_TRUE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(rig.levels.current, moonLevel);
+}
+
+TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
+    const temporaryFolder folder;
+    const dataFiles files = prepareDataFiles(folder.path());
+    scriptRig rig;
+    rig.world.files = &files;
+    rig.levels.current = 9;
+    level &flameLevel = *rig.levels.levels[9];
+    flameLevel.music = 3;
+    rig.placeTile("flame", 6, 40.5, 41.5);
+    playerCar &car = rig.world.car;
+    car.battery = 2;
+    car.headlightsOn = false;
+    car.whiteFrame = 35;
+
+    pickUpFlame(rig.world, flameLevel, 0, 6);
+    EXPECT_TRUE(car.progressFlags[0]);
+    EXPECT_FALSE(car.progressFlags[1]);
+    EXPECT_TRUE(allCopies(rig, 6, [](const basicObj &o) { return o.frame == 29; }));
+    EXPECT_EQ(car.whiteFrame, 0);
+    EXPECT_EQ(car.battery, 13);
+    EXPECT_TRUE(car.headlightsOn);
+    EXPECT_EQ(flameLevel.music, 0);
+    EXPECT_EQ(readWholeFile(files.gameSavePath).substr(0, 7), "2100000");
+
+    // The level that silences its music a frame later takes the flame without it.
+    flameLevel.music = 3;
+    takeFlame(rig.world, 3, 6);
+    EXPECT_EQ(flameLevel.music, 3);
+    EXPECT_EQ(readWholeFile(files.gameSavePath).substr(0, 7), "2100100");
+}
