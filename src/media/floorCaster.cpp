@@ -86,8 +86,8 @@ void renderer::fillLightMap() {
     }
     for (const spriteRecord &record : sprites.records) {
         if (record.emitsLight) {
-            light.stamp(shapes, record.lightShape, wrappedTileOf(record.x, side), wrappedTileOf(record.y, side),
-                        side);
+            light.stamp(shapes, record.lightShape, wrappedTileOf(record.x, side),
+                        wrappedTileOf(record.y, side), side);
         }
     }
 }
@@ -102,27 +102,42 @@ void renderer::castFloor() {
     // Only columns strictly inside the view band can receive a floor pixel.
     const int firstColumn = std::max(0, viewRect.x + 1);
     const int lastColumn = std::min(view.screenWidth, viewRect.x + viewRect.w) - 1;
+    const int lastRow = std::min<int>(viewRect.y + viewRect.h - 1, screen->h);
+    int firstRow = lastRow;
     for (int x = firstColumn; x <= lastColumn; x++) {
-        castFloorColumn(screen, view, side, x);
+        firstRow = std::min(firstRow, castColumnRay(view, x));
+    }
+    // Row by row, so the screen is written in the order it lies in memory.
+    for (int y = firstRow; y < lastRow; y++) {
+        castFloorRow(screen, view, side, y, firstColumn, lastColumn);
     }
 }
 
-void renderer::castFloorColumn(SDL_Surface *screen, const camera &view, int32_t side, int x) {
+int renderer::castColumnRay(const camera &view, int x) {
     const double cameraX = 2.0 * x / view.screenWidth - 1;
     const double rayDirX = view.dirX + view.planeX * cameraX;
     const double rayDirY = view.dirY + view.planeY * cameraX;
     const rayEnd end = walkRay(view, rayDirX, rayDirY);
-
+    floorRays[x].farX = end.farX;
+    floorRays[x].farY = end.farY;
+    floorRays[x].dist = end.dist;
     const int lineHeight = static_cast<int>(view.screenHeight / end.dist);
-    const int drawEnd = std::abs(lineHeight) / 2 + view.screenHeight / 2;
-    const int lastRow = std::min<int>(viewRect.y + viewRect.h - 1, screen->h);
-    const auto &ground = levels.levels[levels.current]->groundGrid;
+    floorRays[x].firstRow = std::abs(lineHeight) / 2 + view.screenHeight / 2;
+    return floorRays[x].firstRow;
+}
 
-    Uint8 *const column = static_cast<Uint8 *>(screen->pixels) + x * 4;
-    for (int y = drawEnd; y < lastRow; y++) {
-        const double weight = std::min(rowDistance[y] / end.dist, 1.0);
-        const double floorX = wrapFloor(weight * end.farX + (1 - weight) * view.x, side);
-        const double floorY = wrapFloor(weight * end.farY + (1 - weight) * view.y, side);
+void renderer::castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
+                            int lastColumn) {
+    const auto &ground = levels.levels[levels.current]->groundGrid;
+    Uint32 *const row = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(screen->pixels) + y * screen->pitch);
+    for (int x = firstColumn; x <= lastColumn; x++) {
+        const floorRay &ray = floorRays[x];
+        if (y < ray.firstRow) {
+            continue;
+        }
+        const double weight = std::min(rowDistance[y] / ray.dist, 1.0);
+        const double floorX = wrapFloor(weight * ray.farX + (1 - weight) * view.x, side);
+        const double floorY = wrapFloor(weight * ray.farY + (1 - weight) * view.y, side);
         const int tileX = floorTile(floorX, side);
         const int tileY = floorTile(floorY, side);
         const int32_t code = ground[tileX][tileY];
@@ -137,7 +152,7 @@ void renderer::castFloorColumn(SDL_Surface *screen, const camera &view, int32_t 
         const int ty = static_cast<int>(floorY * 64) & 63;
         const Uint32 pixel = texels.at(tx, ty);
         if ((pixel & colourBits) != 0) {
-            *reinterpret_cast<Uint32 *>(column + y * screen->pitch) = pixel;
+            row[x] = pixel;
         }
     }
 }

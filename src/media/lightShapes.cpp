@@ -103,9 +103,14 @@ int32_t shapeLevel(int shape, int dx, int dy) {
 
 lightShapes::lightShapes() {
     for (int shape = 0; shape < lightShapeCount; shape++) {
+        reach[shape] = -1;
         for (int dy = -lightShapeRadius; dy <= lightShapeRadius; dy++) {
             for (int dx = -lightShapeRadius; dx <= lightShapeRadius; dx++) {
-                levels[shape][dy + lightShapeRadius][dx + lightShapeRadius] = shapeLevel(shape, dx, dy);
+                const int32_t level = shapeLevel(shape, dx, dy);
+                levels[shape][dy + lightShapeRadius][dx + lightShapeRadius] = level;
+                if (level < unlitLevel) {
+                    reach[shape] = std::max({reach[shape], std::abs(dx), std::abs(dy)});
+                }
             }
         }
     }

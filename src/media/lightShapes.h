@@ -14,6 +14,9 @@ class lightShapes {
 
     // [shape][dy + 16][dx + 16]: dx along the world's first coordinate, dy along the second.
     int32_t levels[lightShapeCount][lightShapeSize][lightShapeSize];
+    // How far from its centre each shape lights anything: beyond this every cell is dark,
+    // so stamping can stop there (-1 for the shape that lights nothing).
+    int32_t reach[lightShapeCount];
 
     int32_t at(int shape, int dx, int dy) const {
         return levels[shape][dy + lightShapeRadius][dx + lightShapeRadius];

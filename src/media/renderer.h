@@ -75,7 +75,17 @@ class renderer {
     void prepareGroundTexels();
     void prepareRowDistances();
     void prepareSpriteTables();
-    void castFloorColumn(SDL_Surface *screen, const camera &view, int32_t side, int x);
+    // Each column's ray end, found once per frame before the rows are drawn.
+    struct floorRay {
+        double farX, farY;
+        double dist;
+        int firstRow;
+    };
+    floorRay floorRays[640];
+
+    int castColumnRay(const camera &view, int x);
+    void castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
+                      int lastColumn);
     void sortSpritesFarthestFirst(const camera &view);
     void drawSprite(SDL_Surface *screen, const camera &view, int32_t side, const spriteRecord &record);
     void drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
