@@ -7,7 +7,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import Game, XServer, bright_pixels, focus, press  # noqa: E402
+from xsession import Game, bright_pixels, focus, press, run_tests  # noqa: E402
 
 SHOTS = tempfile.mkdtemp(prefix="velmora-play-")
 
@@ -83,21 +83,5 @@ def test_saved_game_is_offered_for_continuing(binary, assets, display):
         game.close()
 
 
-def main():
-    binary, assets = sys.argv[1], sys.argv[2]
-    tests = [test_new_game_pause_and_back_to_the_title, test_saved_game_is_offered_for_continuing]
-    failed = 0
-    with XServer() as server:
-        for test in tests:
-            try:
-                test(binary, assets, server.display)
-                print("PASS", test.__name__)
-            except Exception as error:  # report every test, then fail
-                failed += 1
-                print("FAIL", test.__name__, error, "(screenshots in %s)" % SHOTS)
-    print("%d passed, %d failed" % (len(tests) - failed, failed))
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_tests([test_new_game_pause_and_back_to_the_title, test_saved_game_is_offered_for_continuing], "(screenshots in %s)" % SHOTS))

@@ -6,7 +6,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import Game, XServer  # noqa: E402
+from xsession import Game, run_tests  # noqa: E402
 
 
 def check(condition, message):
@@ -47,21 +47,5 @@ def test_unwritable_data_folder_still_plays(binary, assets, display):
         game.close()
 
 
-def main():
-    binary, assets = sys.argv[1], sys.argv[2]
-    tests = [test_window_opens_and_closes, test_unwritable_data_folder_still_plays]
-    failed = 0
-    with XServer() as server:
-        for test in tests:
-            try:
-                test(binary, assets, server.display)
-                print("PASS", test.__name__)
-            except Exception as error:  # report every test, then fail
-                failed += 1
-                print("FAIL", test.__name__, error)
-    print("%d passed, %d failed" % (len(tests) - failed, failed))
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_tests([test_window_opens_and_closes, test_unwritable_data_folder_still_plays], ""))

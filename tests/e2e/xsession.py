@@ -2,6 +2,7 @@
 import os
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -97,3 +98,19 @@ def bright_pixels(png, x, y, w, h, threshold=60):
          "-threshold", "%d%%" % (threshold * 100 // 255), "-format", "%[fx:mean*w*h]", "info:"],
         capture_output=True, text=True, check=True)
     return int(round(float(out.stdout.strip())))
+
+
+def run_tests(tests, note=""):
+    """Runs each test against one X server, reports every one, and gives the exit status."""
+    binary, assets = sys.argv[1], sys.argv[2]
+    failed = 0
+    with XServer() as server:
+        for test in tests:
+            try:
+                test(binary, assets, server.display)
+                print("PASS", test.__name__)
+            except Exception as error:  # report every test, then fail
+                failed += 1
+                print("FAIL", test.__name__, error, note)
+    print("%d passed, %d failed" % (len(tests) - failed, failed))
+    return 1 if failed else 0

@@ -4,8 +4,6 @@
 
 #include <SDL_image.h>
 
-#include <cstring>
-
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
 
@@ -26,15 +24,8 @@ const pose poses[] = {{"straight road", 5, "40.5,10.5,90", false},
                       {"unlit road", 9, "40.5,55.5,90", true}};
 
 int brightness(SDL_Surface *shot, int x, int y) {
-    Uint8 r, g, b;
-    SDL_LockSurface(shot);
-    const Uint8 *pixel =
-        static_cast<const Uint8 *>(shot->pixels) + y * shot->pitch + x * shot->format->BytesPerPixel;
-    Uint32 value = 0;
-    std::memcpy(&value, pixel, shot->format->BytesPerPixel);
-    SDL_UnlockSurface(shot);
-    SDL_GetRGB(value, shot->format, &r, &g, &b);
-    return r + g + b;
+    const Uint32 rgb = pixelRgb(shot, x, y);
+    return (rgb >> 16) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF);
 }
 
 std::string shootPose(const temporaryFolder &folder, const pose &where, const std::string &name) {

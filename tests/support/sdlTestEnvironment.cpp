@@ -1,6 +1,7 @@
 #include "support/sdlTestEnvironment.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -46,4 +47,16 @@ std::string readWholeFile(const std::string &path) {
 void writeWholeFile(const std::string &path, const std::string &contents) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << contents;
+}
+
+Uint32 pixelRgb(SDL_Surface *surface, int x, int y) {
+    SDL_LockSurface(surface);
+    const Uint8 *pixel =
+        static_cast<const Uint8 *>(surface->pixels) + y * surface->pitch + x * surface->format->BytesPerPixel;
+    Uint32 value = 0;
+    std::memcpy(&value, pixel, surface->format->BytesPerPixel);
+    SDL_UnlockSurface(surface);
+    Uint8 r, g, b;
+    SDL_GetRGB(value, surface->format, &r, &g, &b);
+    return (Uint32(r) << 16) | (Uint32(g) << 8) | b;
 }

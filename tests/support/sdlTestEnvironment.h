@@ -24,4 +24,7 @@ class temporaryFolder {
 };
 
 std::string readWholeFile(const std::string &path);
+
+// The colour of a pixel of any surface (a loaded screenshot, say), as 0xRRGGBB.
+Uint32 pixelRgb(SDL_Surface *surface, int x, int y);
 void writeWholeFile(const std::string &path, const std::string &contents);

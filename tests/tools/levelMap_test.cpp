@@ -2,8 +2,6 @@
 
 #include <SDL_image.h>
 
-#include <cstring>
-
 #include "levels/levelList.h"
 #include "replayRun.h"
 #include "support/sdlTestEnvironment.h"
@@ -11,18 +9,6 @@
 namespace {
 
 const int levelSides[levelCount] = {30, 35, 40, 60, 40, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80, 80};
-
-Uint32 rgbAt(SDL_Surface *picture, int x, int y) {
-    Uint8 r, g, b;
-    SDL_LockSurface(picture);
-    const Uint8 *pixel =
-        static_cast<const Uint8 *>(picture->pixels) + y * picture->pitch + x * picture->format->BytesPerPixel;
-    Uint32 value = 0;
-    std::memcpy(&value, pixel, picture->format->BytesPerPixel);
-    SDL_UnlockSurface(picture);
-    SDL_GetRGB(value, picture->format, &r, &g, &b);
-    return (r << 16) | (g << 8) | b;
-}
 
 } // namespace
 
@@ -51,8 +37,8 @@ TEST(LevelMap, ShowsTheRoadWhereTheGridPutsIt) {
     ASSERT_NE(map, nullptr);
     ASSERT_EQ(map->w, 80 * 64);
     // The middle of the plain-road cell (39, 0) against a dirt cell (10, 0): different ground.
-    EXPECT_NE(rgbAt(map, 39 * 64 + 32, 32), rgbAt(map, 10 * 64 + 32, 32));
+    EXPECT_NE(pixelRgb(map, 39 * 64 + 32, 32), pixelRgb(map, 10 * 64 + 32, 32));
     // The road continues unchanged from one end of the world to the other.
-    EXPECT_EQ(rgbAt(map, 39 * 64 + 32, 32), rgbAt(map, 39 * 64 + 32, 79 * 64 + 32));
+    EXPECT_EQ(pixelRgb(map, 39 * 64 + 32, 32), pixelRgb(map, 39 * 64 + 32, 79 * 64 + 32));
     SDL_FreeSurface(map);
 }

@@ -72,15 +72,15 @@ TEST(Replay, AnUnwritableShotPathIsAFailure) {
     EXPECT_NE(result.exitCode, 0);
 }
 
-// Level 5 straight up the road from (40.5, 10.5): the gas adds 0.2 a pass, so after 100
-// passes the speed is 20, the car has gone 0.01 · 0.2 · (1 + … + 100) = 10.1 tiles, and
-// the needle has caught up with the 10 marks below 20. Then a left turn bends the path
-// towards −x.
+// Level 5 straight up the road from (40.5, 10.5). Pass 1 enters the level; from pass 2 the
+// gas adds 0.2 a pass, so after 100 more passes the speed is 20, the car has gone
+// 0.01 · 0.2 · (1 + … + 100) = 10.1 tiles, and the needle has caught up with the 10 marks
+// below 20. Then a left turn bends the path towards −x.
 TEST(Replay, DrivesLevelFiveAlongTheRoadAndIntoATurn) {
     const temporaryFolder data;
-    writeWholeFile(data.file("track"), "1-130 w\n101-130 a\n");
+    writeWholeFile(data.file("track"), "1-131 w\n102-131 a\n");
     const std::string arguments =
-        "--frames 130 --level 5 --pose 40.5,10.5,90 --state 100 --state 101 --state 130 "
+        "--frames 131 --level 5 --pose 40.5,10.5,90 --state 101 --state 102 --state 131 "
         "--input " +
         data.file("track") + " --data-dir " + data.path();
     const replayResult result = runReplay(arguments);
