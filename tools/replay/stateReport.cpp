@@ -2,6 +2,8 @@
 
 #include "app/game.h"
 #include "jsonLine.h"
+#include "levels/levelEight.h"
+#include "levels/levelOne.h"
 
 static std::string flagsReport(const gameFlags &flags) {
     return jsonLine()
@@ -71,6 +73,18 @@ static std::string flagsText(const playerCar &car) {
     return flags;
 }
 
+// The script stage of the current level, for the levels whose scripts have stages so far.
+static int currentStage(const levelList &levels) {
+    const level *current = levels.levels[levels.current];
+    if (const auto *one = dynamic_cast<const levelOne *>(current)) {
+        return one->stage;
+    }
+    if (const auto *eight = dynamic_cast<const levelEight *>(current)) {
+        return eight->stage;
+    }
+    return -1;
+}
+
 static int placedCount(const objectWorld &world) {
     int placed = 0;
     for (const basicObj *object : world.objects) {
@@ -103,6 +117,7 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
         .add("menuCursor", context.menuCursor)
         .add("menuPage", context.menuPage)
         .add("level", session.levels.current)
+        .add("stage", currentStage(session.levels))
         .add("music", session.levels.levels[session.levels.current]->music)
         .add("fadeLevel", session.world.fade.fadeLevel)
         .add("progressFlags", flagsText(session.world.car))
