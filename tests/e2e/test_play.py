@@ -7,7 +7,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import Game, bright_pixels, focus, press, run_tests  # noqa: E402
+from xsession import Game, bright_pixels, focus, press, run_tests, wait_for  # noqa: E402
 
 SHOTS = tempfile.mkdtemp(prefix="velmora-play-")
 
@@ -23,6 +23,11 @@ def shot(game, window, name):
     return path
 
 
+def title_waits(game, window, name):
+    """The title shows "press enter" at (446, 439) once the logo has run."""
+    return wait_for(lambda: bright_pixels(shot(game, window, name), 446, 439, 190, 24) > 20)
+
+
 def menu_line(path, line):
     """Bright pixels in menu line `line` (0 first), written from x = 23 at y = 30 + 21 * line."""
     return bright_pixels(path, 20, 30 + 21 * line, 300, 20)
@@ -33,34 +38,32 @@ def test_new_game_pause_and_back_to_the_title(binary, assets, display):
     try:
         window = game.wait_for_window()
         focus(game, window)
-        time.sleep(2.5)  # the logo runs 84 passes, then the title waits
-        title = shot(game, window, "title")
-        check(bright_pixels(title, 0, 0, 640, 400) > 500, "the title picture is dark")
+        # The logo runs 84 passes, then the title waits for enter.
+        check(title_waits(game, window, "title"), "the title never asked for enter")
+        check(bright_pixels(shot(game, window, "title"), 0, 0, 640, 400) > 500, "the title picture is dark")
 
         press(game, "Return")
-        time.sleep(1.5)  # the hint flickers out, the menu writes itself in
+        check(wait_for(lambda: menu_line(shot(game, window, "menu"), 2) > 20), "no menu with three lines")
+        time.sleep(1.0)  # the last line finishes writing itself in
         menu = shot(game, window, "menu")
-        check(menu_line(menu, 0) > 20 and menu_line(menu, 2) > 20, "no menu with three lines")
+        check(menu_line(menu, 0) > 20, "no first menu line")
         check(menu_line(menu, 3) == 0, "a fourth menu line without a saved game")
 
         press(game, "Return")  # "new game"
-        time.sleep(1.0)
-        check(game.read_data_file("game.sav") == "0000000", "a new game did not write game.sav")
-        time.sleep(7.5)  # level 1 holds the car while its words show, then fades in
-        driving = shot(game, window, "level1")
-        check(bright_pixels(driving, 0, 330, 640, 150, 30) > 2000, "no dashboard in view")
+        check(wait_for(lambda: game.read_data_file("game.sav") == "0000000", 20),
+              "a new game did not write game.sav")
+        # Level 1 holds the car while its words show, then the screen fades in.
+        check(wait_for(lambda: bright_pixels(shot(game, window, "level1"), 0, 330, 640, 150, 30) > 2000, 90),
+              "no dashboard in view")
 
         press(game, "Escape")
-        time.sleep(1.2)
-        paused = shot(game, window, "paused")
-        check(menu_line(paused, 0) > 10, "no pause menu")
+        check(wait_for(lambda: menu_line(shot(game, window, "paused"), 4) > 10, 30), "no pause menu")
 
         press(game, "Up")  # onto "return to title"
         time.sleep(0.3)
         press(game, "Return")
-        time.sleep(2.0)
-        logo = shot(game, window, "logo-again")
-        check(menu_line(logo, 0) == 0, "the menu is still there after return to title")
+        check(wait_for(lambda: menu_line(shot(game, window, "logo-again"), 0) == 0, 30),
+              "the menu is still there after return to title")
         check(game.process.poll() is None, "the game stopped")
     finally:
         game.close()
@@ -71,11 +74,12 @@ def test_saved_game_is_offered_for_continuing(binary, assets, display):
     try:
         window = game.wait_for_window()
         focus(game, window)
-        time.sleep(2.5)
+        check(title_waits(game, window, "title2"), "the title never asked for enter")
         press(game, "Return")
-        time.sleep(2.0)
+        check(wait_for(lambda: menu_line(shot(game, window, "continue-menu"), 3) > 20),
+              "no fourth line: the continue item is missing")
+        time.sleep(1.0)
         menu = shot(game, window, "continue-menu")
-        check(menu_line(menu, 3) > 20, "no fourth line: the continue item is missing")
         arrow_line_1 = bright_pixels(menu, 20, 51, 18, 20)
         arrow_line_0 = bright_pixels(menu, 20, 30, 18, 20)
         check(arrow_line_1 > arrow_line_0, "the continue item is not the highlighted one")
@@ -84,4 +88,5 @@ def test_saved_game_is_offered_for_continuing(binary, assets, display):
 
 
 if __name__ == "__main__":
-    sys.exit(run_tests([test_new_game_pause_and_back_to_the_title, test_saved_game_is_offered_for_continuing], "(screenshots in %s)" % SHOTS))
+    sys.exit(run_tests([test_new_game_pause_and_back_to_the_title, test_saved_game_is_offered_for_continuing],
+                       "(screenshots in %s)" % SHOTS))

@@ -114,3 +114,14 @@ def run_tests(tests, note=""):
                 print("FAIL", test.__name__, error, note)
     print("%d passed, %d failed" % (len(tests) - failed, failed))
     return 1 if failed else 0
+
+
+def wait_for(condition, timeout=60.0, step=0.25):
+    """Polls until the condition holds; the game may run slower than real time (a sanitizer
+    build), so waits are for what the screen shows, never for a fixed time."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if condition():
+            return True
+        time.sleep(step)
+    return False
