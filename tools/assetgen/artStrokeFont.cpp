@@ -1,5 +1,7 @@
 #include "artStrokeFont.h"
 
+#include "media/glyphs.h"
+
 #include <cmath>
 #include <sstream>
 #include <vector>
@@ -177,34 +179,8 @@ void runProgram(Pen &pen, const char *program) {
 
 } // namespace
 
-int glyphAdvance(char c) {
-    switch (c) {
-    case 'e':
-    case 'f':
-        return 15;
-    case 'i':
-        return 7;
-    case 'm':
-        return 25;
-    case 'o':
-    case 'q':
-    case 's':
-    case 't':
-    case '6':
-    case '_':
-        return 18;
-    case 'r':
-        return 17;
-    case 'w':
-        return 25;
-    case '1':
-        return 9;
-    case ' ':
-        return 8;
-    default:
-        return 16;
-    }
-}
+// The glyphs are drawn to the game's own advance table, the one its text is laid out with.
+int glyphAdvance(char c) { return letterAdvance(c, '\0'); }
 
 void strokeGlyph(Canvas &canvas, char c, float x, float y, float scale, float penWidth, Colour colour) {
     Pen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
