@@ -5,6 +5,7 @@
 
 #include "levels/levelList.h"
 #include "media/animTables.h"
+#include "objects/interactions.h"
 
 namespace {
 
@@ -18,8 +19,6 @@ constexpr int32_t refusalBlinkFrames = 10;
 constexpr int32_t headlightCooldownFrames = 30;
 constexpr int32_t fullBattery = 13;
 
-constexpr double spotDistance = 4.0;
-constexpr double beamDistance = 5.5;
 constexpr double acceleration = 0.2;
 constexpr double rollingLoss = 0.5;
 constexpr double steeringStep = 0.001;
@@ -125,7 +124,8 @@ void playerCar::step() {
     readControls();
     stepLights();
     move();
-    placeBeamAndSpots();
+    bumpObjects(*this);
+    flashObjects(*this);
     rotate();
     stepGauges();
     wrapPosition();
@@ -340,21 +340,6 @@ void playerCar::move() {
 
     x += speed * distancePerSpeed * dirX;
     y += speed * distancePerSpeed * dirY;
-}
-
-void playerCar::placeBeamAndSpots() {
-    beamX = x + beamDistance * dirX;
-    beamY = y + beamDistance * dirY;
-    // The two headlight spots lie 4 tiles ahead, one to either side of the facing.
-    for (int k = 0; k < 2; k++) {
-        double dx = spotDistance * dirX;
-        double dy = spotDistance * dirY;
-        rotateVector(dx, dy, lampAngle[k]);
-        lampX[k] = wrapCoordinate(x + dx, side);
-        lampY[k] = wrapCoordinate(y + dy, side);
-        lampTileX[k] = static_cast<int32_t>(lampX[k]);
-        lampTileY[k] = static_cast<int32_t>(lampY[k]);
-    }
 }
 
 void playerCar::rotate() {

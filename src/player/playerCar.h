@@ -73,7 +73,6 @@ class playerCar : public keyBindings {
     void readControls();
     void stepLights();
     void move();
-    void placeBeamAndSpots();
     void rotate();
     void stepGauges();
     void wrapPosition();
