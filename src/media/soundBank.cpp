@@ -1,0 +1,140 @@
+#include "media/soundBank.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "objects/objectWorld.h"
+
+soundBank::soundBank(const levelList &levels, const objectWorld &world) : levels(levels), world(world) {
+    resetSound();
+}
+
+void soundBank::startLoops() {
+    // Without an audio device there are no channels, and every later call skips them.
+    channelCount = mixer.audioOpen() ? mixer.allocateChannels(mixChannelCount) : 0;
+    if (channelCount > titleChannel) {
+        // One-shots look for a free channel only above the title music, so they never land on
+        // a loop whose file is missing, nor on the title channel while it is silent.
+        mixer.reserveChannels(titleChannel + 1);
+    }
+    Mix_Chunk *const loops[loopChannelCount] = {trackA, trackB2, trackC2, rev[0],
+                                                rev[1], rev[2],  rev[3],  gravel};
+    for (int channel = 0; channel < loopChannelCount; channel++) {
+        playLoop(channel, loops[channel]);
+    }
+    for (int channel = 0; channel < channelCount; channel++) {
+        setVolume(channel, channel < loopChannelCount ? 0 : restingVolume);
+    }
+}
+
+void soundBank::resetSound() {
+    std::fill(std::begin(musicVolume), std::end(musicVolume), 0);
+    std::fill(std::begin(revVolume), std::end(revVolume), 0);
+    std::fill(std::begin(musicTarget), std::end(musicTarget), 0);
+    std::fill(std::begin(revTarget), std::end(revTarget), 0);
+    gravelVolume = gravelTarget = 0;
+    titleFade = 0;
+    flashIndex = clickIndex = 0;
+    titlePlaying = false;
+}
+
+void soundBank::updateSound(std::string_view state) {
+    if (state == "inGame") {
+        followLevelMusic();
+        fadeTitleMusic();
+        followEngine();
+        followGround();
+        applyLoopVolumes();
+        playCarEffects();
+        playObjectCues();
+    } else if (state == "introMenu") {
+        playMenuBlips(false); // the loops keep their volumes behind the menu
+    } else if (state == "title") {
+        startTitleMusic();
+        if (world.car.keyboard.isKeyPressed("enter")) {
+            playEffect(menu2, effectVolume);
+        }
+    } else if (state == "paused") {
+        playMenuBlips(true);
+        fadeDown();
+    } else {
+        fadeDown();
+    }
+}
+
+int soundBank::playEffect(Mix_Chunk *chunk, int32_t volume) {
+    if (chunk == nullptr || channelCount == 0) {
+        return -1;
+    }
+    // With every channel busy the mixer answers -1 and the effect is simply lost.
+    const int channel = mixer.playChannel(-1, chunk, 0, -1);
+    if (channel > 0 && volume >= 0) {
+        setVolume(channel, volume);
+    }
+    return channel;
+}
+
+void soundBank::startTitleMusic() {
+    if (titlePlaying) {
+        return;
+    }
+    titleFade = titleMusicVolume;
+    playLoop(titleChannel, menu);
+    setVolume(titleChannel, titleFade);
+    titlePlaying = true;
+}
+
+void soundBank::playMenuBlips(bool escapeSelects) {
+    const keyboardState &keys = world.car.keyboard;
+    if (keys.isKeyPressed("enter") || (escapeSelects && keys.isKeyPressed("esc"))) {
+        playEffect(menu2, effectVolume);
+    }
+    if (keys.isKeyPressed("s") || keys.isKeyPressed("down")) {
+        playEffect(menu3, effectVolume);
+    }
+    if (keys.isKeyPressed("w") || keys.isKeyPressed("up")) {
+        playEffect(menu3, effectVolume);
+    }
+}
+
+// Out of the game the world's sound dies away. The engine targets come down too, so the
+// note does not jump back up on return; the music and gravel targets are set afresh.
+void soundBank::fadeDown() {
+    for (int32_t &volume : musicVolume) {
+        stepTowards(volume, 0);
+    }
+    for (int note = 0; note < engineNoteCount; note++) {
+        stepTowards(revVolume[note], 0);
+        stepTowards(revTarget[note], 0);
+    }
+    stepTowards(gravelVolume, 0);
+    applyLoopVolumes();
+}
+
+void soundBank::applyLoopVolumes() {
+    for (int layer = 0; layer < musicLayerCount; layer++) {
+        setVolume(firstMusicChannel + layer, musicVolume[layer]);
+    }
+    for (int note = 0; note < engineNoteCount; note++) {
+        setVolume(firstRevChannel + note, revVolume[note]);
+    }
+    setVolume(gravelChannel, gravelVolume);
+}
+
+void soundBank::playLoop(int channel, Mix_Chunk *chunk) {
+    if (chunk != nullptr && channelExists(channel)) {
+        mixer.playChannel(channel, chunk, -1, -1);
+    }
+}
+
+void soundBank::setVolume(int channel, int32_t volume) {
+    if (channelExists(channel)) {
+        mixer.volume(channel, volume);
+    }
+}
+
+void soundBank::haltChannel(int channel) {
+    if (channelExists(channel)) {
+        mixer.haltChannel(channel);
+    }
+}

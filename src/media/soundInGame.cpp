@@ -1,0 +1,146 @@
+// The sound of play: the level's music, the engine note and the gravel follow the level and
+// the car, and the car and the objects get the effects they asked for this pass.
+#include <cmath>
+#include <iterator>
+
+#include "levels/levelList.h"
+#include "levels/tileCodes.h"
+#include "media/helpers.h"
+#include "media/soundBank.h"
+#include "objects/objectWorld.h"
+
+namespace {
+
+// The one layer a level's music asks for, and how loud it plays; the others fall silent.
+struct musicChoice {
+    int layer;
+    int32_t volume;
+};
+constexpr musicChoice musicChoices[] = {{-1, 0}, {0, 10}, {1, 20}, {2, 30}};
+
+// The engine note for a speed band, and how loud it plays; the other notes fall silent.
+struct engineBand {
+    double topSpeed;
+    int note;
+    int32_t volume;
+};
+constexpr engineBand engineBands[] = {{0, 0, 40}, {10, 0, 60}, {20, 1, 80}, {30, 2, 100}, {40, 3, 128}};
+
+constexpr int32_t gravelRollingVolume = 25;
+constexpr int32_t loudestVolume = 128;
+constexpr double cueLoudness = 60.0; // a cue two tiles away plays at 30
+
+// Louder the nearer the object; at the car's own position no volume is set at all.
+int32_t nearnessVolume(double distance) {
+    if (!(distance > 0.0)) {
+        return noVolume;
+    }
+    const double loudness = std::floor(cueLoudness / distance);
+    return loudness >= loudestVolume ? loudestVolume : static_cast<int32_t>(loudness);
+}
+
+} // namespace
+
+void soundBank::followLevelMusic() {
+    const int32_t music = levels.levels[levels.current]->music;
+    if (music >= 0 && music < static_cast<int32_t>(std::size(musicChoices))) {
+        const musicChoice choice = musicChoices[music];
+        for (int layer = 0; layer < musicLayerCount; layer++) {
+            musicTarget[layer] = layer == choice.layer ? choice.volume : 0;
+        }
+    }
+    for (int layer = 0; layer < musicLayerCount; layer++) {
+        stepTowards(musicVolume[layer], musicTarget[layer]);
+    }
+}
+
+// The menu music, left playing by the title, fades out over the first passes of play.
+void soundBank::fadeTitleMusic() {
+    if (titleFade >= 1) {
+        titleFade--;
+        setVolume(titleChannel, titleFade);
+    } else if (titlePlaying) {
+        haltChannel(titleChannel);
+        titlePlaying = false;
+    }
+}
+
+// The engine note crossfades from one recording to the next as the car speeds up; above
+// the top band the note stays where it was.
+void soundBank::followEngine() {
+    const double speed = world.car.speed;
+    for (const engineBand &band : engineBands) {
+        if (speed <= band.topSpeed) {
+            for (int note = 0; note < engineNoteCount; note++) {
+                revTarget[note] = note == band.note ? band.volume : 0;
+            }
+            break;
+        }
+    }
+    for (int note = 0; note < engineNoteCount; note++) {
+        stepTowards(revVolume[note], revTarget[note]);
+    }
+}
+
+// Gravel crunches only while rolling forward over dirt; reversing keeps what it had.
+void soundBank::followGround() {
+    const playerCar &car = world.car;
+    const int32_t side = levels.currentSide();
+    const int32_t ground = levels.groundAt(tileIndex(car.x, side), tileIndex(car.y, side));
+    if (ground != groundCode::dirt) {
+        gravelTarget = 0;
+    } else if (car.speed == 0.0) {
+        gravelTarget = 0;
+    } else if (car.speed > 0.0) {
+        gravelTarget = gravelRollingVolume;
+    }
+    stepTowards(gravelVolume, gravelTarget);
+}
+
+void soundBank::playCarEffects() {
+    const playerCar &car = world.car;
+    if (car.flashFired) {
+        playEffect(flash[flashIndex], effectVolume);
+        flashIndex = (flashIndex + 1) % flashVariantCount;
+    }
+    if (car.refused) {
+        playEffect(click[clickIndex], effectVolume);
+        clickIndex = (clickIndex + 1) % clickVariantCount;
+    }
+}
+
+// Every object in the table may ask, placed or not: a cue is the object's own business.
+void soundBank::playObjectCues() {
+    const int32_t side = levels.currentSide();
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->soundCue) {
+            playCue(*object, side);
+        }
+    }
+}
+
+void soundBank::playCue(const basicObj &object, int32_t side) {
+    const playerCar &car = world.car;
+    const int32_t near = nearnessVolume(wrappedDistance(object.x, object.y, car.x, car.y, side));
+    Mix_Chunk *chunk = nullptr;
+    int32_t volume = near;
+    const std::string &kind = object.kind;
+    if (kind == "lamp") {
+        chunk = lamp;
+    } else if (kind == "moon") {
+        chunk = moonBeat;
+        volume = object.mode == "repel" ? effectVolume : near; // heard wherever the car is
+    } else if (kind == "flame") {
+        chunk = flameChime;
+    } else if (kind == "ghostCar") {
+        chunk = alarm;
+    } else if (kind == "statue") {
+        chunk = object.frame < 1 ? statue : crush; // a statue already breaking crumbles
+    } else if (kind == "tree") {
+        chunk = save;
+    } else if (kind == "lightning") {
+        chunk = crush;
+    }
+    // On the car's own spot no volume is set, even for the moon.
+    playEffect(chunk, near == noVolume ? noVolume : volume);
+}
