@@ -3,7 +3,7 @@
 #include "media/loadingWord.h"
 
 game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
-    : sprites(images), world(images, levels, animations, sprites, flags, keyboard),
+    : sprites(images), world(images, levels, animations, sprites, flags, keyboard), sounds(levels, world),
       frameRenderer(context, levels, images, keyboard, shapes, animations, sprites, world),
       files(dataFolder) {
     loadImagesWithLoadingWord(images, screenSurface);
@@ -11,6 +11,9 @@ game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
     allObjects.linkInto(world);
     world.text = &text;
     world.files = &files;
+    sounds.loadSounds();
+    sounds.startLoops();
+    context.sounds = &sounds;
     context.flags = &flags;
     context.levels = &levels;
     context.world = &world;
@@ -20,6 +23,11 @@ game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
     frameRenderer.text = &text;
     frameRenderer.prepareRenderer();
     context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
+}
+
+// The chunks go back to the mixer while it is still open.
+game::~game() {
+    sounds.freeSounds();
 }
 
 void runPassLogic(game &session) {

@@ -17,6 +17,7 @@
 #include "media/imageBank.h"
 #include "media/lightShapes.h"
 #include "media/renderer.h"
+#include "media/soundBank.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
@@ -24,6 +25,7 @@
 class game {
   public:
     game(SDL_Surface *screen, const dataFiles &files);
+    ~game();
     game(const game &) = delete;
     game &operator=(const game &) = delete;
 
@@ -41,6 +43,7 @@ class game {
     drawList sprites;
     objectWorld world;
     objectArrays allObjects;
+    soundBank sounds;
     stateContext context;
     renderer frameRenderer;
     dataFiles files;

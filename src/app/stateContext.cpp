@@ -5,6 +5,7 @@
 #include "app/settingsFile.h"
 #include "app/textBox.h"
 #include "levels/levelList.h"
+#include "media/soundBank.h"
 #include "objects/buildSpriteList.h"
 #include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
@@ -138,11 +139,17 @@ void returnToTitle(stateContext &context) {
     context.levels->resetLevels();
     context.world->car.resetPlayerCar();
     context.world->view.resetCamera();
+    if (context.sounds != nullptr) {
+        context.sounds->resetSound();
+    }
     context.text->commandMessages("blank");
 }
 
 void updateState(stateContext &context) {
     const std::string &state = context.state;
+    if (context.sounds != nullptr) {
+        context.sounds->updateSound(state);
+    }
     if (state == "logoAnim") {
         updateLogo(context);
     } else if (state == "title") {

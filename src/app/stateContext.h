@@ -10,6 +10,7 @@ class levelList;
 class objectWorld;
 class textBox;
 class keyboardState;
+class soundBank;
 struct dataFiles;
 
 inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last frame is the title
@@ -22,6 +23,7 @@ class stateContext {
     textBox *text = nullptr;
     const keyboardState *keyboard = nullptr;
     const dataFiles *files = nullptr;
+    soundBank *sounds = nullptr;
 
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";
