@@ -40,7 +40,7 @@ def test_unwritable_data_folder_still_plays(binary, assets, display):
         time.sleep(0.3)
         game.process.send_signal(signal.SIGTERM)
         code = game.process.wait(timeout=5)
-        errors = game.process.stderr.read().decode(errors="replace")
+        errors = game.output()
         check(code == 0, "exit status %d" % code)
         check(game.data_folder in errors, "no line naming the data folder: %r" % errors)
     finally:

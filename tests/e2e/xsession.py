@@ -46,22 +46,30 @@ class Game:
         env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home)
         env.pop("APPDATA", None)
         self.env = env
-        self.process = subprocess.Popen([binary], cwd=assets, env=env,
-                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        # Output goes to a file, not a pipe nobody reads: a full pipe would stall the game.
+        self.log_path = os.path.join(self.data_home, "game.log")
+        self.log = open(self.log_path, "w")
+        self.process = subprocess.Popen([binary], cwd=assets, env=env, stdout=self.log, stderr=subprocess.STDOUT)
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True)
 
-    def wait_for_window(self, title="Velmora", timeout=15.0):
+    def output(self):
+        self.log.flush()
+        with open(self.log_path, errors="replace") as f:
+            return f.read()
+
+    def wait_for_window(self, title="Velmora", timeout=40.0):
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             found = self.xdotool("search", "--name", "^" + title + "$")
             if found.returncode == 0 and found.stdout.strip():
                 return found.stdout.split()[0]
             if self.process.poll() is not None:
-                raise AssertionError("the game exited early: %r" % (self.process.communicate(),))
+                raise AssertionError("the game exited early: %r" % self.output()[-2000:])
             time.sleep(0.1)
-        raise AssertionError("no window titled %r within %.0f s" % (title, timeout))
+        raise AssertionError("no window titled %r within %.0f s; the game said: %r"
+                             % (title, timeout, self.output()[-2000:]))
 
     def screenshot(self, window, path):
         subprocess.run(["import", "-window", window, path], env=self.env, check=True, capture_output=True)
@@ -76,6 +84,7 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
+        self.log.close()
         shutil.rmtree(self.data_home, ignore_errors=True)
 
 
