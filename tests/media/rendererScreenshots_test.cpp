@@ -58,6 +58,30 @@ TEST(RendererScreenshots, HeadlightsLightTheRoadAheadAndTheDistanceStaysBlack) {
     }
 }
 
+// Level 2's road runs between two rows of street lamps: far beyond the headlights, the
+// burning lamps still light patches of the road and the posts themselves stand out.
+TEST(RendererScreenshots, StreetLampsLightTheRoadBeyondTheHeadlights) {
+    const temporaryFolder folder;
+    const pose road = {"lamp-lit road", 2, "6.5,2.5,90", false};
+    SDL_Surface *shot = IMG_Load(shootPose(folder, road, "lamps.png").c_str());
+    ASSERT_NE(shot, nullptr);
+    int litFarAway = 0;
+    for (int y = 250; y < 258; y++) {
+        for (int x = 100; x < 540; x += 4) {
+            litFarAway += brightness(shot, x, y) > 60;
+        }
+    }
+    EXPECT_GT(litFarAway, 20);
+    int lampPosts = 0; // bright pixels above the horizon: only the lamp heads are there
+    for (int y = 150; y < 240; y++) {
+        for (int x = 40; x < 600; x += 2) {
+            lampPosts += brightness(shot, x, y) > 300;
+        }
+    }
+    EXPECT_GT(lampPosts, 10);
+    SDL_FreeSurface(shot);
+}
+
 TEST(RendererScreenshots, TheSameDriveGivesTheSamePicture) {
     const temporaryFolder folder;
     for (const pose &where : poses) {
