@@ -180,7 +180,9 @@ void runProgram(Pen &pen, const char *program) {
 } // namespace
 
 // The glyphs are drawn to the game's own advance table, the one its text is laid out with.
-int glyphAdvance(char c) { return letterAdvance(c, '\0'); }
+int glyphAdvance(char c) {
+    return letterAdvance(c, '\0');
+}
 
 void strokeGlyph(Canvas &canvas, char c, float x, float y, float scale, float penWidth, Colour colour) {
     Pen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
