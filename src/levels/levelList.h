@@ -6,6 +6,7 @@
 #include "levels/level.h"
 
 constexpr int32_t levelCount = 18;
+constexpr int32_t moonLevel = 7; // where the flames are brought, and every side exit leads
 
 // The one way the rest of the game reaches the levels: which one is current, where play
 // starts from the title, and the eighteen level objects in index order.

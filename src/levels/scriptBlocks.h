@@ -99,9 +99,7 @@ bool carInBox(const playerCar &car, span xSpan, span ySpan);
 // The point lies ahead of the driver (or on the plane through the car).
 bool faces(const playerCar &car, double px, double py);
 
-// ---- Centre arming and side exits ----
-
-constexpr int32_t moonLevel = 7; // where every side exit leads
+// ---- Centre arming and side exits (to the moon level) ----
 
 // Driving into the middle of an 80-tile level opens its side exits for the rest of the visit.
 void armInCentre(const playerCar &car, int32_t &armed);

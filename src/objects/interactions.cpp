@@ -20,7 +20,6 @@ constexpr double beamDistance = 5.5;
 constexpr double flashRadius = 3.0;
 constexpr int32_t flashFiringFrame = 6;
 constexpr double spotDistance = 4.0;
-constexpr int32_t moonLevel = 7;
 constexpr int32_t butterflyLevel = 17;
 
 // The nearest placed, visible, solid object to the car's front point, and the groups the

@@ -7,10 +7,6 @@
 
 namespace {
 
-double secondsAt(size_t frame) {
-    return static_cast<double>(frame) / kSampleRate;
-}
-
 stereoSound finishCue(stereoSound sound, float peak) {
     fadeEdges(sound, 0.001, 0.02);
     normalisePeak(sound, peak);

@@ -7,10 +7,6 @@
 
 namespace {
 
-double secondsAt(size_t frame) {
-    return static_cast<double>(frame) / kSampleRate;
-}
-
 stereoSound finishOneShot(stereoSound sound, float peak) {
     fadeEdges(sound, 0.001, 0.012);
     normalisePeak(sound, peak);

@@ -9,10 +9,6 @@ constexpr double kPadRelease = 1.4;
 constexpr double kBassRelease = 0.12;
 constexpr double kLeadRelease = 0.35;
 
-double secondsAt(size_t frame) {
-    return static_cast<double>(frame) / kSampleRate;
-}
-
 } // namespace
 
 monoBuffer padVoice(double hz, double heldSeconds, soundRandom &random) {

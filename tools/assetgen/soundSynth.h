@@ -6,6 +6,11 @@
 #include <vector>
 
 constexpr int kSampleRate = 44100;
+
+// The time of a frame of a buffer, in seconds from its start.
+inline double secondsAt(size_t frame) {
+    return static_cast<double>(frame) / kSampleRate;
+}
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 
