@@ -8,6 +8,7 @@
 #include "levels/levelLayout.h"
 #include "levels/levelList.h"
 #include "levels/tileCodes.h"
+#include "media/wrapping.h"
 #include "objects/objectWorld.h"
 
 namespace {
@@ -19,14 +20,6 @@ constexpr double circleCentreY = 16.0;
 
 const char *onOff(bool on) {
     return on ? " - on" : " - off";
-}
-
-void rotate(double &u, double &v, double angle) {
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    const double oldU = u;
-    u = u * c - v * s;
-    v = oldU * s + v * c;
 }
 
 std::string flameLabel(int flames) {
@@ -258,20 +251,14 @@ void levelZero::turnView(objectWorld &world) {
     camera &view = world.view;
     if (spinning) {
         spin = spin < restingSpin ? spin / 2 : restingSpin;
-        rotate(view.dirX, view.dirY, spin);
-        rotate(view.planeX, view.planeY, spin);
+        rotateVector(view.dirX, view.dirY, spin);
+        rotateVector(view.planeX, view.planeY, spin);
         double dx = view.x - circleCentreX;
         double dy = view.y - circleCentreY;
-        rotate(dx, dy, spin);
+        rotateVector(dx, dy, spin);
         view.x = circleCentreX + dx;
         view.y = circleCentreY + dy;
-        view.heading -= spin * 360 / 6;
-        if (view.heading < 0) {
-            view.heading += 360;
-        }
-        if (view.heading > 360) {
-            view.heading -= 360;
-        }
+        view.heading = wrapDegrees(view.heading - spin * 360 / 6);
     } else if (world.fade.fadeLevel <= 4) {
         view.x += (circleCentreX - view.x) / 9;
         view.y += (circleCentreY - view.y) / 9;

@@ -86,8 +86,8 @@ void renderer::fillLightMap() {
     }
     for (const spriteRecord &record : sprites.records) {
         if (record.emitsLight) {
-            light.stamp(shapes, record.lightShape, wrappedTileOf(record.x, side),
-                        wrappedTileOf(record.y, side), side);
+            light.stamp(shapes, record.lightShape, tileIndex(record.x, side),
+                        tileIndex(record.y, side), side);
         }
     }
 }

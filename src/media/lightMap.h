@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "media/lightShapes.h"
+#include "media/wrapping.h"
 
 constexpr int lightMapSide = 101;
 
@@ -21,18 +22,3 @@ class lightMap {
 
     uint8_t at(int32_t x, int32_t y) const { return levels[x][y]; }
 };
-
-// A tile index brought into 0 … side − 1, whatever its distance from the home square.
-inline int32_t wrapTile(int64_t tile, int32_t side) {
-    const int64_t wrapped = tile % side;
-    return static_cast<int32_t>(wrapped < 0 ? wrapped + side : wrapped);
-}
-
-// The tile under a world coordinate, brought into 0 … side − 1; any coordinate at all,
-// however far off (or not a number), gives a tile on the map.
-inline int32_t wrappedTileOf(double coordinate, int32_t side) {
-    if (!(coordinate > -1e15 && coordinate < 1e15)) {
-        return 0;
-    }
-    return wrapTile(static_cast<int64_t>(std::floor(coordinate)), side);
-}

@@ -6,6 +6,7 @@
 #include "media/animTables.h"
 #include "media/drawList.h"
 #include "media/imageSlots.h"
+#include "media/wrapping.h"
 #include "objects/objectWorld.h"
 
 namespace {
@@ -18,13 +19,7 @@ int32_t pictureOf(int base, int32_t frame, int32_t frames) {
 
 // The object's facing relative to the camera's heading, in 0 … 360.
 double relativeAngle(const basicObj &object, const camera &view) {
-    double r = object.angle - view.heading;
-    if (r > 360) {
-        r -= 360;
-    } else if (r < 0) {
-        r += 360;
-    }
-    return r;
+    return wrapDegrees(object.angle - view.heading);
 }
 
 // Stop signs: eight even 45° views, the first centred on head-on.

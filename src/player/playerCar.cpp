@@ -44,38 +44,7 @@ void playOn(int32_t &counter, int32_t count) {
     }
 }
 
-void rotateVector(double &vx, double &vy, double angle) {
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    const double rx = vx * c - vy * s;
-    const double ry = vx * s + vy * c;
-    vx = rx;
-    vy = ry;
-}
-
 } // namespace
-
-int32_t tileIndex(double coordinate, int32_t side) {
-    if (side <= 0) {
-        return 0;
-    }
-    const int32_t tile = static_cast<int32_t>(std::floor(coordinate));
-    const int32_t wrapped = tile % side;
-    return wrapped < 0 ? wrapped + side : wrapped;
-}
-
-double wrapCoordinate(double coordinate, int32_t side) {
-    if (side <= 0 || !std::isfinite(coordinate)) {
-        return coordinate;
-    }
-    while (coordinate < 0) {
-        coordinate += side;
-    }
-    while (coordinate > side) {
-        coordinate -= side;
-    }
-    return coordinate;
-}
 
 playerCar::playerCar(const keyboardState &keyboard, const levelList &levelsOfGame, const animTables &tables,
                      objectWorld &objects)
@@ -347,12 +316,7 @@ void playerCar::rotate() {
     rotateVector(dirX, dirY, turn);
     rotateVector(planeX, planeY, turn);
     heading -= turn * steeringToRadians * 58.36;
-    if (heading > 360) {
-        heading -= 360;
-    }
-    if (heading < 0) {
-        heading += 360;
-    }
+    heading = wrapDegrees(heading);
 }
 
 void playerCar::stepGauges() {

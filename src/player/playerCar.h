@@ -4,6 +4,7 @@
 // position round the world. One step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
 
+#include "media/wrapping.h"
 #include "player/keyBindings.h"
 
 class levelList;
@@ -83,9 +84,3 @@ class playerCar : public keyBindings {
     void toggleHeadlightsOrRefuse();
     void refuse();
 };
-
-// The tile index of a coordinate, brought into 0 … side − 1 (a coordinate of exactly
-// `side`, allowed by the wrap, is tile 0).
-int32_t tileIndex(double coordinate, int32_t side);
-// Brings a coordinate into 0 … side by whole sides; a value of exactly `side` stays.
-double wrapCoordinate(double coordinate, int32_t side);
