@@ -38,7 +38,7 @@ game &levelEightScene() {
     car.dirY = 1.0;
     car.planeX = 0.8;
     car.planeY = 0.0;
-    car.step();
+    stepPlayerCar(session->world);
     session->world.view.follow(car);
     session->frameRenderer.viewRect = {30, 240, 580, 80};
     int record = 0;

@@ -41,12 +41,11 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]) {
     return text;
 }
 
-bool saveProgress(const playerCar &car) {
-    const dataFiles *files = car.world.files;
+bool saveProgress(const dataFiles *files, const int currentLevel, const bool (&progressFlags)[6]) {
     if (files == nullptr) {
         return false;
     }
-    return writeTextFile(files->gameSavePath, progressText(car.levels.current, car.progressFlags));
+    return writeTextFile(files->gameSavePath, progressText(currentLevel, progressFlags));
 }
 
 bool saveNewGame(const dataFiles &files) {

@@ -187,7 +187,7 @@ void takeFlame(objectWorld &world, const int32_t flagIndex, const int32_t flameG
     car.whiteFrame = whiteFlashStart;
     car.battery = fullBattery;
     car.headlightsOn = true;
-    saveProgress(car);
+    saveProgress(world.files, world.levels.current, car.progressFlags);
 }
 
 void pickUpFlame(objectWorld &world, level &lvl, const int32_t flagIndex, const int32_t flameGroup) {

@@ -32,12 +32,13 @@ struct nearestSolid {
     int32_t treeGroup = -1;
 };
 
-nearestSolid findNearestSolid(const playerCar &car) {
+nearestSolid findNearestSolid(const objectWorld &world) {
+    const playerCar &car = world.car;
     const double frontX = car.x + frontOffset * car.dirX;
     const double frontY = car.y + frontOffset * car.dirY;
     const basicObj *nearest = nullptr;
     nearestSolid found;
-    for (const basicObj *object : car.world.objects) {
+    for (const basicObj *object : world.objects) {
         if (object == nullptr || !object->placed || !object->visible || !object->solid) {
             continue;
         }
@@ -52,14 +53,15 @@ nearestSolid findNearestSolid(const playerCar &car) {
         found.lampGroup = kind == "lamp" ? nearest->groupId : -1;
         found.statueGroup = kind == "statue" ? nearest->groupId : -1;
         found.moonGroup = kind == "moon" ? nearest->groupId : -1;
-        found.treeGroup = kind == "tree" && car.levels.current == moonLevel ? nearest->groupId : -1;
+        found.treeGroup = kind == "tree" && world.levels.current == moonLevel ? nearest->groupId : -1;
     }
     return found;
 }
 
 // Moves the car back along its line of travel until the nearest solid object is at least
 // `radius` away; a standing car is not moved.
-nearestSolid pushBack(playerCar &car, nearestSolid nearest, double radius) {
+nearestSolid pushBack(objectWorld &world, nearestSolid nearest, double radius) {
+    playerCar &car = world.car;
     if (car.speed == 0) {
         return nearest;
     }
@@ -67,7 +69,7 @@ nearestSolid pushBack(playerCar &car, nearestSolid nearest, double radius) {
     while (nearest.distance < radius) {
         car.x += step * car.dirX;
         car.y += step * car.dirY;
-        nearest = findNearestSolid(car);
+        nearest = findNearestSolid(world);
     }
     return nearest;
 }
@@ -90,8 +92,7 @@ bool isActiveGhost(std::string_view mode) {
 }
 
 // The flash's effect on one object near the beam point, by kind.
-void flashObject(playerCar &car, const basicObj &object) {
-    objectWorld &world = car.world;
+void flashObject(objectWorld &world, const basicObj &object) {
     const std::string_view kind = object.kind;
     const int32_t group = object.groupId;
     if (kind == "lamp" && object.visible) {
@@ -103,7 +104,7 @@ void flashObject(playerCar &car, const basicObj &object) {
     } else if (kind == "statue" && object.visible && object.state <= 2) {
         setObject(false, world, "none", group, -1, 0, 0, 0, 0, 0, 2, -1, -1, -1, -1, -1, -1, "dead");
     } else if (kind == "butterfly" && !object.visible && object.emitsLight &&
-               car.levels.current == butterflyLevel) {
+               world.levels.current == butterflyLevel) {
         setObject(false, world, "none", group, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1, 1, "same");
     } else if (kind == "moon" && object.visible) {
         setObject(false, world, "none", group, -1, 0, 0, 0, 0, -1, 2, -1, -1, -1, -1, -1, -1, "same");
@@ -124,13 +125,14 @@ void placeHeadlightSpots(playerCar &car) {
 
 } // namespace
 
-void bumpObjects(playerCar &car) {
+void bumpObjects(objectWorld &world) {
+    playerCar &car = world.car;
     const int32_t shake = static_cast<int32_t>(car.speed * shakePerSpeed);
-    nearestSolid nearest = findNearestSolid(car);
+    nearestSolid nearest = findNearestSolid(world);
 
     const bool wall = nearest.moonGroup >= 0 || nearest.treeGroup >= 0;
     if (wall && nearest.distance < wallRadius) {
-        nearest = pushBack(car, nearest, wallRadius);
+        nearest = pushBack(world, nearest, wallRadius);
         stopCar(car);
     }
 
@@ -138,12 +140,12 @@ void bumpObjects(playerCar &car) {
     if (nearest.distance < collisionRadius) {
         bumped = true;
         if (nearest.lampGroup >= 0) {
-            changeGroupFrame(car.world, nearest.lampGroup, lampDark);
+            changeGroupFrame(world, nearest.lampGroup, lampDark);
         }
         if (nearest.statueGroup >= 0) {
-            changeGroupFrame(car.world, nearest.statueGroup, 1); // a dead statue starts to crumble
+            changeGroupFrame(world, nearest.statueGroup, 1); // a dead statue starts to crumble
         }
-        pushBack(car, nearest, collisionRadius);
+        pushBack(world, nearest, collisionRadius);
         stopCar(car);
     }
 
@@ -160,13 +162,14 @@ void bumpObjects(playerCar &car) {
     }
 }
 
-void flashObjects(playerCar &car) {
+void flashObjects(objectWorld &world) {
+    playerCar &car = world.car;
     car.beamX = car.x + beamDistance * car.dirX;
     car.beamY = car.y + beamDistance * car.dirY;
     if (car.flashFrame == flashFiringFrame) {
-        for (const basicObj *object : car.world.objects) {
+        for (const basicObj *object : world.objects) {
             if (object != nullptr && object->placed && inFlash(car, *object)) {
-                flashObject(car, *object);
+                flashObject(world, *object);
             }
         }
     }

@@ -1,11 +1,12 @@
 #include "objects/objectWorld.h"
 
 #include "levels/levelList.h"
+#include "objects/interactions.h"
 
 objectWorld::objectWorld(imageBank &bank, levelList &levelsOfGame, const animTables &tables,
                          drawList &spriteList, gameFlags &switches, const keyboardState &keyboard)
     : images(bank), levels(levelsOfGame), animations(tables), sprites(spriteList), flags(switches),
-      car(keyboard, levelsOfGame, tables, *this) {}
+      car(keyboard, tables) {}
 
 namespace {
 
@@ -103,8 +104,17 @@ void setObject(bool create, objectWorld &world, std::string_view kind, int32_t g
     }
 }
 
+void stepPlayerCar(objectWorld &world) {
+    playerCar &car = world.car;
+    const int32_t side = world.levels.currentSide();
+    car.driveBeforeContact(side, world.levels.groundAt(tileIndex(car.x, side), tileIndex(car.y, side)));
+    bumpObjects(world);
+    flashObjects(world);
+    car.driveAfterContact();
+}
+
 void updateObjects(objectWorld &world) {
-    world.car.step();
+    stepPlayerCar(world);
     const int32_t side = world.levels.currentSide();
     for (basicObj *object : world.objects) {
         if (object != nullptr && object->placed) {

@@ -44,6 +44,9 @@ void setObject(bool create, objectWorld &world, std::string_view kind, int32_t g
                int32_t fixedShade, double angle, int32_t emitsLight, int32_t lightShape, int32_t visible,
                std::string_view mode);
 
+// The car's pass of driving, with the world's answer to its move in the middle.
+void stepPlayerCar(objectWorld &world);
+
 // One frame of the world: the car's step, every placed object's update in table order,
 // then the fade.
 void updateObjects(objectWorld &world);

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "levels/levelList.h"
 #include "media/animTables.h"
-#include "objects/interactions.h"
 
 namespace {
 
@@ -46,9 +44,8 @@ void playOn(int32_t &counter, int32_t count) {
 
 } // namespace
 
-playerCar::playerCar(const keyboardState &keyboard, const levelList &levelsOfGame, const animTables &tables,
-                     objectWorld &objects)
-    : keyBindings(keyboard), levels(levelsOfGame), animations(tables), world(objects) {
+playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
+    : keyBindings(keyboard), animations(tables) {
     resetPlayerCar();
 }
 
@@ -86,25 +83,26 @@ void playerCar::resetPlayerCar() {
     hoodShort = dashShort = false;
 }
 
-void playerCar::step() {
-    beginFrame();
+void playerCar::driveBeforeContact(const int32_t worldSide, const int32_t groundUnderCar) {
+    beginFrame(worldSide, groundUnderCar);
     stepDashboardAnimations();
     stepSway();
     readControls();
     stepLights();
     move();
-    bumpObjects(*this);
-    flashObjects(*this);
+}
+
+void playerCar::driveAfterContact() {
     rotate();
     stepGauges();
     wrapPosition();
     clampSway();
 }
 
-void playerCar::beginFrame() {
+void playerCar::beginFrame(const int32_t worldSide, const int32_t groundUnderCar) {
     flashFired = refused = frown = false;
-    side = levels.currentSide();
-    groundTile = levels.groundAt(tileIndex(x, side), tileIndex(y, side));
+    side = worldSide;
+    groundTile = groundUnderCar;
     const bool onDirt = groundTile == 0;
     maxSpeed = onDirt ? 15 : 30;
     maxReverse = onDirt ? -7 : -15;

@@ -7,9 +7,7 @@
 #include "media/wrapping.h"
 #include "player/keyBindings.h"
 
-class levelList;
 class animTables;
-class objectWorld;
 
 constexpr int progressFlagCount = 6;
 
@@ -20,12 +18,9 @@ constexpr int32_t lightFullFlash = 7;
 
 class playerCar : public keyBindings {
   public:
-    playerCar(const keyboardState &keyboard, const levelList &levels, const animTables &animations,
-              objectWorld &world);
+    playerCar(const keyboardState &keyboard, const animTables &animations);
 
-    const levelList &levels;
     const animTables &animations;
-    objectWorld &world;
 
     double x, y;
     double dirX, dirY;
@@ -65,10 +60,14 @@ class playerCar : public keyBindings {
     bool hoodShort, dashShort;
 
     void resetPlayerCar();
-    void step();
+    // A pass of driving comes in two halves; between them the world answers the car's
+    // move (collisions, the flash). The world passes in its side and the ground tile the
+    // car stands on, so the car needs to know nothing of levels.
+    void driveBeforeContact(int32_t worldSide, int32_t groundUnderCar);
+    void driveAfterContact();
 
-    // The steps of a pass, in the order `step` runs them.
-    void beginFrame();
+    // The steps of a pass, in the order the two halves run them.
+    void beginFrame(int32_t worldSide, int32_t groundUnderCar);
     void stepDashboardAnimations();
     void stepSway();
     void readControls();

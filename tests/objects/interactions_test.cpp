@@ -31,7 +31,7 @@ basicObj &placed(worldRig &rig, std::string_view kind, int32_t group, double x, 
 
 void fireFlash(worldRig &rig) {
     rig.world.car.flashFrame = 6;
-    flashObjects(rig.world.car);
+    flashObjects(rig.world);
 }
 
 } // namespace
@@ -40,7 +40,7 @@ TEST(Interactions, DrivingIntoALampPutsItOutAndStopsTheCarOutsideIt) {
     worldRig rig;
     basicObj &lampPost = placed(rig, "lamp", 0, 11.0, 10.5);
     standCar(rig, 8, 10.0, 10.5, 10.0);
-    bumpObjects(rig.world.car);
+    bumpObjects(rig.world);
     const playerCar &car = rig.world.car;
     EXPECT_EQ(lampPost.frame, 1);
     EXPECT_EQ(car.speed, 0.0);
@@ -57,12 +57,12 @@ TEST(Interactions, ABumpCountAtItsLimitShakesNoMore) {
     placed(rig, "stop", 0, 11.0, 10.5);
     standCar(rig, 8, 10.0, 10.5, 10.0);
     rig.world.car.bumpCount = 5;
-    bumpObjects(rig.world.car);
+    bumpObjects(rig.world);
     EXPECT_EQ(rig.world.car.hoodBumpY, 0);
     EXPECT_EQ(rig.world.car.bumpCount, 5);
     // Clear of everything the count runs down again.
     standCar(rig, 8, 30.0, 30.5, 0.0);
-    bumpObjects(rig.world.car);
+    bumpObjects(rig.world);
     EXPECT_EQ(rig.world.car.bumpCount, 4);
 }
 
@@ -71,7 +71,7 @@ TEST(Interactions, OfTwoEquallyNearObjectsTheFirstInTheTableDecides) {
     basicObj &first = placed(rig, "lamp", 0, 10.5, 11.0);
     basicObj &second = placed(rig, "lamp", 1, 10.5, 10.0);
     standCar(rig, 8, 10.0, 10.5, 0.0); // front point (10.5, 10.5): both 0.5 away
-    bumpObjects(rig.world.car);
+    bumpObjects(rig.world);
     EXPECT_EQ(first.frame, 1);
     EXPECT_EQ(second.frame, 3);
 }
@@ -81,7 +81,7 @@ TEST(Interactions, TreesAreWallsOnlyInTheMoonLevel) {
         worldRig rig;
         placed(rig, "tree", 0, 11.5, 10.5);
         standCar(rig, level, 10.0, 10.5, 5.0); // front point 1.0 from the tree
-        bumpObjects(rig.world.car);
+        bumpObjects(rig.world);
         const double gap = 11.5 - (rig.world.car.x + 0.5);
         if (level == 7) {
             EXPECT_GE(gap, 1.25);
@@ -104,7 +104,7 @@ TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
     fireFlash(rig);
     EXPECT_EQ(near.frame, 3); // and the next flash lights it again
     rig.world.car.flashFrame = 5;
-    flashObjects(rig.world.car); // only the frame the flash fires acts
+    flashObjects(rig.world); // only the frame the flash fires acts
     EXPECT_EQ(near.frame, 3);
 }
 

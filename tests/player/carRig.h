@@ -41,7 +41,7 @@ struct carRig {
     void pass(int count = 1) {
         for (int i = 0; i < count; i++) {
             keyboard.endPass();
-            car.step();
+            stepPlayerCar(world);
         }
     }
 
