@@ -54,7 +54,9 @@ void renderer::prepareSpriteTables() {
     }
 }
 
-// A comb sort, farthest first; records at equal distances keep their order.
+// A comb sort, farthest first. Two records at equal distances are never swapped with each
+// other, but a swap across a gap can still carry one past another: with three or more
+// records, equal distances do not always keep their order in the list.
 void renderer::sortSpritesFarthestFirst(const camera &view) {
     const int count = sprites.count;
     double distances[drawListCapacity];

@@ -171,6 +171,67 @@ TEST(Sprites, NearerSpritesCoverFartherOnesAndEqualDistancesKeepTheirOrder) {
     EXPECT_EQ(rig.rgbAt(320, 240), greenByLevel(0));
 }
 
+namespace {
+
+// The comb sort as the renderer is meant to run it, written out here on its own: the list
+// indices farthest first, swapping only when the later record is strictly farther.
+std::vector<int> combSortFarthestFirst(const std::vector<double> &distances) {
+    const int count = static_cast<int>(distances.size());
+    std::vector<int> order(count);
+    for (int i = 0; i < count; i++) {
+        order[i] = i;
+    }
+    int gap = count;
+    bool swapped = false;
+    while (gap > 1 || swapped) {
+        gap = gap * 10 / 13;
+        gap = gap == 9 || gap == 10 ? 11 : std::max(gap, 1);
+        swapped = false;
+        for (int i = 0; i + gap < count; i++) {
+            if (distances[order[i + gap]] > distances[order[i]]) {
+                std::swap(order[i], order[i + gap]);
+                swapped = true;
+            }
+        }
+    }
+    return order;
+}
+
+} // namespace
+
+TEST(Sprites, EqualDistancesAmongOthersFollowTheCombSortNotTheListOrder) {
+    rendererRig rig(5);
+    rig.shadedFrame(lampPostBase, 1, redByLevel);
+    rig.shadedFrame(lampPostBase, 2, blueByLevel);
+    rig.shadedFrame(lampPostBase, 3, greenByLevel);
+    rig.lookUp(40.5, 10.5);
+    // Red and blue share a spot; a far green post behind them is listed last. The first
+    // gap swaps red with green, which carries red past blue: red is drawn last, on top.
+    rig.sprites.clear();
+    rig.sprites.count = 3; // the sort runs over the list's count, not just the visible
+    rig.sprite(0, 40.5, 16.5, shadedSlot(lampPostBase, 1, 0));
+    rig.sprite(1, 40.5, 16.5, shadedSlot(lampPostBase, 2, 0));
+    rig.sprite(2, 40.5, 30.5, shadedSlot(lampPostBase, 3, 0));
+    rig.prepare().drawFrame();
+    const std::vector<int> order = combSortFarthestFirst({36.0, 36.0, 400.0});
+    EXPECT_EQ(order, (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(rig.rgbAt(320, 240), redByLevel(0));
+
+    // Five records, three of them at one spot: the one on top is the sort's last.
+    rig.sprites.clear();
+    rig.sprites.count = 5;
+    const double ys[] = {16.5, 30.5, 16.5, 22.5, 16.5};
+    const int frames[] = {1, 3, 2, 3, 3};
+    std::vector<double> distances;
+    for (int i = 0; i < 5; i++) {
+        rig.sprite(i, 40.5, ys[i], shadedSlot(lampPostBase, frames[i], 0));
+        distances.push_back((ys[i] - 10.5) * (ys[i] - 10.5));
+    }
+    rig.frames->drawFrame();
+    Uint32 (*const colourOf[])(int) = {nullptr, redByLevel, blueByLevel, greenByLevel};
+    EXPECT_EQ(rig.rgbAt(320, 240), colourOf[frames[combSortFarthestFirst(distances).back()]](0));
+}
+
 TEST(Sprites, ShadeComesFromTheLightMapUnlessFixed) {
     rendererRig rig(5);
     rig.shadedFrame(lampPostBase, 1, redByLevel);
