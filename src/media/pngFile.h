@@ -1,7 +1,24 @@
 #pragma once
+// PNG writing for the game's screenshots and the asset generator alike: one writer of
+// packed 8-bit rows, so both make their files the same way.
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
+
+// Rows of `width` pixels, `channels` bytes a pixel (3 for RGB, 4 for RGBA), packed.
+struct pngPixels {
+    int width = 0;
+    int height = 0;
+    int channels = 3;
+    const uint8_t *bytes = nullptr;
+};
+
+// Screenshots use libpng's defaults; the asset generator trades a little size for speed.
+enum class pngSpeed { standard, fast };
+
+// Writes the rows to a PNG file; false when the file cannot be written.
+bool writePngFile(const std::string &path, const pngPixels &pixels, pngSpeed speed);
 
 // Writes the surface as an 8-bit RGB PNG; false when the file cannot be written.
 bool saveSurfacePng(SDL_Surface *surface, const std::string &path);
