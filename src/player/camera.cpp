@@ -37,19 +37,19 @@ void camera::follow(const playerCar &car) {
         lampTileY[k] = car.lampTileY[k];
     }
     light = car.light;
-    hoodSwayX = car.hoodSwayX;
-    hoodBumpY = car.hoodBumpY;
-    dashSwayX = car.dashSwayX;
-    dashBumpY = car.dashBumpY;
-    hoodFrame = car.hoodFrame;
-    dashFrame = car.dashFrame;
-    whiteFrame = car.whiteFrame;
-    flashFrame = car.flashFrame;
+    hoodSwayX = car.cockpit.hoodSwayX;
+    hoodBumpY = car.cockpit.hoodBumpY;
+    dashSwayX = car.cockpit.dashSwayX;
+    dashBumpY = car.cockpit.dashBumpY;
+    hoodFrame = car.cockpit.hoodFrame;
+    dashFrame = car.cockpit.dashFrame;
+    whiteFrame = car.cockpit.whiteFrame;
+    flashFrame = car.cockpit.flashFrame;
     headlightsOn = car.headlightsOn;
-    flashReady = car.flashReady;
-    beamsLamp = car.beamsLamp;
-    frown = car.frown;
-    needle = car.needle;
+    flashReady = car.cockpit.flashReady;
+    beamsLamp = car.cockpit.beamsLamp;
+    frown = car.cockpit.frown;
+    needle = car.cockpit.needle;
     battery = car.battery;
 }
 

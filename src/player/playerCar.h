@@ -1,9 +1,11 @@
 #pragma once
 // The car the player drives: controls, speed and steering, the headlights with their flash
-// and battery, the swaying bonnet and dashboard, the speedometer, and the wrap of the
-// position round the world. One step is one pass; nothing is scaled by elapsed time.
+// and battery, and the wrap of the position round the world. It owns the cockpit (the
+// swaying bonnet and dashboard, lamps and speedometer) and moves it along each pass. One
+// step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
 
+#include "media/cockpitState.h"
 #include "media/wrapping.h"
 #include "player/keyBindings.h"
 
@@ -40,24 +42,17 @@ class playerCar : public keyBindings {
     int32_t light;
     int32_t flashTimer;
     int32_t lightDecay;
-    int32_t hoodSwayX, hoodBumpY;
-    int32_t dashSwayX, dashBumpY;
-    int32_t hoodKick, dashKick;
-    int32_t bumpCount;
-    int32_t hoodFrame, dashFrame, whiteFrame, flashFrame;
+    int32_t bumpCount; // recent collisions; only the first few shake the bonnet
+    // The switch and the charge belong to the car, not the cockpit, though the dashboard
+    // shows them: level scripts, trees and ghost cars change them, and whether a flash
+    // fires depends on them.
     bool headlightsOn;
-    bool flashReady;
-    bool beamsLamp;
-    bool frown;
-    int32_t blinkTimer;
-    int32_t needle;
-    int32_t needleTick;
     int32_t battery;
     bool flashFired;
     bool refused;
     int32_t toggleCooldown;
     bool progressFlags[progressFlagCount];
-    bool hoodShort, dashShort;
+    cockpitState cockpit;
 
     void resetPlayerCar();
     // A pass of driving comes in two halves; between them the world answers the car's
@@ -66,17 +61,15 @@ class playerCar : public keyBindings {
     void driveBeforeContact(int32_t worldSide, int32_t groundUnderCar);
     void driveAfterContact();
 
-    // The steps of a pass, in the order the two halves run them.
+    // The car's own steps of a pass, in the order the two halves run them; the cockpit's
+    // steps run between them.
     void beginFrame(int32_t worldSide, int32_t groundUnderCar);
-    void stepDashboardAnimations();
-    void stepSway();
     void readControls();
     void stepLights();
     void move();
     void rotate();
-    void stepGauges();
+    void stepBattery();
     void wrapPosition();
-    void clampSway();
 
   private:
     void fireFlashOrRefuse();

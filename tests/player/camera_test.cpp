@@ -17,10 +17,10 @@ TEST(Camera, FollowCopiesTheCarButNotTheViewSize) {
     carRig rig(5);
     rig.world.view.screenWidth = 320;
     rig.car.x = 12.5;
-    rig.car.needle = 7;
-    rig.car.frown = true;
+    rig.car.cockpit.needle = 7;
+    rig.car.cockpit.frown = true;
     rig.car.lampTileY[1] = 42;
-    rig.car.dashBumpY = -3;
+    rig.car.cockpit.dashBumpY = -3;
     rig.world.view.follow(rig.car);
     const camera &view = rig.world.view;
     EXPECT_EQ(view.x, 12.5);
