@@ -16,11 +16,8 @@ void camera::resetCamera() {
     lampTileY[0] = -2;
     lampTileY[1] = 2;
     light = 3;
-    hoodSwayX = hoodBumpY = dashSwayX = dashBumpY = 0;
-    hoodFrame = dashFrame = whiteFrame = flashFrame = -1;
-    headlightsOn = flashReady = beamsLamp = true;
-    frown = false;
-    needle = 0;
+    cockpit = cockpitState{};
+    headlightsOn = true;
     battery = 0;
 }
 
@@ -37,19 +34,8 @@ void camera::follow(const playerCar &car) {
         lampTileY[k] = car.lampTileY[k];
     }
     light = car.light;
-    hoodSwayX = car.cockpit.hoodSwayX;
-    hoodBumpY = car.cockpit.hoodBumpY;
-    dashSwayX = car.cockpit.dashSwayX;
-    dashBumpY = car.cockpit.dashBumpY;
-    hoodFrame = car.cockpit.hoodFrame;
-    dashFrame = car.cockpit.dashFrame;
-    whiteFrame = car.cockpit.whiteFrame;
-    flashFrame = car.cockpit.flashFrame;
+    cockpit = car.cockpit;
     headlightsOn = car.headlightsOn;
-    flashReady = car.cockpit.flashReady;
-    beamsLamp = car.cockpit.beamsLamp;
-    frown = car.cockpit.frown;
-    needle = car.cockpit.needle;
     battery = car.battery;
 }
 

@@ -24,10 +24,10 @@ TEST(Camera, FollowCopiesTheCarButNotTheViewSize) {
     rig.world.view.follow(rig.car);
     const camera &view = rig.world.view;
     EXPECT_EQ(view.x, 12.5);
-    EXPECT_EQ(view.needle, 7);
-    EXPECT_TRUE(view.frown);
+    EXPECT_EQ(view.cockpit.needle, 7);
+    EXPECT_TRUE(view.cockpit.frown);
     EXPECT_EQ(view.lampTileY[1], 42);
-    EXPECT_EQ(view.dashBumpY, -3);
+    EXPECT_EQ(view.cockpit.dashBumpY, -3);
     EXPECT_EQ(view.battery, 13);
     EXPECT_EQ(view.screenWidth, 320);
     EXPECT_EQ(view.screenHeight, 480);
