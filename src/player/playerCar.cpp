@@ -11,6 +11,10 @@ constexpr int32_t fullFlashFrames = 60;
 constexpr int32_t headlightCooldownFrames = 30;
 constexpr int32_t fullBattery = 13;
 
+// A new game's car faces −x.
+constexpr carPose startPose = {
+    .x = 5.1, .y = 5.1, .dirX = -1.0, .dirY = 0.0, .planeX = 0.0, .planeY = 0.8, .heading = 0.0};
+
 constexpr double acceleration = 0.2;
 constexpr double rollingLoss = 0.5;
 constexpr double steeringStep = 0.001;
@@ -27,12 +31,7 @@ playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
 }
 
 void playerCar::resetPlayerCar() {
-    x = y = 5.1;
-    dirX = -1.0;
-    dirY = 0.0;
-    planeX = 0.0;
-    planeY = 0.8;
-    heading = 0.0;
+    placeAt(startPose);
     gas = reverse = left = right = false;
     speed = turn = 0.0;
     side = groundTile = maxSpeed = maxReverse = 0;
@@ -54,6 +53,16 @@ void playerCar::resetPlayerCar() {
         flag = false;
     }
     cockpit = cockpitState{};
+}
+
+void playerCar::placeAt(const carPose &pose) {
+    x = pose.x;
+    y = pose.y;
+    dirX = pose.dirX;
+    dirY = pose.dirY;
+    planeX = pose.planeX;
+    planeY = pose.planeY;
+    heading = pose.heading;
 }
 
 void playerCar::driveBeforeContact(const int32_t worldSide, const int32_t groundUnderCar) {

@@ -18,6 +18,15 @@ constexpr int32_t lightOff = 0;
 constexpr int32_t lightNormal = 3;
 constexpr int32_t lightFullFlash = 7;
 
+// Where the car stands and which way it faces. The camera plane is perpendicular to the
+// facing and 0.8 long; the heading is the facing in degrees.
+struct carPose {
+    double x, y;
+    double dirX, dirY;
+    double planeX, planeY;
+    double heading;
+};
+
 class playerCar : public keyBindings {
   public:
     playerCar(const keyboardState &keyboard, const animTables &animations);
@@ -55,6 +64,8 @@ class playerCar : public keyBindings {
     cockpitState cockpit;
 
     void resetPlayerCar();
+    // Stands the car at a pose; its speed, lights and everything else stay as they are.
+    void placeAt(const carPose &pose);
     // A pass of driving comes in two halves; between them the world answers the car's
     // move (collisions, the flash). The world passes in its side and the ground tile the
     // car stands on, so the car needs to know nothing of levels.
