@@ -75,13 +75,13 @@ void updateIntroMenu(stateContext &context) {
 
 // A game continued from the crossroads starts on the road into it.
 void placeCarAtCrossroads(playerCar &car) {
-    car.x = 54.0;
-    car.y = 32.0;
-    car.dirX = -0.862741;
-    car.dirY = 0.505645;
-    car.planeX = 0.404517;
-    car.planeY = 0.690193;
-    car.heading = 30.3737;
+    car.placeAt({.x = 54.0,
+                 .y = 32.0,
+                 .dirX = -0.862741,
+                 .dirY = 0.505645,
+                 .planeX = 0.404517,
+                 .planeY = 0.690193,
+                 .heading = 30.3737});
 }
 
 // Driving. The entry pass only enters the level; after it: pause on "esc" (the rest of

@@ -39,13 +39,8 @@ void levelOne::script(objectWorld &world) {
 void levelOne::holdCar(objectWorld &world) const {
     playerCar &car = world.car;
     car.battery = 0;
-    car.x = 30.5;
-    car.y = 17.5;
-    car.dirX = -1.0;
-    car.dirY = 0.0;
-    car.planeX = 0.0;
-    car.planeY = 0.8;
-    car.heading = 0.0;
+    car.placeAt(
+        {.x = 30.5, .y = 17.5, .dirX = -1.0, .dirY = 0.0, .planeX = 0.0, .planeY = 0.8, .heading = 0.0});
     car.speed = 0.0;
 }
 

@@ -184,7 +184,7 @@ void takeFlame(objectWorld &world, const int32_t flagIndex, const int32_t flameG
     playerCar &car = world.car;
     car.progressFlags[flagIndex] = true;
     setFrame(world, flameGroup, takenFlame);
-    car.whiteFrame = whiteFlashStart;
+    car.cockpit.whiteFrame = whiteFlashStart;
     car.battery = fullBattery;
     car.headlightsOn = true;
     saveProgress(world.files, world.levels.current, car.progressFlags);

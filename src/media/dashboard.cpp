@@ -1,9 +1,9 @@
 #include "media/dashboard.h"
 
 #include "media/animTables.h"
+#include "media/cockpitState.h"
 #include "media/imageSlots.h"
 #include "media/layerBlitter.h"
-#include "player/camera.h"
 
 namespace {
 
@@ -14,50 +14,52 @@ int playingFrame(const animTables &animations, int table, int counter) {
 }
 
 // The overlays lie under the bonnet and dashboard, so they tint only the windscreen.
-void drawOverlays(const layerBlitter &layers, const animTables &animations, const camera &view) {
-    const int white = playingFrame(animations, whiteFlashFrames, view.whiteFrame);
+void drawOverlays(const layerBlitter &layers, const animTables &animations, const cockpitState &cockpit) {
+    const int white = playingFrame(animations, whiteFlashFrames, cockpit.whiteFrame);
     if (white >= 0) {
         layers.blit(whiteFlashBase + white, 0, 0);
     }
-    const int flash = playingFrame(animations, flashLightFrames, view.flashFrame);
+    const int flash = playingFrame(animations, flashLightFrames, cockpit.flashFrame);
     if (flash >= 0) {
         layers.blit(flashLightBase + flash, 0, 0);
     }
 }
 
-void drawBonnetAndDashboard(const layerBlitter &layers, const animTables &animations, const camera &view) {
-    const int hoodX = view.hoodSwayX - 10;
-    const int hoodY = view.hoodBumpY - 10;
-    if (view.headlightsOn) {
+void drawBonnetAndDashboard(const layerBlitter &layers, const animTables &animations,
+                            const cockpitState &cockpit, const bool headlightsOn) {
+    const int hoodX = cockpit.hoodSwayX - 10;
+    const int hoodY = cockpit.hoodBumpY - 10;
+    if (headlightsOn) {
         layers.blit(headlightsSlot, hoodX, hoodY);
     }
-    const int hood = playingFrame(animations, hoodFrames, view.hoodFrame);
+    const int hood = playingFrame(animations, hoodFrames, cockpit.hoodFrame);
     layers.blit(hoodBase + (hood >= 0 ? hood : 0), hoodX, hoodY);
-    const int dash = playingFrame(animations, dashboardFrames, view.dashFrame);
-    layers.blit(dashboardBase + (dash >= 0 ? dash : 0), view.dashSwayX - 10, view.dashBumpY - 10);
+    const int dash = playingFrame(animations, dashboardFrames, cockpit.dashFrame);
+    layers.blit(dashboardBase + (dash >= 0 ? dash : 0), cockpit.dashSwayX - 10, cockpit.dashBumpY - 10);
 }
 
 // Gauges and lamps sit on the dashboard and move with it.
-void drawGaugesAndLamps(const layerBlitter &layers, const camera &view) {
-    const int x = view.dashSwayX;
-    const int y = view.dashBumpY;
+void drawGaugesAndLamps(const layerBlitter &layers, const cockpitState &cockpit, const int32_t battery) {
+    const int x = cockpit.dashSwayX;
+    const int y = cockpit.dashBumpY;
     layers.blit(wheelGlowSlot, x + 42, y + 342);
-    if (view.needle >= 0 && view.needle <= 11) {
-        layers.blit(wheelBase + view.needle, x + 42, y + 342);
+    if (cockpit.needle >= 0 && cockpit.needle <= 11) {
+        layers.blit(wheelBase + cockpit.needle, x + 42, y + 342);
     }
-    if (view.battery >= 0 && view.battery <= 13) {
-        layers.blit(batteryBase + view.battery, x + 42, y + 342);
+    if (battery >= 0 && battery <= 13) {
+        layers.blit(batteryBase + battery, x + 42, y + 342);
     }
-    layers.blit(beamsLampBase + (view.beamsLamp ? 1 : 0), x + 252, y + 349);
-    layers.blit(energyLampBase + (view.flashReady ? 1 : 0), x + 272, y + 353);
-    layers.blit(smileLampBase + (view.frown ? 0 : 1), x + 223, y + 355);
-    layers.blit(frownLampBase + (view.frown ? 1 : 0), x + 234, y + 353);
+    layers.blit(beamsLampBase + (cockpit.beamsLamp ? 1 : 0), x + 252, y + 349);
+    layers.blit(energyLampBase + (cockpit.flashReady ? 1 : 0), x + 272, y + 353);
+    layers.blit(smileLampBase + (cockpit.frown ? 0 : 1), x + 223, y + 355);
+    layers.blit(frownLampBase + (cockpit.frown ? 1 : 0), x + 234, y + 353);
 }
 
 } // namespace
 
-void drawDashboard(const layerBlitter &layers, const animTables &animations, const camera &view) {
-    drawOverlays(layers, animations, view);
-    drawBonnetAndDashboard(layers, animations, view);
-    drawGaugesAndLamps(layers, view);
+void drawDashboard(const layerBlitter &layers, const animTables &animations, const cockpitState &cockpit,
+                   const bool headlightsOn, const int32_t battery) {
+    drawOverlays(layers, animations, cockpit);
+    drawBonnetAndDashboard(layers, animations, cockpit, headlightsOn);
+    drawGaugesAndLamps(layers, cockpit, battery);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // The inside of the car below the view: overlays, headlight glow, bonnet, dashboard,
-// gauges and lamps, all drawn from the camera's snapshot and moving with the car.
+// gauges and lamps, all drawn from the camera's copy of the cockpit and moving with it.
+#include <cstdint>
+
 class layerBlitter;
 class animTables;
-class camera;
+struct cockpitState;
 
-void drawDashboard(const layerBlitter &layers, const animTables &animations, const camera &view);
+void drawDashboard(const layerBlitter &layers, const animTables &animations, const cockpitState &cockpit,
+                   bool headlightsOn, int32_t battery);

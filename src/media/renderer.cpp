@@ -100,7 +100,7 @@ void renderer::drawFrame() {
     } else if (state == "inGame" || state == "paused") {
         viewRect = playViewRect;
         drawWorldView();
-        drawDashboard(layers, animations, world.view);
+        drawDashboard(layers, animations, world.view.cockpit, world.view.headlightsOn, world.view.battery);
         drawFade();
         if (text != nullptr) {
             text->drawMessageArea(images);

@@ -157,8 +157,8 @@ void bumpObjects(objectWorld &world) {
         car.bumpCount = bumpCountLimit;
     } else {
         car.bumpCount++;
-        car.hoodBumpY += shake;
-        car.dashBumpY -= shake;
+        car.cockpit.hoodBumpY += shake;
+        car.cockpit.dashBumpY -= shake;
     }
 }
 
@@ -166,7 +166,7 @@ void flashObjects(objectWorld &world) {
     playerCar &car = world.car;
     car.beamX = car.x + beamDistance * car.dirX;
     car.beamY = car.y + beamDistance * car.dirY;
-    if (car.flashFrame == flashFiringFrame) {
+    if (car.cockpit.flashFrame == flashFiringFrame) {
         for (const basicObj *object : world.objects) {
             if (object != nullptr && object->placed && inFlash(car, *object)) {
                 flashObject(world, *object);
@@ -177,9 +177,9 @@ void flashObjects(objectWorld &world) {
 }
 
 void hitPlayer(playerCar &car) {
-    car.flashFrame = 36;
-    car.whiteFrame = 25;
-    car.hoodBumpY += 7;
-    car.dashBumpY -= 7;
+    car.cockpit.flashFrame = 36;
+    car.cockpit.whiteFrame = 25;
+    car.cockpit.hoodBumpY += 7;
+    car.cockpit.dashBumpY -= 7;
     stopCar(car);
 }

@@ -16,11 +16,8 @@ void camera::resetCamera() {
     lampTileY[0] = -2;
     lampTileY[1] = 2;
     light = 3;
-    hoodSwayX = hoodBumpY = dashSwayX = dashBumpY = 0;
-    hoodFrame = dashFrame = whiteFrame = flashFrame = -1;
-    headlightsOn = flashReady = beamsLamp = true;
-    frown = false;
-    needle = 0;
+    cockpit = cockpitState{};
+    headlightsOn = true;
     battery = 0;
 }
 
@@ -37,19 +34,8 @@ void camera::follow(const playerCar &car) {
         lampTileY[k] = car.lampTileY[k];
     }
     light = car.light;
-    hoodSwayX = car.hoodSwayX;
-    hoodBumpY = car.hoodBumpY;
-    dashSwayX = car.dashSwayX;
-    dashBumpY = car.dashBumpY;
-    hoodFrame = car.hoodFrame;
-    dashFrame = car.dashFrame;
-    whiteFrame = car.whiteFrame;
-    flashFrame = car.flashFrame;
+    cockpit = car.cockpit;
     headlightsOn = car.headlightsOn;
-    flashReady = car.flashReady;
-    beamsLamp = car.beamsLamp;
-    frown = car.frown;
-    needle = car.needle;
     battery = car.battery;
 }
 

@@ -4,6 +4,8 @@
 // picture stays consistent while the world changes the car.
 #include <cstdint>
 
+#include "media/cockpitState.h"
+
 class playerCar;
 
 class camera {
@@ -17,10 +19,9 @@ class camera {
     int32_t screenWidth, screenHeight; // the size of the 3-D view cast for
     int32_t lampTileX[2], lampTileY[2];
     int32_t light;
-    int32_t hoodSwayX, hoodBumpY, dashSwayX, dashBumpY;
-    int32_t hoodFrame, dashFrame, whiteFrame, flashFrame;
-    bool headlightsOn, flashReady, beamsLamp, frown;
-    int32_t needle;
+    // What the dashboard shows: the cockpit, and the car's switch and charge beside it.
+    cockpitState cockpit;
+    bool headlightsOn;
     int32_t battery;
 
     void resetCamera();

@@ -3,19 +3,17 @@
 #include <cmath>
 #include <numbers>
 
-#include "media/animTables.h"
+#include "player/cockpitSteps.h"
 
 namespace {
 
-// When the headlights come back on, the bonnet and dashboard glow from this frame and the
-// glow is cut short at the end frame.
-constexpr int32_t switchOnGlowFrame = 25;
-constexpr int32_t glowEndFrame = 34;
-
 constexpr int32_t fullFlashFrames = 60;
-constexpr int32_t refusalBlinkFrames = 10;
 constexpr int32_t headlightCooldownFrames = 30;
 constexpr int32_t fullBattery = 13;
+
+// A new game's car faces −x.
+constexpr carPose startPose = {
+    .x = 5.1, .y = 5.1, .dirX = -1.0, .dirY = 0.0, .planeX = 0.0, .planeY = 0.8, .heading = 0.0};
 
 constexpr double acceleration = 0.2;
 constexpr double rollingLoss = 0.5;
@@ -25,23 +23,6 @@ constexpr double distancePerSpeed = 0.01;
 // The steering value is a fraction of a full circle of 6.4.
 constexpr double steeringToRadians = 2.0 * std::numbers::pi / 6.4;
 
-int32_t towardsZero(int32_t value) {
-    return value > 0 ? value - 1 : value < 0 ? value + 1 : 0;
-}
-int32_t clampInt(int32_t value, int32_t low, int32_t high) {
-    return value < low ? low : value > high ? high : value;
-}
-
-// Plays an animation counter on by one frame over a table of `count` frames: a counter
-// at the count, or below 0, shows nothing.
-void playOn(int32_t &counter, int32_t count) {
-    if (counter >= 0 && counter < count) {
-        counter++;
-    } else {
-        counter = count;
-    }
-}
-
 } // namespace
 
 playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
@@ -50,12 +31,7 @@ playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
 }
 
 void playerCar::resetPlayerCar() {
-    x = y = 5.1;
-    dirX = -1.0;
-    dirY = 0.0;
-    planeX = 0.0;
-    planeY = 0.8;
-    heading = 0.0;
+    placeAt(startPose);
     gas = reverse = left = right = false;
     speed = turn = 0.0;
     side = groundTile = maxSpeed = maxReverse = 0;
@@ -68,25 +44,31 @@ void playerCar::resetPlayerCar() {
     beamX = beamY = 0.0;
     baseLight = light = lightNormal;
     flashTimer = lightDecay = 0;
-    hoodSwayX = hoodBumpY = dashSwayX = dashBumpY = 0;
-    hoodKick = dashKick = bumpCount = 0;
-    hoodFrame = dashFrame = whiteFrame = flashFrame = -1;
-    headlightsOn = flashReady = beamsLamp = true;
-    frown = false;
-    blinkTimer = needle = needleTick = 0;
+    bumpCount = 0;
+    headlightsOn = true;
     battery = fullBattery;
     flashFired = refused = false;
     toggleCooldown = 0;
     for (bool &flag : progressFlags) {
         flag = false;
     }
-    hoodShort = dashShort = false;
+    cockpit = cockpitState{};
+}
+
+void playerCar::placeAt(const carPose &pose) {
+    x = pose.x;
+    y = pose.y;
+    dirX = pose.dirX;
+    dirY = pose.dirY;
+    planeX = pose.planeX;
+    planeY = pose.planeY;
+    heading = pose.heading;
 }
 
 void playerCar::driveBeforeContact(const int32_t worldSide, const int32_t groundUnderCar) {
     beginFrame(worldSide, groundUnderCar);
-    stepDashboardAnimations();
-    stepSway();
+    stepDashboardAnimations(cockpit, animations, headlightsOn);
+    stepSway(cockpit, turn, groundTile == 0, speed != 0);
     readControls();
     stepLights();
     move();
@@ -94,84 +76,21 @@ void playerCar::driveBeforeContact(const int32_t worldSide, const int32_t ground
 
 void playerCar::driveAfterContact() {
     rotate();
-    stepGauges();
+    stepNeedle(cockpit, speed, maxSpeed);
+    stepBattery();
     wrapPosition();
-    clampSway();
+    clampSway(cockpit);
 }
 
 void playerCar::beginFrame(const int32_t worldSide, const int32_t groundUnderCar) {
-    flashFired = refused = frown = false;
+    flashFired = refused = false;
+    cockpit.frown = false;
     side = worldSide;
     groundTile = groundUnderCar;
     const bool onDirt = groundTile == 0;
     maxSpeed = onDirt ? 15 : 30;
     maxReverse = onDirt ? -7 : -15;
     refresh();
-}
-
-void playerCar::stepDashboardAnimations() {
-    if (headlightsOn) {
-        playOn(hoodFrame, animations.tables[hoodFrames].count);
-        if (hoodShort && hoodFrame == glowEndFrame) {
-            hoodShort = false;
-            hoodFrame = animations.tables[hoodFrames].count;
-        }
-        playOn(dashFrame, animations.tables[dashboardFrames].count);
-        if (dashShort && dashFrame == glowEndFrame) {
-            dashShort = false;
-            dashFrame = animations.tables[dashboardFrames].count;
-        }
-    } else {
-        hoodFrame = dashFrame = switchOnGlowFrame;
-        hoodShort = dashShort = true;
-    }
-    playOn(whiteFrame, animations.tables[whiteFlashFrames].count);
-    playOn(flashFrame, animations.tables[flashLightFrames].count);
-}
-
-void playerCar::stepSway() {
-    if (turn > 0) {
-        if (hoodSwayX > -5) {
-            hoodSwayX--;
-        }
-        if (dashSwayX < 5) {
-            dashSwayX++;
-        }
-    } else if (turn < 0) {
-        if (hoodSwayX < 5) {
-            hoodSwayX++;
-        }
-        if (dashSwayX > -5) {
-            dashSwayX--;
-        }
-    } else {
-        hoodSwayX = towardsZero(hoodSwayX);
-        dashSwayX = towardsZero(dashSwayX);
-    }
-    hoodBumpY = towardsZero(hoodBumpY);
-    dashBumpY = towardsZero(dashBumpY);
-
-    // Off the road the car shakes: a new bump each time the last has settled, growing
-    // while the car moves and dying away when it stands.
-    if (groundTile == 0 && hoodBumpY == 0) {
-        if (speed != 0) {
-            if (hoodKick > -4) {
-                hoodKick--;
-            }
-            if (dashKick > -1) {
-                dashKick--;
-            }
-        } else {
-            if (hoodKick < 0) {
-                hoodKick++;
-            }
-            if (dashKick < 0) {
-                dashKick++;
-            }
-        }
-        hoodBumpY = hoodKick;
-        dashBumpY = dashKick;
-    }
 }
 
 void playerCar::readControls() {
@@ -223,13 +142,12 @@ void playerCar::fireFlashOrRefuse() {
     battery--;
     light = lightFullFlash;
     flashTimer = fullFlashFrames;
-    hoodFrame = dashFrame = whiteFrame = flashFrame = 0;
+    playFlash(cockpit);
     flashFired = true;
-    hoodShort = dashShort = true;
 }
 
 void playerCar::refuse() {
-    blinkTimer = refusalBlinkFrames;
+    blinkFlashLamp(cockpit);
     refused = true;
 }
 
@@ -246,23 +164,15 @@ void playerCar::stepLights() {
             lightDecay--;
         }
     }
+    const bool flashCouldFire = light < lightFullFlash && speed == 0;
     if (headlightsOn) {
-        beamsLamp = true;
-        flashReady = light < lightFullFlash && speed == 0;
         if (light < lightNormal) {
             light = lightNormal;
         }
-    } else {
-        beamsLamp = false;
-        flashReady = false;
-        if (light > lightOff) {
-            light = lightOff;
-        }
+    } else if (light > lightOff) {
+        light = lightOff;
     }
-    if (blinkTimer > 0) {
-        blinkTimer--;
-        flashReady = !flashReady;
-    }
+    stepLamps(cockpit, headlightsOn, flashCouldFire);
 }
 
 void playerCar::move() {
@@ -317,24 +227,7 @@ void playerCar::rotate() {
     heading = wrapDegrees(heading);
 }
 
-void playerCar::stepGauges() {
-    const int32_t stepPerMark = maxSpeed / 11;
-    int32_t target = 0;
-    for (int k = 0; k <= 10; k++) {
-        if (stepPerMark * k < speed) {
-            target++;
-        }
-    }
-    // The needle moves at most one mark every six frames.
-    if (needleTick < 5) {
-        needleTick++;
-    } else {
-        needleTick = 0;
-        needle += needle < target ? 1 : needle > target ? -1 : 0;
-    }
-    if (needle < 0) {
-        needle = 0;
-    }
+void playerCar::stepBattery() {
     if (battery < 0) {
         battery = 0;
     }
@@ -346,11 +239,4 @@ void playerCar::stepGauges() {
 void playerCar::wrapPosition() {
     x = wrapCoordinate(x, side);
     y = wrapCoordinate(y, side);
-}
-
-void playerCar::clampSway() {
-    hoodSwayX = clampInt(hoodSwayX, -5, 5);
-    dashSwayX = clampInt(dashSwayX, -5, 5);
-    hoodBumpY = clampInt(hoodBumpY, -12, 12);
-    dashBumpY = clampInt(dashBumpY, -12, 12);
 }

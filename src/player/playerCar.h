@@ -1,9 +1,11 @@
 #pragma once
 // The car the player drives: controls, speed and steering, the headlights with their flash
-// and battery, the swaying bonnet and dashboard, the speedometer, and the wrap of the
-// position round the world. One step is one pass; nothing is scaled by elapsed time.
+// and battery, and the wrap of the position round the world. It owns the cockpit (the
+// swaying bonnet and dashboard, lamps and speedometer) and moves it along each pass. One
+// step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
 
+#include "media/cockpitState.h"
 #include "media/wrapping.h"
 #include "player/keyBindings.h"
 
@@ -15,6 +17,15 @@ constexpr int progressFlagCount = 6;
 constexpr int32_t lightOff = 0;
 constexpr int32_t lightNormal = 3;
 constexpr int32_t lightFullFlash = 7;
+
+// Where the car stands and which way it faces. The camera plane is perpendicular to the
+// facing and 0.8 long; the heading is the facing in degrees.
+struct carPose {
+    double x, y;
+    double dirX, dirY;
+    double planeX, planeY;
+    double heading;
+};
 
 class playerCar : public keyBindings {
   public:
@@ -40,43 +51,36 @@ class playerCar : public keyBindings {
     int32_t light;
     int32_t flashTimer;
     int32_t lightDecay;
-    int32_t hoodSwayX, hoodBumpY;
-    int32_t dashSwayX, dashBumpY;
-    int32_t hoodKick, dashKick;
-    int32_t bumpCount;
-    int32_t hoodFrame, dashFrame, whiteFrame, flashFrame;
+    int32_t bumpCount; // recent collisions; only the first few shake the bonnet
+    // The switch and the charge belong to the car, not the cockpit, though the dashboard
+    // shows them: level scripts, trees and ghost cars change them, and whether a flash
+    // fires depends on them.
     bool headlightsOn;
-    bool flashReady;
-    bool beamsLamp;
-    bool frown;
-    int32_t blinkTimer;
-    int32_t needle;
-    int32_t needleTick;
     int32_t battery;
     bool flashFired;
     bool refused;
     int32_t toggleCooldown;
     bool progressFlags[progressFlagCount];
-    bool hoodShort, dashShort;
+    cockpitState cockpit;
 
     void resetPlayerCar();
+    // Stands the car at a pose; its speed, lights and everything else stay as they are.
+    void placeAt(const carPose &pose);
     // A pass of driving comes in two halves; between them the world answers the car's
     // move (collisions, the flash). The world passes in its side and the ground tile the
     // car stands on, so the car needs to know nothing of levels.
     void driveBeforeContact(int32_t worldSide, int32_t groundUnderCar);
     void driveAfterContact();
 
-    // The steps of a pass, in the order the two halves run them.
+    // The car's own steps of a pass, in the order the two halves run them; the cockpit's
+    // steps run between them.
     void beginFrame(int32_t worldSide, int32_t groundUnderCar);
-    void stepDashboardAnimations();
-    void stepSway();
     void readControls();
     void stepLights();
     void move();
     void rotate();
-    void stepGauges();
+    void stepBattery();
     void wrapPosition();
-    void clampSway();
 
   private:
     void fireFlashOrRefuse();

@@ -186,13 +186,13 @@ TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     playerCar &car = rig.world.car;
     car.battery = 2;
     car.headlightsOn = false;
-    car.whiteFrame = 35;
+    car.cockpit.whiteFrame = 35;
 
     pickUpFlame(rig.world, flameLevel, 0, 6);
     EXPECT_TRUE(car.progressFlags[0]);
     EXPECT_FALSE(car.progressFlags[1]);
     EXPECT_TRUE(allCopies(rig, 6, [](const basicObj &o) { return o.frame == 29; }));
-    EXPECT_EQ(car.whiteFrame, 0);
+    EXPECT_EQ(car.cockpit.whiteFrame, 0);
     EXPECT_EQ(car.battery, 13);
     EXPECT_TRUE(car.headlightsOn);
     EXPECT_EQ(flameLevel.music, 0);

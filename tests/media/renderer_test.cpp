@@ -324,12 +324,12 @@ TEST(Dashboard, LayersStackInOrderAndMoveWithTheCar) {
     rig.images.slots[wheelBase + 11] = rendererRig::solidPicture(10, 10, 0xFFFFFF);
     rig.images.slots[smileLampBase + 1] = rendererRig::solidPicture(4, 4, 0x00FFFF);
     rig.images.slots[frownLampBase + 1] = rendererRig::solidPicture(4, 4, 0xFF00FF);
-    camera &view = rig.world.view;
-    view.hoodSwayX = -5;
-    view.hoodBumpY = -12;
-    view.dashSwayX = 5;
-    view.dashBumpY = 3;
-    view.needle = 11;
+    cockpitState &cockpit = rig.world.view.cockpit;
+    cockpit.hoodSwayX = -5;
+    cockpit.hoodBumpY = -12;
+    cockpit.dashSwayX = 5;
+    cockpit.dashBumpY = 3;
+    cockpit.needle = 11;
     rig.prepare().drawFrame();
     // The bonnet at (−15, −22) covers the headlight glow under it.
     EXPECT_EQ(rig.rgbAt(20, 15), 0xFF0000u);
@@ -344,7 +344,7 @@ TEST(Dashboard, LayersStackInOrderAndMoveWithTheCar) {
     EXPECT_EQ(rig.rgbAt(60, 360), 0x0000FFu);
     // No frown: the lit smile at (228, 358).
     EXPECT_EQ(rig.rgbAt(228, 358), 0x00FFFFu);
-    view.frown = true;
+    cockpit.frown = true;
     rig.frames->drawFrame();
     EXPECT_EQ(rig.rgbAt(239, 356), 0xFF00FFu);
     EXPECT_NE(rig.rgbAt(228, 358), 0x00FFFFu);
@@ -355,14 +355,14 @@ TEST(Dashboard, OverlaysPlayOnlyWhileTheirCountersRun) {
     for (int n = 0; n <= 4; n++) {
         rig.images.slots[whiteFlashBase + n] = rendererRig::solidPicture(8, 8, 0x101010 * (n + 1));
     }
-    camera &view = rig.world.view;
+    cockpitState &cockpit = rig.world.view.cockpit;
     renderer &frames = rig.prepare();
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(2, 2), 0u); // −1: nothing
-    view.whiteFrame = 4;            // table 3 holds 1 at index 4
+    cockpit.whiteFrame = 4;         // table 3 holds 1 at index 4
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(2, 2), 0x202020u);
-    view.whiteFrame = rig.animations.tables[whiteFlashFrames].count; // finished
+    cockpit.whiteFrame = rig.animations.tables[whiteFlashFrames].count; // finished
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(2, 2), 0u);
 }

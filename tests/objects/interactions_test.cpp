@@ -30,7 +30,7 @@ basicObj &placed(worldRig &rig, std::string_view kind, int32_t group, double x, 
 }
 
 void fireFlash(worldRig &rig) {
-    rig.world.car.flashFrame = 6;
+    rig.world.car.cockpit.flashFrame = 6;
     flashObjects(rig.world);
 }
 
@@ -47,8 +47,8 @@ TEST(Interactions, DrivingIntoALampPutsItOutAndStopsTheCarOutsideIt) {
     EXPECT_EQ(car.turn, 0.0);
     EXPECT_NEAR(11.0 - (car.x + 0.5), 0.7, 0.0011); // pushed back to the collision radius
     EXPECT_GE(11.0 - (car.x + 0.5), 0.7);
-    EXPECT_EQ(car.hoodBumpY, 4); // ⌊10 · 0.4⌋
-    EXPECT_EQ(car.dashBumpY, -4);
+    EXPECT_EQ(car.cockpit.hoodBumpY, 4); // ⌊10 · 0.4⌋
+    EXPECT_EQ(car.cockpit.dashBumpY, -4);
     EXPECT_EQ(car.bumpCount, 1);
 }
 
@@ -58,7 +58,7 @@ TEST(Interactions, ABumpCountAtItsLimitShakesNoMore) {
     standCar(rig, 8, 10.0, 10.5, 10.0);
     rig.world.car.bumpCount = 5;
     bumpObjects(rig.world);
-    EXPECT_EQ(rig.world.car.hoodBumpY, 0);
+    EXPECT_EQ(rig.world.car.cockpit.hoodBumpY, 0);
     EXPECT_EQ(rig.world.car.bumpCount, 5);
     // Clear of everything the count runs down again.
     standCar(rig, 8, 30.0, 30.5, 0.0);
@@ -103,7 +103,7 @@ TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
     EXPECT_EQ(far.frame, 3);  // 4.5 from the beam point: out of reach
     fireFlash(rig);
     EXPECT_EQ(near.frame, 3); // and the next flash lights it again
-    rig.world.car.flashFrame = 5;
+    rig.world.car.cockpit.flashFrame = 5;
     flashObjects(rig.world); // only the frame the flash fires acts
     EXPECT_EQ(near.frame, 3);
 }
@@ -138,10 +138,10 @@ TEST(Interactions, ARamStopsTheCarAndShakesTheDashboardApart) {
     standCar(rig, 8, 10.0, 10.5, 12.0);
     hitPlayer(rig.world.car);
     const playerCar &car = rig.world.car;
-    EXPECT_EQ(car.flashFrame, 36);
-    EXPECT_EQ(car.whiteFrame, 25);
-    EXPECT_EQ(car.hoodBumpY, 7);
-    EXPECT_EQ(car.dashBumpY, -7);
+    EXPECT_EQ(car.cockpit.flashFrame, 36);
+    EXPECT_EQ(car.cockpit.whiteFrame, 25);
+    EXPECT_EQ(car.cockpit.hoodBumpY, 7);
+    EXPECT_EQ(car.cockpit.dashBumpY, -7);
     EXPECT_EQ(car.speed, 0.0);
     EXPECT_EQ(car.turn, 0.0);
 }

@@ -47,12 +47,7 @@ struct carRig {
 
     // Faces +y along the road of the straight-road levels.
     void standOnRoadFacingUp(double x = 40.5, double y = 10.5) {
-        car.x = x;
-        car.y = y;
-        car.dirX = 0.0;
-        car.dirY = 1.0;
-        car.planeX = 0.8;
-        car.planeY = 0.0;
-        car.heading = 90.0;
+        car.placeAt(
+            {.x = x, .y = y, .dirX = 0.0, .dirY = 1.0, .planeX = 0.8, .planeY = 0.0, .heading = 90.0});
     }
 };

@@ -14,7 +14,7 @@ TEST(PlayerCar, StartsAtRestWithFullBatteryAndLightsOn) {
     EXPECT_EQ(car.battery, 13);
     EXPECT_TRUE(car.headlightsOn);
     EXPECT_EQ(car.light, 3);
-    EXPECT_EQ(car.hoodFrame, -1);
+    EXPECT_EQ(car.cockpit.hoodFrame, -1);
     EXPECT_DOUBLE_EQ(car.lampAngle[0], 0.45);
     EXPECT_DOUBLE_EQ(car.lampAngle[1], -0.45);
 }
@@ -94,10 +94,10 @@ TEST(PlayerCar, FlashAtRestTakesOneUnitAndLightsFullFlash) {
     EXPECT_EQ(rig.car.battery, 12);
     EXPECT_EQ(rig.car.light, 7);
     EXPECT_EQ(rig.car.flashTimer, 59);
-    EXPECT_EQ(rig.car.flashFrame, 0);
-    EXPECT_EQ(rig.car.hoodFrame, 0);
+    EXPECT_EQ(rig.car.cockpit.flashFrame, 0);
+    EXPECT_EQ(rig.car.cockpit.hoodFrame, 0);
     rig.pass();
-    EXPECT_EQ(rig.car.flashFrame, 1);
+    EXPECT_EQ(rig.car.cockpit.flashFrame, 1);
 }
 
 TEST(PlayerCar, FlashIsRefusedWhileMovingLightsOffOrBatteryEmpty) {
@@ -118,7 +118,7 @@ TEST(PlayerCar, FlashIsRefusedWhileMovingLightsOffOrBatteryEmpty) {
         rig.pass();
         EXPECT_TRUE(rig.car.refused) << r.why;
         EXPECT_FALSE(rig.car.flashFired) << r.why;
-        EXPECT_EQ(rig.car.blinkTimer, 9) << r.why; // 10, less the blink step of the same pass
+        EXPECT_EQ(rig.car.cockpit.blinkTimer, 9) << r.why; // 10, less the blink step of the same pass
         EXPECT_EQ(rig.car.battery, r.battery) << r.why;
     }
 }
@@ -153,8 +153,8 @@ TEST(PlayerCar, HeadlightSwitchHasACooldownAndReplaysTheGlow) {
     EXPECT_FALSE(rig.car.headlightsOn);
     rig.pass();
     EXPECT_EQ(rig.car.light, 0);
-    EXPECT_FALSE(rig.car.beamsLamp);
-    EXPECT_EQ(rig.car.hoodFrame, 25);
+    EXPECT_FALSE(rig.car.cockpit.beamsLamp);
+    EXPECT_EQ(rig.car.cockpit.hoodFrame, 25);
 
     rig.setKey(SDLK_e, false);
     rig.pass();
@@ -172,7 +172,7 @@ TEST(PlayerCar, HeadlightSwitchHasACooldownAndReplaysTheGlow) {
     std::vector<int> frames;
     for (int i = 0; i < 12; i++) {
         rig.pass();
-        frames.push_back(rig.car.hoodFrame);
+        frames.push_back(rig.car.cockpit.hoodFrame);
     }
     EXPECT_EQ(frames.front(), 26);
     EXPECT_EQ(frames[7], 33);
@@ -197,11 +197,11 @@ TEST(PlayerCar, TheNeedleMovesOneMarkEverySixFrames) {
     std::vector<int> needle;
     for (int i = 0; i < 13; i++) {
         rig.pass();
-        needle.push_back(rig.car.needle);
+        needle.push_back(rig.car.cockpit.needle);
     }
     EXPECT_EQ(needle, (std::vector<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2}));
     rig.pass(100);
-    EXPECT_EQ(rig.car.needle, 11); // every mark below 30
+    EXPECT_EQ(rig.car.cockpit.needle, 11); // every mark below 30
 }
 
 TEST(PlayerCar, PositionsWrapByWholeSidesAndExactlySideStays) {
@@ -258,10 +258,10 @@ TEST(PlayerCar, OffRoadTheBonnetAndDashboardBump) {
     int lowest = 0;
     for (int i = 0; i < 60; i++) {
         rig.pass();
-        lowest = std::min(lowest, rig.car.hoodBumpY);
-        ASSERT_GE(rig.car.hoodBumpY, -12);
+        lowest = std::min(lowest, rig.car.cockpit.hoodBumpY);
+        ASSERT_GE(rig.car.cockpit.hoodBumpY, -12);
     }
     EXPECT_EQ(lowest, -4);
-    EXPECT_EQ(rig.car.hoodKick, -4);
-    EXPECT_EQ(rig.car.dashKick, -1);
+    EXPECT_EQ(rig.car.cockpit.hoodKick, -4);
+    EXPECT_EQ(rig.car.cockpit.dashKick, -1);
 }

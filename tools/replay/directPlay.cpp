@@ -5,15 +5,15 @@
 
 #include "app/game.h"
 
-void placeCarAtPose(playerCar &car, const carPose &pose) {
+carPose poseFromHeading(const headingPose &pose) {
     const double radians = pose.heading * std::numbers::pi / 180.0;
-    car.x = pose.x;
-    car.y = pose.y;
-    car.heading = pose.heading;
-    car.dirX = -std::cos(radians);
-    car.dirY = std::sin(radians);
-    car.planeX = 0.8 * std::sin(radians);
-    car.planeY = 0.8 * std::cos(radians);
+    return {.x = pose.x,
+            .y = pose.y,
+            .dirX = -std::cos(radians),
+            .dirY = std::sin(radians),
+            .planeX = 0.8 * std::sin(radians),
+            .planeY = 0.8 * std::cos(radians),
+            .heading = pose.heading};
 }
 
 void startPlayInLevel(game &session, int level) {

@@ -80,7 +80,7 @@ void runTimedPass(game &session, passTimings &timings, const replayOptions &opti
     timings.logicMs.push_back(millisecondsSince(logicStart));
     // A pose given for a level applies once the level has been entered, on the first pass.
     if (pass == 1 && options.level >= 0 && options.hasPose) {
-        placeCarAtPose(session.world.car, options.pose);
+        session.world.car.placeAt(poseFromHeading(options.pose));
         session.world.view.follow(session.world.car);
     }
 

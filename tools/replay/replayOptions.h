@@ -9,7 +9,7 @@ struct screenshotRequest {
 };
 
 // Where and which way the car stands: HEADING in degrees as the car's heading.
-struct carPose {
+struct headingPose {
     double x = 0.0;
     double y = 0.0;
     double heading = 0.0;
@@ -27,7 +27,7 @@ struct replayOptions {
     bool listObjects = false; // every placed object in each state line
     int level = -1;           // play starts directly in this level
     bool hasPose = false;
-    carPose pose;
+    headingPose pose;
     std::string progressFlags; // six '0'/'1' characters, or empty
     std::string mapPath;       // a top-down map of the level given by --level
     int mapCellSize = 64;

@@ -26,8 +26,8 @@ static std::string carReport(const playerCar &car) {
         .add("battery", car.battery)
         .add("headlightsOn", car.headlightsOn)
         .add("light", car.light)
-        .add("needle", car.needle)
-        .add("flashFrame", car.flashFrame)
+        .add("needle", car.cockpit.needle)
+        .add("flashFrame", car.cockpit.flashFrame)
         .add("groundTile", car.groundTile)
         .text();
 }
