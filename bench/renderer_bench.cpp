@@ -9,6 +9,7 @@
 
 #include "app/game.h"
 #include "media/imageSlots.h"
+#include "player/carView.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ game &levelEightScene() {
     car.planeX = 0.8;
     car.planeY = 0.0;
     stepPlayerCar(session->world);
-    session->world.view.follow(car);
+    followCar(session->world.view, car);
     session->frameRenderer.viewRect = {30, 240, 580, 80};
     int record = 0;
     for (const double x : {36.5, 44.5}) {

@@ -9,6 +9,7 @@
 #include "objects/buildSpriteList.h"
 #include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
+#include "player/carView.h"
 #include "player/keyboardState.h"
 
 namespace {
@@ -105,7 +106,7 @@ void updatePlay(stateContext &context) {
     context.text->updateMessages();
     context.text->updateHint();
     buildSpriteList(world);
-    world.view.follow(world.car);
+    followCar(world.view, world.car);
 }
 
 // The pause menu over the frozen level: nothing of the world moves.

@@ -8,6 +8,7 @@
 #include "levels/levelList.h"
 #include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
+#include "player/carView.h"
 
 // ---- Changes to object groups ----
 

@@ -5,7 +5,7 @@
 #include "media/fadeCounter.h"
 #include "objects/basicObj.h"
 #include "objects/objectKinds.h"
-#include "player/camera.h"
+#include "media/camera.h"
 #include "player/playerCar.h"
 
 class imageBank;

@@ -18,6 +18,7 @@
 #include "levelMap.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
+#include "player/carView.h"
 #include "replayOptions.h"
 #include "stateReport.h"
 #include "timedemo.h"
@@ -81,7 +82,7 @@ void runTimedPass(game &session, passTimings &timings, const replayOptions &opti
     // A pose given for a level applies once the level has been entered, on the first pass.
     if (pass == 1 && options.level >= 0 && options.hasPose) {
         session.world.car.placeAt(poseFromHeading(options.pose));
-        session.world.view.follow(session.world.car);
+        followCar(session.world.view, session.world.car);
     }
 
     const auto drawStart = std::chrono::steady_clock::now();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "carRig.h"
+#include "player/carView.h"
 
 TEST(Camera, TellsPointsBehindTheDriverFromPointsInFront) {
     carRig rig(5);
@@ -21,7 +22,7 @@ TEST(Camera, FollowCopiesTheCarButNotTheViewSize) {
     rig.car.cockpit.frown = true;
     rig.car.lampTileY[1] = 42;
     rig.car.cockpit.dashBumpY = -3;
-    rig.world.view.follow(rig.car);
+    followCar(rig.world.view, rig.car);
     const camera &view = rig.world.view;
     EXPECT_EQ(view.x, 12.5);
     EXPECT_EQ(view.cockpit.needle, 7);

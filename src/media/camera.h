@@ -6,8 +6,6 @@
 
 #include "media/cockpitState.h"
 
-class playerCar;
-
 class camera {
   public:
     camera() { resetCamera(); }
@@ -25,9 +23,4 @@ class camera {
     int32_t battery;
 
     void resetCamera();
-    void follow(const playerCar &car);
 };
-
-// True when the point lies behind the car's driver: its depth along the view is negative.
-// The point is used exactly as given, without wrapping.
-bool isBehindViewer(const playerCar &car, double px, double py);
