@@ -5,9 +5,9 @@
 #include "app/settingsFile.h"
 #include "app/textBox.h"
 #include "levels/levelList.h"
+#include "levels/loadLevelObjects.h"
 #include "media/soundBank.h"
 #include "objects/buildSpriteList.h"
-#include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
 #include "player/keyboardState.h"
 

@@ -80,7 +80,7 @@ struct scriptRig : worldRig {
     }
 
     // Nine copies of one tile, a side apart, as a level load places them.
-    void placeTile(std::string_view kind, int32_t group, double x, double y) {
+    void placeTile(objectKind kind, int32_t group, double x, double y) {
         const int32_t side = levels.currentSide();
         for (int a = -1; a <= 1; a++) {
             for (int b = -1; b <= 1; b++) {
