@@ -14,7 +14,7 @@ enum class objectMode : uint8_t {
     dead,
     respawn,
     respawnStraight,
-    standing, // stands still where it is
+    standing, // stands still where it is; printed as "static", a word C++ keeps for itself
     straight,
     race,
 

@@ -52,11 +52,11 @@ struct scriptRig : worldRig {
     // Every placed copy of a group.
     std::vector<basicObj *> copies(int32_t group) const {
         std::vector<basicObj *> found;
-        for (basicObj *object : world.objects) {
-            if (object->placed && object->groupId == group) {
-                found.push_back(object);
+        forEachPlaced(world, [&](basicObj &object) {
+            if (object.groupId == group) {
+                found.push_back(&object);
             }
-        }
+        });
         return found;
     }
 
@@ -72,11 +72,7 @@ struct scriptRig : worldRig {
 
     // What the objects' own updates would say about which copy lies on the home square.
     void markHomeSquare() {
-        for (basicObj *object : world.objects) {
-            if (object->placed) {
-                object->testHomeSquare(levels.currentSide());
-            }
-        }
+        forEachPlaced(world, [&](basicObj &object) { object.testHomeSquare(levels.currentSide()); });
     }
 
     // Nine copies of one tile, a side apart, as a level load places them.

@@ -21,11 +21,11 @@ void standCar(worldRig &rig, int level, double x, double y, double speed) {
 basicObj &placed(worldRig &rig, objectKind kind, int32_t group, double x, double y) {
     rig.place(kind, group, group, x, y);
     basicObj *last = nullptr;
-    for (basicObj *object : rig.world.objects) {
-        if (object->placed && object->groupId == group) {
-            last = object;
+    forEachPlaced(rig.world, [&](basicObj &object) {
+        if (object.groupId == group) {
+            last = &object;
         }
-    }
+    });
     return *last;
 }
 

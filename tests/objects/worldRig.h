@@ -41,9 +41,7 @@ struct worldRig {
 
     int placedCount(std::optional<objectKind> kind = std::nullopt) const {
         int count = 0;
-        for (const basicObj *object : world.objects) {
-            count += object->placed && (!kind || object->kind == *kind);
-        }
+        forEachPlaced(world, [&](const basicObj &object) { count += !kind || object.kind == *kind; });
         return count;
     }
 
