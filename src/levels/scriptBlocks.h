@@ -19,7 +19,9 @@ class playerCar;
 // What a script step did to the level: a step that may send the player on says so, and the
 // script then ends its pass at once. From that moment the objects, the text and the car
 // belong to the new level, whose script has already run once.
-enum class [[nodiscard]] levelExit{stayed, left};
+// clang-format off
+enum class [[nodiscard]] levelExit { stayed, left };
+// clang-format on
 
 // Sends the player from `from` to the level `nextLevel`. A level that is no longer current
 // has already been left in this pass: it is not left a second time.

@@ -6,8 +6,8 @@
 
 #include "objects/objectMode.h"
 
-// Every field left unset leaves its field as it is. As ever, a number below 0 leaves its
-// field too, an angle of -1 or below does, and an angle above 360 is stored as 360.
+// A field left unset leaves the object's field as it is; so does a number below 0 and an
+// angle of -1 or below. An angle above 360 is stored as 360.
 struct objectChange {
     // Added to the position and to the home when changing; not used when placing.
     double shiftX = 0.0, shiftY = 0.0;

@@ -28,7 +28,7 @@ std::optional<objectChange> tree::flashed(int32_t) const {
     return objectChange{.frame = growingFrame};
 }
 
-// The moon level's trees stand round the moon as part of its wall.
+// In the moon level a tree keeps the car off like the moon itself.
 bool tree::isWall(int32_t levelIndex) const {
     return levelIndex == moonLevel;
 }
