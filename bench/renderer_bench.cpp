@@ -31,7 +31,7 @@ game &levelEightScene() {
     }
     char folder[] = "/tmp/velmora-bench-XXXXXX";
     session = std::make_unique<game>(rendererBenchScreen(), prepareDataFiles(mkdtemp(folder)));
-    session->levels.current = 8;
+    session->levels.makeCurrent(8, session->world.currentLevel);
     playerCar &car = session->world.car;
     car.x = 40.5;
     car.y = 10.5;

@@ -2,10 +2,9 @@
 
 #include <cstdint>
 
-class objectWorld;
+#include "objects/levelInPlay.h" // levelGridSize: both grids are always this big
 
-// Both grids are always this big; a level uses only its first `side` cells on each axis.
-constexpr int32_t levelGridSize = 80;
+class objectWorld;
 
 // One level of the game: the ground and the objects of a square world that wraps at its edges,
 // and the per-frame script that tells its story. Each level is a class of its own.

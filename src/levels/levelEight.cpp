@@ -5,7 +5,6 @@
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
-#include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
 
 using namespace objectCode;
@@ -77,12 +76,11 @@ void alternateLamps(objectWorld &world, const groupRange lamps) {
 }
 
 bool aTreeRecharged(const objectWorld &world) {
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed && object->kind == "tree" && object->state == 1) {
-            return true;
-        }
-    }
-    return false;
+    bool recharged = false;
+    forEachPlaced(world, [&](const basicObj &object) {
+        recharged = recharged || (object.kind == objectKind::tree && object.state == 1);
+    });
+    return recharged;
 }
 
 // Ghosts give up the hunt once the player has driven far from the road.
@@ -91,24 +89,26 @@ void callOffGhosts(objectWorld &world) {
     if (x >= 20 && x <= 60) {
         return;
     }
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed && object->kind == "ghostCar" && object->mode == "attack") {
-            setMode(world, object->groupId, "patrol");
+    forEachPlaced(world, [&](const basicObj &object) {
+        if (object.kind == objectKind::ghostCar && object.mode == objectMode::attack) {
+            setMode(world, object.groupId, objectMode::patrol);
         }
-    }
+    });
 }
 
 } // namespace
 
 void levelEight::script(objectWorld &world) {
-    runStage(world);
+    if (runStage(world) == levelExit::left) {
+        return;
+    }
     speakOrFall(world);
-    if (leaveSideways(world, armed)) {
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
 
-void levelEight::runStage(objectWorld &world) {
+levelExit levelEight::runStage(objectWorld &world) {
     switch (stage) {
     case 0:
         enter(world);
@@ -132,23 +132,23 @@ void levelEight::runStage(objectWorld &world) {
         dimButterflies(world);
         break;
     case 7:
-        waitAndLeave(world);
-        break;
+        return waitAndLeave(world);
     default:
         break;
     }
+    return levelExit::stayed;
 }
 
 // Nothing of the story shows before the player drives along the road.
 void levelEight::enter(objectWorld &world) {
     music = 1;
-    changeGroup(world, nearTree, {.frame = grownTree, .visible = 0});
+    changeGroup(world, nearTree, {.frame = grownTree, .visible = false});
     for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
         setVisible(world, group, false);
     }
     for (const int32_t group : butterflies) {
         moveBy(world, group, -1, 0);
-        changeGroup(world, group, {.emitsLight = 0, .lightShape = 0, .visible = 0});
+        changeGroup(world, group, {.emitsLight = false, .lightShape = 0, .visible = false});
     }
     world.fade.fadeIn();
     stage = 1;
@@ -183,8 +183,8 @@ void levelEight::endFirstPass(objectWorld &world) {
     for (const int32_t group : farButterflies) {
         light(world, group);
     }
-    changeGroup(world, firstGhost, {.homeShiftX = 7, .visible = 1});
-    changeGroup(world, secondGhost, {.homeShiftX = -7, .visible = 1});
+    changeGroup(world, firstGhost, {.homeShiftX = 7, .visible = true});
+    changeGroup(world, secondGhost, {.homeShiftX = -7, .visible = true});
     stage = 3;
 }
 
@@ -200,7 +200,7 @@ void levelEight::waitForLamps(objectWorld &world) {
         return;
     }
     music = 3;
-    changeGroup(world, nearTree, {.frame = grownTree, .emitsLight = 0, .visible = 0});
+    changeGroup(world, nearTree, {.frame = grownTree, .emitsLight = false, .visible = false});
     setVisible(world, theStatue, false);
     for (const int32_t group : butterflies) {
         moveHomeBy(world, group, -4, 90);
@@ -230,21 +230,23 @@ void levelEight::endReturnPass(objectWorld &world) {
 
 void levelEight::dimButterflies(objectWorld &world) {
     for (const int32_t group : butterflies) {
-        setMode(world, group, "dim");
+        setMode(world, group, objectMode::dim);
     }
     stage = 7;
 }
 
 // A short wait, then the start of the road leads on.
-void levelEight::waitAndLeave(objectWorld &world) {
+levelExit levelEight::waitAndLeave(objectWorld &world) {
     if (waitTimer < framesBeforeLeaving) {
         waitTimer++;
-        return;
+        return levelExit::stayed;
     }
-    if (carInBox(world.car, inclusive(36, 44), inclusive(0, 2))) {
-        loadLevelObjects(world.levels, false, nextLevel, world);
-        forgetVisit();
+    if (!carInBox(world.car, inclusive(36, 44), inclusive(0, 2))) {
+        return levelExit::stayed;
     }
+    const levelExit exit = leaveFor(world, *this, nextLevel);
+    forgetVisit();
+    return exit;
 }
 
 // The statue speaks only while the ghosts are about.

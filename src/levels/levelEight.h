@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "levels/level.h"
+#include "levels/scriptBlocks.h"
 
 // The long road where the ghost cars are met first. Each pass over the ends of the road
 // switches off the lamps behind the player, half a side at a time; lighting eight of the
@@ -20,7 +21,7 @@ class levelEight : public level {
     void script(objectWorld &world) override;
 
   private:
-    void runStage(objectWorld &world);
+    levelExit runStage(objectWorld &world);
     void enter(objectWorld &world);
     void startFirstPass(objectWorld &world);
     void endFirstPass(objectWorld &world);
@@ -28,7 +29,7 @@ class levelEight : public level {
     void endSecondPass(objectWorld &world);
     void endReturnPass(objectWorld &world);
     void dimButterflies(objectWorld &world);
-    void waitAndLeave(objectWorld &world);
+    levelExit waitAndLeave(objectWorld &world);
     void speakOrFall(objectWorld &world);
     // The state of a visit, as it is before the level is first entered.
     void forgetVisit();

@@ -4,6 +4,13 @@ void levelList::link(const std::array<level *, levelCount> &allLevels) {
     levels = allLevels;
 }
 
+void levelList::makeCurrent(const int32_t index, levelInPlay &record) {
+    previous = current;
+    current = index;
+    const level &now = currentLevel();
+    record = {.index = index, .side = now.side, .ground = now.groundGrid};
+}
+
 void levelList::runLevelScript(objectWorld &world) {
     currentLevel().script(world);
 }

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "levels/level.h"
+#include "objects/levelInPlay.h"
 
 constexpr int32_t levelCount = 18;
-constexpr int32_t moonLevel = 7; // where the flames are brought, and every side exit leads
 
 // The one way the rest of the game reaches the levels: which one is current, where play
 // starts from the title, and the eighteen level objects in index order.
@@ -19,6 +19,11 @@ class levelList {
 
     // Entry i must be the level of index i; the levels outlive the list.
     void link(const std::array<level *, levelCount> &allLevels);
+
+    // The level becomes current, the one before it previous, and the objects' record of
+    // the level in play tells of it.
+    void makeCurrent(int32_t index, levelInPlay &record);
+    bool isCurrent(const level &lvl) const { return levels[current] == &lvl; }
 
     void runLevelScript(objectWorld &world);
     int32_t currentSide() const;

@@ -4,7 +4,6 @@
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
-#include "objects/loadLevelObjects.h"
 #include "objects/objectWorld.h"
 
 using namespace objectCode;
@@ -12,6 +11,7 @@ using namespace objectCode;
 namespace {
 
 constexpr int32_t butterflyGroup = 0;
+constexpr int32_t nextLevel = 2;
 
 } // namespace
 
@@ -31,7 +31,9 @@ void levelOne::script(objectWorld &world) {
     } else if (stage == 2) {
         teachDriving(world);
     } else if (stage == 3) {
-        driveAway(world);
+        if (driveAway(world) == levelExit::left) {
+            return; // level 2 has the rest of the pass
+        }
     }
 }
 
@@ -90,11 +92,13 @@ void levelOne::teachDriving(objectWorld &world) {
     }
 }
 
-void levelOne::driveAway(objectWorld &world) {
+levelExit levelOne::driveAway(objectWorld &world) {
     timer++;
-    if (timer > 299) {
-        loadLevelObjects(world.levels, false, 2, world);
-        timer = 0;
-        counter = 0;
+    if (timer <= 299) {
+        return levelExit::stayed;
     }
+    const levelExit exit = leaveFor(world, *this, nextLevel);
+    timer = 0;
+    counter = 0;
+    return exit;
 }

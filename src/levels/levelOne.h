@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "levels/level.h"
+#include "levels/scriptBlocks.h"
 
 // The first level of play: bare ground, the start tile and one butterfly. The car is held
 // while two lines of words appear and fade, the screen comes up, and driving off leads on
@@ -23,5 +24,5 @@ class levelOne : public level {
     void showOpeningWords(objectWorld &world);
     void waitForTheLight(objectWorld &world);
     void teachDriving(objectWorld &world);
-    void driveAway(objectWorld &world);
+    levelExit driveAway(objectWorld &world);
 };

@@ -6,25 +6,33 @@
 #include "app/textBox.h"
 #include "levels/level.h"
 #include "levels/levelList.h"
-#include "objects/loadLevelObjects.h"
+#include "levels/loadLevelObjects.h"
+#include "objects/lamp.h"
 #include "objects/objectWorld.h"
 #include "player/carView.h"
 
+// ---- Leaving the level ----
+
+levelExit leaveFor(objectWorld &world, const level &from, const int32_t nextLevel) {
+    if (world.levels.isCurrent(from)) {
+        loadLevelObjects(world.levels, false, nextLevel, world);
+    }
+    return levelExit::left;
+}
+
 // ---- Changes to object groups ----
 
-void changeGroup(objectWorld &world, const int32_t group, const groupChange &change) {
-    // Scripts address a tile by its group alone: no kind, no object id.
-    setObject(false, world, "none", group, -1, change.shiftX, change.shiftY, change.homeShiftX,
-              change.homeShiftY, change.frame, change.state, -1, -1, change.angle, change.emitsLight,
-              change.lightShape, change.visible, change.mode);
+void changeGroup(objectWorld &world, const int32_t group, const objectChange &change) {
+    // Scripts address a tile by its group alone, never by an object's own id.
+    setObject(world, {.groupId = group}, change);
 }
 
 void hide(objectWorld &world, const int32_t group) {
-    changeGroup(world, group, {.emitsLight = 0, .visible = 0});
+    changeGroup(world, group, {.emitsLight = false, .visible = false});
 }
 
 void light(objectWorld &world, const int32_t group) {
-    changeGroup(world, group, {.frame = 1, .emitsLight = 1, .visible = 1});
+    changeGroup(world, group, {.frame = 1, .emitsLight = true, .visible = true});
 }
 
 void shiftBy(objectWorld &world, const int32_t group, const double dx, const double dy) {
@@ -40,7 +48,7 @@ void moveBy(objectWorld &world, const int32_t group, const double dx, const doub
 }
 
 void setVisible(objectWorld &world, const int32_t group, const bool visible) {
-    changeGroup(world, group, {.visible = visible ? 1 : 0});
+    changeGroup(world, group, {.visible = visible});
 }
 
 void setFrame(objectWorld &world, const int32_t group, const int32_t frame) {
@@ -51,12 +59,12 @@ void setState(objectWorld &world, const int32_t group, const int32_t state) {
     changeGroup(world, group, {.state = state});
 }
 
-void setMode(objectWorld &world, const int32_t group, const std::string_view mode) {
+void setMode(objectWorld &world, const int32_t group, const objectMode mode) {
     changeGroup(world, group, {.mode = mode});
 }
 
 void setEmitsLight(objectWorld &world, const int32_t group, const bool emitsLight) {
-    changeGroup(world, group, {.emitsLight = emitsLight ? 1 : 0});
+    changeGroup(world, group, {.emitsLight = emitsLight});
 }
 
 void setLightShape(objectWorld &world, const int32_t group, const int32_t lightShape) {
@@ -97,25 +105,25 @@ bool atSideExit(const playerCar &car) {
     return leftEdge || rightEdge;
 }
 
-bool leaveSideways(objectWorld &world, int32_t &armed) {
+levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed) {
     if (armed == 0) {
         armInCentre(world.car, armed);
-        return false;
+        return levelExit::stayed;
     }
     if (!atSideExit(world.car)) {
-        return false;
+        return levelExit::stayed;
     }
-    loadLevelObjects(world.levels, false, moonLevel, world);
-    return true;
+    return leaveFor(world, from, moonLevel);
 }
 
 // ---- Statues' lines ----
 
 namespace {
 
-bool anyStatueInMode(const objectWorld &world, const std::string_view mode) {
+// Every statue in the table counts, placed or not.
+bool anyStatueInMode(const objectWorld &world, const objectMode mode) {
     for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->kind == "statue" && object->mode == mode) {
+        if (object != nullptr && object->kind == objectKind::statue && object->mode == mode) {
             return true;
         }
     }
@@ -125,11 +133,11 @@ bool anyStatueInMode(const objectWorld &world, const std::string_view mode) {
 } // namespace
 
 bool statueTriggered(const objectWorld &world) {
-    return anyStatueInMode(world, "trigger");
+    return anyStatueInMode(world, objectMode::trigger);
 }
 
 bool statueEnded(const objectWorld &world) {
-    return anyStatueInMode(world, "end");
+    return anyStatueInMode(world, objectMode::end);
 }
 
 bool statueMessage(objectWorld &world, const std::string_view line, bool &messageShown) {
@@ -163,7 +171,6 @@ void withdrawMessage(objectWorld &world, bool &messageShown) {
 
 namespace {
 
-constexpr int32_t burningLamp = 3;
 constexpr int32_t takenFlame = 29;
 constexpr int32_t fullBattery = 13;
 constexpr int32_t whiteFlashStart = 0;
@@ -172,12 +179,10 @@ constexpr int32_t whiteFlashStart = 0;
 
 int32_t litLampCount(const objectWorld &world) {
     int32_t count = 0;
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed && object->kind == "lamp" && object->visible &&
-            object->onMap && object->frame == burningLamp) {
-            count++;
-        }
-    }
+    forEachPlaced(world, [&](const basicObj &object) {
+        count +=
+            object.kind == objectKind::lamp && object.visible && object.onMap && object.frame == lampBurning;
+    });
     return count;
 }
 
@@ -220,21 +225,22 @@ void turnAbout(objectWorld &world, const basicObj &object, const worldPoint cent
     }
 }
 
-void orbitKind(objectWorld &world, const std::string_view kind, const worldPoint centre, const double angle,
+void orbitKind(objectWorld &world, const objectKind kind, const worldPoint centre, const double angle,
                const orbitPoint which) {
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed && object->onMap && object->kind == kind) {
-            turnAbout(world, *object, centre, angle, which);
+    forEachPlaced(world, [&](const basicObj &object) {
+        if (object.onMap && object.kind == kind) {
+            turnAbout(world, object, centre, angle, which);
         }
-    }
+    });
 }
 
 void orbitGroup(objectWorld &world, const int32_t group, const worldPoint centre, const double angle,
                 const orbitPoint which) {
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed && object->onMap && object->groupId == group) {
-            turnAbout(world, *object, centre, angle, which);
-            return;
+    bool turned = false; // by its first copy on the home square only
+    forEachPlaced(world, [&](const basicObj &object) {
+        if (!turned && object.onMap && object.groupId == group) {
+            turnAbout(world, object, centre, angle, which);
+            turned = true;
         }
-    }
+    });
 }

@@ -5,28 +5,32 @@
 #include <cstdint>
 #include <string_view>
 
+#include "objects/objectChange.h"
+#include "objects/objectKinds.h"
+#include "objects/objectMode.h"
+
 class basicObj;
 class level;
 class objectWorld;
 class playerCar;
 
+// ---- Leaving the level ----
+
+// What a script step did to the level: a step that may send the player on says so, and the
+// script then ends its pass at once. From that moment the objects, the text and the car
+// belong to the new level, whose script has already run once.
+// clang-format off
+enum class [[nodiscard]] levelExit { stayed, left };
+// clang-format on
+
+// Sends the player from `from` to the level `nextLevel`. A level that is no longer current
+// has already been left in this pass: it is not left a second time.
+levelExit leaveFor(objectWorld &world, const level &from, int32_t nextLevel);
+
 // ---- Changes to object groups ----
 
-// What one change does to every placed copy of a group: the offsets add to the position
-// and to the home, numbers of -1 and the mode "same" leave their fields as they are.
-struct groupChange {
-    double shiftX = 0.0, shiftY = 0.0;
-    double homeShiftX = 0.0, homeShiftY = 0.0;
-    int32_t frame = -1;
-    int32_t state = -1;
-    double angle = -1.0;
-    int32_t emitsLight = -1; // 0 false, 1 true
-    int32_t lightShape = -1;
-    int32_t visible = -1; // 0 false, 1 true
-    std::string_view mode = "same";
-};
-
-void changeGroup(objectWorld &world, int32_t group, const groupChange &change);
+// Every placed copy of the group, by the change's fields; the rest stay as they are.
+void changeGroup(objectWorld &world, int32_t group, const objectChange &change);
 
 // Dark and out of sight.
 void hide(objectWorld &world, int32_t group);
@@ -41,7 +45,7 @@ void moveBy(objectWorld &world, int32_t group, double dx, double dy);
 void setVisible(objectWorld &world, int32_t group, bool visible);
 void setFrame(objectWorld &world, int32_t group, int32_t frame);
 void setState(objectWorld &world, int32_t group, int32_t state);
-void setMode(objectWorld &world, int32_t group, std::string_view mode);
+void setMode(objectWorld &world, int32_t group, objectMode mode);
 void setEmitsLight(objectWorld &world, int32_t group, bool emitsLight);
 void setLightShape(objectWorld &world, int32_t group, int32_t lightShape);
 void setAngle(objectWorld &world, int32_t group, double angle);
@@ -105,9 +109,9 @@ bool faces(const playerCar &car, double px, double py);
 void armInCentre(const playerCar &car, int32_t &armed);
 // Standing at the left or the right edge of the world, heading out across it.
 bool atSideExit(const playerCar &car);
-// Arms in the centre; once armed, a side exit leaves for the moon level. True when the
-// level was left: the caller then resets its own script state and music.
-bool leaveSideways(objectWorld &world, int32_t &armed);
+// Arms in the centre; once armed, a side exit leaves `from` for the moon level. When it has
+// left, the caller resets its own script state and music.
+levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed);
 
 // ---- Statues' lines ----
 
@@ -151,6 +155,6 @@ enum class orbitPoint {
 // so that the nine copies stay together.
 void turnAbout(objectWorld &world, const basicObj &object, worldPoint centre, double angle, orbitPoint which);
 // Every placed object of the kind that lies on the home square: each group turns once.
-void orbitKind(objectWorld &world, std::string_view kind, worldPoint centre, double angle, orbitPoint which);
+void orbitKind(objectWorld &world, objectKind kind, worldPoint centre, double angle, orbitPoint which);
 // The one group, by its copy on the home square.
 void orbitGroup(objectWorld &world, int32_t group, worldPoint centre, double angle, orbitPoint which);

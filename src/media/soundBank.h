@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "media/effectSound.h"
 #include "media/mixerCalls.h"
 
 class levelList;
@@ -103,6 +104,7 @@ class soundBank {
     void playCarEffects();
     void playObjectCues();
     void playCue(const basicObj &object, int32_t side);
+    Mix_Chunk *effectChunk(effectSound sound) const; // null for none
     // Out of it.
     void startTitleMusic();
     void playMenuBlips(bool escapeSelects);

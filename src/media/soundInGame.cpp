@@ -119,28 +119,34 @@ void soundBank::playObjectCues() {
     }
 }
 
+// The object names its sound; a sound heard everywhere plays at the effects' volume.
 void soundBank::playCue(const basicObj &object, int32_t side) {
     const playerCar &car = world.car;
     const int32_t near = nearnessVolume(wrappedDistance(object.x, object.y, car.x, car.y, side));
-    Mix_Chunk *chunk = nullptr;
-    int32_t volume = near;
-    const std::string &kind = object.kind;
-    if (kind == "lamp") {
-        chunk = lamp;
-    } else if (kind == "moon") {
-        chunk = moonBeat;
-        volume = object.mode == "repel" ? effectVolume : near; // heard wherever the car is
-    } else if (kind == "flame") {
-        chunk = flameChime;
-    } else if (kind == "ghostCar") {
-        chunk = alarm;
-    } else if (kind == "statue") {
-        chunk = object.frame < 1 ? statue : crush; // a statue already breaking crumbles
-    } else if (kind == "tree") {
-        chunk = save;
-    } else if (kind == "lightning") {
-        chunk = crush;
+    const objectCue cue = object.cue();
+    const int32_t volume = cue.heardEverywhere ? effectVolume : near;
+    // On the car's own spot no volume is set, even for a sound heard everywhere.
+    playEffect(effectChunk(cue.sound), near == noVolume ? noVolume : volume);
+}
+
+Mix_Chunk *soundBank::effectChunk(const effectSound sound) const {
+    switch (sound) {
+    case effectSound::lamp:
+        return lamp;
+    case effectSound::moonBeat:
+        return moonBeat;
+    case effectSound::flameChime:
+        return flameChime;
+    case effectSound::alarm:
+        return alarm;
+    case effectSound::statue:
+        return statue;
+    case effectSound::crush:
+        return crush;
+    case effectSound::save:
+        return save;
+    case effectSound::none:
+        break;
     }
-    // On the car's own spot no volume is set, even for the moon.
-    playEffect(chunk, near == noVolume ? noVolume : volume);
+    return nullptr;
 }

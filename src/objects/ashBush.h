@@ -8,4 +8,6 @@ class ashBush : public basicObj {
 
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
 };

@@ -5,8 +5,8 @@
 
 #include "player/playerCar.h"
 
-void basicObj::resetCommon(const char *kindName) {
-    kind = kindName;
+void basicObj::resetCommon(const objectKind ownKind) {
+    kind = ownKind;
     placed = false;
     groupId = objectId = -1;
     onMap = visible = split = emitsLight = false;
@@ -17,7 +17,25 @@ void basicObj::resetCommon(const char *kindName) {
     x = y = homeX = homeY = 0.0;
     solid = false;
     soundCue = false;
-    mode = "none";
+    mode = objectMode::none;
+}
+
+void basicObj::choosePictures(spriteRecord &, double, const animTables &) const {}
+
+std::optional<objectChange> basicObj::flashed(int32_t) const {
+    return std::nullopt;
+}
+
+std::optional<objectChange> basicObj::bumped() const {
+    return std::nullopt;
+}
+
+bool basicObj::isWall(int32_t) const {
+    return false;
+}
+
+objectCue basicObj::cue() const {
+    return {};
 }
 
 void basicObj::testHomeSquare(int32_t side) {

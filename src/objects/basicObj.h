@@ -1,17 +1,33 @@
 #pragma once
 // The common record of every world object: a billboard standing at a point of the tile
 // world with a small behaviour of its own. Every kind derives from it, adds its own fields
-// after these, and gives the two operations.
+// after these, and tells in its own file how it behaves: its reset and update, its
+// pictures, and what the flash, a bump and its sound cue mean for it.
 #include <cstdint>
-#include <string>
+#include <optional>
 
+#include "media/effectSound.h"
+#include "objects/objectChange.h"
+#include "objects/objectKinds.h"
+#include "objects/objectMode.h"
+
+class animTables;
 class playerCar;
+struct spriteRecord;
+
+// The sound an object asks for when it cues, and whether it is heard at one volume wherever
+// the car is instead of louder the nearer it is.
+struct objectCue {
+    effectSound sound = effectSound::none;
+    bool heardEverywhere = false;
+};
 
 class basicObj {
   public:
     virtual ~basicObj() = default;
 
-    std::string kind;
+    // Set by reset and never changed.
+    objectKind kind = objectKind::lamp;
     bool placed = false;  // in use in the current level: only placed objects update and draw
     int32_t groupId = -1; // shared by the nine wrapped copies of one placed tile
     int32_t objectId = -1;
@@ -29,12 +45,26 @@ class basicObj {
     double homeX = 0.0, homeY = 0.0;
     bool solid = false;
     bool soundCue = false; // asks for the kind's sound this frame
-    std::string mode = "none";
+    objectMode mode = objectMode::none;
 
     // Every field back to the kind's defaults: out of play, both ids -1, at the origin.
     virtual void reset() = 0;
     // The kind's behaviour for one frame; `side` is the current level's side in tiles.
     virtual void update(playerCar &car, int32_t side) = 0;
+
+    // The pictures of its sprite; `relativeAngle` is its facing as the camera sees it,
+    // 0 … 360. A kind with nothing to show keeps the record's preset pictures.
+    virtual void choosePictures(spriteRecord &record, double relativeAngle,
+                                const animTables &animations) const;
+    // What the headlight flash does to its group when it reaches the object, in the level
+    // of that index; nothing by default.
+    virtual std::optional<objectChange> flashed(int32_t levelIndex) const;
+    // What driving into it does to its group; nothing by default.
+    virtual std::optional<objectChange> bumped() const;
+    // A wall keeps the car farther off than an ordinary obstacle and is not bumped.
+    virtual bool isWall(int32_t levelIndex) const;
+    // The sound played when it cues; none by default.
+    virtual objectCue cue() const;
 
     // The per-frame rules many kinds share.
     // onMap = the object lies on the home square, both bounds inclusive.
@@ -47,7 +77,7 @@ class basicObj {
 
   protected:
     // The fields every kind resets the same way; the kind then sets its own defaults.
-    void resetCommon(const char *kindName);
+    void resetCommon(objectKind ownKind);
 };
 
 // The larger of the two axis distances from the object to the car, unwrapped.

@@ -15,6 +15,12 @@ class butterfly : public basicObj {
     int32_t dimTimer;        // frames since the light last shrank
     int32_t lightTimer;      // frames since the light last grew
 
+    // Modes: light (the light grows) and dim (it dies and the butterfly vanishes); any other
+    // mode leaves the light as it is.
+
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
+    std::optional<objectChange> flashed(int32_t levelIndex) const override;
 };

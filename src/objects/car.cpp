@@ -1,7 +1,11 @@
 #include "objects/car.h"
 
+#include <cmath>
+
+#include "objects/spritePictures.h"
+
 void car::reset() {
-    resetCommon("car");
+    resetCommon(objectKind::car);
     split = true;
     emitsLight = true;
     frame = 1;
@@ -29,4 +33,19 @@ void car::growLight() {
     if (lightShape < carLightFull) {
         lightShape++;
     }
+}
+
+namespace {
+
+// Sixteen views turning against the relative angle.
+int32_t carView(double r) {
+    int32_t s = static_cast<int32_t>(std::floor(r / 22.5));
+    s = s > 15 ? 15 : s;
+    return ((9 - s) % 16 + 16) % 16 + 1;
+}
+
+} // namespace
+
+void car::choosePictures(spriteRecord &record, double relativeAngle, const animTables &) const {
+    choosePair(record, carLeftBase, carRightBase, carView(relativeAngle), 16);
 }

@@ -16,6 +16,8 @@ class car : public basicObj {
 
     void reset() override;
     void update(playerCar &player, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
 
   private:
     void growLight();

@@ -1,7 +1,10 @@
 #include "objects/flame.h"
 
+#include "media/animTables.h"
+#include "objects/spritePictures.h"
+
 void flame::reset() {
-    resetCommon("flame");
+    resetCommon(objectKind::flame);
     emitsLight = true;
     lightShape = 3;
     frame = 1; // lighting
@@ -9,4 +12,12 @@ void flame::reset() {
 
 void flame::update(playerCar &, int32_t side) {
     testHomeSquare(side);
+}
+
+void flame::choosePictures(spriteRecord &record, double, const animTables &animations) const {
+    record.image = pictureOf(flameBase, animations.at(flameFrames, frame), 10);
+}
+
+objectCue flame::cue() const {
+    return {.sound = effectSound::flameChime};
 }

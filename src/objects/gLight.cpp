@@ -1,7 +1,7 @@
 #include "objects/gLight.h"
 
 void gLight::reset() {
-    resetCommon("gLight");
+    resetCommon(objectKind::gLight);
     lightShape = 4;
     solid = true;
 }

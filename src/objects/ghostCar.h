@@ -23,6 +23,14 @@ class ghostCar : public basicObj {
     double raceSpeed;                          // tiles per frame while racing
     int32_t soundTimer;                        // frames since the last hunting sound
 
+    // Modes: spawn and spawnStraight (appearing), patrol, attack, dead, respawn and
+    // respawnStraight (back to the spawn point), standing, straight and race; none is the
+    // resting ghost, and any other mode behaves as none.
+
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
+    std::optional<objectChange> flashed(int32_t levelIndex) const override;
+    objectCue cue() const override;
 };

@@ -1,11 +1,9 @@
 #include "objects/interactions.h"
 
 #include <cmath>
-#include <string_view>
 
-#include "levels/levelList.h"
 #include "media/helpers.h"
-#include "objects/lamp.h"
+#include "media/wrapping.h"
 #include "objects/objectWorld.h"
 
 namespace {
@@ -20,41 +18,27 @@ constexpr double beamDistance = 5.5;
 constexpr double flashRadius = 3.0;
 constexpr int32_t flashFiringFrame = 6;
 constexpr double spotDistance = 4.0;
-constexpr int32_t butterflyLevel = 17;
 
-// The nearest placed, visible, solid object to the car's front point, and the groups the
-// collision acts on (-1 when the nearest is of another kind).
+// The nearest placed, visible, solid object to the car's front point.
 struct nearestSolid {
     double distance = 1000.0;
-    int32_t lampGroup = -1;
-    int32_t statueGroup = -1;
-    int32_t moonGroup = -1;
-    int32_t treeGroup = -1;
+    const basicObj *object = nullptr;
 };
 
 nearestSolid findNearestSolid(const objectWorld &world) {
     const playerCar &car = world.car;
     const double frontX = car.x + frontOffset * car.dirX;
     const double frontY = car.y + frontOffset * car.dirY;
-    const basicObj *nearest = nullptr;
     nearestSolid found;
-    for (const basicObj *object : world.objects) {
-        if (object == nullptr || !object->placed || !object->visible || !object->solid) {
-            continue;
+    forEachPlaced(world, [&](const basicObj &object) {
+        if (!object.visible || !object.solid) {
+            return;
         }
-        const double d = distance(frontX, frontY, object->x, object->y);
+        const double d = distance(frontX, frontY, object.x, object.y);
         if (d < found.distance) { // the first of equally near objects wins
-            found.distance = d;
-            nearest = object;
+            found = {d, &object};
         }
-    }
-    if (nearest != nullptr) {
-        const std::string_view kind = nearest->kind;
-        found.lampGroup = kind == "lamp" ? nearest->groupId : -1;
-        found.statueGroup = kind == "statue" ? nearest->groupId : -1;
-        found.moonGroup = kind == "moon" ? nearest->groupId : -1;
-        found.treeGroup = kind == "tree" && world.levels.current == moonLevel ? nearest->groupId : -1;
-    }
+    });
     return found;
 }
 
@@ -74,10 +58,6 @@ nearestSolid pushBack(objectWorld &world, nearestSolid nearest, double radius) {
     return nearest;
 }
 
-void changeGroupFrame(objectWorld &world, int32_t group, int32_t frame) {
-    setObject(false, world, "none", group, -1, 0, 0, 0, 0, frame, -1, -1, -1, -1, -1, -1, -1, "same");
-}
-
 void stopCar(playerCar &car) {
     car.speed = 0;
     car.turn = 0;
@@ -87,27 +67,10 @@ bool inFlash(const playerCar &car, const basicObj &object) {
     return distance(car.beamX, car.beamY, object.x, object.y) <= flashRadius;
 }
 
-bool isActiveGhost(std::string_view mode) {
-    return mode == "patrol" || mode == "attack" || mode == "static" || mode == "straight" || mode == "race";
-}
-
-// The flash's effect on one object near the beam point, by kind.
-void flashObject(objectWorld &world, const basicObj &object) {
-    const std::string_view kind = object.kind;
-    const int32_t group = object.groupId;
-    if (kind == "lamp" && object.visible) {
-        changeGroupFrame(world, group, object.frame == lampDark ? lampBurning : lampDark);
-    } else if (kind == "tree" && object.visible && object.frame == 1) {
-        changeGroupFrame(world, group, 2); // a sapling starts to grow
-    } else if (kind == "ghostCar" && object.visible && isActiveGhost(object.mode)) {
-        setObject(false, world, "none", group, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1, -1, "dead");
-    } else if (kind == "statue" && object.visible && object.state <= 2) {
-        setObject(false, world, "none", group, -1, 0, 0, 0, 0, 0, 2, -1, -1, -1, -1, -1, -1, "dead");
-    } else if (kind == "butterfly" && !object.visible && object.emitsLight &&
-               world.levels.current == butterflyLevel) {
-        setObject(false, world, "none", group, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1, 1, "same");
-    } else if (kind == "moon" && object.visible) {
-        setObject(false, world, "none", group, -1, 0, 0, 0, 0, -1, 2, -1, -1, -1, -1, -1, -1, "same");
+// A change the object asks for reaches its whole group, so all nine copies stay alike.
+void changeGroupOf(objectWorld &world, const basicObj &object, const std::optional<objectChange> &change) {
+    if (change) {
+        setObject(world, {.groupId = object.groupId}, *change);
     }
 }
 
@@ -130,7 +93,7 @@ void bumpObjects(objectWorld &world) {
     const int32_t shake = static_cast<int32_t>(car.speed * shakePerSpeed);
     nearestSolid nearest = findNearestSolid(world);
 
-    const bool wall = nearest.moonGroup >= 0 || nearest.treeGroup >= 0;
+    const bool wall = nearest.object != nullptr && nearest.object->isWall(world.currentLevel.index);
     if (wall && nearest.distance < wallRadius) {
         nearest = pushBack(world, nearest, wallRadius);
         stopCar(car);
@@ -139,12 +102,7 @@ void bumpObjects(objectWorld &world) {
     bool bumped = false;
     if (nearest.distance < collisionRadius) {
         bumped = true;
-        if (nearest.lampGroup >= 0) {
-            changeGroupFrame(world, nearest.lampGroup, lampDark);
-        }
-        if (nearest.statueGroup >= 0) {
-            changeGroupFrame(world, nearest.statueGroup, 1); // a dead statue starts to crumble
-        }
+        changeGroupOf(world, *nearest.object, nearest.object->bumped());
         pushBack(world, nearest, collisionRadius);
         stopCar(car);
     }
@@ -167,11 +125,12 @@ void flashObjects(objectWorld &world) {
     car.beamX = car.x + beamDistance * car.dirX;
     car.beamY = car.y + beamDistance * car.dirY;
     if (car.cockpit.flashFrame == flashFiringFrame) {
-        for (const basicObj *object : world.objects) {
-            if (object != nullptr && object->placed && inFlash(car, *object)) {
-                flashObject(world, *object);
+        const int32_t level = world.currentLevel.index;
+        forEachPlaced(world, [&](const basicObj &object) {
+            if (inFlash(car, object)) {
+                changeGroupOf(world, object, object.flashed(level));
             }
-        }
+        });
     }
     placeHeadlightSpots(car);
 }

@@ -1,7 +1,9 @@
 #include "objects/lamp.h"
 
+#include "objects/spritePictures.h"
+
 void lamp::reset() {
-    resetCommon("lamp");
+    resetCommon(objectKind::lamp);
     lightShape = 4;
     frame = lampBurning;
     solid = true;
@@ -34,4 +36,25 @@ void lamp::light(const playerCar &car) {
         fixedShade = true;
         shade = 24;
     }
+}
+
+void lamp::choosePictures(spriteRecord &record, double, const animTables &) const {
+    record.image = pictureOf(lampPostBase, frame, 3);
+}
+
+// The flash lights a dark lamp and puts out a burning one.
+std::optional<objectChange> lamp::flashed(int32_t) const {
+    if (!visible) {
+        return std::nullopt;
+    }
+    return objectChange{.frame = frame == lampDark ? lampBurning : lampDark};
+}
+
+// A lamp driven into goes dark.
+std::optional<objectChange> lamp::bumped() const {
+    return objectChange{.frame = lampDark};
+}
+
+objectCue lamp::cue() const {
+    return {.sound = effectSound::lamp};
 }

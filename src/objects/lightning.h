@@ -9,6 +9,11 @@ class lightning : public basicObj {
 
     int32_t strikeDelay; // frames waited since the last strike
 
+    // Modes: random, hideRandom, once, hideOnce; none, and any other mode, never strikes.
+
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
+    objectCue cue() const override;
 };

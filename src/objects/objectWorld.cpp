@@ -1,6 +1,6 @@
 #include "objects/objectWorld.h"
 
-#include "levels/levelList.h"
+#include "media/wrapping.h"
 #include "objects/interactions.h"
 
 objectWorld::objectWorld(imageBank &bank, levelList &levelsOfGame, const animTables &tables,
@@ -10,41 +10,40 @@ objectWorld::objectWorld(imageBank &bank, levelList &levelsOfGame, const animTab
 
 namespace {
 
-void applyOptionalFields(basicObj &object, int32_t frame, int32_t state, int32_t shade, int32_t fixedShade,
-                         double angle, int32_t emitsLight, int32_t lightShape, int32_t visible,
-                         std::string_view mode) {
-    if (frame >= 0) {
-        object.frame = frame;
-    }
-    if (state >= 0) {
-        object.state = state;
-    }
-    if (shade >= 0) {
-        object.shade = shade;
-    }
-    if (fixedShade >= 0) {
-        object.fixedShade = fixedShade != 0;
-    }
-    if (angle > 360) {
-        object.angle = 360;
-    } else if (angle > -1) {
-        object.angle = angle;
-    }
-    if (emitsLight >= 0) {
-        object.emitsLight = emitsLight != 0;
-    }
-    if (lightShape >= 0) {
-        object.lightShape = lightShape;
-    }
-    if (visible >= 0) {
-        object.visible = visible != 0;
-    }
-    if (mode != "same") {
-        object.mode = mode;
+// A number below 0 has always meant "leave it", and still does.
+void setNumber(int32_t &field, const std::optional<int32_t> value) {
+    if (value && *value >= 0) {
+        field = *value;
     }
 }
 
-basicObj *firstFree(objectWorld &world, std::string_view kind) {
+void setFlag(bool &field, const std::optional<bool> value) {
+    if (value) {
+        field = *value;
+    }
+}
+
+void applyFields(basicObj &object, const objectChange &change) {
+    setNumber(object.frame, change.frame);
+    setNumber(object.state, change.state);
+    setNumber(object.shade, change.shade);
+    setFlag(object.fixedShade, change.fixedShade);
+    if (change.angle) {
+        if (*change.angle > 360) {
+            object.angle = 360;
+        } else if (*change.angle > -1) {
+            object.angle = *change.angle;
+        }
+    }
+    setFlag(object.emitsLight, change.emitsLight);
+    setNumber(object.lightShape, change.lightShape);
+    setFlag(object.visible, change.visible);
+    if (change.mode) {
+        object.mode = *change.mode;
+    }
+}
+
+basicObj *firstFree(objectWorld &world, const objectKind kind) {
     for (basicObj *object : world.objects) {
         if (object != nullptr && !object->placed && object->kind == kind) {
             return object;
@@ -53,61 +52,59 @@ basicObj *firstFree(objectWorld &world, std::string_view kind) {
     return nullptr;
 }
 
-} // namespace
-
-void setObject(bool create, objectWorld &world, std::string_view kind, int32_t groupId, int32_t objectId,
-               double x, double y, double homeX, double homeY, int32_t frame, int32_t state, int32_t shade,
-               int32_t fixedShade, double angle, int32_t emitsLight, int32_t lightShape, int32_t visible,
-               std::string_view mode) {
-    const auto change = [&](basicObj &object) {
-        applyOptionalFields(object, frame, state, shade, fixedShade, angle, emitsLight, lightShape, visible,
-                            mode);
-    };
-    if (create) {
-        basicObj *object = firstFree(world, kind);
-        if (object == nullptr) {
-            return;
-        }
-        object->placed = true;
-        if (groupId >= 0) {
-            object->groupId = groupId;
-        }
-        if (objectId >= 0) {
-            object->objectId = objectId;
-        }
-        object->x = object->homeX = x;
-        object->y = object->homeY = y;
-        change(*object);
+void place(objectWorld &world, const objectTarget &target, const objectChange &change) {
+    basicObj *object = firstFree(world, target.kind);
+    if (object == nullptr) {
         return;
     }
-    // An object that carries both the group and the id is changed twice.
-    const auto move = [&](basicObj &object) {
-        object.x += x;
-        object.y += y;
-        object.homeX += homeX;
-        object.homeY += homeY;
-        change(object);
-    };
-    if (groupId >= 0) {
-        for (basicObj *object : world.objects) {
-            if (object != nullptr && object->placed && object->groupId == groupId) {
-                move(*object);
-            }
-        }
+    object->placed = true;
+    if (target.groupId >= 0) {
+        object->groupId = target.groupId;
     }
-    if (objectId >= 0) {
-        for (basicObj *object : world.objects) {
-            if (object != nullptr && object->placed && object->objectId == objectId) {
-                move(*object);
+    if (target.objectId >= 0) {
+        object->objectId = target.objectId;
+    }
+    object->x = object->homeX = target.x;
+    object->y = object->homeY = target.y;
+    applyFields(*object, change);
+}
+
+void moveAndApply(basicObj &object, const objectChange &change) {
+    object.x += change.shiftX;
+    object.y += change.shiftY;
+    object.homeX += change.homeShiftX;
+    object.homeY += change.homeShiftY;
+    applyFields(object, change);
+}
+
+} // namespace
+
+void setObject(objectWorld &world, const objectTarget &target, const objectChange &change) {
+    if (target.create) {
+        place(world, target, change);
+        return;
+    }
+    if (target.groupId >= 0) {
+        forEachPlaced(world, [&](basicObj &object) {
+            if (object.groupId == target.groupId) {
+                moveAndApply(object, change);
             }
-        }
+        });
+    }
+    if (target.objectId >= 0) {
+        forEachPlaced(world, [&](basicObj &object) {
+            if (object.objectId == target.objectId) {
+                moveAndApply(object, change);
+            }
+        });
     }
 }
 
 void stepPlayerCar(objectWorld &world) {
     playerCar &car = world.car;
-    const int32_t side = world.levels.currentSide();
-    car.driveBeforeContact(side, world.levels.groundAt(tileIndex(car.x, side), tileIndex(car.y, side)));
+    const levelInPlay &level = world.currentLevel;
+    car.driveBeforeContact(level.side,
+                           level.groundAt(tileIndex(car.x, level.side), tileIndex(car.y, level.side)));
     bumpObjects(world);
     flashObjects(world);
     car.driveAfterContact();
@@ -115,20 +112,16 @@ void stepPlayerCar(objectWorld &world) {
 
 void updateObjects(objectWorld &world) {
     stepPlayerCar(world);
-    const int32_t side = world.levels.currentSide();
-    for (basicObj *object : world.objects) {
-        if (object != nullptr && object->placed) {
-            object->update(world.car, side);
-        }
-    }
+    const int32_t side = world.currentLevel.side;
+    forEachPlaced(world, [&](basicObj &object) { object.update(world.car, side); });
     world.fade.fadeStep();
 }
 
 void respawnGhostCars(objectWorld &world) {
     for (basicObj *object : world.objects) {
-        if (object != nullptr && object->kind == "ghostCar" && object->groupId >= 0 &&
+        if (object != nullptr && object->kind == objectKind::ghostCar && object->groupId >= 0 &&
             object->objectId >= 0) {
-            object->mode = "respawn";
+            object->mode = objectMode::respawn;
         }
     }
 }

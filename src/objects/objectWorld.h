@@ -4,6 +4,8 @@
 #include "app/gameFlags.h"
 #include "media/fadeCounter.h"
 #include "objects/basicObj.h"
+#include "objects/levelInPlay.h"
+#include "objects/objectChange.h"
 #include "objects/objectKinds.h"
 #include "media/camera.h"
 #include "player/playerCar.h"
@@ -24,7 +26,7 @@ class objectWorld {
     objectWorld &operator=(const objectWorld &) = delete;
 
     imageBank &images;
-    levelList &levels;
+    levelList &levels; // for the level scripts; the objects read only `currentLevel`
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;
@@ -32,17 +34,43 @@ class objectWorld {
     const dataFiles *files = nullptr; // where progress is saved
     camera view;
     playerCar car;
+    levelInPlay currentLevel;            // kept up to date by the level list
     basicObj *objects[objectCount] = {}; // grouped by kind in table order
     fadeCounter fade;
 };
 
-// Places one object (`create`) or changes every placed object of a group and of an id.
-// Optional numbers of -1 or below, and the mode "same", leave their fields as they are;
-// the tri-states take 0 for false and anything above for true.
-void setObject(bool create, objectWorld &world, std::string_view kind, int32_t groupId, int32_t objectId,
-               double x, double y, double homeX, double homeY, int32_t frame, int32_t state, int32_t shade,
-               int32_t fixedShade, double angle, int32_t emitsLight, int32_t lightShape, int32_t visible,
-               std::string_view mode);
+// Which objects one call of setObject places or changes.
+struct objectTarget {
+    bool create = false;                // place one free object of `kind` rather than change placed ones
+    objectKind kind = objectKind::lamp; // placing only
+    // Placing: the ids the object takes, when 0 or more. Changing: every placed object of
+    // the group is changed, then every placed object with the id (one carrying both is
+    // changed twice); -1 reaches none.
+    int32_t groupId = -1;
+    int32_t objectId = -1;
+    double x = 0.0, y = 0.0; // placing only: where the object and its home stand
+};
+
+// The one way objects are put into play and changed: placing takes the first free object
+// of the kind in table order (or none when all are in use) and then applies the change's
+// fields; changing moves each object by the change's shifts and then applies its fields.
+void setObject(objectWorld &world, const objectTarget &target, const objectChange &change = {});
+
+// Calls `visit` with every placed object, in table order.
+template <typename visitor> void forEachPlaced(objectWorld &world, visitor &&visit) {
+    for (basicObj *object : world.objects) {
+        if (object != nullptr && object->placed) {
+            visit(*object);
+        }
+    }
+}
+template <typename visitor> void forEachPlaced(const objectWorld &world, visitor &&visit) {
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed) {
+            visit(*object);
+        }
+    }
+}
 
 // The car's pass of driving, with the world's answer to its move in the middle.
 void stepPlayerCar(objectWorld &world);
@@ -51,5 +79,5 @@ void stepPlayerCar(objectWorld &world);
 // then the fade.
 void updateObjects(objectWorld &world);
 
-// Every ghost car placed since its last reset comes back ("respawn").
+// Every ghost car placed since its last reset comes back (respawn).
 void respawnGhostCars(objectWorld &world);

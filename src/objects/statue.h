@@ -3,6 +3,8 @@
 // for a moment, glows while its level script speaks, and crumbles after the flash kills it.
 #include "objects/basicObj.h"
 
+constexpr int32_t statueKilled = 2; // the state the flash leaves it in
+
 class statue : public basicObj {
   public:
     statue() { statue::reset(); }
@@ -14,6 +16,14 @@ class statue : public basicObj {
     bool crumbled;         // killed, and its death has been set up
     double playerDistance; // wrapped, to the player car
 
+    // Modes: none (waiting), trigger (the moment of reading), glow, end and after; any other
+    // mode behaves as none.
+
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
+    std::optional<objectChange> flashed(int32_t levelIndex) const override;
+    std::optional<objectChange> bumped() const override;
+    objectCue cue() const override;
 };

@@ -3,6 +3,9 @@
 // recharges the player car's battery at the price of waking every ghost car.
 #include "objects/basicObj.h"
 
+constexpr int32_t saplingFrame = 1;
+constexpr int32_t growingFrame = 2; // the flash has reached the sapling
+
 class tree : public basicObj {
   public:
     tree() { tree::reset(); }
@@ -11,4 +14,9 @@ class tree : public basicObj {
 
     void reset() override;
     void update(playerCar &car, int32_t side) override;
+    void choosePictures(spriteRecord &record, double relativeAngle,
+                        const animTables &animations) const override;
+    std::optional<objectChange> flashed(int32_t levelIndex) const override;
+    bool isWall(int32_t levelIndex) const override;
+    objectCue cue() const override;
 };

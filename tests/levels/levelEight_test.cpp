@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "levels/levelEight.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptBlocks.h"
-#include "objects/loadLevelObjects.h"
 #include "scriptRig.h"
 
 namespace {
@@ -133,19 +133,21 @@ TEST(LevelEight, FirstPassEndsAtEitherEndOfTheRoadInItsOwnDirection) {
 TEST(LevelEight, AttackingGhostsGiveUpOnlyOutsideTheRoadsBand) {
     levelEightRig rig;
     rig.releaseTheGhosts();
-    setMode(rig.world, firstGhost, "attack");
+    setMode(rig.world, firstGhost, objectMode::attack);
     for (const double x : {20.0, 60.0, 40.0}) {
         rig.driveTo(x, 45, heading::plusY);
-        EXPECT_TRUE(allCopies(rig, firstGhost, [](const basicObj &o) { return o.mode == "attack"; })) << x;
+        EXPECT_TRUE(allCopies(rig, firstGhost, [](const basicObj &o) {
+            return o.mode == objectMode::attack;
+        })) << x;
     }
-    const std::string otherMode = rig.homeCopy(secondGhost).mode;
+    const objectMode otherMode = rig.homeCopy(secondGhost).mode;
     rig.driveTo(60.1, 45, heading::plusY);
-    EXPECT_TRUE(allCopies(rig, firstGhost, [](const basicObj &o) { return o.mode == "patrol"; }));
+    EXPECT_TRUE(allCopies(rig, firstGhost, [](const basicObj &o) { return o.mode == objectMode::patrol; }));
     EXPECT_EQ(rig.homeCopy(secondGhost).mode, otherMode);
 
-    setMode(rig.world, firstGhost, "attack");
+    setMode(rig.world, firstGhost, objectMode::attack);
     rig.driveTo(19.9, 45, heading::plusY);
-    EXPECT_EQ(rig.homeCopy(firstGhost).mode, "patrol");
+    EXPECT_EQ(rig.homeCopy(firstGhost).mode, objectMode::patrol);
 }
 
 TEST(LevelEight, EightLitLampsEndTheHuntSevenDoNot) {
@@ -204,7 +206,7 @@ TEST(LevelEight, TwoMorePassesAndAWaitLeadOnToLevelNine) {
 
     rig.runScript();
     EXPECT_EQ(rig.eight.stage, 7);
-    EXPECT_TRUE(allCopies(rig, 40, [](const basicObj &o) { return o.mode == "dim"; }));
+    EXPECT_TRUE(allCopies(rig, 40, [](const basicObj &o) { return o.mode == objectMode::dim; }));
 
     // Thirty frames of waiting at the start of the road, then it leads on.
     rig.runScript(30);
@@ -215,6 +217,26 @@ TEST(LevelEight, TwoMorePassesAndAWaitLeadOnToLevelNine) {
     EXPECT_EQ(rig.eight.armed, 0);
     EXPECT_EQ(rig.eight.waitTimer, 0);
     EXPECT_EQ(rig.eight.music, 0);
+}
+
+// Once the road has led on to level 9, nothing of level 8 may act in that pass: its side
+// exit, were it reached, finds the level already left and leaves level 9's objects alone.
+TEST(LevelEight, LeavingForLevelNineEndsLevelEightsPass) {
+    levelEightRig rig;
+    rig.enter();
+    rig.eight.stage = 7;
+    rig.eight.waitTimer = 30;
+    rig.driveTo(40, 1, heading::minusY);
+    ASSERT_EQ(rig.levels.current, 9);
+    EXPECT_EQ(rig.levels.previous, 8);
+    const int placed = rig.placedCount();
+
+    int32_t armed = 1;
+    rig.putCar(1.5, 40, heading::minusX);
+    EXPECT_EQ(leaveSideways(rig.world, rig.eight, armed), levelExit::left);
+    EXPECT_EQ(rig.levels.current, 9);
+    EXPECT_EQ(rig.levels.previous, 8);
+    EXPECT_EQ(rig.placedCount(), placed);
 }
 
 TEST(LevelEight, SideExitsNeedTheCentreAndLeavingForgetsTheVisit) {
@@ -246,7 +268,7 @@ TEST(LevelEight, SideExitsNeedTheCentreAndLeavingForgetsTheVisit) {
 TEST(LevelEight, TheStatueSpeaksWhileTheGhostsAreAboutAndFallsSilentAfter) {
     levelEightRig rig;
     rig.enter();
-    setMode(rig.world, theStatue, "trigger");
+    setMode(rig.world, theStatue, objectMode::trigger);
     rig.runScript();
     EXPECT_FALSE(rig.eight.messageShown); // not before the first pass
 
@@ -254,13 +276,13 @@ TEST(LevelEight, TheStatueSpeaksWhileTheGhostsAreAboutAndFallsSilentAfter) {
     EXPECT_TRUE(rig.eight.messageShown);
     EXPECT_EQ(rig.messageOnScreen(), statueLine);
 
-    setMode(rig.world, theStatue, "end");
+    setMode(rig.world, theStatue, objectMode::end);
     rig.runScript();
     EXPECT_FALSE(rig.eight.messageShown);
     EXPECT_TRUE(rig.messageFading());
 
     rig.text.message.clearAll();
-    setMode(rig.world, theStatue, "trigger");
+    setMode(rig.world, theStatue, objectMode::trigger);
     rig.driveTo(40, 41, heading::minusY);
     ASSERT_EQ(rig.eight.stage, 3);
     EXPECT_EQ(rig.messageOnScreen(), statueLine);

@@ -36,8 +36,8 @@ TEST(ScriptBlocks, BoxBoundsBelongToTheSpanOnlyWhenTheCallSaysSo) {
 
 TEST(ScriptBlocks, GroupChangesReachEveryCopyOfTheirGroupAndNoOther) {
     scriptRig rig;
-    rig.placeTile("lamp", 4, 10.5, 10.5);
-    rig.placeTile("lamp", 5, 12.5, 10.5);
+    rig.placeTile(objectKind::lamp, 4, 10.5, 10.5);
+    rig.placeTile(objectKind::lamp, 5, 12.5, 10.5);
 
     setFrame(rig.world, 4, 3);
     hide(rig.world, 4);
@@ -60,20 +60,21 @@ TEST(ScriptBlocks, GroupChangesReachEveryCopyOfTheirGroupAndNoOther) {
     EXPECT_DOUBLE_EQ(lamp.y, 10.5);
     EXPECT_DOUBLE_EQ(lamp.homeY, 8.5);
 
-    EXPECT_TRUE(allCopies(
-        rig, 5, [](const basicObj &o) { return o.mode == "none" && o.frame == 3 && o.x == o.homeX; }));
+    EXPECT_TRUE(allCopies(rig, 5, [](const basicObj &o) {
+        return o.mode == objectMode::none && o.frame == 3 && o.x == o.homeX;
+    }));
 }
 
 TEST(ScriptBlocks, OrbitTurnsEachGroupOnceAndKeepsItsNineCopiesTogether) {
     scriptRig rig;
     const int32_t side = rig.levels.currentSide();
-    rig.placeTile("butterfly", 0, 12.5, 10.5);
-    rig.placeTile("butterfly", 1, 10.5, 14.5);
-    rig.placeTile("lamp", 2, 11.5, 10.5);
+    rig.placeTile(objectKind::butterfly, 0, 12.5, 10.5);
+    rig.placeTile(objectKind::butterfly, 1, 10.5, 14.5);
+    rig.placeTile(objectKind::lamp, 2, 11.5, 10.5);
     rig.markHomeSquare();
     const worldPoint centre{10.5, 10.5};
 
-    orbitKind(rig.world, "butterfly", centre, quarterTurn, orbitPoint::home);
+    orbitKind(rig.world, objectKind::butterfly, centre, quarterTurn, orbitPoint::home);
     // A quarter turn takes (+2, 0) to (0, +2) and (0, +4) to (−4, 0).
     EXPECT_NEAR(rig.homeCopy(0).homeX, 10.5, 1e-9);
     EXPECT_NEAR(rig.homeCopy(0).homeY, 12.5, 1e-9);
@@ -103,10 +104,10 @@ TEST(ScriptBlocks, OrbitTurnsEachGroupOnceAndKeepsItsNineCopiesTogether) {
 
 TEST(ScriptBlocks, LampCountTakesBurningLampsInSightOncePerTile) {
     scriptRig rig;
-    rig.placeTile("lamp", 0, 3.5, 3.5);
-    rig.placeTile("lamp", 1, 5.5, 3.5);
-    rig.placeTile("lamp", 2, 7.5, 3.5);
-    rig.placeTile("lamp", 3, 9.5, 3.5);
+    rig.placeTile(objectKind::lamp, 0, 3.5, 3.5);
+    rig.placeTile(objectKind::lamp, 1, 5.5, 3.5);
+    rig.placeTile(objectKind::lamp, 2, 7.5, 3.5);
+    rig.placeTile(objectKind::lamp, 3, 9.5, 3.5);
     rig.markHomeSquare();
     EXPECT_EQ(litLampCount(rig.world), 4);
 
@@ -117,27 +118,27 @@ TEST(ScriptBlocks, LampCountTakesBurningLampsInSightOncePerTile) {
 
 TEST(ScriptBlocks, StatueLineShowsOnceWhileReadAndFadesWhenTheReadingEnds) {
     scriptRig rig;
-    rig.placeTile("statue", 0, 5.5, 5.5);
+    rig.placeTile(objectKind::statue, 0, 5.5, 5.5);
     bool shown = false;
     EXPECT_FALSE(statueMessage(rig.world, "the line", shown));
     EXPECT_FALSE(shown);
     EXPECT_EQ(rig.messageOnScreen(), "");
 
-    setMode(rig.world, 0, "trigger");
+    setMode(rig.world, 0, objectMode::trigger);
     EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
     EXPECT_TRUE(shown);
     EXPECT_EQ(rig.messageOnScreen(), "the line");
     EXPECT_FALSE(statueMessage(rig.world, "the line", shown)); // not shown twice
     EXPECT_EQ(rig.messageOnScreen(), "the line");
 
-    setMode(rig.world, 0, "end");
+    setMode(rig.world, 0, objectMode::end);
     statueMessage(rig.world, "the line", shown);
     EXPECT_FALSE(shown);
     EXPECT_TRUE(rig.messageFading());
 
     // Without a text box the flag still follows the statue.
     rig.world.text = nullptr;
-    setMode(rig.world, 0, "trigger");
+    setMode(rig.world, 0, objectMode::trigger);
     EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
     withdrawMessage(rig.world, shown);
     EXPECT_FALSE(shown);
@@ -145,32 +146,33 @@ TEST(ScriptBlocks, StatueLineShowsOnceWhileReadAndFadesWhenTheReadingEnds) {
 
 TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
     scriptRig rig;
-    rig.levels.current = 8;
+    rig.enterLevel(8);
+    const level &eight = *rig.levels.levels[8];
     int32_t armed = 0;
 
     rig.putCar(1.5, 40, heading::minusX);
-    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
     rig.putCar(20, 40, heading::minusX); // the centre's bounds are strict
-    leaveSideways(rig.world, armed);
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
     EXPECT_EQ(armed, 0);
     rig.putCar(20.5, 59.5, heading::minusX);
-    leaveSideways(rig.world, armed);
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
     EXPECT_EQ(armed, 1);
 
     rig.putCar(1.5, 40, heading::plusX); // at the edge but heading back in
-    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
     rig.putCar(2.5, 40, heading::minusX);
-    EXPECT_FALSE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
     EXPECT_EQ(rig.levels.current, 8);
 
     rig.putCar(2, 40, heading::minusX);
-    EXPECT_TRUE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::left);
     EXPECT_EQ(rig.levels.current, moonLevel);
     EXPECT_EQ(rig.levels.previous, 8);
 
-    rig.levels.current = 8;
+    rig.enterLevel(8);
     rig.putCar(78.5, 10, heading::plusX);
-    EXPECT_TRUE(leaveSideways(rig.world, armed));
+    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::left);
     EXPECT_EQ(rig.levels.current, moonLevel);
 }
 
@@ -179,10 +181,10 @@ TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     const dataFiles files = prepareDataFiles(folder.path());
     scriptRig rig;
     rig.world.files = &files;
-    rig.levels.current = 9;
+    rig.enterLevel(9);
     level &flameLevel = *rig.levels.levels[9];
     flameLevel.music = 3;
-    rig.placeTile("flame", 6, 40.5, 41.5);
+    rig.placeTile(objectKind::flame, 6, 40.5, 41.5);
     playerCar &car = rig.world.car;
     car.battery = 2;
     car.headlightsOn = false;

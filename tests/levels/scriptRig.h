@@ -52,11 +52,11 @@ struct scriptRig : worldRig {
     // Every placed copy of a group.
     std::vector<basicObj *> copies(int32_t group) const {
         std::vector<basicObj *> found;
-        for (basicObj *object : world.objects) {
-            if (object->placed && object->groupId == group) {
-                found.push_back(object);
+        forEachPlaced(world, [&](basicObj &object) {
+            if (object.groupId == group) {
+                found.push_back(&object);
             }
-        }
+        });
         return found;
     }
 
@@ -72,15 +72,11 @@ struct scriptRig : worldRig {
 
     // What the objects' own updates would say about which copy lies on the home square.
     void markHomeSquare() {
-        for (basicObj *object : world.objects) {
-            if (object->placed) {
-                object->testHomeSquare(levels.currentSide());
-            }
-        }
+        forEachPlaced(world, [&](basicObj &object) { object.testHomeSquare(levels.currentSide()); });
     }
 
     // Nine copies of one tile, a side apart, as a level load places them.
-    void placeTile(std::string_view kind, int32_t group, double x, double y) {
+    void placeTile(objectKind kind, int32_t group, double x, double y) {
         const int32_t side = levels.currentSide();
         for (int a = -1; a <= 1; a++) {
             for (int b = -1; b <= 1; b++) {

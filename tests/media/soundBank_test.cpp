@@ -114,7 +114,7 @@ class SoundBank : public testing::Test {
     }
 
     // The n-th object of a kind in the table, placed or not, asking for its sound.
-    basicObj &cue(std::string_view kind, double dx, int nth = 0) {
+    basicObj &cue(objectKind kind, double dx, int nth = 0) {
         for (basicObj *object : rig.world.objects) {
             if (object->kind == kind && nth-- == 0) {
                 object->x = car.x + dx;
@@ -239,9 +239,9 @@ TEST_F(SoundBank, FlashAndRefusalVariantsTakeTurns) {
 }
 
 TEST_F(SoundBank, TwoCuesInOnePassPlayOnTwoChannelsAsLoudAsTheyAreNear) {
-    cue("lamp", 2.0, 0);
-    cue("lamp", 1.0, 1);
-    cue("ghostCar", 0.2);
+    cue(objectKind::lamp, 2.0, 0);
+    cue(objectKind::lamp, 1.0, 1);
+    cue(objectKind::ghostCar, 0.2);
     run("inGame");
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.lamp, bank.lamp, bank.alarm}));
     EXPECT_EQ(heard.volumes[9], 30);
@@ -250,8 +250,8 @@ TEST_F(SoundBank, TwoCuesInOnePassPlayOnTwoChannelsAsLoudAsTheyAreNear) {
 }
 
 TEST_F(SoundBank, CueOnTheCarsOwnSpotPlaysAtTheChannelsVolume) {
-    cue("lamp", 0.0);
-    cue("moon", 0.0).mode = "repel";
+    cue(objectKind::lamp, 0.0);
+    cue(objectKind::moon, 0.0).mode = objectMode::repel;
     run("inGame");
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.lamp, bank.moonBeat}));
     EXPECT_EQ(heard.volumes.count(9), 0u);
@@ -259,13 +259,13 @@ TEST_F(SoundBank, CueOnTheCarsOwnSpotPlaysAtTheChannelsVolume) {
 }
 
 TEST_F(SoundBank, EachKindCuesItsOwnSound) {
-    cue("moon", 10.0).mode = "repel";
-    cue("flame", 3.0);
-    cue("statue", 3.0, 0).frame = 0;
-    cue("statue", 3.0, 1).frame = 1;
-    cue("tree", 3.0);
-    cue("lightning", 3.0);
-    cue("butterfly", 3.0); // has no sound
+    cue(objectKind::moon, 10.0).mode = objectMode::repel;
+    cue(objectKind::flame, 3.0);
+    cue(objectKind::statue, 3.0, 0).frame = 0;
+    cue(objectKind::statue, 3.0, 1).frame = 1;
+    cue(objectKind::tree, 3.0);
+    cue(objectKind::lightning, 3.0);
+    cue(objectKind::butterfly, 3.0); // has no sound
     run("inGame");
     // In table order: trees, statues, the moon, flames, lightning.
     const std::vector<Mix_Chunk *> expected = {bank.save,     bank.statue,     bank.crush,
@@ -277,7 +277,7 @@ TEST_F(SoundBank, EachKindCuesItsOwnSound) {
 
 TEST_F(SoundBank, EffectWithNoFreeChannelIsDropped) {
     heard.channelsFree = false;
-    cue("lamp", 1.0);
+    cue(objectKind::lamp, 1.0);
     car.flashFired = true;
     run("inGame");
     EXPECT_EQ(heard.plays.size(), 2u);

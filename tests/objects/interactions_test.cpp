@@ -7,7 +7,7 @@ namespace {
 
 // The car at (x, y) facing +x at a speed, in a level.
 void standCar(worldRig &rig, int level, double x, double y, double speed) {
-    rig.levels.current = level;
+    rig.enterLevel(level);
     playerCar &car = rig.world.car;
     car.side = rig.levels.currentSide();
     car.x = x;
@@ -18,14 +18,14 @@ void standCar(worldRig &rig, int level, double x, double y, double speed) {
     car.turn = 0.3;
 }
 
-basicObj &placed(worldRig &rig, std::string_view kind, int32_t group, double x, double y) {
+basicObj &placed(worldRig &rig, objectKind kind, int32_t group, double x, double y) {
     rig.place(kind, group, group, x, y);
     basicObj *last = nullptr;
-    for (basicObj *object : rig.world.objects) {
-        if (object->placed && object->groupId == group) {
-            last = object;
+    forEachPlaced(rig.world, [&](basicObj &object) {
+        if (object.groupId == group) {
+            last = &object;
         }
-    }
+    });
     return *last;
 }
 
@@ -38,7 +38,7 @@ void fireFlash(worldRig &rig) {
 
 TEST(Interactions, DrivingIntoALampPutsItOutAndStopsTheCarOutsideIt) {
     worldRig rig;
-    basicObj &lampPost = placed(rig, "lamp", 0, 11.0, 10.5);
+    basicObj &lampPost = placed(rig, objectKind::lamp, 0, 11.0, 10.5);
     standCar(rig, 8, 10.0, 10.5, 10.0);
     bumpObjects(rig.world);
     const playerCar &car = rig.world.car;
@@ -54,7 +54,7 @@ TEST(Interactions, DrivingIntoALampPutsItOutAndStopsTheCarOutsideIt) {
 
 TEST(Interactions, ABumpCountAtItsLimitShakesNoMore) {
     worldRig rig;
-    placed(rig, "stop", 0, 11.0, 10.5);
+    placed(rig, objectKind::stop, 0, 11.0, 10.5);
     standCar(rig, 8, 10.0, 10.5, 10.0);
     rig.world.car.bumpCount = 5;
     bumpObjects(rig.world);
@@ -68,8 +68,8 @@ TEST(Interactions, ABumpCountAtItsLimitShakesNoMore) {
 
 TEST(Interactions, OfTwoEquallyNearObjectsTheFirstInTheTableDecides) {
     worldRig rig;
-    basicObj &first = placed(rig, "lamp", 0, 10.5, 11.0);
-    basicObj &second = placed(rig, "lamp", 1, 10.5, 10.0);
+    basicObj &first = placed(rig, objectKind::lamp, 0, 10.5, 11.0);
+    basicObj &second = placed(rig, objectKind::lamp, 1, 10.5, 10.0);
     standCar(rig, 8, 10.0, 10.5, 0.0); // front point (10.5, 10.5): both 0.5 away
     bumpObjects(rig.world);
     EXPECT_EQ(first.frame, 1);
@@ -79,7 +79,7 @@ TEST(Interactions, OfTwoEquallyNearObjectsTheFirstInTheTableDecides) {
 TEST(Interactions, TreesAreWallsOnlyInTheMoonLevel) {
     for (const int level : {7, 8}) {
         worldRig rig;
-        placed(rig, "tree", 0, 11.5, 10.5);
+        placed(rig, objectKind::tree, 0, 11.5, 10.5);
         standCar(rig, level, 10.0, 10.5, 5.0); // front point 1.0 from the tree
         bumpObjects(rig.world);
         const double gap = 11.5 - (rig.world.car.x + 0.5);
@@ -95,8 +95,8 @@ TEST(Interactions, TreesAreWallsOnlyInTheMoonLevel) {
 
 TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
     worldRig rig;
-    basicObj &near = placed(rig, "lamp", 0, 16.0, 10.5);
-    basicObj &far = placed(rig, "lamp", 1, 20.0, 10.5);
+    basicObj &near = placed(rig, objectKind::lamp, 0, 16.0, 10.5);
+    basicObj &far = placed(rig, objectKind::lamp, 1, 20.0, 10.5);
     standCar(rig, 8, 10.0, 10.5, 0.0); // beam point (15.5, 10.5)
     fireFlash(rig);
     EXPECT_EQ(near.frame, 1); // a burning lamp goes out
@@ -110,23 +110,23 @@ TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
 
 TEST(Interactions, TheFlashKillsOnlyActiveGhostsAndGrowsSaplings) {
     worldRig rig;
-    basicObj &hunting = placed(rig, "ghostCar", 0, 15.5, 10.5);
-    basicObj &idle = placed(rig, "ghostCar", 1, 15.5, 11.5);
-    basicObj &sapling = placed(rig, "tree", 2, 15.5, 9.5);
-    rig.change(0, -1, 0, 0, -1, -1, "patrol");
-    rig.change(1, -1, 0, 0, -1, -1, "none");
+    basicObj &hunting = placed(rig, objectKind::ghostCar, 0, 15.5, 10.5);
+    basicObj &idle = placed(rig, objectKind::ghostCar, 1, 15.5, 11.5);
+    basicObj &sapling = placed(rig, objectKind::tree, 2, 15.5, 9.5);
+    rig.change(0, -1, {.mode = objectMode::patrol});
+    rig.change(1, -1, {.mode = objectMode::none});
     standCar(rig, 8, 10.0, 10.5, 0.0);
     fireFlash(rig);
-    EXPECT_EQ(hunting.mode, "dead");
-    EXPECT_EQ(idle.mode, "none");
+    EXPECT_EQ(hunting.mode, objectMode::dead);
+    EXPECT_EQ(idle.mode, objectMode::none);
     EXPECT_EQ(sapling.frame, 2);
 }
 
 TEST(Interactions, HiddenButterfliesShowInTheFlashOnlyInTheLastLevel) {
     for (const int level : {8, 17}) {
         worldRig rig;
-        basicObj &fly = placed(rig, "butterfly", 0, 15.5, 10.5);
-        setObject(false, rig.world, "none", 0, -1, 0, 0, 0, 0, -1, -1, -1, -1, -1, 1, -1, 0, "same");
+        basicObj &fly = placed(rig, objectKind::butterfly, 0, 15.5, 10.5);
+        rig.change(0, -1, {.emitsLight = true, .visible = false});
         standCar(rig, level, 10.0, 10.5, 0.0);
         fireFlash(rig);
         EXPECT_EQ(fly.visible, level == 17) << level;

@@ -20,33 +20,33 @@
 namespace {
 
 struct kindDefaults {
-    const char *kind;
+    objectKind kind;
     bool split, emitsLight;
     int32_t lightShape, frame, state, shade;
     bool fixedShade, solid;
-    const char *mode;
+    objectMode mode;
 };
 
 // What every kind looks like out of play, in table order.
 constexpr kindDefaults expectedDefaults[] = {
-    {"lamp", false, false, 4, 3, 0, 24, false, true, "none"},
-    {"stop", false, false, 0, 1, 0, 24, false, true, "none"},
-    {"car", true, true, 0, 1, 0, 24, false, false, "none"},
-    {"ghostCar", true, false, 0, 1, 0, 1, true, false, "spawn"},
-    {"tree", false, false, 1, 1, 0, 24, false, true, "none"},
-    {"butterfly", false, true, 0, 1, 0, 24, false, false, "light"},
-    {"ashTree", false, false, 0, 0, 0, 24, false, true, "none"},
-    {"ashBush", false, false, 0, 0, 0, 24, false, true, "none"},
-    {"statue", false, false, 0, 0, 0, 24, true, false, "none"},
-    {"gLight", false, false, 4, 0, 0, 24, false, true, "none"},
-    {"moon", true, true, 0, 1, 1, 24, false, true, "none"},
-    {"flame", false, true, 3, 1, 0, 24, false, false, "none"},
-    {"roadSign", false, false, 0, 1, 0, 24, false, true, "none"},
-    {"lightning", false, false, 0, 0, 0, 24, false, false, "none"},
+    {objectKind::lamp, false, false, 4, 3, 0, 24, false, true, objectMode::none},
+    {objectKind::stop, false, false, 0, 1, 0, 24, false, true, objectMode::none},
+    {objectKind::car, true, true, 0, 1, 0, 24, false, false, objectMode::none},
+    {objectKind::ghostCar, true, false, 0, 1, 0, 1, true, false, objectMode::spawn},
+    {objectKind::tree, false, false, 1, 1, 0, 24, false, true, objectMode::none},
+    {objectKind::butterfly, false, true, 0, 1, 0, 24, false, false, objectMode::light},
+    {objectKind::ashTree, false, false, 0, 0, 0, 24, false, true, objectMode::none},
+    {objectKind::ashBush, false, false, 0, 0, 0, 24, false, true, objectMode::none},
+    {objectKind::statue, false, false, 0, 0, 0, 24, true, false, objectMode::none},
+    {objectKind::gLight, false, false, 4, 0, 0, 24, false, true, objectMode::none},
+    {objectKind::moon, true, true, 0, 1, 1, 24, false, true, objectMode::none},
+    {objectKind::flame, false, true, 3, 1, 0, 24, false, false, objectMode::none},
+    {objectKind::roadSign, false, false, 0, 1, 0, 24, false, true, objectMode::none},
+    {objectKind::lightning, false, false, 0, 0, 0, 24, false, false, objectMode::none},
 };
 
 void expectDefaults(const basicObj &object, const kindDefaults &want) {
-    SCOPED_TRACE(want.kind);
+    SCOPED_TRACE(testing::Message() << "kind " << kindIndex(want.kind));
     EXPECT_EQ(object.kind, want.kind);
     EXPECT_FALSE(object.placed);
     EXPECT_EQ(object.groupId, -1);
@@ -71,7 +71,7 @@ void disturb(basicObj &object) {
     object.fixedShade = !object.fixedShade;
     object.solid = !object.solid;
     object.x = object.y = object.homeX = object.homeY = object.angle = 12.0;
-    object.mode = "dead";
+    object.mode = objectMode::dead;
 }
 
 } // namespace

@@ -118,7 +118,7 @@ TEST(Scenery, SignsAndAshPlantsTakeTheLightMapWithinTwentyFiveTiles) {
     ashBush deadBush;
     basicObj *const sceneries[] = {&stopSign, &sign, &deadTree, &deadBush};
     for (basicObj *scenery : sceneries) {
-        SCOPED_TRACE(scenery->kind);
+        SCOPED_TRACE(testing::Message() << "kind " << kindIndex(scenery->kind));
         world.show(*scenery, 25.0);
         scenery->fixedShade = true;
         scenery->update(world.rig.car, side);

@@ -11,10 +11,10 @@ int frameOf(int32_t slot, int base) {
     return (slot - base) / lightLevels;
 }
 
-const spriteRecord &spriteFor(worldRig &rig, std::string_view kind, double angle, double heading,
+const spriteRecord &spriteFor(worldRig &rig, objectKind kind, double angle, double heading,
                               int32_t frame = -1, int32_t state = -1) {
     rig.place(kind, 0, 0, 5.0, 5.0);
-    setObject(false, rig.world, "none", 0, -1, 0, 0, 0, 0, frame, state, -1, -1, angle, -1, -1, -1, "same");
+    rig.change(0, -1, {.frame = frame, .state = state, .angle = angle});
     rig.world.view.heading = heading;
     buildSpriteList(rig.world);
     return rig.world.sprites.records[0];
@@ -29,11 +29,12 @@ TEST(SpriteSelection, StopSignsShowTheirFaceHeadOnAndTheirBackFromBehind) {
     } views[] = {{0, 1}, {22.4, 1}, {22.5, 2}, {180, 5}, {337.4, 8}, {337.5, 1}, {359.9, 1}};
     for (const auto &view : views) {
         worldRig rig;
-        EXPECT_EQ(frameOf(spriteFor(rig, "stop", view.r, 0).image, stopSignBase), view.picture) << view.r;
+        EXPECT_EQ(frameOf(spriteFor(rig, objectKind::stop, view.r, 0).image, stopSignBase), view.picture)
+            << view.r;
     }
     // The relative angle wraps: facing 10 seen from heading 350 is r = 20.
     worldRig rig;
-    EXPECT_EQ(frameOf(spriteFor(rig, "stop", 10, 350).image, stopSignBase), 1);
+    EXPECT_EQ(frameOf(spriteFor(rig, objectKind::stop, 10, 350).image, stopSignBase), 1);
 }
 
 TEST(SpriteSelection, RoadSignsHaveNarrowEdgeOnSectors) {
@@ -43,7 +44,8 @@ TEST(SpriteSelection, RoadSignsHaveNarrowEdgeOnSectors) {
     } views[] = {{0, 1}, {79.9, 2}, {80, 3}, {90, 3}, {100, 4}, {180, 5}, {260, 7}, {279.9, 7}, {280, 8}};
     for (const auto &view : views) {
         worldRig rig;
-        EXPECT_EQ(frameOf(spriteFor(rig, "roadSign", view.r, 0).image, roadSignBase), view.picture) << view.r;
+        EXPECT_EQ(frameOf(spriteFor(rig, objectKind::roadSign, view.r, 0).image, roadSignBase), view.picture)
+            << view.r;
     }
 }
 
@@ -54,7 +56,7 @@ TEST(SpriteSelection, CarsTurnThroughSixteenViewsOnBothHalves) {
     } views[] = {{0, 10}, {202.5, 1}, {225, 16}, {360, 11}};
     for (const auto &view : views) {
         worldRig rig;
-        const spriteRecord &record = spriteFor(rig, "car", view.r, 0);
+        const spriteRecord &record = spriteFor(rig, objectKind::car, view.r, 0);
         EXPECT_EQ(frameOf(record.leftImage, carLeftBase), view.picture) << view.r;
         EXPECT_EQ(frameOf(record.rightImage, carRightBase), view.picture) << view.r;
     }
@@ -62,35 +64,35 @@ TEST(SpriteSelection, CarsTurnThroughSixteenViewsOnBothHalves) {
 
 TEST(SpriteSelection, GhostCarsByNearnessFrame) {
     worldRig rig;
-    const spriteRecord &whole = spriteFor(rig, "ghostCar", 0, 0, 0);
+    const spriteRecord &whole = spriteFor(rig, objectKind::ghostCar, 0, 0, 0);
     EXPECT_EQ(frameOf(whole.leftImage, ghostLeftAllBase), 9);
     worldRig fading;
-    const spriteRecord &faded = spriteFor(fading, "ghostCar", 11.25, 0, 1);
+    const spriteRecord &faded = spriteFor(fading, objectKind::ghostCar, 11.25, 0, 1);
     EXPECT_EQ(frameOf(faded.rightImage, ghostRightFadeBase), 10);
     worldRig close;
-    const spriteRecord &unseen = spriteFor(close, "ghostCar", 0, 0, 2);
+    const spriteRecord &unseen = spriteFor(close, objectKind::ghostCar, 0, 0, 2);
     EXPECT_EQ(unseen.leftImage, blankBase);
     EXPECT_EQ(unseen.image, blankBase);
     worldRig appearing;
-    EXPECT_EQ(frameOf(spriteFor(appearing, "ghostCar", 0, 0, 8).leftImage, ghostSpawnLeftBase), 6);
+    EXPECT_EQ(frameOf(spriteFor(appearing, objectKind::ghostCar, 0, 0, 8).leftImage, ghostSpawnLeftBase), 6);
 }
 
 TEST(SpriteSelection, AnimatedKindsLookTheirFrameUpInTheirTable) {
     worldRig rig;
     // Flame table: 10, 10, 9, 9, 8, …
-    EXPECT_EQ(frameOf(spriteFor(rig, "flame", 0, 0, 4).image, flameBase), 8);
+    EXPECT_EQ(frameOf(spriteFor(rig, objectKind::flame, 0, 0, 4).image, flameBase), 8);
     worldRig statueRig;
-    EXPECT_EQ(spriteFor(statueRig, "statue", 0, 0, 0, 0).image, statueGhostBase + lightLevels);
+    EXPECT_EQ(spriteFor(statueRig, objectKind::statue, 0, 0, 0, 0).image, statueGhostBase + lightLevels);
     worldRig lamp;
-    EXPECT_EQ(frameOf(spriteFor(lamp, "lamp", 0, 0, 1).image, lampPostBase), 1);
+    EXPECT_EQ(frameOf(spriteFor(lamp, objectKind::lamp, 0, 0, 1).image, lampPostBase), 1);
     worldRig strayLamp; // a frame the lamp group does not have shows nothing
-    EXPECT_EQ(frameOf(spriteFor(strayLamp, "lamp", 0, 0, 9).image, lampPostBase), 0);
+    EXPECT_EQ(frameOf(spriteFor(strayLamp, objectKind::lamp, 0, 0, 9).image, lampPostBase), 0);
 }
 
 TEST(SpriteSelection, AtMostAThousandRecordsInTableOrder) {
     worldRig rig;
     for (int i = 0; i < 1100; i++) {
-        rig.place(i < 630 ? "lamp" : "ashTree", i, i, i, 1.0);
+        rig.place(i < 630 ? objectKind::lamp : objectKind::ashTree, i, i, i, 1.0);
     }
     buildSpriteList(rig.world);
     EXPECT_DOUBLE_EQ(rig.world.sprites.records[0].x, 0.0);

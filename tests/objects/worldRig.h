@@ -1,6 +1,7 @@
 #pragma once
 // The object world with all its objects and levels, as the game builds it.
 #include <memory>
+#include <optional>
 
 #include "app/gameFlags.h"
 #include "levels/levelList.h"
@@ -35,25 +36,26 @@ struct worldRig {
     objectWorld &world = parts->world;
     levelList &levels = parts->levels;
 
-    int placedCount(std::string_view kind = "") const {
+    // Makes the level current without placing its objects, as a level change tells the world.
+    void enterLevel(int32_t index) { levels.makeCurrent(index, world.currentLevel); }
+
+    int placedCount(std::optional<objectKind> kind = std::nullopt) const {
         int count = 0;
-        for (const basicObj *object : world.objects) {
-            count += object->placed && (kind.empty() || object->kind == kind);
-        }
+        forEachPlaced(world, [&](const basicObj &object) { count += !kind || object.kind == *kind; });
         return count;
     }
 
-    void place(std::string_view kind, int32_t group, int32_t id, double x, double y) {
-        setObject(true, world, kind, group, id, x, y, 0, 0, -1, -1, -1, -1, -1, -1, -1, 1, "same");
+    void place(objectKind kind, int32_t group, int32_t id, double x, double y) {
+        setObject(world, {.create = true, .kind = kind, .groupId = group, .objectId = id, .x = x, .y = y},
+                  {.visible = true});
     }
 
-    // Changes a group (or an id) by a position offset and a frame, leaving the rest.
-    void change(int32_t group, int32_t id, double dx, double dy, int32_t frame = -1, double angle = -1,
-                std::string_view mode = "same") {
-        setObject(false, world, "none", group, id, dx, dy, 0, 0, frame, -1, -1, -1, angle, -1, -1, -1, mode);
+    // Changes a group, then an id (-1 for neither).
+    void change(int32_t group, int32_t id, const objectChange &change) {
+        setObject(world, {.groupId = group, .objectId = id}, change);
     }
 
-    basicObj *firstPlaced(std::string_view kind) const {
+    basicObj *firstPlaced(objectKind kind) const {
         for (basicObj *object : world.objects) {
             if (object->placed && object->kind == kind) {
                 return object;

@@ -26,7 +26,7 @@ struct carRig {
 
     explicit carRig(int level) {
         allLevels->linkInto(levels);
-        levels.current = level;
+        levels.makeCurrent(level, world.currentLevel);
         keyboard.endPass(); // a first pass with nothing held arms every key
     }
 

@@ -4,6 +4,7 @@
 #include "jsonLine.h"
 #include "levels/levelEight.h"
 #include "levels/levelOne.h"
+#include "objectNames.h"
 
 static std::string flagsReport(const gameFlags &flags) {
     return jsonLine()
@@ -34,14 +35,14 @@ static std::string carReport(const playerCar &car) {
 
 static std::string objectReport(const basicObj &object) {
     return jsonLine()
-        .add("kind", object.kind)
+        .add("kind", kindName(object.kind))
         .add("group", object.groupId)
         .add("id", object.objectId)
         .add("x", object.x)
         .add("y", object.y)
         .add("visible", object.visible)
         .add("frame", object.frame)
-        .add("mode", object.mode)
+        .add("mode", modeName(object.mode))
         .add("state", object.state)
         .text();
 }
@@ -87,19 +88,14 @@ static int currentStage(const levelList &levels) {
 
 static int placedCount(const objectWorld &world) {
     int placed = 0;
-    for (const basicObj *object : world.objects) {
-        placed += object != nullptr && object->placed;
-    }
+    forEachPlaced(world, [&](const basicObj &) { placed++; });
     return placed;
 }
 
 static std::string placedObjectsReport(const objectWorld &world) {
     std::string list = "[";
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->placed) {
-            list += (list.size() > 1 ? ", " : "") + objectReport(*object);
-        }
-    }
+    forEachPlaced(
+        world, [&](const basicObj &object) { list += (list.size() > 1 ? ", " : "") + objectReport(object); });
     return list + "]";
 }
 

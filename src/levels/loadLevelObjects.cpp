@@ -1,4 +1,4 @@
-#include "objects/loadLevelObjects.h"
+#include "levels/loadLevelObjects.h"
 
 #include "levels/levelList.h"
 #include "levels/tileCodes.h"
@@ -15,14 +15,21 @@ struct placementCounters {
 };
 
 // The nine copies of one tile, each a whole side apart; the home copy is the fifth.
-void placeTile(objectWorld &world, int kind, int32_t side, int x, int y, placementCounters &counters) {
+void placeTile(objectWorld &world, const objectKind kind, int32_t side, int x, int y,
+               placementCounters &counters) {
     for (int a = -1; a <= 1; a++) {
         for (int b = -1; b <= 1; b++) {
-            setObject(true, world, objectKinds[kind].name, counters.group, counters.id, side * a + x + 0.5,
-                      side * b + y + 0.5, 0, 0, -1, -1, -1, -1, -1, -1, -1, 1, "same");
+            setObject(world,
+                      {.create = true,
+                       .kind = kind,
+                       .groupId = counters.group,
+                       .objectId = counters.id,
+                       .x = side * a + x + 0.5,
+                       .y = side * b + y + 0.5},
+                      {.visible = true});
             counters.id++;
         }
-        counters.perKind[kind]++;
+        counters.perKind[kindIndex(kind)]++;
     }
     counters.group++;
 }
@@ -39,9 +46,9 @@ void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y
         return;
     }
     // A tile counts against its kind's limit by three; past the limit it takes no number.
-    const int kind = kindOfGridValue(value);
-    if (kind >= 0 && counters.perKind[kind] < objectKinds[kind].capacity) {
-        placeTile(world, kind, levels.currentSide(), x, y, counters);
+    const std::optional<objectKind> kind = kindOfGridValue(value);
+    if (kind && counters.perKind[kindIndex(*kind)] < kindRow(*kind).capacity) {
+        placeTile(world, *kind, levels.currentSide(), x, y, counters);
     }
 }
 
@@ -51,8 +58,7 @@ void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectW
     if (newLevel < 0 || newLevel >= levelCount) {
         return;
     }
-    levels.previous = levels.current;
-    levels.current = newLevel;
+    levels.makeCurrent(newLevel, world.currentLevel);
     world.sprites.clear();
     for (basicObj *object : world.objects) {
         if (object != nullptr) {

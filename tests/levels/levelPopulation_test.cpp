@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "levels/loadLevelObjects.h"
 #include "levels/tileCodes.h"
-#include "objects/loadLevelObjects.h"
-#include "worldRig.h"
+#include "objects/worldRig.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(LevelPopulation, NineCopiesOfATileOneSideApartOnlyTheHomeOneOnTheMap) {
     scratchRig rig;
     rig.scratch.objectGrid[3][4] = objectCode::lamp;
     rig.load();
-    ASSERT_EQ(rig.placedCount("lamp"), 9);
+    ASSERT_EQ(rig.placedCount(objectKind::lamp), 9);
     std::vector<std::pair<double, double>> positions;
     for (int i = 0; i < 9; i++) {
         basicObj &copy = *rig.world.objects[i];
@@ -60,8 +60,8 @@ TEST(LevelPopulation, AShortageOfObjectsKeepsLaterGroupNumbers) {
     }
     rig.scratch.objectGrid[6][0] = objectCode::lamp;
     rig.load();
-    EXPECT_EQ(rig.placedCount("statue"), 90);
-    const basicObj *lampCopy = rig.firstPlaced("lamp");
+    EXPECT_EQ(rig.placedCount(objectKind::statue), 90);
+    const basicObj *lampCopy = rig.firstPlaced(objectKind::lamp);
     EXPECT_EQ(lampCopy->groupId, 11);
     EXPECT_EQ(lampCopy->objectId, 99);
 }
@@ -74,7 +74,7 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
     rig.load();
     EXPECT_DOUBLE_EQ(rig.world.car.x, 3.5);
     EXPECT_DOUBLE_EQ(rig.world.car.y, 60.5);
-    EXPECT_EQ(rig.firstPlaced("stop")->groupId, 0); // start tiles take no group number
+    EXPECT_EQ(rig.firstPlaced(objectKind::stop)->groupId, 0); // start tiles take no group number
 
     rig.world.car.x = 11.0;
     rig.load(false);
@@ -84,12 +84,12 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
 TEST(LevelPopulation, ALoadClearsTheLastLevelAndRemembersIt) {
     worldRig rig;
     loadLevelObjects(rig.levels, true, 8, rig.world);
-    EXPECT_GT(rig.placedCount("lamp"), 0);
+    EXPECT_GT(rig.placedCount(objectKind::lamp), 0);
     rig.world.sprites.records[5].visible = true;
     loadLevelObjects(rig.levels, true, 7, rig.world);
     EXPECT_EQ(rig.levels.previous, 8);
-    EXPECT_EQ(rig.placedCount("lamp"), 0);
-    EXPECT_EQ(rig.placedCount("moon"), 9);
+    EXPECT_EQ(rig.placedCount(objectKind::lamp), 0);
+    EXPECT_EQ(rig.placedCount(objectKind::moon), 9);
     EXPECT_FALSE(rig.world.sprites.records[5].visible);
     loadLevelObjects(rig.levels, true, 18, rig.world); // no such level: nothing happens
     EXPECT_EQ(rig.levels.current, 7);
