@@ -29,7 +29,7 @@ game &levelEightScene() {
         return *session;
     }
     char folder[] = "/tmp/velmora-bench-XXXXXX";
-    session = std::make_unique<game>(rendererBenchScreen(), prepareDataFiles(mkdtemp(folder)));
+    session = std::make_unique<game>(screenHandle{rendererBenchScreen()}, prepareDataFiles(mkdtemp(folder)));
     session->levels.current = 8;
     playerCar &car = session->world.car;
     car.x = 40.5;

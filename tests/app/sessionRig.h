@@ -27,7 +27,7 @@ struct sessionRig {
         SDL_Event stale;
         while (SDL_PollEvent(&stale)) {
         }
-        session = std::make_unique<game>(dummyScreen(), files);
+        session = std::make_unique<game>(screenHandle{dummyScreen()}, files);
     }
 
     stateContext &context() { return session->context; }
