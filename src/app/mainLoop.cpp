@@ -1,5 +1,7 @@
 #include "app/mainLoop.h"
 
+#include <algorithm>
+
 bool shouldDrawThisPass(const gameFlags &flags, bool &renderToggle) {
     if (!flags.thirtyFps) {
         return true;
@@ -12,9 +14,12 @@ bool shouldDrawThisPass(const gameFlags &flags, bool &renderToggle) {
     return false;
 }
 
+// The clock is read once: read again for the amount, it could have passed the budget in
+// between and turned a short delay into a wrapped-round one of some 49 days.
 void paceFrame(const timer &frameTimer, int frameRateCap, delayFunction delay) {
     const std::int32_t budget = 1000 / frameRateCap;
-    if (frameTimer.getTicks() < budget) {
-        delay(static_cast<std::uint32_t>(budget - frameTimer.getTicks()));
+    const std::int32_t elapsed = std::max(frameTimer.getTicks(), 0);
+    if (elapsed < budget) {
+        delay(static_cast<std::uint32_t>(budget - elapsed));
     }
 }

@@ -11,11 +11,13 @@ namespace {
 // A clock the test moves by hand, and a delay that only records what it was asked.
 Uint32 fakeNow = 0;
 Uint32 fakeStep = 0; // added on every read, to see which read the delay is based on
+int fakeReads = 0;
 std::vector<Uint32> delays;
 
 Uint32 fakeClock() {
     const Uint32 now = fakeNow;
     fakeNow += fakeStep;
+    fakeReads++;
     return now;
 }
 void recordDelay(Uint32 ms) {
@@ -50,12 +52,16 @@ TEST(Pacing, APassOfSixteenMillisecondsOrMoreIsNotDelayed) {
     EXPECT_TRUE(delays.empty());
 }
 
-TEST(Pacing, TheDelayIsReadFromTheClockAfresh) {
+// A clock that passes the budget between two reads must not turn the delay negative
+// (some 49 days as an unsigned count): the pass's length is read once.
+TEST(Pacing, TheClockIsReadOnceSoTheDelayNeverWrapsRound) {
     const timer frameTimer = startedFakeTimer(0);
-    fakeNow = 10;
-    fakeStep = 2; // the first read sees 10, the second 12
+    fakeNow = 15;
+    fakeStep = 2; // a second read would see 17, past the budget
+    fakeReads = 0;
     paceFrame(frameTimer, 60, recordDelay);
-    EXPECT_EQ(delays, std::vector<Uint32>{4});
+    EXPECT_EQ(fakeReads, 1);
+    EXPECT_EQ(delays, std::vector<Uint32>{1});
 }
 
 TEST(Timer, CountsFromStartAndSurvivesTheClockWrapping) {
