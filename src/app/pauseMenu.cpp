@@ -103,18 +103,18 @@ void enterPauseMenu(stateContext &context) {
 void handlePauseKeys(stateContext &context) {
     const keyboardState &keys = *context.keyboard;
     const bool onAPage = context.menuPage == "main" || context.menuPage == "settings";
-    if (onAPage && (keys.isKeyPressed("s") || keys.isKeyPressed("down"))) {
+    if (onAPage && (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down))) {
         context.menuCursor = context.menuCursor > 1 ? 0 : context.menuCursor + 1;
         redraw(context);
     }
-    if (onAPage && (keys.isKeyPressed("w") || keys.isKeyPressed("up"))) {
+    if (onAPage && (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up))) {
         context.menuCursor = context.menuCursor < 1 ? 2 : context.menuCursor - 1;
         redraw(context);
     }
-    if (keys.isKeyPressed("enter")) {
+    if (keys.isKeyPressed(keyCode::enter)) {
         pressEnter(context);
     }
-    if (context.menuPage == "main" && keys.isKeyPressed("esc")) {
+    if (context.menuPage == "main" && keys.isKeyPressed(keyCode::esc)) {
         context.text->commandMenu("menu");
     }
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-bool pressed(const stateContext &context, const char *key) {
+bool pressed(const stateContext &context, const keyCode key) {
     return context.keyboard->isKeyPressed(key);
 }
 
@@ -47,7 +47,7 @@ void updateTitle(stateContext &context) {
     }
     updateObjects(*context.world);
     text.updateHint();
-    if (pressed(context, "enter")) {
+    if (pressed(context, keyCode::enter)) {
         text.commandHint("flicker");
         context.world->fade.fadeOut();
     }
@@ -97,7 +97,7 @@ void updatePlay(stateContext &context) {
         context.entered = true;
         return;
     }
-    if (pressed(context, "esc")) {
+    if (pressed(context, keyCode::esc)) {
         changeState(context, "paused");
     }
     levels.runLevelScript(world);

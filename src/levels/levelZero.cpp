@@ -124,7 +124,7 @@ void levelZero::script(objectWorld &world) {
         if (!starting) {
             readCursorKeys(world);
         }
-        if (world.car.keyboard.isKeyPressed("enter")) {
+        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
             pressEnter(world);
         }
     }
@@ -133,10 +133,10 @@ void levelZero::script(objectWorld &world) {
 
 void levelZero::readCursorKeys(objectWorld &world) {
     const keyboardState &keys = world.car.keyboard;
-    if (keys.isKeyPressed("s") || keys.isKeyPressed("down")) {
+    if (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down)) {
         moveCursor(world, 1);
     }
-    if (keys.isKeyPressed("w") || keys.isKeyPressed("up")) {
+    if (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)) {
         moveCursor(world, -1);
     }
 }

@@ -51,7 +51,7 @@ void soundBank::updateSound(std::string_view state) {
         playMenuBlips(false); // the loops keep their volumes behind the menu
     } else if (state == "title") {
         startTitleMusic();
-        if (world.car.keyboard.isKeyPressed("enter")) {
+        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
             playEffect(menu2, effectVolume);
         }
     } else if (state == "paused") {
@@ -86,13 +86,13 @@ void soundBank::startTitleMusic() {
 
 void soundBank::playMenuBlips(bool escapeSelects) {
     const keyboardState &keys = world.car.keyboard;
-    if (keys.isKeyPressed("enter") || (escapeSelects && keys.isKeyPressed("esc"))) {
+    if (keys.isKeyPressed(keyCode::enter) || (escapeSelects && keys.isKeyPressed(keyCode::esc))) {
         playEffect(menu2, effectVolume);
     }
-    if (keys.isKeyPressed("s") || keys.isKeyPressed("down")) {
+    if (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down)) {
         playEffect(menu3, effectVolume);
     }
-    if (keys.isKeyPressed("w") || keys.isKeyPressed("up")) {
+    if (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)) {
         playEffect(menu3, effectVolume);
     }
 }

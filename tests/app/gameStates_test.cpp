@@ -20,10 +20,10 @@ TEST(GameStates, EnterFlickersTheHintOutAndASecondEnterRestartsIt) {
     sessionRig rig;
     rig.runUntil("title");
     rig.pass(30);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     rig.pass(4);
     EXPECT_EQ(rig.context().state, "title");
-    rig.press({"enter"}); // the flicker starts again from the brightest
+    rig.press({keyCode::enter}); // the flicker starts again from the brightest
     int passes = 0;
     while (rig.context().state == "title" && passes < 100) {
         rig.pass();
@@ -38,9 +38,9 @@ TEST(GameStates, EscOnThePassThatEntersPlayDoesNothing) {
     rig.session->levels.startLevel = 5;
     rig.context().state = "inGame";
     rig.context().entered = false;
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     EXPECT_EQ(rig.context().state, "inGame"); // the entry pass reads no keys
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     EXPECT_EQ(rig.context().state, "paused");
 }
 
@@ -48,7 +48,7 @@ TEST(GameStates, ACrossroadsCheckpointStartsOnTheRoadIntoIt) {
     sessionRig rig("2000000");
     rig.reachMenu();
     EXPECT_EQ(rig.session->levels.startLevel, 6);
-    rig.press({"enter"}); // continue
+    rig.press({keyCode::enter}); // continue
     ASSERT_TRUE(rig.runUntil("inGame"));
     rig.pass();
     EXPECT_EQ(rig.session->levels.current, 6);
@@ -75,11 +75,11 @@ TEST(GameStates, ReturningToTheTitleResetsTheWorld) {
     rig.pass(5);
     rig.session->world.car.battery = 3;
     rig.session->levels.levels[8]->groundGrid[40][40] = 88;
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     rig.pass(20);
-    rig.press({"up"}); // onto "return to title"
+    rig.press({keyCode::up}); // onto "return to title"
     rig.pass(20);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     ASSERT_TRUE(rig.runUntil("logoAnim", 100));
     EXPECT_EQ(rig.session->world.car.battery, 13);
     EXPECT_EQ(rig.session->levels.levels[8]->groundGrid[40][40], 10);

@@ -35,23 +35,23 @@ TEST(TitleMenu, TheCursorWrapsRoundEveryPage) {
     rig.reachMenu();
     levelZero &menu = titleLevel(rig);
     EXPECT_EQ(menu.cursor, 1);
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
     EXPECT_EQ(menu.cursor, 3); // up from the top comes round to "exit"
-    rig.press({"down"});
+    rig.press({keyCode::down});
     rig.pass(8);
     EXPECT_EQ(menu.cursor, 0);
-    rig.press({"enter"}); // "new game" with a saved game asks first
+    rig.press({keyCode::enter}); // "new game" with a saved game asks first
     EXPECT_EQ(menu.page, "newGame");
     EXPECT_EQ(menu.cursor, 1);
-    rig.press({"s"});
+    rig.press({keyCode::s});
     rig.pass(8);
     EXPECT_EQ(menu.cursor, 0);
-    rig.press({"s"});
+    rig.press({keyCode::s});
     rig.pass(8);
-    rig.press({"enter"}); // "go back"
+    rig.press({keyCode::enter}); // "go back"
     EXPECT_EQ(menu.page, "main");
     EXPECT_EQ(menu.cursor, 0);
 }
@@ -60,20 +60,20 @@ TEST(TitleMenu, SettingsOpenOnGoBackToggleAtOnceAndLeaveOntoSettings) {
     sessionRig rig;
     rig.reachMenu();
     levelZero &menu = titleLevel(rig);
-    rig.press({"down"});
+    rig.press({keyCode::down});
     rig.pass(8);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     EXPECT_EQ(menu.page, "settings");
     EXPECT_EQ(menu.cursor, 2);
-    rig.press({"down"}); // wraps to the fullscreen toggle
+    rig.press({keyCode::down}); // wraps to the fullscreen toggle
     rig.pass(8);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
     EXPECT_EQ(rig.settings(), "10"); // written at once
     EXPECT_EQ(menu.fullscreenLabel, " - on");
-    rig.press({"up"}); // round to "go back"
+    rig.press({keyCode::up}); // round to "go back"
     rig.pass(8);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
     EXPECT_EQ(menu.page, "main");
     EXPECT_EQ(menu.cursor, 1);
@@ -83,7 +83,7 @@ TEST(TitleMenu, DownAndUpInOnePassLeaveTheCursorWithOneCooldown) {
     sessionRig rig;
     rig.reachMenu();
     levelZero &menu = titleLevel(rig);
-    rig.press({"s", "w"});
+    rig.press({keyCode::s, keyCode::w});
     EXPECT_EQ(menu.cursor, 0);
     EXPECT_EQ(menu.cooldown, 6); // set by the moves, then one pass of it spent
 }
@@ -91,10 +91,10 @@ TEST(TitleMenu, DownAndUpInOnePassLeaveTheCursorWithOneCooldown) {
 TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
     sessionRig rig("1100000");
     rig.runUntil("title");
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     rig.runUntil("introMenu");
     rig.pass(2);
-    rig.press({"enter"}); // the continue item is under the cursor from the start
+    rig.press({keyCode::enter}); // the continue item is under the cursor from the start
     EXPECT_TRUE(titleLevel(rig).starting);
     ASSERT_TRUE(rig.runUntil("inGame", 200));
     rig.pass();
@@ -105,12 +105,12 @@ TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
 TEST(TitleMenu, ANewGameErasesTheSaveAndStartsAtLevelOne) {
     sessionRig rig("2011000");
     rig.reachMenu();
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"enter"});
-    rig.press({"w"});
+    rig.press({keyCode::enter});
+    rig.press({keyCode::w});
     rig.pass(8);
-    rig.press({"enter"}); // "start new game - erase old game"
+    rig.press({keyCode::enter}); // "start new game - erase old game"
     EXPECT_EQ(rig.savedGame(), "0000000");
     ASSERT_TRUE(rig.runUntil("inGame", 200));
     rig.pass();
@@ -123,11 +123,11 @@ TEST(TitleMenu, ANewGameErasesTheSaveAndStartsAtLevelOne) {
 TEST(TitleMenu, ExitQuitsAndLeavesTheSavedGameAlone) {
     sessionRig rig("1010101");
     rig.reachMenu();
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"up"}); // round from "new game" to "exit"
+    rig.press({keyCode::up}); // round from "new game" to "exit"
     rig.pass(8);
-    rig.hold({"enter"});
+    rig.hold({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.quit); // the main loop ends after this pass
     EXPECT_EQ(rig.savedGame(), "1010101");
 }
@@ -166,33 +166,33 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     sessionRig rig;
     rig.startPlayAt(5);
     rig.pass();
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     ASSERT_EQ(rig.context().state, "paused");
     rig.pass(20);
-    rig.press({"w"});
+    rig.press({keyCode::w});
     EXPECT_EQ(rig.context().menuCursor, 2);
-    rig.press({"s"});
+    rig.press({keyCode::s});
     EXPECT_EQ(rig.context().menuCursor, 0);
-    rig.press({"s"});
-    rig.press({"enter"}); // settings
+    rig.press({keyCode::s});
+    rig.press({keyCode::enter}); // settings
     EXPECT_EQ(rig.context().menuPage, "settings");
     EXPECT_EQ(rig.context().menuCursor, 2);
-    rig.press({"up"});
-    rig.press({"enter"}); // 30 fps toggle
+    rig.press({keyCode::up});
+    rig.press({keyCode::enter}); // 30 fps toggle
     EXPECT_TRUE(rig.session->flags.thirtyFps);
     EXPECT_EQ(rig.settings(), "01");
     EXPECT_EQ(rig.context().thirtyFpsLabel, " - on");
-    rig.press({"s"});
-    rig.press({"enter"}); // go back
+    rig.press({keyCode::s});
+    rig.press({keyCode::enter}); // go back
     EXPECT_EQ(rig.context().menuPage, "main");
     EXPECT_EQ(rig.context().menuCursor, 1);
 
-    rig.press({"esc"}); // closes the box …
+    rig.press({keyCode::esc}); // closes the box …
     rig.pass(3);
-    rig.press({"down"}); // … but a cursor key brings it back
+    rig.press({keyCode::down}); // … but a cursor key brings it back
     rig.pass(40);
     EXPECT_EQ(rig.context().state, "paused");
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     ASSERT_TRUE(rig.runUntil("inGame", 60));
     EXPECT_TRUE(rig.context().entered); // play goes on where it stopped
 }
@@ -201,12 +201,12 @@ TEST(PauseMenu, KeysDoNothingOnceReturnToTitleIsChosen) {
     sessionRig rig;
     rig.startPlayAt(5);
     rig.pass();
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     rig.pass(20);
-    rig.press({"w"});
-    rig.press({"enter"});
+    rig.press({keyCode::w});
+    rig.press({keyCode::enter});
     EXPECT_EQ(rig.context().menuPage, "title");
-    rig.press({"down"});
+    rig.press({keyCode::down});
     EXPECT_EQ(rig.context().menuCursor, 2);
     ASSERT_TRUE(rig.runUntil("logoAnim", 60));
 }

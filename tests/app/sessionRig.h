@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/game.h"
-#include "player/keyboardState.h"
+#include "platform/input.h"
 #include "support/sdlTestEnvironment.h"
 
 struct sessionRig {
@@ -41,14 +41,14 @@ struct sessionRig {
     }
 
     // Presses the keys on one pass and lets them go on the next.
-    void press(std::initializer_list<const char *> keys) {
+    void press(std::initializer_list<keyCode> keys) {
         hold(keys);
         pushKeys(keys, false);
         pass();
     }
 
     // Presses the keys for one pass only; they stay down until the next press or pass.
-    void hold(std::initializer_list<const char *> keys) {
+    void hold(std::initializer_list<keyCode> keys) {
         pushKeys(keys, true);
         pass();
     }
@@ -64,7 +64,7 @@ struct sessionRig {
     // From start-up to the title menu, with the menu written in.
     void reachMenu() {
         runUntil("title");
-        press({"enter"});
+        press({keyCode::enter});
         runUntil("introMenu");
         pass(60);
     }
@@ -92,12 +92,9 @@ struct sessionRig {
     }
 
   private:
-    static void pushKeys(std::initializer_list<const char *> keys, bool down) {
-        for (const char *name : keys) {
-            SDL_Event event = {};
-            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-            event.key.keysym.sym = trackedKeys[keyIndexByName(name)].symbol;
-            SDL_PushEvent(&event);
+    static void pushKeys(std::initializer_list<keyCode> keys, bool down) {
+        for (const keyCode key : keys) {
+            queueKeyEvent(key, down);
         }
     }
 };

@@ -104,7 +104,7 @@ class SoundBank : public testing::Test {
         }
     }
 
-    void press(const char *key) { rig.parts->keyboard.pressed[keyIndexByName(key)] = true; }
+    void press(keyCode key) { rig.parts->keyboard.pressed[keyIndex(key)] = true; }
 
     // Puts the car in the middle of a tile of the given ground.
     void parkOn(int32_t ground) {
@@ -286,10 +286,10 @@ TEST_F(SoundBank, EffectWithNoFreeChannelIsDropped) {
 }
 
 TEST_F(SoundBank, MenusBlipOnTheirOwnKeys) {
-    press("enter");
-    press("down");
-    press("w");
-    press("esc");
+    press(keyCode::enter);
+    press(keyCode::down);
+    press(keyCode::w);
+    press(keyCode::esc);
     bank.revVolume[0] = 50;
     run("introMenu");
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu2, bank.menu3, bank.menu3}));
@@ -300,7 +300,7 @@ TEST_F(SoundBank, MenusBlipOnTheirOwnKeys) {
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu, bank.menu2}));
 
     heard.forget();
-    rig.parts->keyboard.pressed[keyIndexByName("enter")] = false;
+    rig.parts->keyboard.pressed[keyIndex(keyCode::enter)] = false;
     run("paused");
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu2, bank.menu3, bank.menu3}));
     EXPECT_EQ(heard.volumes[11], 30);
@@ -334,7 +334,7 @@ void exerciseEveryState(soundBank &bank, worldRig &rig, int passes) {
         rig.world.car.flashFired = pass % 7 == 0;
         rig.world.car.refused = pass % 11 == 0;
         rig.world.objects[pass % objectCount]->soundCue = pass % 3 == 0;
-        rig.parts->keyboard.pressed[keyIndexByName("enter")] = pass % 5 == 0;
+        rig.parts->keyboard.pressed[keyIndex(keyCode::enter)] = pass % 5 == 0;
         static const char *const states[] = {"logoAnim", "title", "introMenu", "inGame", "paused"};
         bank.updateSound(states[pass * 5 / passes]);
     }
