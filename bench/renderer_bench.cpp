@@ -84,7 +84,7 @@ void spriteDraw(benchmark::State &state) {
 
 void wholeFrame(benchmark::State &state) {
     game &session = levelEightScene();
-    session.context.state = "inGame";
+    session.context.state = gameState::inGame;
     for (auto _ : state) {
         session.frameRenderer.drawFrame();
     }

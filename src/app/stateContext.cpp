@@ -17,7 +17,7 @@ bool pressed(const stateContext &context, const keyCode key) {
     return context.keyboard->isKeyPressed(key);
 }
 
-void changeState(stateContext &context, const char *state) {
+void changeState(stateContext &context, const gameState state) {
     context.state = state;
     context.entered = false;
 }
@@ -31,7 +31,7 @@ void updateLogo(stateContext &context) {
             context.gameSaveText = readSavedGame(*context.files, *context.levels, context.world->car);
         }
         context.logoCounter = logoLastFrame;
-        changeState(context, "title");
+        changeState(context, gameState::title);
         return;
     }
     context.logoCounter++;
@@ -52,7 +52,7 @@ void updateTitle(stateContext &context) {
         context.world->fade.fadeOut();
     }
     if (text.hintFinished) {
-        changeState(context, "introMenu");
+        changeState(context, gameState::introMenu);
     }
 }
 
@@ -69,7 +69,7 @@ void updateIntroMenu(stateContext &context) {
     updateObjects(world);
     buildSpriteList(world);
     if (context.text->menuFinished) {
-        changeState(context, "inGame");
+        changeState(context, gameState::inGame);
     }
 }
 
@@ -98,7 +98,7 @@ void updatePlay(stateContext &context) {
         return;
     }
     if (pressed(context, keyCode::esc)) {
-        changeState(context, "paused");
+        changeState(context, gameState::paused);
     }
     levels.runLevelScript(world);
     updateObjects(world);
@@ -123,14 +123,14 @@ void updatePaused(stateContext &context) {
     if (context.menuPage == "title") {
         returnToTitle(context);
     } else {
-        context.state = "inGame"; // entered stays set: play goes on where it stopped
+        context.state = gameState::inGame; // entered stays set: play goes on where it stopped
     }
 }
 
 } // namespace
 
 void returnToTitle(stateContext &context) {
-    changeState(context, "logoAnim");
+    changeState(context, gameState::logoAnim);
     context.menuCursor = 0;
     context.menuPage = "main";
     context.fullscreenLabel = " - off";
@@ -146,19 +146,24 @@ void returnToTitle(stateContext &context) {
 }
 
 void updateState(stateContext &context) {
-    const std::string &state = context.state;
     if (context.sounds != nullptr) {
-        context.sounds->updateSound(state);
+        context.sounds->updateSound(context.state);
     }
-    if (state == "logoAnim") {
+    switch (context.state) {
+    case gameState::logoAnim:
         updateLogo(context);
-    } else if (state == "title") {
+        break;
+    case gameState::title:
         updateTitle(context);
-    } else if (state == "introMenu") {
+        break;
+    case gameState::introMenu:
         updateIntroMenu(context);
-    } else if (state == "inGame") {
+        break;
+    case gameState::inGame:
         updatePlay(context);
-    } else if (state == "paused") {
+        break;
+    case gameState::paused:
         updatePaused(context);
+        break;
     }
 }

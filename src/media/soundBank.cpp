@@ -38,8 +38,8 @@ void soundBank::resetSound() {
     titlePlaying = false;
 }
 
-void soundBank::updateSound(std::string_view state) {
-    if (state == "inGame") {
+void soundBank::updateSound(const gameState state) {
+    if (state == gameState::inGame) {
         followLevelMusic();
         fadeTitleMusic();
         followEngine();
@@ -47,14 +47,14 @@ void soundBank::updateSound(std::string_view state) {
         applyLoopVolumes();
         playCarEffects();
         playObjectCues();
-    } else if (state == "introMenu") {
+    } else if (state == gameState::introMenu) {
         playMenuBlips(false); // the loops keep their volumes behind the menu
-    } else if (state == "title") {
+    } else if (state == gameState::title) {
         startTitleMusic();
         if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
             playEffect(menu2, effectVolume);
         }
-    } else if (state == "paused") {
+    } else if (state == gameState::paused) {
         playMenuBlips(true);
         fadeDown();
     } else {

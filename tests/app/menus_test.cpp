@@ -90,13 +90,13 @@ TEST(TitleMenu, DownAndUpInOnePassLeaveTheCursorWithOneCooldown) {
 
 TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
     sessionRig rig("1100000");
-    rig.runUntil("title");
+    rig.runUntil(gameState::title);
     rig.press({keyCode::enter});
-    rig.runUntil("introMenu");
+    rig.runUntil(gameState::introMenu);
     rig.pass(2);
     rig.press({keyCode::enter}); // the continue item is under the cursor from the start
     EXPECT_TRUE(titleLevel(rig).starting);
-    ASSERT_TRUE(rig.runUntil("inGame", 200));
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 200));
     rig.pass();
     EXPECT_EQ(rig.session->levels.current, 4);
     EXPECT_EQ(rig.savedGame(), "1100000"); // continuing keeps the save
@@ -112,7 +112,7 @@ TEST(TitleMenu, ANewGameErasesTheSaveAndStartsAtLevelOne) {
     rig.pass(8);
     rig.press({keyCode::enter}); // "start new game - erase old game"
     EXPECT_EQ(rig.savedGame(), "0000000");
-    ASSERT_TRUE(rig.runUntil("inGame", 200));
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 200));
     rig.pass();
     EXPECT_EQ(rig.session->levels.current, 1);
     for (const bool won : rig.session->world.car.progressFlags) {
@@ -142,7 +142,7 @@ TEST(SavedGame, AFileOfTheWrongLengthIsReplacedByANewGame) {
                  {"2000000\r\n", "2000000\r\n"}};
     for (const auto &c : cases) {
         sessionRig rig(c.onDisk);
-        rig.runUntil("title");
+        rig.runUntil(gameState::title);
         EXPECT_EQ(rig.savedGame(), c.afterReading) << c.onDisk;
     }
 }
@@ -167,7 +167,7 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     rig.startPlayAt(5);
     rig.pass();
     rig.press({keyCode::esc});
-    ASSERT_EQ(rig.context().state, "paused");
+    ASSERT_EQ(rig.context().state, gameState::paused);
     rig.pass(20);
     rig.press({keyCode::w});
     EXPECT_EQ(rig.context().menuCursor, 2);
@@ -191,9 +191,9 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     rig.pass(3);
     rig.press({keyCode::down}); // … but a cursor key brings it back
     rig.pass(40);
-    EXPECT_EQ(rig.context().state, "paused");
+    EXPECT_EQ(rig.context().state, gameState::paused);
     rig.press({keyCode::esc});
-    ASSERT_TRUE(rig.runUntil("inGame", 60));
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 60));
     EXPECT_TRUE(rig.context().entered); // play goes on where it stopped
 }
 
@@ -208,5 +208,5 @@ TEST(PauseMenu, KeysDoNothingOnceReturnToTitleIsChosen) {
     EXPECT_EQ(rig.context().menuPage, "title");
     rig.press({keyCode::down});
     EXPECT_EQ(rig.context().menuCursor, 2);
-    ASSERT_TRUE(rig.runUntil("logoAnim", 60));
+    ASSERT_TRUE(rig.runUntil(gameState::logoAnim, 60));
 }

@@ -54,7 +54,7 @@ struct sessionRig {
     }
 
     // Runs until the state is reached (at most `limit` passes); false if it never is.
-    bool runUntil(const std::string &state, int limit = 400) {
+    bool runUntil(gameState state, int limit = 400) {
         for (int i = 0; i < limit && context().state != state; i++) {
             pass();
         }
@@ -63,16 +63,16 @@ struct sessionRig {
 
     // From start-up to the title menu, with the menu written in.
     void reachMenu() {
-        runUntil("title");
+        runUntil(gameState::title);
         press({keyCode::enter});
-        runUntil("introMenu");
+        runUntil(gameState::introMenu);
         pass(60);
     }
 
     // Straight into play in a level, as the replay tool does; the entry pass runs.
     void startPlayAt(int level) {
         session->levels.startLevel = level;
-        context().state = "inGame";
+        context().state = gameState::inGame;
         context().entered = false;
         pass();
     }

@@ -18,7 +18,7 @@ void placeCarAtPose(playerCar &car, const carPose &pose) {
 
 void startPlayInLevel(game &session, int level) {
     session.levels.startLevel = level;
-    session.context.state = "inGame";
+    session.context.state = gameState::inGame;
     session.context.entered = false;
 }
 

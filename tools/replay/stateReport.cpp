@@ -5,6 +5,23 @@
 #include "levels/levelEight.h"
 #include "levels/levelOne.h"
 
+// The states as the reports have always named them.
+static const char *stateName(const gameState state) {
+    switch (state) {
+    case gameState::logoAnim:
+        return "logoAnim";
+    case gameState::title:
+        return "title";
+    case gameState::introMenu:
+        return "introMenu";
+    case gameState::inGame:
+        return "inGame";
+    case gameState::paused:
+        return "paused";
+    }
+    return "none";
+}
+
 static std::string flagsReport(const gameFlags &flags) {
     return jsonLine()
         .add("quit", flags.quit)
@@ -107,7 +124,7 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
     const stateContext &context = session.context;
     jsonLine line;
     line.add("pass", pass)
-        .add("state", context.state)
+        .add("state", stateName(context.state))
         .addRaw("gameFlags", flagsReport(session.flags))
         .add("currentlyWindowed", session.video.currentlyWindowed)
         .add("settingsText", context.settingsText)
