@@ -32,7 +32,7 @@ void addHeaders(textBox &text, bool instant) {
 // writing itself in.
 void redraw(stateContext &context) {
     textBox &text = *context.text;
-    text.commandMenu("blank");
+    text.commandMenu(textCommand::blank);
     addHeaders(text, true);
     for (int item = 0; item < 3; item++) {
         if (item == context.menuCursor) {
@@ -48,7 +48,7 @@ void showPage(stateContext &context, const char *page, int cursor) {
     context.menuPage = page;
     context.menuCursor = cursor;
     textBox &text = *context.text;
-    text.commandMenu("blank");
+    text.commandMenu(textCommand::blank);
     addHeaders(text, true);
     for (int item = 0; item < 3; item++) {
         text.addMenuLine((item == cursor ? "_" : "") + pageItem(context, item), false);
@@ -69,11 +69,11 @@ void pressEnter(stateContext &context) {
     gameFlags &flags = *context.flags;
     if (context.menuPage == "main") {
         if (context.menuCursor == 0) {
-            text.commandMenu("menu");
+            text.commandMenu(textCommand::menu);
         } else if (context.menuCursor == 1) {
             showPage(context, "settings", 2);
         } else {
-            text.commandMenu("menu");
+            text.commandMenu(textCommand::menu);
             context.menuPage = "title";
         }
     } else if (context.menuPage == "settings") {
@@ -115,6 +115,6 @@ void handlePauseKeys(stateContext &context) {
         pressEnter(context);
     }
     if (context.menuPage == "main" && keys.isKeyPressed(keyCode::esc)) {
-        context.text->commandMenu("menu");
+        context.text->commandMenu(textCommand::menu);
     }
 }

@@ -48,7 +48,7 @@ void updateTitle(stateContext &context) {
     updateObjects(*context.world);
     text.updateHint();
     if (pressed(context, keyCode::enter)) {
-        text.commandHint("flicker");
+        text.commandHint(textCommand::flicker);
         context.world->fade.fadeOut();
     }
     if (text.hintFinished) {
@@ -142,7 +142,7 @@ void returnToTitle(stateContext &context) {
     if (context.sounds != nullptr) {
         context.sounds->resetSound();
     }
-    context.text->commandMessages("blank");
+    context.text->commandMessages(textCommand::blank);
 }
 
 void updateState(stateContext &context) {

@@ -153,7 +153,7 @@ void levelZero::moveCursor(objectWorld &world, int step) {
 // The item under the cursor writes itself in and pulses; the others are there at once, dim.
 void levelZero::redrawPage(objectWorld &world) const {
     textBox &text = *world.text;
-    text.commandMenu("blank");
+    text.commandMenu(textCommand::blank);
     for (int item = 0; item < itemCount(world); item++) {
         if (item == cursor) {
             text.addMenuLine("_" + itemText(world, item), false);
@@ -168,7 +168,7 @@ void levelZero::showPage(objectWorld &world, std::string_view newPage, int newCu
     page = newPage;
     cursor = newCursor;
     textBox &text = *world.text;
-    text.commandMenu("blank");
+    text.commandMenu(textCommand::blank);
     for (int item = 0; item < itemCount(world); item++) {
         text.addMenuLine((item == cursor ? "_" : "") + itemText(world, item), false);
     }
@@ -197,7 +197,7 @@ void levelZero::pressEnterOnMain(objectWorld &world) {
         starting = true;
         spinning = false;
         world.fade.fadeOut();
-        world.text->commandMenu("menu");
+        world.text->commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
         showPage(world, "settings", 2);
     } else {
@@ -242,7 +242,7 @@ void levelZero::startGame(objectWorld &world) {
     starting = true;
     spinning = false;
     world.fade.fadeOut();
-    world.text->commandMenu("menu");
+    world.text->commandMenu(textCommand::menu);
 }
 
 // The view circles the title scene, fast for a moment after each cursor move; once a game
