@@ -120,7 +120,7 @@ void updatePaused(stateContext &context) {
     if (!context.text->menuFinished) {
         return;
     }
-    if (context.menuPage == "title") {
+    if (context.pauseMenu.page == menuPage::title) {
         returnToTitle(context);
     } else {
         context.state = gameState::inGame; // entered stays set: play goes on where it stopped
@@ -131,8 +131,8 @@ void updatePaused(stateContext &context) {
 
 void returnToTitle(stateContext &context) {
     changeState(context, gameState::logoAnim);
-    context.menuCursor = 0;
-    context.menuPage = "main";
+    context.pauseMenu.cursor = 0;
+    context.pauseMenu.page = menuPage::main;
     context.fullscreenLabel = " - off";
     context.thirtyFpsLabel = " - off";
     context.logoCounter = 0;

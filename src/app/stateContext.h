@@ -6,6 +6,7 @@
 
 #include "app/gameFlags.h"
 #include "app/gameState.h"
+#include "levels/menuPages.h"
 
 class levelList;
 class objectWorld;
@@ -29,8 +30,7 @@ class stateContext {
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";
     gameState state = gameState::logoAnim;
-    int menuCursor = 0;
-    std::string menuPage = "main";
+    menuPages pauseMenu; // its page and cursor; "title" once "return to title" was chosen
     std::string fullscreenLabel = " - off";
     std::string thirtyFpsLabel = " - off";
     bool entered = false;

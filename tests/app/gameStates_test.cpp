@@ -84,5 +84,5 @@ TEST(GameStates, ReturningToTheTitleResetsTheWorld) {
     EXPECT_EQ(rig.session->world.car.battery, 13);
     EXPECT_EQ(rig.session->levels.levels[8]->groundGrid[40][40], 10);
     EXPECT_EQ(rig.context().logoCounter, 0);
-    EXPECT_EQ(rig.context().menuPage, "main");
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::main);
 }

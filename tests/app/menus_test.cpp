@@ -33,59 +33,59 @@ TEST(TitleMenu, TheContinueItemCountsTheFlamesWon) {
 TEST(TitleMenu, TheCursorWrapsRoundEveryPage) {
     sessionRig rig("1000000");
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
-    EXPECT_EQ(menu.cursor, 1);
+    levelZero &title = titleLevel(rig);
+    EXPECT_EQ(title.menu.cursor, 1);
     rig.press({keyCode::up});
     rig.pass(8);
     rig.press({keyCode::up});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 3); // up from the top comes round to "exit"
+    EXPECT_EQ(title.menu.cursor, 3); // up from the top comes round to "exit"
     rig.press({keyCode::down});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 0);
+    EXPECT_EQ(title.menu.cursor, 0);
     rig.press({keyCode::enter}); // "new game" with a saved game asks first
-    EXPECT_EQ(menu.page, "newGame");
-    EXPECT_EQ(menu.cursor, 1);
+    EXPECT_EQ(title.menu.page, menuPage::newGame);
+    EXPECT_EQ(title.menu.cursor, 1);
     rig.press({keyCode::s});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 0);
+    EXPECT_EQ(title.menu.cursor, 0);
     rig.press({keyCode::s});
     rig.pass(8);
     rig.press({keyCode::enter}); // "go back"
-    EXPECT_EQ(menu.page, "main");
-    EXPECT_EQ(menu.cursor, 0);
+    EXPECT_EQ(title.menu.page, menuPage::main);
+    EXPECT_EQ(title.menu.cursor, 0);
 }
 
 TEST(TitleMenu, SettingsOpenOnGoBackToggleAtOnceAndLeaveOntoSettings) {
     sessionRig rig;
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
+    levelZero &title = titleLevel(rig);
     rig.press({keyCode::down});
     rig.pass(8);
     rig.press({keyCode::enter});
-    EXPECT_EQ(menu.page, "settings");
-    EXPECT_EQ(menu.cursor, 2);
+    EXPECT_EQ(title.menu.page, menuPage::settings);
+    EXPECT_EQ(title.menu.cursor, 2);
     rig.press({keyCode::down}); // wraps to the fullscreen toggle
     rig.pass(8);
     rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
     EXPECT_EQ(rig.settings(), "10"); // written at once
-    EXPECT_EQ(menu.fullscreenLabel, " - on");
+    EXPECT_EQ(title.fullscreenLabel, " - on");
     rig.press({keyCode::up}); // round to "go back"
     rig.pass(8);
     rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
-    EXPECT_EQ(menu.page, "main");
-    EXPECT_EQ(menu.cursor, 1);
+    EXPECT_EQ(title.menu.page, menuPage::main);
+    EXPECT_EQ(title.menu.cursor, 1);
 }
 
 TEST(TitleMenu, DownAndUpInOnePassLeaveTheCursorWithOneCooldown) {
     sessionRig rig;
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
+    levelZero &title = titleLevel(rig);
     rig.press({keyCode::s, keyCode::w});
-    EXPECT_EQ(menu.cursor, 0);
-    EXPECT_EQ(menu.cooldown, 6); // set by the moves, then one pass of it spent
+    EXPECT_EQ(title.menu.cursor, 0);
+    EXPECT_EQ(title.cooldown, 6); // set by the moves, then one pass of it spent
 }
 
 TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
@@ -170,13 +170,13 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     ASSERT_EQ(rig.context().state, gameState::paused);
     rig.pass(20);
     rig.press({keyCode::w});
-    EXPECT_EQ(rig.context().menuCursor, 2);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
     rig.press({keyCode::s});
-    EXPECT_EQ(rig.context().menuCursor, 0);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 0);
     rig.press({keyCode::s});
     rig.press({keyCode::enter}); // settings
-    EXPECT_EQ(rig.context().menuPage, "settings");
-    EXPECT_EQ(rig.context().menuCursor, 2);
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::settings);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
     rig.press({keyCode::up});
     rig.press({keyCode::enter}); // 30 fps toggle
     EXPECT_TRUE(rig.session->flags.thirtyFps);
@@ -184,8 +184,8 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     EXPECT_EQ(rig.context().thirtyFpsLabel, " - on");
     rig.press({keyCode::s});
     rig.press({keyCode::enter}); // go back
-    EXPECT_EQ(rig.context().menuPage, "main");
-    EXPECT_EQ(rig.context().menuCursor, 1);
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::main);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 1);
 
     rig.press({keyCode::esc}); // closes the box …
     rig.pass(3);
@@ -205,8 +205,8 @@ TEST(PauseMenu, KeysDoNothingOnceReturnToTitleIsChosen) {
     rig.pass(20);
     rig.press({keyCode::w});
     rig.press({keyCode::enter});
-    EXPECT_EQ(rig.context().menuPage, "title");
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::title);
     rig.press({keyCode::down});
-    EXPECT_EQ(rig.context().menuCursor, 2);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
     ASSERT_TRUE(rig.runUntil(gameState::logoAnim, 60));
 }

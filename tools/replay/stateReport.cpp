@@ -22,6 +22,20 @@ static const char *stateName(const gameState state) {
     return "none";
 }
 
+static const char *pageName(const menuPage page) {
+    switch (page) {
+    case menuPage::main:
+        return "main";
+    case menuPage::newGame:
+        return "newGame";
+    case menuPage::settings:
+        return "settings";
+    case menuPage::title:
+        return "title";
+    }
+    return "none";
+}
+
 static std::string flagsReport(const gameFlags &flags) {
     return jsonLine()
         .add("quit", flags.quit)
@@ -131,8 +145,8 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
         .add("gameSaveText", context.gameSaveText)
         .add("entered", context.entered)
         .add("logoCounter", context.logoCounter)
-        .add("menuCursor", context.menuCursor)
-        .add("menuPage", context.menuPage)
+        .add("menuCursor", context.pauseMenu.cursor)
+        .add("menuPage", pageName(context.pauseMenu.page))
         .add("level", session.levels.current)
         .add("stage", currentStage(session.levels))
         .add("music", session.levels.levels[session.levels.current]->music)
