@@ -73,6 +73,7 @@ inline constexpr int namedKeyCount = 54;
 constexpr int keyIndex(const keyCode key) {
     return static_cast<int>(key);
 }
+static_assert(keyIndex(keyCode::digit0) + 1 == trackedKeyCount);
 
 // "enter", "forwardSlash", "a", "1" …; empty for the keys that are tracked but have no name
 // (right shift, right control, minus, equals and the two mouse buttons).
