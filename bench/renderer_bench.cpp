@@ -30,7 +30,7 @@ game &levelEightScene() {
         return *session;
     }
     char folder[] = "/tmp/velmora-bench-XXXXXX";
-    session = std::make_unique<game>(rendererBenchScreen(), prepareDataFiles(mkdtemp(folder)));
+    session = std::make_unique<game>(screenHandle{rendererBenchScreen()}, prepareDataFiles(mkdtemp(folder)));
     session->levels.makeCurrent(8, session->world.currentLevel);
     playerCar &car = session->world.car;
     car.x = 40.5;
@@ -85,7 +85,7 @@ void spriteDraw(benchmark::State &state) {
 
 void wholeFrame(benchmark::State &state) {
     game &session = levelEightScene();
-    session.context.state = "inGame";
+    session.context.state = gameState::inGame;
     for (auto _ : state) {
         session.frameRenderer.drawFrame();
     }

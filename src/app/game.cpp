@@ -2,11 +2,11 @@
 
 #include "media/loadingWord.h"
 
-game::game(SDL_Surface *screenSurface, const dataFiles &dataFolder)
+game::game(const screenHandle screen, const dataFiles &dataFolder)
     : sprites(images), world(images, levels, animations, sprites, flags, keyboard), sounds(levels, world),
       frameRenderer(context, levels, images, keyboard, shapes, animations, sprites, world),
       files(dataFolder) {
-    loadImagesWithLoadingWord(images, screenSurface);
+    loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
     world.text = &text;
@@ -32,9 +32,9 @@ game::~game() {
 
 void runPassLogic(game &session) {
     session.flags.quit = session.keyboard.poll();
-    SDL_Surface *&screen = session.images.slots[screenSlot];
-    screen = followVideoMode(session.video, session.flags, screen);
-    if (screen == nullptr) {
+    const screenHandle screen = followVideoMode(session.video, session.flags.fullscreen, session.screen());
+    session.images.slots[screenSlot] = screen.surface;
+    if (!screen.isOpen()) {
         // No video mode at all could be set: nothing can be drawn any more.
         session.flags.quit = true;
         return;
@@ -43,7 +43,7 @@ void runPassLogic(game &session) {
 }
 
 bool runPassDrawing(game &session) {
-    if (session.screen() == nullptr || !shouldDrawThisPass(session.flags, session.renderToggle)) {
+    if (!session.screen().isOpen() || !shouldDrawThisPass(session.flags, session.renderToggle)) {
         return false;
     }
     session.frameRenderer.drawFrame();

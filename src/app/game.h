@@ -2,14 +2,11 @@
 // Every long-lived object of the game, built once in a fixed order (members are
 // constructed in declaration order) and linked by plain references. Nothing here is
 // created or destroyed during play.
-#include <SDL.h>
-
 #include "app/gameFlags.h"
 #include "app/mainLoop.h"
 #include "app/settingsFile.h"
 #include "app/stateContext.h"
 #include "app/textBox.h"
-#include "app/timer.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
@@ -20,11 +17,13 @@
 #include "media/soundBank.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
+#include "platform/timer.h"
+#include "platform/video.h"
 #include "player/keyboardState.h"
 
 class game {
   public:
-    game(SDL_Surface *screen, const dataFiles &files);
+    game(screenHandle screen, const dataFiles &files);
     ~game();
     game(const game &) = delete;
     game &operator=(const game &) = delete;
@@ -51,7 +50,7 @@ class game {
     videoModeState video;
     timer frameTimer;
 
-    SDL_Surface *screen() const { return images.slots[screenSlot]; }
+    screenHandle screen() const { return {images.slots[screenSlot]}; }
 };
 
 // The logic half of a pass: input, the video mode, one step of the current state.

@@ -1,11 +1,11 @@
 // Velmora: a night drive. Opens the window and plays until the player quits.
 #include "app/runGame.h"
-#include "app/startup.h"
 #include "platform/dataFolder.h"
+#include "platform/video.h"
 
 int main(int, char **) {
-    SDL_Surface *screen = openGameWindow();
-    if (screen == nullptr) {
+    const screenHandle screen = openGameWindow();
+    if (!screen.isOpen()) {
         return 1;
     }
     runGame(screen, prepareDataFiles(defaultDataFolder()));

@@ -1,7 +1,5 @@
 #include "app/pauseMenu.h"
 
-#include <string>
-
 #include "app/settingsFile.h"
 #include "app/stateContext.h"
 #include "app/textBox.h"
@@ -9,56 +7,29 @@
 
 namespace {
 
-const char *onOff(bool on) {
-    return on ? " - on" : " - off";
-}
-
-std::string pageItem(const stateContext &context, int item) {
-    if (context.menuPage == "settings") {
-        return item == 0   ? "fullscreen toggle" + context.fullscreenLabel
-               : item == 1 ? "30 fps toggle" + context.thirtyFpsLabel
-                           : std::string("go back");
-    }
-    static const char *const mainItems[] = {"unpause", "settings", "return to title"};
-    return mainItems[item];
-}
-
-void addHeaders(textBox &text, bool instant) {
-    text.addMenuLine("paused", instant);
-    text.addMenuLine("---------", instant);
-}
-
-// After a cursor move: the headers and the other items at once, the one under the cursor
-// writing itself in.
-void redraw(stateContext &context) {
-    textBox &text = *context.text;
-    text.commandMenu("blank");
-    addHeaders(text, true);
-    for (int item = 0; item < 3; item++) {
-        if (item == context.menuCursor) {
-            text.addMenuLine("_" + pageItem(context, item), false);
-        } else {
-            text.addMenuLine(pageItem(context, item), true);
-        }
+// The items of the page the menu is on; "paused" and a rule stand above every page.
+void fillPage(stateContext &context) {
+    menuPages &menu = context.pauseMenu;
+    menu.setHeaders({"paused", "---------"});
+    if (menu.page == menuPage::settings) {
+        menu.setSettingsItems(context.fullscreenLabel, context.thirtyFpsLabel);
+    } else {
+        menu.setItems({"unpause", "settings", "return to title"});
     }
 }
 
 // After a page change or a toggle: the headers at once, every item writing itself in.
-void showPage(stateContext &context, const char *page, int cursor) {
-    context.menuPage = page;
-    context.menuCursor = cursor;
-    textBox &text = *context.text;
-    text.commandMenu("blank");
-    addHeaders(text, true);
-    for (int item = 0; item < 3; item++) {
-        text.addMenuLine((item == cursor ? "_" : "") + pageItem(context, item), false);
-    }
+void showPage(stateContext &context, const menuPage page, const int cursor) {
+    context.pauseMenu.page = page;
+    context.pauseMenu.cursor = cursor;
+    fillPage(context);
+    context.pauseMenu.show(*context.text);
 }
 
 void toggle(stateContext &context, bool &flag, std::string &label) {
     flag = !flag;
-    label = onOff(flag);
-    showPage(context, "settings", context.menuCursor);
+    label = toggleLabel(flag);
+    showPage(context, menuPage::settings, context.pauseMenu.cursor);
     if (context.files != nullptr) {
         saveSettings(*context.flags, *context.files);
     }
@@ -67,22 +38,23 @@ void toggle(stateContext &context, bool &flag, std::string &label) {
 void pressEnter(stateContext &context) {
     textBox &text = *context.text;
     gameFlags &flags = *context.flags;
-    if (context.menuPage == "main") {
-        if (context.menuCursor == 0) {
-            text.commandMenu("menu");
-        } else if (context.menuCursor == 1) {
-            showPage(context, "settings", 2);
+    menuPages &menu = context.pauseMenu;
+    if (menu.page == menuPage::main) {
+        if (menu.cursor == 0) {
+            text.commandMenu(textCommand::menu);
+        } else if (menu.cursor == 1) {
+            showPage(context, menuPage::settings, 2);
         } else {
-            text.commandMenu("menu");
-            context.menuPage = "title";
+            text.commandMenu(textCommand::menu);
+            menu.page = menuPage::title;
         }
-    } else if (context.menuPage == "settings") {
-        if (context.menuCursor == 0) {
+    } else if (menu.page == menuPage::settings) {
+        if (menu.cursor == 0) {
             toggle(context, flags.fullscreen, context.fullscreenLabel);
-        } else if (context.menuCursor == 1) {
+        } else if (menu.cursor == 1) {
             toggle(context, flags.thirtyFps, context.thirtyFpsLabel);
         } else {
-            showPage(context, "main", 1);
+            showPage(context, menuPage::main, 1);
         }
     }
 }
@@ -90,31 +62,24 @@ void pressEnter(stateContext &context) {
 } // namespace
 
 void enterPauseMenu(stateContext &context) {
-    context.menuCursor = 0;
-    context.thirtyFpsLabel = onOff(context.flags->thirtyFps);
-    context.fullscreenLabel = onOff(context.flags->fullscreen);
-    textBox &text = *context.text;
-    addHeaders(text, false);
-    text.addMenuLine("_unpause", false);
-    text.addMenuLine("settings", false);
-    text.addMenuLine("return to title", false);
+    context.pauseMenu.cursor = 0;
+    context.thirtyFpsLabel = toggleLabel(context.flags->thirtyFps);
+    context.fullscreenLabel = toggleLabel(context.flags->fullscreen);
+    fillPage(context);
+    context.pauseMenu.open(*context.text);
 }
 
+// Once "return to title" is chosen the box only closes: no key moves it any more.
 void handlePauseKeys(stateContext &context) {
     const keyboardState &keys = *context.keyboard;
-    const bool onAPage = context.menuPage == "main" || context.menuPage == "settings";
-    if (onAPage && (keys.isKeyPressed("s") || keys.isKeyPressed("down"))) {
-        context.menuCursor = context.menuCursor > 1 ? 0 : context.menuCursor + 1;
-        redraw(context);
+    menuPages &menu = context.pauseMenu;
+    if (menu.page != menuPage::title) {
+        menu.readCursorKeys(keys, *context.text);
     }
-    if (onAPage && (keys.isKeyPressed("w") || keys.isKeyPressed("up"))) {
-        context.menuCursor = context.menuCursor < 1 ? 2 : context.menuCursor - 1;
-        redraw(context);
-    }
-    if (keys.isKeyPressed("enter")) {
+    if (keys.isKeyPressed(keyCode::enter)) {
         pressEnter(context);
     }
-    if (context.menuPage == "main" && keys.isKeyPressed("esc")) {
-        context.text->commandMenu("menu");
+    if (menu.page == menuPage::main && keys.isKeyPressed(keyCode::esc)) {
+        context.text->commandMenu(textCommand::menu);
     }
 }

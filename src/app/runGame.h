@@ -1,8 +1,7 @@
 #pragma once
-#include <SDL.h>
-
 #include "app/settingsFile.h"
+#include "platform/video.h"
 
 // Builds every long-lived object, runs the paced main loop until the player quits,
 // then frees what was loaded.
-void runGame(SDL_Surface *screen, const dataFiles &files);
+void runGame(screenHandle screen, const dataFiles &files);

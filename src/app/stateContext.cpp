@@ -14,11 +14,11 @@
 
 namespace {
 
-bool pressed(const stateContext &context, const char *key) {
+bool pressed(const stateContext &context, const keyCode key) {
     return context.keyboard->isKeyPressed(key);
 }
 
-void changeState(stateContext &context, const char *state) {
+void changeState(stateContext &context, const gameState state) {
     context.state = state;
     context.entered = false;
 }
@@ -32,7 +32,7 @@ void updateLogo(stateContext &context) {
             context.gameSaveText = readSavedGame(*context.files, *context.levels, context.world->car);
         }
         context.logoCounter = logoLastFrame;
-        changeState(context, "title");
+        changeState(context, gameState::title);
         return;
     }
     context.logoCounter++;
@@ -48,12 +48,12 @@ void updateTitle(stateContext &context) {
     }
     updateObjects(*context.world);
     text.updateHint();
-    if (pressed(context, "enter")) {
-        text.commandHint("flicker");
+    if (pressed(context, keyCode::enter)) {
+        text.commandHint(textCommand::flicker);
         context.world->fade.fadeOut();
     }
     if (text.hintFinished) {
-        changeState(context, "introMenu");
+        changeState(context, gameState::introMenu);
     }
 }
 
@@ -70,7 +70,7 @@ void updateIntroMenu(stateContext &context) {
     updateObjects(world);
     buildSpriteList(world);
     if (context.text->menuFinished) {
-        changeState(context, "inGame");
+        changeState(context, gameState::inGame);
     }
 }
 
@@ -98,8 +98,8 @@ void updatePlay(stateContext &context) {
         context.entered = true;
         return;
     }
-    if (pressed(context, "esc")) {
-        changeState(context, "paused");
+    if (pressed(context, keyCode::esc)) {
+        changeState(context, gameState::paused);
     }
     levels.runLevelScript(world);
     updateObjects(world);
@@ -121,19 +121,19 @@ void updatePaused(stateContext &context) {
     if (!context.text->menuFinished) {
         return;
     }
-    if (context.menuPage == "title") {
+    if (context.pauseMenu.page == menuPage::title) {
         returnToTitle(context);
     } else {
-        context.state = "inGame"; // entered stays set: play goes on where it stopped
+        context.state = gameState::inGame; // entered stays set: play goes on where it stopped
     }
 }
 
 } // namespace
 
 void returnToTitle(stateContext &context) {
-    changeState(context, "logoAnim");
-    context.menuCursor = 0;
-    context.menuPage = "main";
+    changeState(context, gameState::logoAnim);
+    context.pauseMenu.cursor = 0;
+    context.pauseMenu.page = menuPage::main;
     context.fullscreenLabel = " - off";
     context.thirtyFpsLabel = " - off";
     context.logoCounter = 0;
@@ -143,23 +143,28 @@ void returnToTitle(stateContext &context) {
     if (context.sounds != nullptr) {
         context.sounds->resetSound();
     }
-    context.text->commandMessages("blank");
+    context.text->commandMessages(textCommand::blank);
 }
 
 void updateState(stateContext &context) {
-    const std::string &state = context.state;
     if (context.sounds != nullptr) {
-        context.sounds->updateSound(state);
+        context.sounds->updateSound(context.state);
     }
-    if (state == "logoAnim") {
+    switch (context.state) {
+    case gameState::logoAnim:
         updateLogo(context);
-    } else if (state == "title") {
+        break;
+    case gameState::title:
         updateTitle(context);
-    } else if (state == "introMenu") {
+        break;
+    case gameState::introMenu:
         updateIntroMenu(context);
-    } else if (state == "inGame") {
+        break;
+    case gameState::inGame:
         updatePlay(context);
-    } else if (state == "paused") {
+        break;
+    case gameState::paused:
         updatePaused(context);
+        break;
     }
 }

@@ -1,10 +1,12 @@
 #pragma once
-// The game-state record: which of the five states the game is in ("logoAnim", "title",
-// "introMenu", "inGame", "paused") and the little each state keeps. The state logic reads
-// and writes it once per pass; the renderer reads it to choose what to draw.
+// The game-state record: which of the five states the game is in and the little each
+// state keeps. The state logic reads and writes it once per pass; the renderer reads it
+// to choose what to draw.
 #include <string>
 
 #include "app/gameFlags.h"
+#include "app/gameState.h"
+#include "levels/menuPages.h"
 
 class levelList;
 class objectWorld;
@@ -27,9 +29,8 @@ class stateContext {
 
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";
-    std::string state = "logoAnim";
-    int menuCursor = 0;
-    std::string menuPage = "main";
+    gameState state = gameState::logoAnim;
+    menuPages pauseMenu; // its page and cursor; "title" once "return to title" was chosen
     std::string fullscreenLabel = " - off";
     std::string thirtyFpsLabel = " - off";
     bool entered = false;

@@ -19,7 +19,7 @@ constexpr int passesPerLetter = 2; // a line writes itself in one letter every t
 struct textPlacement {
     int x;
     int y;
-    std::string_view effect;
+    letterEffect effect;
     int style;
     bool instant; // no write-in delay
 };
@@ -115,18 +115,19 @@ textBox::textBox() {
 void textBox::addMenuLine(const std::string_view text, const bool instant) {
     const bool cursorLine = text.starts_with('_');
     const textPlacement placement{cursorLine ? cursorLeft : menuLeft, menuTop + menuLineHeight * lineCount,
-                                  cursorLine ? "wavy" : "dim", instant ? dimStyle : 0, instant};
+                                  cursorLine ? letterEffect::wavy : letterEffect::dim, instant ? dimStyle : 0,
+                                  instant};
     placeText(menu, text, placement);
     lineCount++;
 }
 
-void textBox::commandMenu(const std::string_view word) {
+void textBox::commandMenu(const textCommand command) {
     lineCount = 0;
-    if (word == "blank") {
+    if (command == textCommand::blank) {
         menu.clearAll();
         return;
     }
-    if (word != "menu") {
+    if (command != textCommand::menu) {
         return;
     }
     // The cursor's line flashes out three times, the dim lines darken once and go.
@@ -134,9 +135,9 @@ void textBox::commandMenu(const std::string_view word) {
         if (letter.isEmpty()) {
             continue;
         }
-        if (letter.effect == "wavy") {
+        if (letter.effect == letterEffect::wavy) {
             letter.startFlicker(flashStyle, 0);
-        } else if (letter.effect == "dim") {
+        } else if (letter.effect == letterEffect::dim) {
             letter.startFlicker(dimStyle, noReFlash);
         }
     }
@@ -148,27 +149,27 @@ void textBox::showMessage(const std::string_view text) {
         pendingMessage.assign(text);
         return;
     }
-    placeText(message, text, {messageRight - textWidth(text), messageTop, "game", 0, false});
+    placeText(message, text, {messageRight - textWidth(text), messageTop, letterEffect::game, 0, false});
 }
 
-void textBox::commandMessages(const std::string_view word) {
-    if (word == "blank") {
+void textBox::commandMessages(const textCommand command) {
+    if (command == textCommand::blank) {
         message.clearAll();
-    } else if (word == "fade") {
+    } else if (command == textCommand::fade) {
         message.fadeAll();
     }
 }
 
 void textBox::showHint(const int x, const int y, const std::string_view text, const bool wavy) {
-    placeText(hint, text, {x, y, wavy ? "wavy" : "game", 0, false});
+    placeText(hint, text, {x, y, wavy ? letterEffect::wavy : letterEffect::game, 0, false});
 }
 
-void textBox::commandHint(const std::string_view word) {
-    if (word == "blank") {
+void textBox::commandHint(const textCommand command) {
+    if (command == textCommand::blank) {
         hint.clearAll();
-    } else if (word == "flicker") {
+    } else if (command == textCommand::flicker) {
         hint.flickerAll();
-    } else if (word == "fade") {
+    } else if (command == textCommand::fade) {
         hint.fadeAll();
     }
 }

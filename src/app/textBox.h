@@ -12,6 +12,10 @@ class imageBank;
 
 inline constexpr int textAreaSlots = 100;
 
+// What the command operations do to an area: empty it at once ("blank"), flicker the menu
+// box out ("menu"), fade the letters out ("fade") or flash them out ("flicker").
+enum class textCommand : unsigned char { blank, menu, fade, flicker };
+
 class textArea {
   public:
     textLetter letters[textAreaSlots];
@@ -46,18 +50,18 @@ class textBox {
     // A line under the others; an instant line is there at once at the dim level,
     // otherwise it writes itself in. A line beginning with "_" is the cursor's line.
     void addMenuLine(std::string_view text, bool instant);
-    // "blank" empties the box; "menu" makes its lines flicker out.
-    void commandMenu(std::string_view word);
+    // blank empties the box; menu makes its lines flicker out.
+    void commandMenu(textCommand command);
 
     // Shows a line at the bottom right, or, while one is still shown, fades that one
     // out and keeps this one until the area is empty.
     void showMessage(std::string_view text);
-    // "blank" or "fade".
-    void commandMessages(std::string_view word);
+    // blank or fade.
+    void commandMessages(textCommand command);
 
     void showHint(int x, int y, std::string_view text, bool wavy);
-    // "blank", "flicker" or "fade".
-    void commandHint(std::string_view word);
+    // blank, flicker or fade.
+    void commandHint(textCommand command);
 
     void updateMenu();
     void updateMessages();

@@ -2,9 +2,9 @@
 
 namespace {
 constexpr int brightest = 4;
-constexpr int slowStep = 7; // passes per step of "wavy", "dim", "game" and "fade"
-constexpr int fastStep = 2; // passes per step of "flicker"
-constexpr int dimRest = 2;  // where a "dim" letter settles
+constexpr int slowStep = 7; // passes per step of a wavy, dim, game or fading letter
+constexpr int fastStep = 2; // passes per step of a flicker
+constexpr int dimRest = 2;  // where a dim letter settles
 constexpr int reFlashes = 2;
 } // namespace
 
@@ -12,7 +12,7 @@ void textLetter::clear() {
     x = 0;
     y = 0;
     letter = "none";
-    effect = "none";
+    effect = letterEffect::none;
     style = 0;
     delay = 0;
     fadeWait = 0;
@@ -21,7 +21,7 @@ void textLetter::clear() {
     flickerCount = 0;
 }
 
-void textLetter::place(const int atX, const int atY, const char character, const std::string_view newEffect,
+void textLetter::place(const int atX, const int atY, const char character, const letterEffect newEffect,
                        const int newStyle, const int newDelay, const int newFadeWait) {
     clear();
     x = atX;
@@ -35,14 +35,14 @@ void textLetter::place(const int atX, const int atY, const char character, const
 
 void textLetter::startFlicker(const int newStyle, const int newFlickerCount) {
     style = newStyle;
-    effect = "flicker";
+    effect = letterEffect::flicker;
     falling = false;
     tick = 0;
     flickerCount = newFlickerCount;
 }
 
 void textLetter::startFade() {
-    effect = "fade";
+    effect = letterEffect::fade;
     falling = false;
     tick = 0;
     flickerCount = 0;
@@ -53,16 +53,24 @@ void textLetter::update() {
         delay--;
         return;
     }
-    if (effect == "wavy") {
+    switch (effect) {
+    case letterEffect::none:
+        break;
+    case letterEffect::wavy:
         stepWavy();
-    } else if (effect == "dim") {
+        break;
+    case letterEffect::dim:
         stepDim();
-    } else if (effect == "game") {
+        break;
+    case letterEffect::game:
         stepGame();
-    } else if (effect == "flicker") {
+        break;
+    case letterEffect::flicker:
         stepFlicker();
-    } else if (effect == "fade") {
+        break;
+    case letterEffect::fade:
         stepFade();
+        break;
     }
 }
 

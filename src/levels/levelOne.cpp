@@ -65,7 +65,7 @@ void levelOne::waitForTheLight(objectWorld &world) {
         timer++;
     }
     if (timer == 240) {
-        world.text->commandHint("fade");
+        world.text->commandHint(textCommand::fade);
     }
     if (timer == 350) {
         stage = 2;
@@ -83,10 +83,10 @@ void levelOne::teachDriving(objectWorld &world) {
         world.text->showMessage("wasd to drive");
     }
     if (timer == 540) {
-        world.text->commandMessages("fade");
+        world.text->commandMessages(textCommand::fade);
     }
     if (world.car.x < 30) {
-        world.text->commandMessages("fade");
+        world.text->commandMessages(textCommand::fade);
         timer = 0;
         stage = 3;
     }

@@ -18,10 +18,6 @@ constexpr int cursorCooldown = 7;
 constexpr double circleCentreX = 14.0;
 constexpr double circleCentreY = 16.0;
 
-const char *onOff(bool on) {
-    return on ? " - on" : " - off";
-}
-
 std::string flameLabel(int flames) {
     if (flames < 1) {
         return "continue";
@@ -38,7 +34,8 @@ void levelZero::setup() {
     beginLayout(*this, 30);
     placeObject(*this, objectCode::car, 14, 15);
     menuReady = 0;
-    cursor = 0;
+    menu.page = menuPage::main;
+    menu.cursor = 0;
     cooldown = 0;
     spin = restingSpin;
     spinning = true;
@@ -47,38 +44,30 @@ void levelZero::setup() {
     continueLabel = "continue";
     thirtyFpsLabel = " - off";
     fullscreenLabel = " - off";
-    page = "main";
 }
 
 bool levelZero::hasContinue(const objectWorld &world) const {
     return world.levels.startLevel > 1;
 }
 
-int levelZero::itemCount(const objectWorld &world) const {
-    if (page == "newGame") {
-        return 2;
+// The items of the page the menu is on.
+void levelZero::fillPage(const objectWorld &world) {
+    switch (menu.page) {
+    case menuPage::newGame:
+        menu.setItems({"start new game - erase old game", "go back"});
+        break;
+    case menuPage::settings:
+        menu.setSettingsItems(fullscreenLabel, thirtyFpsLabel);
+        break;
+    case menuPage::main:
+    case menuPage::title:
+        if (hasContinue(world)) {
+            menu.setItems({"new game", continueLabel, "settings", "exit"});
+        } else {
+            menu.setItems({"new game", "settings", "exit"});
+        }
+        break;
     }
-    if (page == "settings") {
-        return 3;
-    }
-    return hasContinue(world) ? 4 : 3;
-}
-
-std::string levelZero::itemText(const objectWorld &world, int item) const {
-    if (page == "newGame") {
-        return item == 0 ? "start new game - erase old game" : "go back";
-    }
-    if (page == "settings") {
-        return item == 0   ? "fullscreen toggle" + fullscreenLabel
-               : item == 1 ? "30 fps toggle" + thirtyFpsLabel
-                           : "go back";
-    }
-    if (hasContinue(world)) {
-        static const char *const withContinue[] = {"new game", nullptr, "settings", "exit"};
-        return item == 1 ? continueLabel : withContinue[item];
-    }
-    static const char *const plain[] = {"new game", "settings", "exit"};
-    return plain[item];
 }
 
 void levelZero::buildMenu(objectWorld &world) {
@@ -86,25 +75,17 @@ void levelZero::buildMenu(objectWorld &world) {
     spin = restingSpin;
     spinning = true;
     starting = false;
-    textBox &text = *world.text;
     if (hasContinue(world)) {
         for (const bool won : world.car.progressFlags) {
             flameCount += won;
         }
         continueLabel = flameLabel(flameCount);
-        cursor = 1;
-        text.addMenuLine("new game", false);
-        text.addMenuLine("_" + continueLabel, false);
-        text.addMenuLine("settings", false);
-        text.addMenuLine("exit", false);
-    } else {
-        cursor = 0;
-        text.addMenuLine("_new game", false);
-        text.addMenuLine("settings", false);
-        text.addMenuLine("exit", false);
     }
-    thirtyFpsLabel = onOff(world.flags.thirtyFps);
-    fullscreenLabel = onOff(world.flags.fullscreen);
+    thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
+    fullscreenLabel = toggleLabel(world.flags.fullscreen);
+    menu.cursor = hasContinue(world) ? 1 : 0; // a saved game offers to go on with it
+    fillPage(world);
+    menu.open(*world.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
     world.view.light = 0;
@@ -124,72 +105,52 @@ void levelZero::script(objectWorld &world) {
         if (!starting) {
             readCursorKeys(world);
         }
-        if (world.car.keyboard.isKeyPressed("enter")) {
+        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
             pressEnter(world);
         }
     }
     turnView(world);
 }
 
+// Each cursor move keeps the keys away for a few passes and whirls the view round.
 void levelZero::readCursorKeys(objectWorld &world) {
-    const keyboardState &keys = world.car.keyboard;
-    if (keys.isKeyPressed("s") || keys.isKeyPressed("down")) {
-        moveCursor(world, 1);
-    }
-    if (keys.isKeyPressed("w") || keys.isKeyPressed("up")) {
-        moveCursor(world, -1);
-    }
-}
-
-// Past the last item the cursor comes round to the first, and the other way.
-void levelZero::moveCursor(objectWorld &world, int step) {
-    const int count = itemCount(world);
-    cursor = (cursor + step + count) % count;
-    redrawPage(world);
-    cooldown = cursorCooldown;
-    spin *= 100;
-}
-
-// The item under the cursor writes itself in and pulses; the others are there at once, dim.
-void levelZero::redrawPage(objectWorld &world) const {
-    textBox &text = *world.text;
-    text.commandMenu("blank");
-    for (int item = 0; item < itemCount(world); item++) {
-        if (item == cursor) {
-            text.addMenuLine("_" + itemText(world, item), false);
-        } else {
-            text.addMenuLine(itemText(world, item), true);
-        }
+    for (int moves = menu.readCursorKeys(world.car.keyboard, *world.text); moves > 0; moves--) {
+        cooldown = cursorCooldown;
+        spin *= 100;
     }
 }
 
 // A new page after an enter: every line writes itself in.
-void levelZero::showPage(objectWorld &world, std::string_view newPage, int newCursor) {
-    page = newPage;
-    cursor = newCursor;
-    textBox &text = *world.text;
-    text.commandMenu("blank");
-    for (int item = 0; item < itemCount(world); item++) {
-        text.addMenuLine((item == cursor ? "_" : "") + itemText(world, item), false);
-    }
+void levelZero::showPage(objectWorld &world, const menuPage newPage, const int newCursor) {
+    menu.page = newPage;
+    menu.cursor = newCursor;
+    fillPage(world);
+    menu.show(*world.text);
 }
 
 void levelZero::pressEnter(objectWorld &world) {
-    if (page == "main") {
+    switch (menu.page) {
+    case menuPage::main:
         pressEnterOnMain(world);
-    } else if (page == "newGame") {
+        break;
+    case menuPage::newGame:
         pressEnterOnNewGame(world);
-    } else if (page == "settings") {
+        break;
+    case menuPage::settings:
         pressEnterOnSettings(world);
+        break;
+    case menuPage::title:
+        break;
     }
 }
 
 void levelZero::pressEnterOnMain(objectWorld &world) {
     const bool withContinue = hasContinue(world);
     const int settingsItem = withContinue ? 2 : 1;
+    const int cursor = menu.cursor;
     if (cursor == 0) {
         if (withContinue) {
-            showPage(world, "newGame", 1); // a saved game is only erased when asked twice
+            showPage(world, menuPage::newGame, 1); // a saved game is only erased when asked twice
         } else {
             startGame(world);
         }
@@ -197,35 +158,36 @@ void levelZero::pressEnterOnMain(objectWorld &world) {
         starting = true;
         spinning = false;
         world.fade.fadeOut();
-        world.text->commandMenu("menu");
+        world.text->commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        showPage(world, "settings", 2);
+        showPage(world, menuPage::settings, 2);
     } else {
         world.flags.quit = true;
     }
 }
 
 void levelZero::pressEnterOnNewGame(objectWorld &world) {
-    if (cursor == 0) {
+    if (menu.cursor == 0) {
         startGame(world);
     } else {
-        showPage(world, "main", 0);
+        showPage(world, menuPage::main, 0);
     }
 }
 
 void levelZero::pressEnterOnSettings(objectWorld &world) {
+    const int cursor = menu.cursor;
     if (cursor == 2) {
-        showPage(world, "main", hasContinue(world) ? 2 : 1);
+        showPage(world, menuPage::main, hasContinue(world) ? 2 : 1);
         return;
     }
     if (cursor == 0) {
         world.flags.fullscreen = !world.flags.fullscreen;
-        fullscreenLabel = onOff(world.flags.fullscreen);
+        fullscreenLabel = toggleLabel(world.flags.fullscreen);
     } else {
         world.flags.thirtyFps = !world.flags.thirtyFps;
-        thirtyFpsLabel = onOff(world.flags.thirtyFps);
+        thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
     }
-    showPage(world, "settings", cursor);
+    showPage(world, menuPage::settings, cursor);
     if (world.files != nullptr) {
         saveSettings(world.flags, *world.files);
     }
@@ -242,7 +204,7 @@ void levelZero::startGame(objectWorld &world) {
     starting = true;
     spinning = false;
     world.fade.fadeOut();
-    world.text->commandMenu("menu");
+    world.text->commandMenu(textCommand::menu);
 }
 
 // The view circles the title scene, fast for a moment after each cursor move; once a game

@@ -1,8 +1,8 @@
 #pragma once
 #include <string>
-#include <string_view>
 
 #include "levels/level.h"
+#include "levels/menuPages.h"
 
 // The title scene behind the main menu: a standing car on bare ground, the view slowly
 // circling it, and the menu that starts a new game, continues the saved one, changes the
@@ -12,16 +12,15 @@ class levelZero : public level {
     levelZero() { setup(); }
 
     int menuReady;
-    int cursor;
-    int cooldown; // passes during which keys are ignored after a cursor move
-    double spin;  // radians the view turns each pass
+    menuPages menu; // the main page, the new game question or the settings
+    int cooldown;   // passes during which keys are ignored after a cursor move
+    double spin;    // radians the view turns each pass
     bool spinning;
     bool starting; // a game was chosen: the menu is closing
     int flameCount;
     std::string continueLabel;
     std::string thirtyFpsLabel;
     std::string fullscreenLabel;
-    std::string page; // "main", "newGame" or "settings"
 
     void setup() override;
     void script(objectWorld &world) override;
@@ -29,17 +28,14 @@ class levelZero : public level {
   private:
     void buildMenu(objectWorld &world);
     void readCursorKeys(objectWorld &world);
-    void moveCursor(objectWorld &world, int step);
-    void redrawPage(objectWorld &world) const;
     void pressEnter(objectWorld &world);
     void pressEnterOnMain(objectWorld &world);
     void pressEnterOnNewGame(objectWorld &world);
     void pressEnterOnSettings(objectWorld &world);
-    void showPage(objectWorld &world, std::string_view newPage, int newCursor);
+    void showPage(objectWorld &world, menuPage newPage, int newCursor);
+    void fillPage(const objectWorld &world);
     void startGame(objectWorld &world);
     void turnView(objectWorld &world);
 
     bool hasContinue(const objectWorld &world) const;
-    int itemCount(const objectWorld &world) const;
-    std::string itemText(const objectWorld &world, int item) const;
 };

@@ -162,7 +162,7 @@ void withdrawMessage(objectWorld &world, bool &messageShown) {
         return;
     }
     if (world.text != nullptr) {
-        world.text->commandMessages("fade");
+        world.text->commandMessages(textCommand::fade);
     }
     messageShown = false;
 }

@@ -79,17 +79,17 @@ void renderer::drawFrame() {
         return;
     }
     SDL_FillRect(screen, nullptr, 0);
-    const std::string &state = context.state;
-    if (state == "logoAnim" || state == "title") {
+    const gameState state = context.state;
+    if (state == gameState::logoAnim || state == gameState::title) {
         const int frame = animations.at(logoFrames, context.logoCounter);
         layers.blit(introLogoBase + frame, 0, 0);
-        if (state == "title") {
+        if (state == gameState::title) {
             drawFade();
             if (text != nullptr) {
                 text->drawHintArea(images);
             }
         }
-    } else if (state == "introMenu") {
+    } else if (state == gameState::introMenu) {
         viewRect = menuViewRect;
         layers.blit(copyrightsSlot, 210, 452);
         drawWorldView();
@@ -97,7 +97,7 @@ void renderer::drawFrame() {
         if (text != nullptr) {
             text->drawMenuArea(images);
         }
-    } else if (state == "inGame" || state == "paused") {
+    } else if (state == gameState::inGame || state == gameState::paused) {
         viewRect = playViewRect;
         drawWorldView();
         drawDashboard(layers, animations, world.view.cockpit, world.view.headlightsOn, world.view.battery);
@@ -106,7 +106,7 @@ void renderer::drawFrame() {
             text->drawMessageArea(images);
             text->drawHintArea(images);
         }
-        if (state == "paused") {
+        if (state == gameState::paused) {
             layers.blit(blackFlashBase + pauseDimFrame, 0, 0);
             if (text != nullptr) {
                 text->drawMenuArea(images);

@@ -38,8 +38,8 @@ void soundBank::resetSound() {
     titlePlaying = false;
 }
 
-void soundBank::updateSound(std::string_view state) {
-    if (state == "inGame") {
+void soundBank::updateSound(const gameState state) {
+    if (state == gameState::inGame) {
         followLevelMusic();
         fadeTitleMusic();
         followEngine();
@@ -47,14 +47,14 @@ void soundBank::updateSound(std::string_view state) {
         applyLoopVolumes();
         playCarEffects();
         playObjectCues();
-    } else if (state == "introMenu") {
+    } else if (state == gameState::introMenu) {
         playMenuBlips(false); // the loops keep their volumes behind the menu
-    } else if (state == "title") {
+    } else if (state == gameState::title) {
         startTitleMusic();
-        if (world.car.keyboard.isKeyPressed("enter")) {
+        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
             playEffect(menu2, effectVolume);
         }
-    } else if (state == "paused") {
+    } else if (state == gameState::paused) {
         playMenuBlips(true);
         fadeDown();
     } else {
@@ -86,13 +86,13 @@ void soundBank::startTitleMusic() {
 
 void soundBank::playMenuBlips(bool escapeSelects) {
     const keyboardState &keys = world.car.keyboard;
-    if (keys.isKeyPressed("enter") || (escapeSelects && keys.isKeyPressed("esc"))) {
+    if (keys.isKeyPressed(keyCode::enter) || (escapeSelects && keys.isKeyPressed(keyCode::esc))) {
         playEffect(menu2, effectVolume);
     }
-    if (keys.isKeyPressed("s") || keys.isKeyPressed("down")) {
+    if (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down)) {
         playEffect(menu3, effectVolume);
     }
-    if (keys.isKeyPressed("w") || keys.isKeyPressed("up")) {
+    if (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)) {
         playEffect(menu3, effectVolume);
     }
 }

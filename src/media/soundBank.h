@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/gameState.h"
 #include "media/effectSound.h"
 #include "media/mixerCalls.h"
 
@@ -87,7 +88,7 @@ class soundBank {
     // Every volume, target, fade and variant back to 0, and no title music.
     void resetSound();
     // One pass: follows the state, the car and the objects, and plays what they asked for.
-    void updateSound(std::string_view state);
+    void updateSound(gameState state);
     // Frees every loaded sound; calling it twice is harmless.
     void freeSounds();
 

@@ -1,11 +1,8 @@
 #include "player/keyBindings.h"
 
-const char *const actionNames[actionCount] = {
-    "gasKey",       "rightKey",     "leftKey",       "reverseKey",
-    "headlightKey", "extraLeftKey", "extraRightKey", "pauseKey",
-};
-
-static const char *const defaultKeys[actionCount] = {"w", "d", "a", "s", "space", "q", "e", "esc"};
+// In action order: w, d, a, s steer and drive, space flashes, q and e beside them, esc pauses.
+static constexpr keyCode defaultKeys[actionCount] = {keyCode::w,     keyCode::d, keyCode::a, keyCode::s,
+                                                     keyCode::space, keyCode::q, keyCode::e, keyCode::esc};
 
 keyBindings::keyBindings(const keyboardState &keys) : keyboard(keys) {
     for (int slot = 0; slot < actionCount; slot++) {
@@ -22,23 +19,4 @@ void keyBindings::refresh() {
         bindingPressed[slot] = false;
         bindingHeld[slot] = false;
     }
-}
-
-int actionSlot(std::string_view action) {
-    for (int slot = 0; slot < actionCount; slot++) {
-        if (action == actionNames[slot]) {
-            return slot;
-        }
-    }
-    return -1;
-}
-
-bool keyBindings::actionPressed(std::string_view action) const {
-    const int slot = actionSlot(action);
-    return slot >= 0 && bindingPressed[slot];
-}
-
-bool keyBindings::actionHeld(std::string_view action) const {
-    const int slot = actionSlot(action);
-    return slot >= 0 && bindingHeld[slot];
 }

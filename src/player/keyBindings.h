@@ -1,14 +1,20 @@
 #pragma once
-// Maps the eight driving actions to key names, so the car asks for "gasKey" rather than a key.
-#include <string>
-#include <string_view>
-
+// Binds the eight driving actions to keys, so the car asks for the gas rather than a key.
 #include "player/keyboardState.h"
 
-constexpr int actionCount = 8;
-constexpr int bindingSlotCount = 10; // slots 8 and 9 exist but are always false
+enum class keyAction : unsigned char {
+    gasKey,
+    rightKey,
+    leftKey,
+    reverseKey,
+    headlightKey,  // fires the flash
+    extraLeftKey,  // bindable, but no action uses it
+    extraRightKey, // switches the headlights on and off
+    pauseKey,
+};
 
-extern const char *const actionNames[actionCount];
+inline constexpr int actionCount = 8;
+inline constexpr int bindingSlotCount = 10; // slots 8 and 9 exist but are always false
 
 class keyBindings {
   public:
@@ -17,13 +23,10 @@ class keyBindings {
     const keyboardState &keyboard;
     bool bindingPressed[bindingSlotCount] = {};
     bool bindingHeld[bindingSlotCount] = {};
-    std::string bindingKey[actionCount];
+    keyCode bindingKey[actionCount];
 
     // Copies the bound keys' flags; the car calls it once at the start of its step.
     void refresh();
-    bool actionPressed(std::string_view action) const;
-    bool actionHeld(std::string_view action) const;
+    bool actionPressed(keyAction action) const { return bindingPressed[static_cast<int>(action)]; }
+    bool actionHeld(keyAction action) const { return bindingHeld[static_cast<int>(action)]; }
 };
-
-// Slot of the named action, or -1.
-int actionSlot(std::string_view action);

@@ -99,28 +99,28 @@ void playerCar::readControls() {
         gas = reverse = left = right = false;
         turn = 0;
     } else {
-        gas = actionHeld("gasKey");
-        if (!actionHeld("reverseKey")) {
+        gas = actionHeld(keyAction::gasKey);
+        if (!actionHeld(keyAction::reverseKey)) {
             reverse = false;
         } else if (!gas) {
             reverse = true;
         }
-        right = actionHeld("rightKey");
+        right = actionHeld(keyAction::rightKey);
         if (!right && turn < 0) {
             turn = 0;
         }
-        left = actionHeld("leftKey");
+        left = actionHeld(keyAction::leftKey);
         if (!left && turn > 0) {
             turn = 0;
         }
         if (toggleCooldown > 0) {
             toggleCooldown--;
         }
-        if (actionPressed("extraRightKey")) {
+        if (actionPressed(keyAction::extraRightKey)) {
             toggleHeadlightsOrRefuse();
         }
     }
-    if (actionPressed("headlightKey")) {
+    if (actionPressed(keyAction::headlightKey)) {
         fireFlashOrRefuse();
     }
 }

@@ -11,11 +11,13 @@ namespace {
 // A clock the test moves by hand, and a delay that only records what it was asked.
 Uint32 fakeNow = 0;
 Uint32 fakeStep = 0; // added on every read, to see which read the delay is based on
+int fakeReads = 0;
 std::vector<Uint32> delays;
 
 Uint32 fakeClock() {
     const Uint32 now = fakeNow;
     fakeNow += fakeStep;
+    fakeReads++;
     return now;
 }
 void recordDelay(Uint32 ms) {
@@ -50,12 +52,16 @@ TEST(Pacing, APassOfSixteenMillisecondsOrMoreIsNotDelayed) {
     EXPECT_TRUE(delays.empty());
 }
 
-TEST(Pacing, TheDelayIsReadFromTheClockAfresh) {
+// A clock that passes the budget between two reads must not turn the delay negative
+// (some 49 days as an unsigned count): the pass's length is read once.
+TEST(Pacing, TheClockIsReadOnceSoTheDelayNeverWrapsRound) {
     const timer frameTimer = startedFakeTimer(0);
-    fakeNow = 10;
-    fakeStep = 2; // the first read sees 10, the second 12
+    fakeNow = 15;
+    fakeStep = 2; // a second read would see 17, past the budget
+    fakeReads = 0;
     paceFrame(frameTimer, 60, recordDelay);
-    EXPECT_EQ(delays, std::vector<Uint32>{4});
+    EXPECT_EQ(fakeReads, 1);
+    EXPECT_EQ(delays, std::vector<Uint32>{1});
 }
 
 TEST(Timer, CountsFromStartAndSurvivesTheClockWrapping) {
@@ -85,25 +91,25 @@ std::vector<Uint32> requestedModes;
 bool failFullscreen = false;
 bool failEverything = false;
 
-SDL_Surface *fakeSetVideoMode(int width, int height, int depth, Uint32 flags) {
+screenHandle fakeSetVideoMode(int width, int height, int depth, std::uint32_t flags) {
     requestedModes.push_back(flags);
     if (failEverything || (failFullscreen && (flags & SDL_FULLSCREEN))) {
-        return nullptr;
+        return {};
     }
-    return SDL_SetVideoMode(width, height, depth, flags & ~SDL_FULLSCREEN);
+    return {SDL_SetVideoMode(width, height, depth, flags & ~SDL_FULLSCREEN)};
 }
 
 class VideoMode : public ::testing::Test {
   protected:
     void SetUp() override {
-        screen = dummyScreen();
-        ASSERT_NE(screen, nullptr);
+        screen = {dummyScreen()};
+        ASSERT_TRUE(screen.isOpen());
         requestedModes.clear();
         failFullscreen = false;
         failEverything = false;
         video.setVideoMode = fakeSetVideoMode;
     }
-    SDL_Surface *screen = nullptr;
+    screenHandle screen;
     videoModeState video;
     gameFlags flags;
 };
@@ -111,23 +117,23 @@ class VideoMode : public ::testing::Test {
 } // namespace
 
 TEST_F(VideoMode, FollowsTheFlagOnTheNextCheckOnly) {
-    EXPECT_EQ(followVideoMode(video, flags, screen), screen);
+    EXPECT_EQ(followVideoMode(video, flags.fullscreen, screen).surface, screen.surface);
     EXPECT_TRUE(requestedModes.empty());
 
     // Toggled twice within one pass's logic: nothing to do at the next check.
     flags.fullscreen = true;
     flags.fullscreen = false;
-    followVideoMode(video, flags, screen);
+    followVideoMode(video, flags.fullscreen, screen);
     EXPECT_TRUE(requestedModes.empty());
 
     flags.fullscreen = true;
-    EXPECT_NE(followVideoMode(video, flags, screen), nullptr);
+    EXPECT_TRUE(followVideoMode(video, flags.fullscreen, screen).isOpen());
     EXPECT_EQ(requestedModes, std::vector<Uint32>{fullscreenVideoFlags});
     EXPECT_FALSE(video.currentlyWindowed);
     EXPECT_EQ(fullscreenVideoFlags, 0xD0000001u);
 
     flags.fullscreen = false;
-    followVideoMode(video, flags, screen);
+    followVideoMode(video, flags.fullscreen, screen);
     EXPECT_EQ(requestedModes.back(), windowedVideoFlags);
     EXPECT_EQ(windowedVideoFlags, 0x50000001u);
     EXPECT_TRUE(video.currentlyWindowed);
@@ -136,20 +142,20 @@ TEST_F(VideoMode, FollowsTheFlagOnTheNextCheckOnly) {
 TEST_F(VideoMode, AFailedSwitchKeepsTheModeAndWithdrawsTheWish) {
     failFullscreen = true;
     flags.fullscreen = true;
-    EXPECT_NE(followVideoMode(video, flags, screen), nullptr);
+    EXPECT_TRUE(followVideoMode(video, flags.fullscreen, screen).isOpen());
     EXPECT_TRUE(video.currentlyWindowed);
     EXPECT_FALSE(flags.fullscreen);
     EXPECT_FALSE(video.switchPending);
     // No retry on every pass: the wish now matches the mode in force.
     requestedModes.clear();
-    followVideoMode(video, flags, screen);
+    followVideoMode(video, flags.fullscreen, screen);
     EXPECT_TRUE(requestedModes.empty());
 }
 
 TEST_F(VideoMode, NoModeAtAllGivesNoScreen) {
     failEverything = true;
     flags.fullscreen = true;
-    EXPECT_EQ(followVideoMode(video, flags, screen), nullptr);
+    EXPECT_FALSE(followVideoMode(video, flags.fullscreen, screen).isOpen());
 }
 
 namespace {
@@ -163,7 +169,7 @@ class GamePasses : public ::testing::Test {
         if (settings != nullptr) {
             writeWholeFile(files.settingsPath, settings);
         }
-        auto session = std::make_unique<game>(dummyScreen(), files);
+        auto session = std::make_unique<game>(screenHandle{dummyScreen()}, files);
         session->video.setVideoMode = fakeSetVideoMode;
         requestedModes.clear();
         failFullscreen = false;

@@ -33,70 +33,70 @@ TEST(TitleMenu, TheContinueItemCountsTheFlamesWon) {
 TEST(TitleMenu, TheCursorWrapsRoundEveryPage) {
     sessionRig rig("1000000");
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
-    EXPECT_EQ(menu.cursor, 1);
-    rig.press({"up"});
+    levelZero &title = titleLevel(rig);
+    EXPECT_EQ(title.menu.cursor, 1);
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 3); // up from the top comes round to "exit"
-    rig.press({"down"});
+    EXPECT_EQ(title.menu.cursor, 3); // up from the top comes round to "exit"
+    rig.press({keyCode::down});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 0);
-    rig.press({"enter"}); // "new game" with a saved game asks first
-    EXPECT_EQ(menu.page, "newGame");
-    EXPECT_EQ(menu.cursor, 1);
-    rig.press({"s"});
+    EXPECT_EQ(title.menu.cursor, 0);
+    rig.press({keyCode::enter}); // "new game" with a saved game asks first
+    EXPECT_EQ(title.menu.page, menuPage::newGame);
+    EXPECT_EQ(title.menu.cursor, 1);
+    rig.press({keyCode::s});
     rig.pass(8);
-    EXPECT_EQ(menu.cursor, 0);
-    rig.press({"s"});
+    EXPECT_EQ(title.menu.cursor, 0);
+    rig.press({keyCode::s});
     rig.pass(8);
-    rig.press({"enter"}); // "go back"
-    EXPECT_EQ(menu.page, "main");
-    EXPECT_EQ(menu.cursor, 0);
+    rig.press({keyCode::enter}); // "go back"
+    EXPECT_EQ(title.menu.page, menuPage::main);
+    EXPECT_EQ(title.menu.cursor, 0);
 }
 
 TEST(TitleMenu, SettingsOpenOnGoBackToggleAtOnceAndLeaveOntoSettings) {
     sessionRig rig;
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
-    rig.press({"down"});
+    levelZero &title = titleLevel(rig);
+    rig.press({keyCode::down});
     rig.pass(8);
-    rig.press({"enter"});
-    EXPECT_EQ(menu.page, "settings");
-    EXPECT_EQ(menu.cursor, 2);
-    rig.press({"down"}); // wraps to the fullscreen toggle
+    rig.press({keyCode::enter});
+    EXPECT_EQ(title.menu.page, menuPage::settings);
+    EXPECT_EQ(title.menu.cursor, 2);
+    rig.press({keyCode::down}); // wraps to the fullscreen toggle
     rig.pass(8);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
     EXPECT_EQ(rig.settings(), "10"); // written at once
-    EXPECT_EQ(menu.fullscreenLabel, " - on");
-    rig.press({"up"}); // round to "go back"
+    EXPECT_EQ(title.fullscreenLabel, " - on");
+    rig.press({keyCode::up}); // round to "go back"
     rig.pass(8);
-    rig.press({"enter"});
+    rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
-    EXPECT_EQ(menu.page, "main");
-    EXPECT_EQ(menu.cursor, 1);
+    EXPECT_EQ(title.menu.page, menuPage::main);
+    EXPECT_EQ(title.menu.cursor, 1);
 }
 
 TEST(TitleMenu, DownAndUpInOnePassLeaveTheCursorWithOneCooldown) {
     sessionRig rig;
     rig.reachMenu();
-    levelZero &menu = titleLevel(rig);
-    rig.press({"s", "w"});
-    EXPECT_EQ(menu.cursor, 0);
-    EXPECT_EQ(menu.cooldown, 6); // set by the moves, then one pass of it spent
+    levelZero &title = titleLevel(rig);
+    rig.press({keyCode::s, keyCode::w});
+    EXPECT_EQ(title.menu.cursor, 0);
+    EXPECT_EQ(title.cooldown, 6); // set by the moves, then one pass of it spent
 }
 
 TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
     sessionRig rig("1100000");
-    rig.runUntil("title");
-    rig.press({"enter"});
-    rig.runUntil("introMenu");
+    rig.runUntil(gameState::title);
+    rig.press({keyCode::enter});
+    rig.runUntil(gameState::introMenu);
     rig.pass(2);
-    rig.press({"enter"}); // the continue item is under the cursor from the start
+    rig.press({keyCode::enter}); // the continue item is under the cursor from the start
     EXPECT_TRUE(titleLevel(rig).starting);
-    ASSERT_TRUE(rig.runUntil("inGame", 200));
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 200));
     rig.pass();
     EXPECT_EQ(rig.session->levels.current, 4);
     EXPECT_EQ(rig.savedGame(), "1100000"); // continuing keeps the save
@@ -105,14 +105,14 @@ TEST(TitleMenu, ContinueWorksWhileTheMenuStillWritesItself) {
 TEST(TitleMenu, ANewGameErasesTheSaveAndStartsAtLevelOne) {
     sessionRig rig("2011000");
     rig.reachMenu();
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"enter"});
-    rig.press({"w"});
+    rig.press({keyCode::enter});
+    rig.press({keyCode::w});
     rig.pass(8);
-    rig.press({"enter"}); // "start new game - erase old game"
+    rig.press({keyCode::enter}); // "start new game - erase old game"
     EXPECT_EQ(rig.savedGame(), "0000000");
-    ASSERT_TRUE(rig.runUntil("inGame", 200));
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 200));
     rig.pass();
     EXPECT_EQ(rig.session->levels.current, 1);
     for (const bool won : rig.session->world.car.progressFlags) {
@@ -123,11 +123,11 @@ TEST(TitleMenu, ANewGameErasesTheSaveAndStartsAtLevelOne) {
 TEST(TitleMenu, ExitQuitsAndLeavesTheSavedGameAlone) {
     sessionRig rig("1010101");
     rig.reachMenu();
-    rig.press({"up"});
+    rig.press({keyCode::up});
     rig.pass(8);
-    rig.press({"up"}); // round from "new game" to "exit"
+    rig.press({keyCode::up}); // round from "new game" to "exit"
     rig.pass(8);
-    rig.hold({"enter"});
+    rig.hold({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.quit); // the main loop ends after this pass
     EXPECT_EQ(rig.savedGame(), "1010101");
 }
@@ -142,7 +142,7 @@ TEST(SavedGame, AFileOfTheWrongLengthIsReplacedByANewGame) {
                  {"2000000\r\n", "2000000\r\n"}};
     for (const auto &c : cases) {
         sessionRig rig(c.onDisk);
-        rig.runUntil("title");
+        rig.runUntil(gameState::title);
         EXPECT_EQ(rig.savedGame(), c.afterReading) << c.onDisk;
     }
 }
@@ -166,34 +166,34 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     sessionRig rig;
     rig.startPlayAt(5);
     rig.pass();
-    rig.press({"esc"});
-    ASSERT_EQ(rig.context().state, "paused");
+    rig.press({keyCode::esc});
+    ASSERT_EQ(rig.context().state, gameState::paused);
     rig.pass(20);
-    rig.press({"w"});
-    EXPECT_EQ(rig.context().menuCursor, 2);
-    rig.press({"s"});
-    EXPECT_EQ(rig.context().menuCursor, 0);
-    rig.press({"s"});
-    rig.press({"enter"}); // settings
-    EXPECT_EQ(rig.context().menuPage, "settings");
-    EXPECT_EQ(rig.context().menuCursor, 2);
-    rig.press({"up"});
-    rig.press({"enter"}); // 30 fps toggle
+    rig.press({keyCode::w});
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
+    rig.press({keyCode::s});
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 0);
+    rig.press({keyCode::s});
+    rig.press({keyCode::enter}); // settings
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::settings);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
+    rig.press({keyCode::up});
+    rig.press({keyCode::enter}); // 30 fps toggle
     EXPECT_TRUE(rig.session->flags.thirtyFps);
     EXPECT_EQ(rig.settings(), "01");
     EXPECT_EQ(rig.context().thirtyFpsLabel, " - on");
-    rig.press({"s"});
-    rig.press({"enter"}); // go back
-    EXPECT_EQ(rig.context().menuPage, "main");
-    EXPECT_EQ(rig.context().menuCursor, 1);
+    rig.press({keyCode::s});
+    rig.press({keyCode::enter}); // go back
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::main);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 1);
 
-    rig.press({"esc"}); // closes the box …
+    rig.press({keyCode::esc}); // closes the box …
     rig.pass(3);
-    rig.press({"down"}); // … but a cursor key brings it back
+    rig.press({keyCode::down}); // … but a cursor key brings it back
     rig.pass(40);
-    EXPECT_EQ(rig.context().state, "paused");
-    rig.press({"esc"});
-    ASSERT_TRUE(rig.runUntil("inGame", 60));
+    EXPECT_EQ(rig.context().state, gameState::paused);
+    rig.press({keyCode::esc});
+    ASSERT_TRUE(rig.runUntil(gameState::inGame, 60));
     EXPECT_TRUE(rig.context().entered); // play goes on where it stopped
 }
 
@@ -201,12 +201,12 @@ TEST(PauseMenu, KeysDoNothingOnceReturnToTitleIsChosen) {
     sessionRig rig;
     rig.startPlayAt(5);
     rig.pass();
-    rig.press({"esc"});
+    rig.press({keyCode::esc});
     rig.pass(20);
-    rig.press({"w"});
-    rig.press({"enter"});
-    EXPECT_EQ(rig.context().menuPage, "title");
-    rig.press({"down"});
-    EXPECT_EQ(rig.context().menuCursor, 2);
-    ASSERT_TRUE(rig.runUntil("logoAnim", 60));
+    rig.press({keyCode::w});
+    rig.press({keyCode::enter});
+    EXPECT_EQ(rig.context().pauseMenu.page, menuPage::title);
+    rig.press({keyCode::down});
+    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
+    ASSERT_TRUE(rig.runUntil(gameState::logoAnim, 60));
 }

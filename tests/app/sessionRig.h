@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/game.h"
-#include "player/keyboardState.h"
+#include "platform/input.h"
 #include "support/sdlTestEnvironment.h"
 
 struct sessionRig {
@@ -27,7 +27,7 @@ struct sessionRig {
         SDL_Event stale;
         while (SDL_PollEvent(&stale)) {
         }
-        session = std::make_unique<game>(dummyScreen(), files);
+        session = std::make_unique<game>(screenHandle{dummyScreen()}, files);
     }
 
     stateContext &context() { return session->context; }
@@ -41,20 +41,20 @@ struct sessionRig {
     }
 
     // Presses the keys on one pass and lets them go on the next.
-    void press(std::initializer_list<const char *> keys) {
+    void press(std::initializer_list<keyCode> keys) {
         hold(keys);
         pushKeys(keys, false);
         pass();
     }
 
     // Presses the keys for one pass only; they stay down until the next press or pass.
-    void hold(std::initializer_list<const char *> keys) {
+    void hold(std::initializer_list<keyCode> keys) {
         pushKeys(keys, true);
         pass();
     }
 
     // Runs until the state is reached (at most `limit` passes); false if it never is.
-    bool runUntil(const std::string &state, int limit = 400) {
+    bool runUntil(gameState state, int limit = 400) {
         for (int i = 0; i < limit && context().state != state; i++) {
             pass();
         }
@@ -63,16 +63,16 @@ struct sessionRig {
 
     // From start-up to the title menu, with the menu written in.
     void reachMenu() {
-        runUntil("title");
-        press({"enter"});
-        runUntil("introMenu");
+        runUntil(gameState::title);
+        press({keyCode::enter});
+        runUntil(gameState::introMenu);
         pass(60);
     }
 
     // Straight into play in a level, as the replay tool does; the entry pass runs.
     void startPlayAt(int level) {
         session->levels.startLevel = level;
-        context().state = "inGame";
+        context().state = gameState::inGame;
         context().entered = false;
         pass();
     }
@@ -92,12 +92,9 @@ struct sessionRig {
     }
 
   private:
-    static void pushKeys(std::initializer_list<const char *> keys, bool down) {
-        for (const char *name : keys) {
-            SDL_Event event = {};
-            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-            event.key.keysym.sym = trackedKeys[keyIndexByName(name)].symbol;
-            SDL_PushEvent(&event);
+    static void pushKeys(std::initializer_list<keyCode> keys, bool down) {
+        for (const keyCode key : keys) {
+            queueKeyEvent(key, down);
         }
     }
 };

@@ -11,11 +11,16 @@
 
 namespace {
 
+const char *effectName(const letterEffect effect) {
+    static const char *const names[] = {"none", "wavy", "dim", "game", "flicker", "fade"};
+    return names[static_cast<int>(effect)];
+}
+
 // "g 41,51 wavy s2 d0 w2": character, position, effect, style, delay and fadeWait.
 std::string describe(const textLetter &letter) {
     return letter.letter + " " + std::to_string(letter.x) + "," + std::to_string(letter.y) + " " +
-           letter.effect + " s" + std::to_string(letter.style) + " d" + std::to_string(letter.delay) + " w" +
-           std::to_string(letter.fadeWait);
+           effectName(letter.effect) + " s" + std::to_string(letter.style) + " d" +
+           std::to_string(letter.delay) + " w" + std::to_string(letter.fadeWait);
 }
 
 // Compares the style after each pass ('.' once the letter is gone) with the expected run.
@@ -37,7 +42,7 @@ std::string steps(const std::string &styles, const size_t first, const size_t pe
     return trace + styles.back();
 }
 
-textLetter letterWith(const std::string_view effect, const int style, const int delay = 0,
+textLetter letterWith(const letterEffect effect, const int style, const int delay = 0,
                       const int fadeWait = 0) {
     textLetter letter;
     letter.place(0, 0, 'a', effect, style, delay, fadeWait);
@@ -95,21 +100,21 @@ TEST(TextBoxPlacing, AFullAreaCutsTheText) {
 }
 
 TEST(TextBoxEffects, SteadyEffectsStepEverySevenPassesToTheirLevel) {
-    expectTrace(letterWith("wavy", 0), steps("01234432112", 6, 7));
-    expectTrace(letterWith("dim", 0), steps("0122", 6, 7));
-    expectTrace(letterWith("dim", 4), steps("4322", 6, 7));
-    expectTrace(letterWith("game", 0, 3), steps("0123444", 9, 7));
-    expectTrace(letterWith("none", 3), std::string(20, '3'));
+    expectTrace(letterWith(letterEffect::wavy, 0), steps("01234432112", 6, 7));
+    expectTrace(letterWith(letterEffect::dim, 0), steps("0122", 6, 7));
+    expectTrace(letterWith(letterEffect::dim, 4), steps("4322", 6, 7));
+    expectTrace(letterWith(letterEffect::game, 0, 3), steps("0123444", 9, 7));
+    expectTrace(letterWith(letterEffect::none, 3), std::string(20, '3'));
 }
 
 TEST(TextBoxEffects, FlickerAndFadeTakeTheLetterAway) {
-    textLetter flash = letterWith("none", 0);
+    textLetter flash = letterWith(letterEffect::none, 0);
     flash.startFlicker(4, 0);
     expectTrace(flash, steps("4321032103210.", 1, 2));
     flash.startFlicker(2, 2);
     expectTrace(flash, steps("210.", 1, 2));
 
-    textLetter fading = letterWith("game", 4, 2, 3);
+    textLetter fading = letterWith(letterEffect::game, 4, 2, 3);
     fading.startFade();
     expectTrace(fading, steps("43210.", 11, 7));
 }
@@ -119,7 +124,7 @@ TEST(TextBoxMenu, TheMenuCommandFlickersTheBoxOutAndStartsOverAtTheTop) {
     textBox box;
     box.addMenuLine("_a", true);
     box.addMenuLine("b", true);
-    box.commandMenu("menu");
+    box.commandMenu(textCommand::menu);
     EXPECT_EQ(box.lineCount, 0);
     runPasses(box, &textBox::updateMenu, 6);
     EXPECT_TRUE(box.menu.letters[2].isEmpty());
@@ -132,7 +137,7 @@ TEST(TextBoxMenu, TheMenuCommandFlickersTheBoxOutAndStartsOverAtTheTop) {
     box.addMenuLine("c", false);
     EXPECT_EQ(box.menu.letters[0].y, 30);
     box.addMenuLine("d", false);
-    box.commandMenu("blank");
+    box.commandMenu(textCommand::blank);
     EXPECT_EQ(box.lineCount, 0);
     EXPECT_FALSE(box.menu.holdsLetters());
 }
@@ -167,7 +172,7 @@ TEST(TextBoxHint, FlickerAndFadeEmptyTheHintArea) {
 
     box.showHint(0, 0, "abc", false);
     runPasses(box, &textBox::updateHint, 40);
-    box.commandHint("fade"); // the letters go in the order they came in
+    box.commandHint(textCommand::fade); // the letters go in the order they came in
     runPasses(box, &textBox::updateHint, 35);
     EXPECT_TRUE(box.hint.letters[0].isEmpty());
     EXPECT_FALSE(box.hint.letters[1].isEmpty());
@@ -178,7 +183,7 @@ TEST(TextBoxHint, FlickerAndFadeEmptyTheHintArea) {
 
     box.showHint(0, 0, "abc", true);
     runPasses(box, &textBox::updateHint, 40);
-    box.commandHint("flicker");
+    box.commandHint(textCommand::flicker);
     runPasses(box, &textBox::updateHint, 25);
     EXPECT_FALSE(box.hintFinished);
     box.updateHint();

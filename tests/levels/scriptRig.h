@@ -101,7 +101,7 @@ struct scriptRig : worldRig {
         for (const textLetter &letter : text.message.letters) {
             if (!letter.isEmpty()) {
                 any = true;
-                if (letter.effect != "fade") {
+                if (letter.effect != letterEffect::fade) {
                     return false;
                 }
             }

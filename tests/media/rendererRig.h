@@ -36,7 +36,7 @@ struct rendererRig {
         images.slots[screenSlot] = dummyScreen();
         allLevels->linkInto(levels);
         levels.current = level;
-        context.state = "inGame";
+        context.state = gameState::inGame;
         context.flags = &flags;
         context.levels = &levels;
         context.world = &world;

@@ -263,7 +263,7 @@ TEST(Sprites, BehindTheCameraNothingIsDrawnAndTheBandClipsTheBottom) {
     }
     // Close ahead: tall enough to reach below the band, but cut at its bottom.
     rig.sprite(0, 40.5, 11.5, shadedSlot(lampPostBase, 1, 0));
-    rig.context.state = "introMenu"; // no dashboard over the view, which ends at row 399
+    rig.context.state = gameState::introMenu; // no dashboard over the view, which ends at row 399
     rig.frames->drawFrame();
     EXPECT_EQ(rig.rgbAt(320, 399), redByLevel(0));
     EXPECT_NE(rig.rgbAt(320, 400), redByLevel(0));
@@ -378,7 +378,7 @@ TEST(Fade, DrawsTheBlackOverlayFrameOfItsLevel) {
         frames.drawFrame();
         EXPECT_EQ(rig.rgbAt(3, 3), 0x010101u * (level + 1)) << level;
     }
-    rig.context.state = "paused"; // the pause dims the game with frame 3 on top
+    rig.context.state = gameState::paused; // the pause dims the game with frame 3 on top
     rig.world.fade.fadeLevel = 5;
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(3, 3), 0x040404u);
@@ -401,7 +401,7 @@ TEST(Fade, StepsTowardsItsModesEnd) {
 TEST(Renderer, AnUnknownStateDrawsABlackFrame) {
     rendererRig rig(5);
     rig.images.slots[hoodBase] = rendererRig::solidPicture(640, 480, 0xFF0000);
-    rig.context.state = "nowhere";
+    rig.context.state = static_cast<gameState>(99); // none of the five
     SDL_FillRect(rig.screen(), nullptr, 0xFFFFFF);
     rig.prepare().drawFrame();
     for (int y = 0; y < 480; y += 7) {

@@ -98,13 +98,13 @@ class SoundBank : public testing::Test {
         heard.forget();
     }
 
-    void run(std::string_view state, int passes = 1) {
+    void run(gameState state, int passes = 1) {
         for (int pass = 0; pass < passes; pass++) {
             bank.updateSound(state);
         }
     }
 
-    void press(const char *key) { rig.parts->keyboard.pressed[keyIndexByName(key)] = true; }
+    void press(keyCode key) { rig.parts->keyboard.pressed[keyIndex(key)] = true; }
 
     // Puts the car in the middle of a tile of the given ground.
     void parkOn(int32_t ground) {
@@ -163,7 +163,7 @@ TEST_F(SoundBank, FreesEveryLoadedSoundOnce) {
 }
 
 TEST_F(SoundBank, TitleMusicStartsOnceThenFadesOutOverThirtyPassesOfPlay) {
-    run("title", 3);
+    run(gameState::title, 3);
     ASSERT_EQ(heard.plays.size(), 1u);
     EXPECT_EQ(heard.plays[0].channel, titleChannel);
     EXPECT_EQ(heard.plays[0].chunk, bank.menu);
@@ -171,18 +171,18 @@ TEST_F(SoundBank, TitleMusicStartsOnceThenFadesOutOverThirtyPassesOfPlay) {
     EXPECT_EQ(heard.volumes[titleChannel], 30);
 
     for (int expected = 29; expected >= 0; expected--) {
-        run("inGame");
+        run(gameState::inGame);
         EXPECT_EQ(heard.volumes[titleChannel], expected);
     }
     EXPECT_TRUE(heard.halts.empty());
-    run("inGame", 2);
+    run(gameState::inGame, 2);
     EXPECT_EQ(heard.halts, std::vector<int>{titleChannel});
     EXPECT_FALSE(bank.titlePlaying);
 
     // Back at the title after a reset, the music starts again.
     bank.resetSound();
     heard.forget();
-    run("title");
+    run(gameState::title);
     ASSERT_EQ(heard.plays.size(), 1u);
     EXPECT_EQ(heard.plays[0].chunk, bank.menu);
 }
@@ -191,11 +191,11 @@ TEST_F(SoundBank, LevelMusicRisesStepByStepWhileTheOtherLayersFall) {
     bank.musicVolume[0] = 10;
     bank.musicVolume[2] = 30;
     rig.levels.levels[1]->music = 2;
-    run("inGame");
+    run(gameState::inGame);
     EXPECT_EQ(heard.volumes[0], 9);
     EXPECT_EQ(heard.volumes[1], 1);
     EXPECT_EQ(heard.volumes[2], 29);
-    run("inGame", 29);
+    run(gameState::inGame, 29);
     EXPECT_EQ(heard.volumes[0], 0);
     EXPECT_EQ(heard.volumes[1], 20);
     EXPECT_EQ(heard.volumes[2], 0);
@@ -204,32 +204,32 @@ TEST_F(SoundBank, LevelMusicRisesStepByStepWhileTheOtherLayersFall) {
 TEST_F(SoundBank, EngineNoteAndGravelFollowTheCarAndTheGround) {
     bank.gravelVolume = 25;
     parkOn(groundCode::road);
-    run("inGame", 40);
+    run(gameState::inGame, 40);
     EXPECT_EQ(heard.volumes[firstRevChannel], 40);
     EXPECT_EQ(heard.volumes[gravelChannel], 0);
 
     parkOn(groundCode::dirt);
     car.speed = 25;
-    run("inGame", 100);
+    run(gameState::inGame, 100);
     EXPECT_EQ(heard.volumes[firstRevChannel + 0], 0);
     EXPECT_EQ(heard.volumes[firstRevChannel + 2], 100);
     EXPECT_EQ(heard.volumes[gravelChannel], 25);
 
     // Reversing over dirt keeps the crunch; faster than every band keeps the note.
     car.speed = -2;
-    run("inGame", 10);
+    run(gameState::inGame, 10);
     EXPECT_EQ(heard.volumes[gravelChannel], 25);
     car.speed = 45;
-    run("inGame", 10);
+    run(gameState::inGame, 10);
     EXPECT_EQ(bank.revTarget[0], 40);
 }
 
 TEST_F(SoundBank, FlashAndRefusalVariantsTakeTurns) {
     car.flashFired = true;
-    run("inGame", 4);
+    run(gameState::inGame, 4);
     car.flashFired = false;
     car.refused = true;
-    run("inGame", 3);
+    run(gameState::inGame, 3);
     const std::vector<Mix_Chunk *> expected = {bank.flash[0], bank.flash[1], bank.flash[2], bank.flash[0],
                                                bank.click[0], bank.click[1], bank.click[0]};
     EXPECT_EQ(effectsPlayed(), expected);
@@ -242,7 +242,7 @@ TEST_F(SoundBank, TwoCuesInOnePassPlayOnTwoChannelsAsLoudAsTheyAreNear) {
     cue(objectKind::lamp, 2.0, 0);
     cue(objectKind::lamp, 1.0, 1);
     cue(objectKind::ghostCar, 0.2);
-    run("inGame");
+    run(gameState::inGame);
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.lamp, bank.lamp, bank.alarm}));
     EXPECT_EQ(heard.volumes[9], 30);
     EXPECT_EQ(heard.volumes[10], 60);
@@ -252,7 +252,7 @@ TEST_F(SoundBank, TwoCuesInOnePassPlayOnTwoChannelsAsLoudAsTheyAreNear) {
 TEST_F(SoundBank, CueOnTheCarsOwnSpotPlaysAtTheChannelsVolume) {
     cue(objectKind::lamp, 0.0);
     cue(objectKind::moon, 0.0).mode = objectMode::repel;
-    run("inGame");
+    run(gameState::inGame);
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.lamp, bank.moonBeat}));
     EXPECT_EQ(heard.volumes.count(9), 0u);
     EXPECT_EQ(heard.volumes.count(10), 0u);
@@ -266,7 +266,7 @@ TEST_F(SoundBank, EachKindCuesItsOwnSound) {
     cue(objectKind::tree, 3.0);
     cue(objectKind::lightning, 3.0);
     cue(objectKind::butterfly, 3.0); // has no sound
-    run("inGame");
+    run(gameState::inGame);
     // In table order: trees, statues, the moon, flames, lightning.
     const std::vector<Mix_Chunk *> expected = {bank.save,     bank.statue,     bank.crush,
                                                bank.moonBeat, bank.flameChime, bank.crush};
@@ -279,29 +279,29 @@ TEST_F(SoundBank, EffectWithNoFreeChannelIsDropped) {
     heard.channelsFree = false;
     cue(objectKind::lamp, 1.0);
     car.flashFired = true;
-    run("inGame");
+    run(gameState::inGame);
     EXPECT_EQ(heard.plays.size(), 2u);
     EXPECT_EQ(heard.volumes.size(), 8u); // the loops only
     EXPECT_EQ(bank.flashIndex, 1);
 }
 
 TEST_F(SoundBank, MenusBlipOnTheirOwnKeys) {
-    press("enter");
-    press("down");
-    press("w");
-    press("esc");
+    press(keyCode::enter);
+    press(keyCode::down);
+    press(keyCode::w);
+    press(keyCode::esc);
     bank.revVolume[0] = 50;
-    run("introMenu");
+    run(gameState::introMenu);
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu2, bank.menu3, bank.menu3}));
     EXPECT_EQ(heard.volumes.count(firstRevChannel), 0u); // the loops are left alone
 
     heard.forget();
-    run("title");
+    run(gameState::title);
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu, bank.menu2}));
 
     heard.forget();
-    rig.parts->keyboard.pressed[keyIndexByName("enter")] = false;
-    run("paused");
+    rig.parts->keyboard.pressed[keyIndex(keyCode::enter)] = false;
+    run(gameState::paused);
     EXPECT_EQ(effectsPlayed(), (std::vector<Mix_Chunk *>{bank.menu2, bank.menu3, bank.menu3}));
     EXPECT_EQ(heard.volumes[11], 30);
 }
@@ -312,15 +312,15 @@ TEST_F(SoundBank, PauseAndEveryOtherStateFadeTheWorldDown) {
     bank.revTarget[2] = 100;
     bank.gravelVolume = 2;
     bank.titleFade = 12;
-    run("paused", 3);
+    run(gameState::paused, 3);
     EXPECT_EQ(heard.volumes[1], 0);
     EXPECT_EQ(heard.volumes[firstRevChannel + 2], 97);
     EXPECT_EQ(heard.volumes[gravelChannel], 0);
     EXPECT_EQ(bank.revTarget[2], 97);
     EXPECT_EQ(heard.volumes.count(titleChannel), 0u);
-    run("logoAnim", 97);
+    run(gameState::logoAnim, 97);
     EXPECT_EQ(heard.volumes[firstRevChannel + 2], 0);
-    run("logoAnim");
+    run(gameState::logoAnim);
     EXPECT_EQ(bank.revVolume[2], 0);
     EXPECT_TRUE(heard.plays.empty());
 }
@@ -334,8 +334,9 @@ void exerciseEveryState(soundBank &bank, worldRig &rig, int passes) {
         rig.world.car.flashFired = pass % 7 == 0;
         rig.world.car.refused = pass % 11 == 0;
         rig.world.objects[pass % objectCount]->soundCue = pass % 3 == 0;
-        rig.parts->keyboard.pressed[keyIndexByName("enter")] = pass % 5 == 0;
-        static const char *const states[] = {"logoAnim", "title", "introMenu", "inGame", "paused"};
+        rig.parts->keyboard.pressed[keyIndex(keyCode::enter)] = pass % 5 == 0;
+        static const gameState states[] = {gameState::logoAnim, gameState::title, gameState::introMenu,
+                                           gameState::inGame, gameState::paused};
         bank.updateSound(states[pass * 5 / passes]);
     }
 }
@@ -405,7 +406,7 @@ TEST_F(SoundBankDeviceOpen, GeneratedSoundsPlayThroughHundredsOfPasses) {
     // Standing still in the game settles on the idle note.
     rig.world.car.speed = 0;
     for (int pass = 0; pass < 130; pass++) {
-        bank.updateSound("inGame");
+        bank.updateSound(gameState::inGame);
     }
     EXPECT_EQ(Mix_Volume(firstRevChannel, -1), 40);
     EXPECT_EQ(Mix_Playing(titleChannel), 0);

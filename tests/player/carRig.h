@@ -11,6 +11,7 @@
 #include "media/drawList.h"
 #include "media/imageBank.h"
 #include "objects/objectWorld.h"
+#include "platform/sdlInput.h"
 #include "player/keyboardState.h"
 
 struct carRig {
@@ -34,7 +35,10 @@ struct carRig {
         SDL_Event event = {};
         event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.keysym.sym = key;
-        keyboard.handleEvent(event);
+        inputEvent translated;
+        if (translateEvent(event, translated)) {
+            keyboard.handleEvent(translated);
+        }
     }
 
     // One pass: the keyboard's end-of-pass step, then the car's step.

@@ -3,13 +3,21 @@
 #include <set>
 #include <string>
 
+#include "platform/sdlInput.h"
 #include "player/keyBindings.h"
 #include "player/keyboardState.h"
 #include "support/sdlTestEnvironment.h"
 
 namespace {
 
-SDL_Event keyEvent(SDLKey symbol, bool down) {
+inputEvent keyEvent(keyCode key, bool down) {
+    inputEvent event;
+    event.type = down ? inputEventType::keyDown : inputEventType::keyUp;
+    event.key = key;
+    return event;
+}
+
+SDL_Event sdlKeyEvent(SDLKey symbol, bool down) {
     SDL_Event event = {};
     event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
     event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
@@ -19,6 +27,15 @@ SDL_Event keyEvent(SDLKey symbol, bool down) {
 
 void push(SDL_Event event) {
     SDL_PushEvent(&event);
+}
+
+// The tracked key an SDL key symbol arrives as, if any.
+std::optional<keyCode> arrivesAs(SDLKey symbol) {
+    inputEvent translated;
+    if (!translateEvent(sdlKeyEvent(symbol, true), translated)) {
+        return std::nullopt;
+    }
+    return translated.key;
 }
 
 class KeyboardPoll : public ::testing::Test {
@@ -34,105 +51,107 @@ class KeyboardPoll : public ::testing::Test {
 } // namespace
 
 TEST(KeyNames, FiftyFourUniqueNamesOverSixtyTrackedKeys) {
-    std::set<std::string> names;
+    std::set<std::string_view> names;
     int named = 0;
-    for (const trackedKey &key : trackedKeys) {
-        if (key.name != nullptr) {
+    for (int index = 0; index < trackedKeyCount; index++) {
+        const keyCode key = static_cast<keyCode>(index);
+        if (!keyName(key).empty()) {
             named++;
-            names.insert(key.name);
+            names.insert(keyName(key));
+            EXPECT_EQ(keyByName(keyName(key)), key);
         }
     }
     EXPECT_EQ(named, namedKeyCount);
     EXPECT_EQ(names.size(), static_cast<size_t>(namedKeyCount));
-    EXPECT_EQ(keyIndexByName("ctrl"), keyIndexBySymbol(SDLK_LCTRL));
-    EXPECT_EQ(keyIndexByName("shift"), keyIndexBySymbol(SDLK_LSHIFT));
-    EXPECT_EQ(keyIndexByName("enter"), keyIndexBySymbol(SDLK_RETURN));
-    EXPECT_EQ(keyIndexByName("forwardSlash"), keyIndexBySymbol(SDLK_SLASH));
-    EXPECT_GE(keyIndexBySymbol(SDLK_RCTRL), 0);
-    EXPECT_EQ(trackedKeys[keyIndexBySymbol(SDLK_RCTRL)].name, nullptr);
-    EXPECT_EQ(keyIndexByName("rightCtrl"), -1);
+    EXPECT_EQ(arrivesAs(SDLK_LCTRL), keyByName("ctrl"));
+    EXPECT_EQ(arrivesAs(SDLK_LSHIFT), keyByName("shift"));
+    EXPECT_EQ(arrivesAs(SDLK_RETURN), keyByName("enter"));
+    EXPECT_EQ(arrivesAs(SDLK_SLASH), keyByName("forwardSlash"));
+    EXPECT_EQ(arrivesAs(SDLK_0), keyByName("0"));
+    ASSERT_TRUE(arrivesAs(SDLK_RCTRL).has_value());
+    EXPECT_EQ(keyName(*arrivesAs(SDLK_RCTRL)), "");
+    EXPECT_EQ(keyByName("rightCtrl"), std::nullopt);
+    EXPECT_EQ(keyByName(""), std::nullopt);
 }
 
 TEST(KeyboardState, AHeldKeyReportsPressedOnItsFirstPassOnly) {
     keyboardState keyboard;
     keyboard.endPass();
-    keyboard.handleEvent(keyEvent(SDLK_w, true));
+    keyboard.handleEvent(keyEvent(keyCode::w, true));
     keyboard.endPass();
-    EXPECT_TRUE(keyboard.isKeyDown("w"));
-    EXPECT_TRUE(keyboard.isKeyPressed("w"));
+    EXPECT_TRUE(keyboard.isKeyDown(keyCode::w));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::w));
     for (int pass = 0; pass < 5; pass++) {
         keyboard.endPass();
-        EXPECT_TRUE(keyboard.isKeyDown("w"));
-        EXPECT_FALSE(keyboard.isKeyPressed("w"));
+        EXPECT_TRUE(keyboard.isKeyDown(keyCode::w));
+        EXPECT_FALSE(keyboard.isKeyPressed(keyCode::w));
     }
     // Released and pressed again: a fresh press.
-    keyboard.handleEvent(keyEvent(SDLK_w, false));
+    keyboard.handleEvent(keyEvent(keyCode::w, false));
     keyboard.endPass();
-    keyboard.handleEvent(keyEvent(SDLK_w, true));
+    keyboard.handleEvent(keyEvent(keyCode::w, true));
     keyboard.endPass();
-    EXPECT_TRUE(keyboard.isKeyPressed("w"));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::w));
 }
 
 // Keys start unarmed: one already down when the game starts is not a fresh press.
 TEST(KeyboardState, AKeyDownBeforeTheFirstPassIsNotAPress) {
     keyboardState keyboard;
-    keyboard.handleEvent(keyEvent(SDLK_w, true));
+    keyboard.handleEvent(keyEvent(keyCode::w, true));
     keyboard.endPass();
-    EXPECT_TRUE(keyboard.isKeyDown("w"));
-    EXPECT_FALSE(keyboard.isKeyPressed("w"));
+    EXPECT_TRUE(keyboard.isKeyDown(keyCode::w));
+    EXPECT_FALSE(keyboard.isKeyPressed(keyCode::w));
 }
 
 TEST(KeyboardState, APressAndReleaseBetweenPassesIsNotSeen) {
     keyboardState keyboard;
-    keyboard.handleEvent(keyEvent(SDLK_SPACE, true));
-    keyboard.handleEvent(keyEvent(SDLK_SPACE, false));
+    keyboard.handleEvent(keyEvent(keyCode::space, true));
+    keyboard.handleEvent(keyEvent(keyCode::space, false));
     keyboard.endPass();
-    EXPECT_FALSE(keyboard.isKeyPressed("space"));
-    EXPECT_FALSE(keyboard.isKeyDown("space"));
+    EXPECT_FALSE(keyboard.isKeyPressed(keyCode::space));
+    EXPECT_FALSE(keyboard.isKeyDown(keyCode::space));
 }
 
-TEST(KeyboardState, UnknownNamesUntrackedKeysAndMouse) {
+TEST(KeyboardState, UntrackedKeysTheRightControlAndTheMouse) {
+    EXPECT_EQ(arrivesAs(SDLK_F1), std::nullopt);
+    EXPECT_EQ(keyByName("f1"), std::nullopt);
+
     keyboardState keyboard;
-    keyboard.handleEvent(keyEvent(SDLK_F1, true));
-    keyboard.handleEvent(keyEvent(SDLK_RCTRL, true));
+    keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_RCTRL), true));
     keyboard.endPass();
-    EXPECT_FALSE(keyboard.isKeyDown("ctrl")); // the right control key has no name
-    EXPECT_FALSE(keyboard.isKeyDown("f1"));
-    EXPECT_FALSE(keyboard.isKeyPressed("nothing"));
+    EXPECT_FALSE(keyboard.isKeyDown(keyCode::ctrl)); // the right control key is not "ctrl"
 
     SDL_Event motion = {};
     motion.type = SDL_MOUSEMOTION;
     motion.motion.x = 321;
     motion.motion.y = 123;
-    keyboard.handleEvent(motion);
+    inputEvent translated;
+    ASSERT_TRUE(translateEvent(motion, translated));
+    keyboard.handleEvent(translated);
     EXPECT_EQ(keyboard.mouseX, 321);
     EXPECT_EQ(keyboard.mouseY, 123);
 
     SDL_Event button = {};
     button.type = SDL_MOUSEBUTTONDOWN;
     button.button.button = SDL_BUTTON_RIGHT;
-    keyboard.handleEvent(button);
-    int rightButton = -1;
-    for (int i = 0; i < trackedKeyCount; i++) {
-        if (trackedKeys[i].mouseButton == SDL_BUTTON_RIGHT) {
-            rightButton = i;
-        }
-    }
-    ASSERT_GE(rightButton, 0);
-    EXPECT_TRUE(keyboard.down[rightButton]);
+    ASSERT_TRUE(translateEvent(button, translated));
+    keyboard.handleEvent(translated);
+    EXPECT_TRUE(keyboard.isKeyDown(keyCode::rightMouse));
+    EXPECT_EQ(keyName(keyCode::rightMouse), "");
 }
 
 TEST_F(KeyboardPoll, DrainsRealEventsAndMarksPresses) {
     keyboardState keyboard;
     ASSERT_FALSE(keyboard.poll());
-    push(keyEvent(SDLK_RETURN, true));
-    push(keyEvent(SDLK_a, true));
+    push(sdlKeyEvent(SDLK_RETURN, true));
+    push(sdlKeyEvent(SDLK_F1, true)); // untracked: dropped on the way
+    queueKeyEvent(keyCode::a, true);
     EXPECT_FALSE(keyboard.poll());
-    EXPECT_TRUE(keyboard.isKeyPressed("enter"));
-    EXPECT_TRUE(keyboard.isKeyPressed("a"));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::enter));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::a));
     EXPECT_FALSE(keyboard.poll());
-    EXPECT_FALSE(keyboard.isKeyPressed("enter"));
-    EXPECT_TRUE(keyboard.isKeyDown("enter"));
+    EXPECT_FALSE(keyboard.isKeyPressed(keyCode::enter));
+    EXPECT_TRUE(keyboard.isKeyDown(keyCode::enter));
 }
 
 // A quit event returns at once: the end-of-pass step does not run, so the previous
@@ -140,35 +159,32 @@ TEST_F(KeyboardPoll, DrainsRealEventsAndMarksPresses) {
 TEST_F(KeyboardPoll, QuitReturnsBeforeTheEndOfPassStep) {
     keyboardState keyboard;
     ASSERT_FALSE(keyboard.poll());
-    push(keyEvent(SDLK_e, true));
+    push(sdlKeyEvent(SDLK_e, true));
     ASSERT_FALSE(keyboard.poll());
-    ASSERT_TRUE(keyboard.isKeyPressed("e"));
+    ASSERT_TRUE(keyboard.isKeyPressed(keyCode::e));
 
-    SDL_Event quit = {};
-    quit.type = SDL_QUIT;
-    push(quit);
-    push(keyEvent(SDLK_s, true));
+    queueQuitEvent();
+    push(sdlKeyEvent(SDLK_s, true));
     EXPECT_TRUE(keyboard.poll());
-    EXPECT_TRUE(keyboard.isKeyPressed("e"));
-    EXPECT_FALSE(keyboard.isKeyDown("s"));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::e));
+    EXPECT_FALSE(keyboard.isKeyDown(keyCode::s));
 
     EXPECT_FALSE(keyboard.poll());
-    EXPECT_TRUE(keyboard.isKeyPressed("s"));
+    EXPECT_TRUE(keyboard.isKeyPressed(keyCode::s));
 }
 
 TEST(KeyBindings, GasHeldEveryFramePressedOnTheFirst) {
     keyboardState keyboard;
     keyBindings bindings(keyboard);
     keyboard.endPass();
-    keyboard.handleEvent(keyEvent(SDLK_w, true));
+    keyboard.handleEvent(keyEvent(keyCode::w, true));
     for (int frame = 0; frame < 4; frame++) {
         keyboard.endPass();
         bindings.refresh();
-        EXPECT_TRUE(bindings.actionHeld("gasKey"));
-        EXPECT_EQ(bindings.actionPressed("gasKey"), frame == 0);
+        EXPECT_TRUE(bindings.actionHeld(keyAction::gasKey));
+        EXPECT_EQ(bindings.actionPressed(keyAction::gasKey), frame == 0);
     }
-    EXPECT_FALSE(bindings.actionHeld("reverseKey"));
-    EXPECT_FALSE(bindings.actionHeld("brakeKey"));
+    EXPECT_FALSE(bindings.actionHeld(keyAction::reverseKey));
     EXPECT_FALSE(bindings.bindingHeld[8]);
     EXPECT_FALSE(bindings.bindingHeld[9]);
 }
@@ -178,17 +194,16 @@ TEST(KeyBindings, DefaultKeysAndARebindingToCtrl) {
     keyBindings bindings(keyboard);
     const char *const expected[actionCount] = {"w", "d", "a", "s", "space", "q", "e", "esc"};
     for (int slot = 0; slot < actionCount; slot++) {
-        EXPECT_EQ(bindings.bindingKey[slot], expected[slot]);
-        EXPECT_EQ(actionSlot(actionNames[slot]), slot);
+        EXPECT_EQ(keyName(bindings.bindingKey[slot]), expected[slot]);
     }
 
-    bindings.bindingKey[actionSlot("headlightKey")] = "ctrl";
-    keyboard.handleEvent(keyEvent(SDLK_RCTRL, true));
+    bindings.bindingKey[static_cast<int>(keyAction::headlightKey)] = keyCode::ctrl;
+    keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_RCTRL), true));
     keyboard.endPass();
     bindings.refresh();
-    EXPECT_FALSE(bindings.actionHeld("headlightKey"));
-    keyboard.handleEvent(keyEvent(SDLK_LCTRL, true));
+    EXPECT_FALSE(bindings.actionHeld(keyAction::headlightKey));
+    keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_LCTRL), true));
     keyboard.endPass();
     bindings.refresh();
-    EXPECT_TRUE(bindings.actionPressed("headlightKey"));
+    EXPECT_TRUE(bindings.actionPressed(keyAction::headlightKey));
 }

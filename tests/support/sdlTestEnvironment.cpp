@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/mainLoop.h"
+#include "platform/video.h"
 
 SDL_Surface *dummyScreen() {
     static bool started = false;

@@ -18,7 +18,7 @@ carPose poseFromHeading(const headingPose &pose) {
 
 void startPlayInLevel(game &session, int level) {
     session.levels.startLevel = level;
-    session.context.state = "inGame";
+    session.context.state = gameState::inGame;
     session.context.entered = false;
 }
 

@@ -1,12 +1,10 @@
 #include "inputTrack.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
-#include "player/keyboardState.h"
+#include "platform/input.h"
 
 static bool parsePassNumber(const std::string &word, int &pass) {
     if (word.empty() || word.size() > 9 || !std::all_of(word.begin(), word.end(), ::isdigit)) {
@@ -16,17 +14,21 @@ static bool parsePassNumber(const std::string &word, int &pass) {
     return pass >= 1;
 }
 
-static bool parseKey(const std::string &word, int &keyIndex) {
+// A key name, or "quit" for a window-close event.
+static bool parseKey(const std::string &word, trackEvent &event) {
     if (word == "quit") {
-        keyIndex = -1;
+        event.quit = true;
         return true;
     }
-    keyIndex = keyIndexByName(word);
-    return keyIndex >= 0;
+    const std::optional<keyCode> key = keyByName(word);
+    if (key) {
+        event.key = *key;
+    }
+    return key.has_value();
 }
 
 // "FIRST-LAST KEY": down at FIRST, up after LAST.
-static bool parseHeldRange(const std::string &range, int keyIndex, std::vector<trackEvent> &events) {
+static bool parseHeldRange(const std::string &range, const keyCode key, std::vector<trackEvent> &events) {
     const size_t dash = range.find('-');
     int first = 0;
     int last = 0;
@@ -34,8 +36,8 @@ static bool parseHeldRange(const std::string &range, int keyIndex, std::vector<t
         !parsePassNumber(range.substr(dash + 1), last) || last < first) {
         return false;
     }
-    events.push_back(trackEvent{first, keyIndex, true});
-    events.push_back(trackEvent{last + 1, keyIndex, false});
+    events.push_back(trackEvent{first, false, key, true});
+    events.push_back(trackEvent{last + 1, false, key, false});
     return true;
 }
 
@@ -45,8 +47,8 @@ static bool parseLine(const std::string &line, std::vector<trackEvent> &events) 
     if (!(words >> when)) {
         return true; // blank or comment
     }
-    int keyIndex = -1;
-    if (!(words >> keyName) || !parseKey(keyName, keyIndex)) {
+    trackEvent parsed;
+    if (!(words >> keyName) || !parseKey(keyName, parsed)) {
         return false;
     }
     const bool hasAction = static_cast<bool>(words >> action);
@@ -54,21 +56,21 @@ static bool parseLine(const std::string &line, std::vector<trackEvent> &events) 
         return false;
     }
     int pass = 0;
-    if (keyIndex < 0) {
+    if (parsed.quit) {
         // "PASS quit": a window-close event
         if (hasAction || !parsePassNumber(when, pass)) {
             return false;
         }
-        events.push_back(trackEvent{pass, -1, false});
+        events.push_back(trackEvent{pass, true, parsed.key, false});
         return true;
     }
     if (!hasAction) {
-        return parseHeldRange(when, keyIndex, events);
+        return parseHeldRange(when, parsed.key, events);
     }
     if (!parsePassNumber(when, pass) || (action != "down" && action != "up")) {
         return false;
     }
-    events.push_back(trackEvent{pass, keyIndex, action == "down"});
+    events.push_back(trackEvent{pass, false, parsed.key, action == "down"});
     return true;
 }
 
@@ -100,24 +102,15 @@ bool loadInputTrack(const std::string &path, inputTrack &track, std::string &err
     return parseInputTrack(text.str(), track, error);
 }
 
-static SDL_Event eventFor(const trackEvent &entry) {
-    SDL_Event event = {};
-    if (entry.keyIndex < 0) {
-        event.type = SDL_QUIT;
-        return event;
-    }
-    const trackedKey &key = trackedKeys[entry.keyIndex];
-    event.type = entry.down ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = entry.down ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key.symbol;
-    return event;
-}
-
 void pushTrackEvents(const inputTrack &track, int pass) {
     for (const trackEvent &entry : track.events) {
-        if (entry.pass == pass) {
-            SDL_Event event = eventFor(entry);
-            SDL_PushEvent(&event);
+        if (entry.pass != pass) {
+            continue;
+        }
+        if (entry.quit) {
+            queueQuitEvent();
+        } else {
+            queueKeyEvent(entry.key, entry.down);
         }
     }
 }

@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/keyCodes.h"
+
 struct trackEvent {
     int pass = 0;
-    int keyIndex = -1; // slot in the tracked-key table; -1 for a quit event
+    bool quit = false; // a window-close event rather than a key
+    keyCode key = keyCode::space;
     bool down = false;
 };
 
@@ -19,5 +22,5 @@ struct inputTrack {
 bool parseInputTrack(const std::string &text, inputTrack &track, std::string &error);
 bool loadInputTrack(const std::string &path, inputTrack &track, std::string &error);
 
-// Pushes the events of this pass onto SDL's queue as real key and quit events.
+// Puts the events of this pass on the window's queue as real key and quit events.
 void pushTrackEvents(const inputTrack &track, int pass);

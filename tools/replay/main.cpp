@@ -12,13 +12,13 @@
 #include <unistd.h>
 
 #include "app/game.h"
-#include "app/startup.h"
 #include "directPlay.h"
 #include "inputTrack.h"
 #include "levelMap.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
 #include "player/carView.h"
+#include "platform/video.h"
 #include "replayOptions.h"
 #include "stateReport.h"
 #include "timedemo.h"
@@ -67,7 +67,7 @@ bool reportPass(const game &session, const replayOptions &options, int pass) {
     }
     bool ok = true;
     for (const screenshotRequest &shot : options.shots) {
-        if (shot.pass == pass && !saveSurfacePng(session.screen(), shot.path)) {
+        if (shot.pass == pass && !saveSurfacePng(session.screen().surface, shot.path)) {
             std::fprintf(stderr, "velmora-replay: cannot write %s\n", shot.path.c_str());
             ok = false;
         }
@@ -139,8 +139,8 @@ int main(int argc, char **argv) {
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SDL_Surface *screen = openGameWindow();
-    if (screen == nullptr) {
+    const screenHandle screen = openGameWindow();
+    if (!screen.isOpen()) {
         return 1;
     }
     const std::string dataDir = options.dataDir.empty() ? defaultDataFolder() : options.dataDir;

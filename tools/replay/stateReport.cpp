@@ -6,6 +6,37 @@
 #include "levels/levelOne.h"
 #include "objectNames.h"
 
+// The states as the reports have always named them.
+static const char *stateName(const gameState state) {
+    switch (state) {
+    case gameState::logoAnim:
+        return "logoAnim";
+    case gameState::title:
+        return "title";
+    case gameState::introMenu:
+        return "introMenu";
+    case gameState::inGame:
+        return "inGame";
+    case gameState::paused:
+        return "paused";
+    }
+    return "none";
+}
+
+static const char *pageName(const menuPage page) {
+    switch (page) {
+    case menuPage::main:
+        return "main";
+    case menuPage::newGame:
+        return "newGame";
+    case menuPage::settings:
+        return "settings";
+    case menuPage::title:
+        return "title";
+    }
+    return "none";
+}
+
 static std::string flagsReport(const gameFlags &flags) {
     return jsonLine()
         .add("quit", flags.quit)
@@ -103,15 +134,15 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
     const stateContext &context = session.context;
     jsonLine line;
     line.add("pass", pass)
-        .add("state", context.state)
+        .add("state", stateName(context.state))
         .addRaw("gameFlags", flagsReport(session.flags))
         .add("currentlyWindowed", session.video.currentlyWindowed)
         .add("settingsText", context.settingsText)
         .add("gameSaveText", context.gameSaveText)
         .add("entered", context.entered)
         .add("logoCounter", context.logoCounter)
-        .add("menuCursor", context.menuCursor)
-        .add("menuPage", context.menuPage)
+        .add("menuCursor", context.pauseMenu.cursor)
+        .add("menuPage", pageName(context.pauseMenu.page))
         .add("level", session.levels.current)
         .add("stage", currentStage(session.levels))
         .add("music", session.levels.levels[session.levels.current]->music)

@@ -1,0 +1,54 @@
+#pragma once
+// A menu in the text box's menu area, the same for the title menu and the pause menu: the
+// page shown, with optional header lines above its items, a cursor that walks the items
+// and wraps round at either end, and the three ways a page goes up.
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+class keyboardState;
+class textBox;
+
+enum class menuPage : unsigned char {
+    main,
+    newGame,  // the title menu asks before a new game erases a saved one
+    settings, // the two display toggles
+    title,    // the pause menu is closing on its way back to the title
+};
+
+inline constexpr int maxMenuItems = 4;
+inline constexpr int maxMenuHeaders = 2;
+
+class menuPages {
+  public:
+    menuPage page = menuPage::main;
+    int cursor = 0;
+    // The lines of the page shown: headers that stay where they are, then the items.
+    std::string_view headers[maxMenuHeaders] = {};
+    int headerCount = 0;
+    std::string items[maxMenuItems];
+    int itemCount = 0;
+
+    void setHeaders(std::initializer_list<std::string_view> lines);
+    void setItems(std::initializer_list<std::string_view> lines);
+    // The settings page both menus share: the two display toggles with their labels, and
+    // the way back.
+    void setSettingsItems(std::string_view fullscreenLabel, std::string_view thirtyFpsLabel);
+
+    // The menu opens: every line writes itself in, below whatever the box already holds.
+    void open(textBox &text) const;
+    // A new page, or the same one afresh after a toggle: the box is emptied, the headers
+    // are there at once and every item writes itself in.
+    void show(textBox &text) const;
+    // After a cursor move: only the item under the cursor writes itself in (and pulses);
+    // the headers and the other items are there at once, dim.
+    void redraw(textBox &text) const;
+
+    // The cursor keys of one pass: "s" or "down" moves the cursor down, then "w" or "up"
+    // moves it up (both can come in one pass); each move redraws the page. Returns the
+    // number of moves.
+    int readCursorKeys(const keyboardState &keys, textBox &text);
+};
+
+// " - on" or " - off", as a toggle's label reads.
+const char *toggleLabel(bool on);

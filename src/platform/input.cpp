@@ -1,0 +1,158 @@
+#include "platform/input.h"
+
+#include "platform/sdlInput.h"
+
+namespace {
+
+// What a tracked key answers to: a key symbol, or a mouse button when `mouseButton` is set.
+struct sdlKey {
+    SDLKey symbol;
+    Uint8 mouseButton; // SDL_BUTTON_LEFT / SDL_BUTTON_RIGHT, or 0 for a key
+};
+
+constexpr sdlKey key(SDLKey symbol) {
+    return sdlKey{symbol, 0};
+}
+constexpr sdlKey mouse(Uint8 button) {
+    return sdlKey{SDLK_UNKNOWN, button};
+}
+
+// In key order.
+constexpr sdlKey sdlKeys[trackedKeyCount] = {
+    key(SDLK_SPACE),
+    key(SDLK_ESCAPE),
+    key(SDLK_UP),
+    key(SDLK_DOWN),
+    key(SDLK_RIGHT),
+    key(SDLK_LEFT),
+    key(SDLK_MINUS),
+    key(SDLK_EQUALS),
+    key(SDLK_BACKSPACE),
+    key(SDLK_LEFTBRACKET),
+    key(SDLK_RIGHTBRACKET),
+    key(SDLK_SEMICOLON),
+    key(SDLK_QUOTE),
+    key(SDLK_RETURN),
+    key(SDLK_LSHIFT),
+    key(SDLK_RSHIFT),
+    key(SDLK_COMMA),
+    key(SDLK_PERIOD),
+    key(SDLK_SLASH),
+    key(SDLK_BACKSLASH),
+    mouse(SDL_BUTTON_LEFT),
+    mouse(SDL_BUTTON_RIGHT),
+    key(SDLK_LCTRL),
+    key(SDLK_RCTRL),
+    key(SDLK_a),
+    key(SDLK_b),
+    key(SDLK_c),
+    key(SDLK_d),
+    key(SDLK_e),
+    key(SDLK_f),
+    key(SDLK_g),
+    key(SDLK_h),
+    key(SDLK_i),
+    key(SDLK_j),
+    key(SDLK_k),
+    key(SDLK_l),
+    key(SDLK_m),
+    key(SDLK_n),
+    key(SDLK_o),
+    key(SDLK_p),
+    key(SDLK_q),
+    key(SDLK_r),
+    key(SDLK_s),
+    key(SDLK_t),
+    key(SDLK_u),
+    key(SDLK_v),
+    key(SDLK_w),
+    key(SDLK_x),
+    key(SDLK_y),
+    key(SDLK_z),
+    key(SDLK_1),
+    key(SDLK_2),
+    key(SDLK_3),
+    key(SDLK_4),
+    key(SDLK_5),
+    key(SDLK_6),
+    key(SDLK_7),
+    key(SDLK_8),
+    key(SDLK_9),
+    key(SDLK_0),
+};
+
+bool keyForSymbol(SDLKey symbol, keyCode &found) {
+    for (int index = 0; index < trackedKeyCount; index++) {
+        if (sdlKeys[index].mouseButton == 0 && sdlKeys[index].symbol == symbol) {
+            found = static_cast<keyCode>(index);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool keyForMouseButton(Uint8 button, keyCode &found) {
+    for (int index = 0; index < trackedKeyCount; index++) {
+        if (sdlKeys[index].mouseButton != 0 && sdlKeys[index].mouseButton == button) {
+            found = static_cast<keyCode>(index);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool translateEvent(const SDL_Event &event, inputEvent &translated) {
+    switch (event.type) {
+    case SDL_QUIT:
+        translated.type = inputEventType::quit;
+        return true;
+    case SDL_MOUSEMOTION:
+        translated.type = inputEventType::mouseMotion;
+        translated.x = event.motion.x;
+        translated.y = event.motion.y;
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        translated.type = event.type == SDL_MOUSEBUTTONDOWN ? inputEventType::keyDown : inputEventType::keyUp;
+        return keyForMouseButton(event.button.button, translated.key);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        translated.type = event.type == SDL_KEYDOWN ? inputEventType::keyDown : inputEventType::keyUp;
+        return keyForSymbol(event.key.keysym.sym, translated.key);
+    default:
+        return false;
+    }
+}
+
+bool pollInputEvent(inputEvent &event) {
+    SDL_Event raw;
+    while (SDL_PollEvent(&raw)) {
+        if (translateEvent(raw, event)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void queueKeyEvent(const keyCode key, const bool down) {
+    const sdlKey &target = sdlKeys[keyIndex(key)];
+    SDL_Event event = {};
+    if (target.mouseButton != 0) {
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = target.mouseButton;
+        event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    } else {
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.sym = target.symbol;
+    }
+    SDL_PushEvent(&event);
+}
+
+void queueQuitEvent() {
+    SDL_Event event = {};
+    event.type = SDL_QUIT;
+    SDL_PushEvent(&event);
+}

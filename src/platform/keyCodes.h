@@ -1,0 +1,82 @@
+#pragma once
+// The keys and mouse buttons the game tracks, in the game's own terms. Their names (what an
+// input track calls them) are for the edges only: keyName and keyByName.
+#include <optional>
+#include <string_view>
+
+enum class keyCode : unsigned char {
+    space,
+    esc,
+    up,
+    down,
+    right,
+    left,
+    minus,
+    equals,
+    backspace,
+    leftBracket,
+    rightBracket,
+    semiColon,
+    quote,
+    enter,
+    shift, // the left-hand shift key
+    rightShift,
+    comma,
+    period,
+    forwardSlash,
+    backSlash,
+    leftMouse,
+    rightMouse,
+    ctrl, // the left-hand control key
+    rightCtrl,
+    a,
+    b,
+    c,
+    d,
+    e,
+    f,
+    g,
+    h,
+    i,
+    j,
+    k,
+    l,
+    m,
+    n,
+    o,
+    p,
+    q,
+    r,
+    s,
+    t,
+    u,
+    v,
+    w,
+    x,
+    y,
+    z,
+    digit1,
+    digit2,
+    digit3,
+    digit4,
+    digit5,
+    digit6,
+    digit7,
+    digit8,
+    digit9,
+    digit0,
+};
+
+inline constexpr int trackedKeyCount = 60;
+inline constexpr int namedKeyCount = 54;
+
+constexpr int keyIndex(const keyCode key) {
+    return static_cast<int>(key);
+}
+static_assert(keyIndex(keyCode::digit0) + 1 == trackedKeyCount);
+
+// "enter", "forwardSlash", "a", "1" …; empty for the keys that are tracked but have no name
+// (right shift, right control, minus, equals and the two mouse buttons).
+std::string_view keyName(keyCode key);
+// The key with that name; none for a name outside the 54.
+std::optional<keyCode> keyByName(std::string_view name);

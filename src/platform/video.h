@@ -1,0 +1,43 @@
+#pragma once
+// The game's window: bringing it up with its caption and icon, the 640 x 480 screen it
+// shows, and the switch between windowed and fullscreen mode.
+#include <cstdint>
+
+struct SDL_Surface; // the drawing code's picture; only passed through here
+
+inline constexpr int screenWidth = 640;
+inline constexpr int screenHeight = 480;
+inline constexpr int screenDepth = 32;
+inline constexpr const char *windowCaption = "Velmora";
+// A double-buffered hardware surface in any pixel format; fullscreen adds one bit.
+inline constexpr std::uint32_t windowedVideoFlags = 0x50000001;
+inline constexpr std::uint32_t fullscreenVideoFlags = 0xD0000001;
+
+// The window's screen as the game holds it. Only this layer and the drawing code look
+// inside; everything else passes it on.
+struct screenHandle {
+    SDL_Surface *surface = nullptr;
+
+    bool isOpen() const { return surface != nullptr; }
+};
+
+// Brings up SDL, the audio device (when there is one) and the window, windowed, with its
+// caption and icon. No screen in the handle when no window can be opened.
+screenHandle openGameWindow();
+void closeGameWindow();
+
+// Sets a video mode and answers the new screen, or no screen when the mode cannot be set.
+using videoModeSetter = screenHandle (*)(int width, int height, int depth, std::uint32_t flags);
+screenHandle setVideoModeOfWindow(int width, int height, int depth, std::uint32_t flags);
+
+struct videoModeState {
+    bool currentlyWindowed = true; // the window opens windowed
+    bool switchPending = false;
+    videoModeSetter setVideoMode = setVideoModeOfWindow;
+};
+
+// Switches between windowed and fullscreen when the wish differs from the mode in force,
+// and returns the screen to draw on from now on. A mode that cannot be set leaves the old
+// one in force and sets the wish back to match it; no screen only when no mode at all can
+// be set.
+screenHandle followVideoMode(videoModeState &video, bool &fullscreenWish, screenHandle screen);
