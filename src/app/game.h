@@ -2,11 +2,8 @@
 // Every long-lived object of the game, built once in a fixed order (members are
 // constructed in declaration order) and linked by plain references. Nothing here is
 // created or destroyed during play.
-#include "app/gameFlags.h"
 #include "app/mainLoop.h"
-#include "app/settingsFile.h"
 #include "app/stateContext.h"
-#include "app/textBox.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
@@ -15,8 +12,11 @@
 #include "media/lightShapes.h"
 #include "media/renderer.h"
 #include "media/soundBank.h"
+#include "media/textBox.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
+#include "platform/gameFlags.h"
+#include "platform/settingsFile.h"
 #include "platform/timer.h"
 #include "platform/video.h"
 #include "player/keyboardState.h"

@@ -3,7 +3,7 @@
 // drawing at 30 fps, and the pacing.
 #include <cstdint>
 
-#include "app/gameFlags.h"
+#include "platform/gameFlags.h"
 #include "platform/timer.h"
 
 using delayFunction = void (*)(std::uint32_t milliseconds);

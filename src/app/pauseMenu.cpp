@@ -1,8 +1,8 @@
 #include "app/pauseMenu.h"
 
-#include "app/settingsFile.h"
 #include "app/stateContext.h"
-#include "app/textBox.h"
+#include "media/textBox.h"
+#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/settingsFile.h"
+#include "platform/settingsFile.h"
 #include "platform/video.h"
 
 // Builds every long-lived object, runs the paced main loop until the player quits,

@@ -1,14 +1,14 @@
 #include "app/stateContext.h"
 
 #include "app/pauseMenu.h"
-#include "app/saveGame.h"
-#include "app/settingsFile.h"
-#include "app/textBox.h"
 #include "levels/levelList.h"
 #include "levels/loadLevelObjects.h"
+#include "levels/saveGame.h"
 #include "media/soundBank.h"
+#include "media/textBox.h"
 #include "objects/buildSpriteList.h"
 #include "objects/objectWorld.h"
+#include "platform/settingsFile.h"
 #include "player/carView.h"
 #include "player/keyboardState.h"
 

@@ -4,9 +4,9 @@
 // to choose what to draw.
 #include <string>
 
-#include "app/gameFlags.h"
 #include "app/gameState.h"
 #include "levels/menuPages.h"
+#include "platform/gameFlags.h"
 
 class levelList;
 class objectWorld;

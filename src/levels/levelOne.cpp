@@ -1,9 +1,9 @@
 #include "levels/levelOne.h"
 
-#include "app/textBox.h"
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "media/textBox.h"
 #include "objects/objectWorld.h"
 
 using namespace objectCode;

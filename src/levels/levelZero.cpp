@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "app/saveGame.h"
-#include "app/settingsFile.h"
-#include "app/textBox.h"
 #include "levels/levelLayout.h"
 #include "levels/levelList.h"
+#include "levels/saveGame.h"
 #include "levels/tileCodes.h"
+#include "media/textBox.h"
 #include "media/wrapping.h"
 #include "objects/objectWorld.h"
+#include "platform/settingsFile.h"
 
 namespace {
 

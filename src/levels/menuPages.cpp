@@ -1,6 +1,6 @@
 #include "levels/menuPages.h"
 
-#include "app/textBox.h"
+#include "media/textBox.h"
 #include "player/keyboardState.h"
 
 namespace {

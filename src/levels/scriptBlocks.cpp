@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "app/saveGame.h"
-#include "app/textBox.h"
 #include "levels/level.h"
 #include "levels/levelList.h"
 #include "levels/loadLevelObjects.h"
+#include "levels/saveGame.h"
+#include "media/textBox.h"
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
 #include "player/carView.h"

@@ -1,9 +1,9 @@
 #include "media/fadeCounter.h"
 
 void fadeCounter::fadeStep() {
-    if (mode == "fadeIn" && fadeLevel < fadeClear) {
+    if (mode == fadeMode::fadeIn && fadeLevel < fadeClear) {
         fadeLevel++;
-    } else if (mode == "fadeOut" && fadeLevel > 0) {
+    } else if (mode == fadeMode::fadeOut && fadeLevel > 0) {
         fadeLevel--;
     }
 }

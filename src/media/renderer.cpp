@@ -1,13 +1,13 @@
 #include "media/renderer.h"
 
 #include "app/stateContext.h"
-#include "app/textBox.h"
 #include "levels/levelList.h"
 #include "media/animTables.h"
 #include "media/dashboard.h"
 #include "media/drawList.h"
 #include "media/helpers.h"
 #include "media/imageBank.h"
+#include "media/textBox.h"
 #include "objects/objectWorld.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #pragma once
 // The one container of the world: the player car and its camera, the table of all 3150
 // world objects, the screen fade, and the links every object behaviour needs.
-#include "app/gameFlags.h"
+#include "media/camera.h"
 #include "media/fadeCounter.h"
 #include "objects/basicObj.h"
 #include "objects/levelInPlay.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
-#include "media/camera.h"
+#include "platform/gameFlags.h"
 #include "player/playerCar.h"
 
 class imageBank;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/saveGame.h"
 #include "levels/levelList.h"
 #include "levels/levelZero.h"
+#include "levels/saveGame.h"
 #include "sessionRig.h"
 
 namespace {

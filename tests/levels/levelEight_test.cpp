@@ -62,7 +62,7 @@ TEST(LevelEight, EnteringHidesTheStoryInThePlacingFrame) {
     rig.enter();
     EXPECT_EQ(rig.eight.stage, 1);
     EXPECT_EQ(rig.eight.music, 1);
-    EXPECT_EQ(rig.world.fade.mode, "fadeIn");
+    EXPECT_EQ(rig.world.fade.mode, fadeMode::fadeIn);
     for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
         EXPECT_TRUE(allCopies(rig, group, [](const basicObj &o) { return !o.visible; })) << "group " << group;
     }

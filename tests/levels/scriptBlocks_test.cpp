@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/settingsFile.h"
 #include "levels/scriptBlocks.h"
+#include "platform/settingsFile.h"
 #include "scriptRig.h"
 #include "support/sdlTestEnvironment.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/textBox.h"
+#include "media/textBox.h"
 #include "objects/worldRig.h"
 
 enum class heading { plusX, minusX, plusY, minusY };

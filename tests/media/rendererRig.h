@@ -5,7 +5,6 @@
 
 #include <memory>
 
-#include "app/gameFlags.h"
 #include "app/stateContext.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
@@ -16,6 +15,7 @@
 #include "media/lightShapes.h"
 #include "media/renderer.h"
 #include "objects/objectWorld.h"
+#include "platform/gameFlags.h"
 #include "player/keyboardState.h"
 #include "support/sdlTestEnvironment.h"
 

@@ -3,7 +3,6 @@
 #include <memory>
 #include <optional>
 
-#include "app/gameFlags.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
@@ -11,6 +10,7 @@
 #include "media/imageBank.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
+#include "platform/gameFlags.h"
 #include "player/keyboardState.h"
 
 struct worldParts {

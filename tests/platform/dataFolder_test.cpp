@@ -7,8 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/settingsFile.h"
 #include "platform/dataFolder.h"
+#include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"
 
 namespace {

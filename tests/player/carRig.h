@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "app/gameFlags.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/animTables.h"
 #include "media/drawList.h"
 #include "media/imageBank.h"
 #include "objects/objectWorld.h"
+#include "platform/gameFlags.h"
 #include "platform/sdlInput.h"
 #include "player/keyboardState.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/gameFlags.h"
+#include "platform/gameFlags.h"
 
 inline constexpr const char *defaultSettingsText = "00";
 

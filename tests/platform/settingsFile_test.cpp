@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/settingsFile.h"
+#include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"
 
 TEST(ReadOrCreateFile, AMissingFileIsCreatedWithTheDefault) {

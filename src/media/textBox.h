@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/textLetter.h"
+#include "media/textLetter.h"
 
 class imageBank;
 

@@ -1,4 +1,4 @@
-#include "app/textBox.h"
+#include "media/textBox.h"
 
 #include "media/glyphs.h"
 

@@ -1,4 +1,4 @@
-#include "app/settingsFile.h"
+#include "platform/settingsFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,8 +1,8 @@
-#include "app/saveGame.h"
+#include "levels/saveGame.h"
 
-#include "app/settingsFile.h"
 #include "levels/levelList.h"
 #include "objects/objectWorld.h"
+#include "platform/settingsFile.h"
 
 std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car) {
     const std::string text = readOrCreateFile(files.gameSavePath, newGameText);

@@ -1,4 +1,4 @@
-#include "app/textLetter.h"
+#include "media/textLetter.h"
 
 namespace {
 constexpr int brightest = 4;

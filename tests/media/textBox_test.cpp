@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "app/textBox.h"
 #include "media/glyphs.h"
 #include "media/imageBank.h"
 #include "media/syntheticArt.h"
+#include "media/textBox.h"
 #include "support/sdlTestEnvironment.h"
 
 namespace {
