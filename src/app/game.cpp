@@ -1,11 +1,11 @@
 #include "app/game.h"
 
+#include "app/sceneOfPass.h"
 #include "media/loadingWord.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder)
-    : sprites(images), world(images, levels, animations, sprites, flags, keyboard), sounds(levels, world),
-      frameRenderer(context, levels, images, keyboard, shapes, animations, sprites, world),
-      files(dataFolder) {
+    : sprites(images), world(images, levels, animations, sprites, flags, keyboard),
+      frameRenderer(images, shapes, animations, sprites), files(dataFolder) {
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
@@ -20,8 +20,7 @@ game::game(const screenHandle screen, const dataFiles &dataFolder)
     context.text = &text;
     context.keyboard = &keyboard;
     context.files = &files;
-    frameRenderer.text = &text;
-    frameRenderer.prepareRenderer();
+    frameRenderer.prepareRenderer(world.view);
     context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
 }
 
@@ -39,6 +38,9 @@ void runPassLogic(game &session) {
         session.flags.quit = true;
         return;
     }
+    // The sound bank hears the state the pass starts in, before the state's work.
+    describeSound(session.context.state, session.world, session.levels, session.keyboard, session.pass);
+    session.sounds.updateSound(session.pass);
     updateState(session.context);
 }
 
@@ -46,6 +48,7 @@ bool runPassDrawing(game &session) {
     if (!session.screen().isOpen() || !shouldDrawThisPass(session.flags, session.renderToggle)) {
         return false;
     }
-    session.frameRenderer.drawFrame();
+    describeView(session.context, session.pass);
+    session.frameRenderer.drawFrame(session.pass);
     return true;
 }

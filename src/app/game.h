@@ -45,6 +45,7 @@ class game {
     soundBank sounds;
     stateContext context;
     renderer frameRenderer;
+    scene pass; // what this pass shows and sounds like
     dataFiles files;
 
     videoModeState video;

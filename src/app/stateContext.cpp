@@ -147,9 +147,6 @@ void returnToTitle(stateContext &context) {
 }
 
 void updateState(stateContext &context) {
-    if (context.sounds != nullptr) {
-        context.sounds->updateSound(context.state);
-    }
     switch (context.state) {
     case gameState::logoAnim:
         updateLogo(context);

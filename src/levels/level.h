@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "objects/levelInPlay.h" // levelGridSize: both grids are always this big
+#include "media/levelInPlay.h" // levelGridSize: both grids are always this big
 
 class objectWorld;
 

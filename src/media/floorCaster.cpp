@@ -2,12 +2,10 @@
 // each floor row of that column samples the ground picture of its tile at the tile's light.
 #include <cmath>
 
-#include "levels/levelList.h"
 #include "media/drawList.h"
 #include "media/helpers.h"
 #include "media/imageBank.h"
 #include "media/renderer.h"
-#include "objects/objectWorld.h"
 
 namespace {
 
@@ -78,27 +76,27 @@ int floorTile(double value, int32_t side) {
 } // namespace
 
 void renderer::fillLightMap() {
-    const int32_t side = levels.currentSide();
-    const camera &view = world.view;
+    const int32_t side = shown.level.side;
+    const camera &view = *shown.view;
     light.clear();
     for (int k = 0; k < 2; k++) {
         light.stamp(shapes, view.light, view.lampTileX[k], view.lampTileY[k], side);
     }
     for (const spriteRecord &record : sprites.records) {
         if (record.emitsLight) {
-            light.stamp(shapes, record.lightShape, tileIndex(record.x, side),
-                        tileIndex(record.y, side), side);
+            light.stamp(shapes, record.lightShape, tileIndex(record.x, side), tileIndex(record.y, side),
+                        side);
         }
     }
 }
 
 void renderer::castFloor() {
     SDL_Surface *screen = images.slots[screenSlot];
-    const int32_t side = levels.currentSide();
-    if (side <= 0 || side > lightMapSide) {
+    const int32_t side = shown.level.side;
+    if (side <= 0 || side > lightMapSide || shown.level.ground == nullptr) {
         return;
     }
-    const camera &view = world.view;
+    const camera &view = *shown.view;
     // Only columns strictly inside the view band can receive a floor pixel.
     const int firstColumn = std::max(0, viewRect.x + 1);
     const int lastColumn = std::min(view.screenWidth, viewRect.x + viewRect.w) - 1;
@@ -128,7 +126,7 @@ int renderer::castColumnRay(const camera &view, int x) {
 
 void renderer::castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
                             int lastColumn) {
-    const auto &ground = levels.levels[levels.current]->groundGrid;
+    const auto ground = shown.level.ground;
     Uint32 *const row = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(screen->pixels) + y * screen->pitch);
     for (int x = firstColumn; x <= lastColumn; x++) {
         const floorRay &ray = floorRays[x];

@@ -1,14 +1,11 @@
 #include "media/renderer.h"
 
-#include "app/stateContext.h"
-#include "levels/levelList.h"
 #include "media/animTables.h"
 #include "media/dashboard.h"
 #include "media/drawList.h"
 #include "media/helpers.h"
 #include "media/imageBank.h"
 #include "media/textBox.h"
-#include "objects/objectWorld.h"
 
 namespace {
 
@@ -18,30 +15,27 @@ constexpr int pauseDimFrame = 3;
 
 } // namespace
 
-renderer::renderer(const stateContext &state, const levelList &levelsOfGame, imageBank &bank,
-                   const keyboardState &keys, const lightShapes &lightShapeTable, const animTables &tables,
-                   drawList &spriteList, const objectWorld &objects)
-    : context(state), levels(levelsOfGame), images(bank), keyboard(keys), shapes(lightShapeTable),
-      animations(tables), sprites(spriteList), world(objects), viewRect(playViewRect), layers(bank) {
+renderer::renderer(imageBank &bank, const lightShapes &lightShapeTable, const animTables &tables,
+                   drawList &spriteList)
+    : images(bank), shapes(lightShapeTable), animations(tables), sprites(spriteList), viewRect(playViewRect),
+      layers(bank) {
     light.clear();
 }
 
-void renderer::prepareRenderer() {
-    const camera &view = world.view;
+void renderer::prepareRenderer(const camera &view) {
     invDet = 1.0 / (view.planeX * view.dirY - view.dirX * view.planeY);
     prepareSpriteTables();
     prepareGroundTexels();
-    prepareRowDistances();
+    prepareRowDistances(view);
     layers.planAll();
 }
 
-void renderer::prepareRowDistances() {
-    const int half = world.view.screenHeight / 2;
+void renderer::prepareRowDistances(const camera &view) {
+    const int half = view.screenHeight / 2;
     for (int y = 0; y < 480; y++) {
         // The horizon row and those above it see the far end of every ray.
         rowDistance[y] =
-            y > half ? static_cast<double>(world.view.screenHeight) / (2 * y - world.view.screenHeight)
-                     : 1e30;
+            y > half ? static_cast<double>(view.screenHeight) / (2 * y - view.screenHeight) : 1e30;
     }
 }
 
@@ -59,13 +53,16 @@ void renderer::prepareGroundTexels() {
 }
 
 void renderer::drawFade() {
-    const int32_t level = world.fade.fadeLevel;
+    const int32_t level = shown.fadeLevel;
     if (level >= 0 && level <= fadeClear) {
         layers.blit(blackFlashBase + level, 0, 0);
     }
 }
 
 void renderer::drawWorldView() {
+    if (shown.view == nullptr) {
+        return; // nothing to see the world from
+    }
     fillLightMap();
     SDL_Surface *screen = images.slots[screenSlot];
     const surfaceLock lock(screen);
@@ -73,45 +70,61 @@ void renderer::drawWorldView() {
     drawSprites();
 }
 
-void renderer::drawFrame() {
+void renderer::drawFrame(const scene &pass) {
     SDL_Surface *screen = images.slots[screenSlot];
     if (screen == nullptr) {
         return;
     }
+    shown = pass;
     SDL_FillRect(screen, nullptr, 0);
-    const gameState state = context.state;
-    if (state == gameState::logoAnim || state == gameState::title) {
-        const int frame = animations.at(logoFrames, context.logoCounter);
-        layers.blit(introLogoBase + frame, 0, 0);
-        if (state == gameState::title) {
-            drawFade();
-            if (text != nullptr) {
-                text->drawHintArea(images);
-            }
-        }
-    } else if (state == gameState::introMenu) {
+    switch (shown.layout) {
+    case sceneLayout::logo:
+        drawLogo();
+        break;
+    case sceneLayout::title:
+        drawLogo();
+        drawFade();
+        drawText(&textBox::drawHintArea);
+        break;
+    case sceneLayout::menu:
         viewRect = menuViewRect;
         layers.blit(copyrightsSlot, 210, 452);
         drawWorldView();
         drawFade();
-        if (text != nullptr) {
-            text->drawMenuArea(images);
-        }
-    } else if (state == gameState::inGame || state == gameState::paused) {
-        viewRect = playViewRect;
-        drawWorldView();
-        drawDashboard(layers, animations, world.view.cockpit, world.view.headlightsOn, world.view.battery);
-        drawFade();
-        if (text != nullptr) {
-            text->drawMessageArea(images);
-            text->drawHintArea(images);
-        }
-        if (state == gameState::paused) {
-            layers.blit(blackFlashBase + pauseDimFrame, 0, 0);
-            if (text != nullptr) {
-                text->drawMenuArea(images);
-            }
-        }
+        drawText(&textBox::drawMenuArea);
+        break;
+    case sceneLayout::play:
+    case sceneLayout::paused:
+        drawPlay();
+        break;
+    case sceneLayout::nothing:
+        break;
     }
     SDL_Flip(screen);
+}
+
+void renderer::drawLogo() {
+    layers.blit(introLogoBase + animations.at(logoFrames, shown.logoCounter), 0, 0);
+}
+
+void renderer::drawText(void (textBox::*drawArea)(imageBank &) const) {
+    if (shown.text != nullptr) {
+        (shown.text->*drawArea)(images);
+    }
+}
+
+// The road from the driver's seat under the dashboard; paused, dimmed under the menu.
+void renderer::drawPlay() {
+    viewRect = playViewRect;
+    drawWorldView();
+    if (shown.view != nullptr) {
+        drawDashboard(layers, animations, shown.view->cockpit, shown.view->headlightsOn, shown.view->battery);
+    }
+    drawFade();
+    drawText(&textBox::drawMessageArea);
+    drawText(&textBox::drawHintArea);
+    if (shown.layout == sceneLayout::paused) {
+        layers.blit(blackFlashBase + pauseDimFrame, 0, 0);
+        drawText(&textBox::drawMenuArea);
+    }
 }

@@ -8,15 +8,12 @@
 
 #include "media/layerBlitter.h"
 #include "media/lightMap.h"
+#include "media/scene.h"
 
-class stateContext;
-class levelList;
 class imageBank;
-class keyboardState;
 class lightShapes;
 class animTables;
 class drawList;
-class objectWorld;
 class camera;
 class textBox;
 struct spriteRecord;
@@ -33,19 +30,13 @@ struct texelSource {
 
 class renderer {
   public:
-    renderer(const stateContext &context, const levelList &levels, imageBank &images,
-             const keyboardState &keyboard, const lightShapes &shapes, const animTables &animations,
-             drawList &sprites, const objectWorld &world);
+    renderer(imageBank &images, const lightShapes &shapes, const animTables &animations, drawList &sprites);
 
-    const stateContext &context;
-    const levelList &levels;
     imageBank &images;
-    const keyboardState &keyboard;
     const lightShapes &shapes;
     const animTables &animations;
     drawList &sprites;
-    const objectWorld &world;
-    const textBox *text = nullptr; // the menus, messages and hints drawn over the view
+    scene shown; // the pass being drawn: its view, its level, its fade and its text
 
     SDL_Rect viewRect;
     double invDet = 1.25;
@@ -55,9 +46,10 @@ class renderer {
     layerBlitter layers;
 
     // Computes the view's inverse determinant and the sprite size tables; once, before
-    // the first frame, after the pictures are loaded.
-    void prepareRenderer();
-    void drawFrame();
+    // the first frame, after the pictures are loaded, from the camera as it starts.
+    void prepareRenderer(const camera &view);
+    // Draws the pass's scene and presents it.
+    void drawFrame(const scene &pass);
 
     // The pieces of a frame, in the order drawFrame uses them.
     void drawWorldView();
@@ -65,6 +57,10 @@ class renderer {
     void castFloor();
     void drawSprites();
     void drawFade();
+    void drawLogo();
+    void drawPlay();
+    // One of the text box's areas, when the scene has text.
+    void drawText(void (textBox::*drawArea)(imageBank &) const);
 
   private:
     // Ground texels by tile code and light level, looked up once instead of per pixel.
@@ -73,7 +69,7 @@ class renderer {
     double rowDistance[480];   // how far ahead the floor seen on each screen row lies
 
     void prepareGroundTexels();
-    void prepareRowDistances();
+    void prepareRowDistances(const camera &view);
     void prepareSpriteTables();
     // Each column's ray end, found once per frame before the rows are drawn.
     struct floorRay {

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "objects/objectWorld.h"
-
-soundBank::soundBank(const levelList &levels, const objectWorld &world) : levels(levels), world(world) {
+soundBank::soundBank() {
     resetSound();
 }
 
@@ -38,27 +36,36 @@ void soundBank::resetSound() {
     titlePlaying = false;
 }
 
-void soundBank::updateSound(const gameState state) {
-    if (state == gameState::inGame) {
-        followLevelMusic();
+void soundBank::updateSound(const scene &pass) {
+    switch (pass.layout) {
+    case sceneLayout::play:
+        followLevelMusic(pass.music);
         fadeTitleMusic();
-        followEngine();
-        followGround();
+        followEngine(pass.carSpeed);
+        followGround(pass.carOnDirt, pass.carSpeed);
         applyLoopVolumes();
-        playCarEffects();
-        playObjectCues();
-    } else if (state == gameState::introMenu) {
-        playMenuBlips(false); // the loops keep their volumes behind the menu
-    } else if (state == gameState::title) {
+        playCarEffects(pass);
+        for (int k = 0; k < pass.cueCount; k++) {
+            playCue(pass.cues[k]);
+        }
+        break;
+    case sceneLayout::menu:
+        playMenuBlips(pass.keys, false); // the loops keep their volumes behind the menu
+        break;
+    case sceneLayout::title:
         startTitleMusic();
-        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
+        if (pass.keys.enter) {
             playEffect(menu2, effectVolume);
         }
-    } else if (state == gameState::paused) {
-        playMenuBlips(true);
+        break;
+    case sceneLayout::paused:
+        playMenuBlips(pass.keys, true);
         fadeDown();
-    } else {
+        break;
+    case sceneLayout::logo:
+    case sceneLayout::nothing:
         fadeDown();
+        break;
     }
 }
 
@@ -84,15 +91,14 @@ void soundBank::startTitleMusic() {
     titlePlaying = true;
 }
 
-void soundBank::playMenuBlips(bool escapeSelects) {
-    const keyboardState &keys = world.car.keyboard;
-    if (keys.isKeyPressed(keyCode::enter) || (escapeSelects && keys.isKeyPressed(keyCode::esc))) {
+void soundBank::playMenuBlips(const sceneMenuKeys &keys, const bool escapeSelects) {
+    if (keys.enter || (escapeSelects && keys.escape)) {
         playEffect(menu2, effectVolume);
     }
-    if (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down)) {
+    if (keys.down) {
         playEffect(menu3, effectVolume);
     }
-    if (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)) {
+    if (keys.up) {
         playEffect(menu3, effectVolume);
     }
 }

@@ -3,19 +3,16 @@
 // the gravel under the tyres) loop forever from start-up, each on a channel of its own, and
 // are shaped only by moving each channel's volume one step per pass towards a target. The
 // title music has a channel of its own; one-shot effects take the first free channel.
-// Everything is decided once per pass from the game state, the player car and the objects.
+// Everything is decided once per pass from the scene: what the pass shows, the car and the
+// cues the objects gave.
 #include <SDL_mixer.h>
 
 #include <cstdint>
 #include <string_view>
 
-#include "app/gameState.h"
 #include "media/effectSound.h"
 #include "media/mixerCalls.h"
-
-class levelList;
-class objectWorld;
-class basicObj;
+#include "media/scene.h"
 
 constexpr int musicLayerCount = 3;
 constexpr int engineNoteCount = 4;
@@ -37,12 +34,9 @@ constexpr int32_t noVolume = -1;      // play at whatever volume the channel had
 
 class soundBank {
   public:
-    soundBank(const levelList &levels, const objectWorld &world);
+    soundBank();
     soundBank(const soundBank &) = delete;
     soundBank &operator=(const soundBank &) = delete;
-
-    const levelList &levels;
-    const objectWorld &world;
 
     // What each loop's channel is set to now.
     int32_t musicVolume[musicLayerCount];
@@ -88,7 +82,7 @@ class soundBank {
     // Every volume, target, fade and variant back to 0, and no title music.
     void resetSound();
     // One pass: follows the state, the car and the objects, and plays what they asked for.
-    void updateSound(gameState state);
+    void updateSound(const scene &pass);
     // Frees every loaded sound; calling it twice is harmless.
     void freeSounds();
 
@@ -98,17 +92,16 @@ class soundBank {
 
   private:
     // In the game.
-    void followLevelMusic();
+    void followLevelMusic(int32_t music);
     void fadeTitleMusic();
-    void followEngine();
-    void followGround();
-    void playCarEffects();
-    void playObjectCues();
-    void playCue(const basicObj &object, int32_t side);
+    void followEngine(double speed);
+    void followGround(bool onDirt, double speed);
+    void playCarEffects(const scene &pass);
+    void playCue(const sceneCue &cue);
     Mix_Chunk *effectChunk(effectSound sound) const; // null for none
     // Out of it.
     void startTitleMusic();
-    void playMenuBlips(bool escapeSelects);
+    void playMenuBlips(const sceneMenuKeys &keys, bool escapeSelects);
     void fadeDown();
 
     void applyLoopVolumes();

@@ -3,11 +3,8 @@
 #include <cmath>
 #include <iterator>
 
-#include "levels/levelList.h"
-#include "levels/tileCodes.h"
 #include "media/helpers.h"
 #include "media/soundBank.h"
-#include "objects/objectWorld.h"
 
 namespace {
 
@@ -41,8 +38,7 @@ int32_t nearnessVolume(double distance) {
 
 } // namespace
 
-void soundBank::followLevelMusic() {
-    const int32_t music = levels.levels[levels.current]->music;
+void soundBank::followLevelMusic(const int32_t music) {
     if (music >= 0 && music < static_cast<int32_t>(std::size(musicChoices))) {
         const musicChoice choice = musicChoices[music];
         for (int layer = 0; layer < musicLayerCount; layer++) {
@@ -67,8 +63,7 @@ void soundBank::fadeTitleMusic() {
 
 // The engine note crossfades from one recording to the next as the car speeds up; above
 // the top band the note stays where it was.
-void soundBank::followEngine() {
-    const double speed = world.car.speed;
+void soundBank::followEngine(const double speed) {
     for (const engineBand &band : engineBands) {
         if (speed <= band.topSpeed) {
             for (int note = 0; note < engineNoteCount; note++) {
@@ -83,47 +78,31 @@ void soundBank::followEngine() {
 }
 
 // Gravel crunches only while rolling forward over dirt; reversing keeps what it had.
-void soundBank::followGround() {
-    const playerCar &car = world.car;
-    const int32_t side = levels.currentSide();
-    const int32_t ground = levels.groundAt(tileIndex(car.x, side), tileIndex(car.y, side));
-    if (ground != groundCode::dirt) {
+void soundBank::followGround(const bool onDirt, const double speed) {
+    if (!onDirt) {
         gravelTarget = 0;
-    } else if (car.speed == 0.0) {
+    } else if (speed == 0.0) {
         gravelTarget = 0;
-    } else if (car.speed > 0.0) {
+    } else if (speed > 0.0) {
         gravelTarget = gravelRollingVolume;
     }
     stepTowards(gravelVolume, gravelTarget);
 }
 
-void soundBank::playCarEffects() {
-    const playerCar &car = world.car;
-    if (car.flashFired) {
+void soundBank::playCarEffects(const scene &pass) {
+    if (pass.flashFired) {
         playEffect(flash[flashIndex], effectVolume);
         flashIndex = (flashIndex + 1) % flashVariantCount;
     }
-    if (car.refused) {
+    if (pass.refused) {
         playEffect(click[clickIndex], effectVolume);
         clickIndex = (clickIndex + 1) % clickVariantCount;
     }
 }
 
-// Every object in the table may ask, placed or not: a cue is the object's own business.
-void soundBank::playObjectCues() {
-    const int32_t side = levels.currentSide();
-    for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->soundCue) {
-            playCue(*object, side);
-        }
-    }
-}
-
 // The object names its sound; a sound heard everywhere plays at the effects' volume.
-void soundBank::playCue(const basicObj &object, int32_t side) {
-    const playerCar &car = world.car;
-    const int32_t near = nearnessVolume(wrappedDistance(object.x, object.y, car.x, car.y, side));
-    const objectCue cue = object.cue();
+void soundBank::playCue(const sceneCue &cue) {
+    const int32_t near = nearnessVolume(cue.distance);
     const int32_t volume = cue.heardEverywhere ? effectVolume : near;
     // On the car's own spot no volume is set, even for a sound heard everywhere.
     playEffect(effectChunk(cue.sound), near == noVolume ? noVolume : volume);

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "levels/levelList.h"
 #include "media/drawList.h"
 #include "media/imageBank.h"
 #include "media/renderer.h"
-#include "objects/objectWorld.h"
 
 namespace {
 
@@ -83,8 +81,8 @@ void renderer::sortSpritesFarthestFirst(const camera &view) {
 }
 
 void renderer::drawSprites() {
-    const camera &view = world.view;
-    const int32_t side = levels.currentSide();
+    const camera &view = *shown.view;
+    const int32_t side = shown.level.side;
     if (side <= 0 || side > lightMapSide) {
         return;
     }

@@ -1,7 +1,7 @@
 #include "objects/butterfly.h"
 
 #include "media/animTables.h"
-#include "objects/levelInPlay.h"
+#include "media/levelInPlay.h"
 #include "objects/spritePictures.h"
 
 void butterfly::reset() {

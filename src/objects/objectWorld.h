@@ -4,7 +4,7 @@
 #include "media/camera.h"
 #include "media/fadeCounter.h"
 #include "objects/basicObj.h"
-#include "objects/levelInPlay.h"
+#include "media/levelInPlay.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
 #include "platform/gameFlags.h"

@@ -1,7 +1,7 @@
 #include "objects/tree.h"
 
 #include "media/animTables.h"
-#include "objects/levelInPlay.h"
+#include "media/levelInPlay.h"
 #include "objects/spritePictures.h"
 
 void tree::reset() {

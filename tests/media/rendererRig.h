@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/sceneOfPass.h"
 #include "app/stateContext.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
@@ -31,6 +32,7 @@ struct rendererRig {
     objectWorld world{images, levels, animations, sprites, flags, keyboard};
     stateContext context;
     std::unique_ptr<renderer> frames;
+    scene shown;
 
     explicit rendererRig(int level) {
         images.slots[screenSlot] = dummyScreen();
@@ -44,11 +46,16 @@ struct rendererRig {
     }
 
     // Pictures go in first: the renderer looks up its ground texels when prepared.
-    renderer &prepare() {
-        frames =
-            std::make_unique<renderer>(context, levels, images, keyboard, shapes, animations, sprites, world);
-        frames->prepareRenderer();
-        return *frames;
+    rendererRig &prepare() {
+        frames = std::make_unique<renderer>(images, shapes, animations, sprites);
+        frames->prepareRenderer(world.view);
+        return *this;
+    }
+
+    // Draws the scene the state logic would describe from the rig as it stands.
+    void drawFrame() {
+        describeView(context, shown);
+        frames->drawFrame(shown);
     }
 
     SDL_Surface *screen() const { return images.slots[screenSlot]; }

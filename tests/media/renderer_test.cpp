@@ -102,7 +102,7 @@ TEST(FloorCaster, SamplesTheTexelUnderEachPixel) {
     }
     rig.lookUp(40.5, 10.5);
     lightTile(rig, 0, 40.5, 14.5, 5);
-    renderer &frames = rig.prepare();
+    rendererRig &frames = rig.prepare();
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(320, 300), (32u * 4 << 16) | (32u * 4 << 8) | 77);
     EXPECT_EQ(rig.rgbAt(330, 300), (38u * 4 << 16) | (32u * 4 << 8) | 77);
@@ -126,7 +126,7 @@ TEST(FloorCaster, DrawsEachTileAtItsLightLevelAndLeavesTheDarkBlack) {
     rig.lookUp(40.5, 10.5);
     lightTile(rig, 0, 40.5, 14.5, 3);              // level 0 on (40, 14), 3 on (40, 15), 24 from (40, 22)
     rig.levels.levels[5]->groundGrid[40][17] = 12; // a code with no picture
-    renderer &frames = rig.prepare();
+    rendererRig &frames = rig.prepare();
     frames.drawFrame();
     // Row y sees the floor 480 / (2y − 480) tiles ahead.
     EXPECT_EQ(rig.rgbAt(320, 300), 0xC8966Eu);                                                 // y = 14.5
@@ -167,7 +167,7 @@ TEST(Sprites, NearerSpritesCoverFartherOnesAndEqualDistancesKeepTheirOrder) {
     rig.sprites.clear();
     rig.sprite(0, 40.5, 16.5, shadedSlot(lampPostBase, 2, 0));
     rig.sprite(1, 40.5, 16.5, shadedSlot(lampPostBase, 3, 0));
-    rig.frames->drawFrame();
+    rig.drawFrame();
     EXPECT_EQ(rig.rgbAt(320, 240), greenByLevel(0));
 }
 
@@ -227,7 +227,7 @@ TEST(Sprites, EqualDistancesAmongOthersFollowTheCombSortNotTheListOrder) {
         rig.sprite(i, 40.5, ys[i], shadedSlot(lampPostBase, frames[i], 0));
         distances.push_back((ys[i] - 10.5) * (ys[i] - 10.5));
     }
-    rig.frames->drawFrame();
+    rig.drawFrame();
     Uint32 (*const colourOf[])(int) = {nullptr, redByLevel, blueByLevel, greenByLevel};
     EXPECT_EQ(rig.rgbAt(320, 240), colourOf[frames[combSortFarthestFirst(distances).back()]](0));
 }
@@ -245,7 +245,7 @@ TEST(Sprites, ShadeComesFromTheLightMapUnlessFixed) {
 
     lit.fixedShade = true;
     lit.shade = 9;
-    rig.frames->drawFrame();
+    rig.drawFrame();
     EXPECT_EQ(rig.rgbAt(320, 240), redByLevel(9));
 }
 
@@ -264,7 +264,7 @@ TEST(Sprites, BehindTheCameraNothingIsDrawnAndTheBandClipsTheBottom) {
     // Close ahead: tall enough to reach below the band, but cut at its bottom.
     rig.sprite(0, 40.5, 11.5, shadedSlot(lampPostBase, 1, 0));
     rig.context.state = gameState::introMenu; // no dashboard over the view, which ends at row 399
-    rig.frames->drawFrame();
+    rig.drawFrame();
     EXPECT_EQ(rig.rgbAt(320, 399), redByLevel(0));
     EXPECT_NE(rig.rgbAt(320, 400), redByLevel(0));
     EXPECT_NE(rig.rgbAt(320, 470), redByLevel(0));
@@ -310,7 +310,7 @@ TEST(Sprites, ExtremePositionsStayInsideTheScreen) {
             record.emitsLight = i % 7 == 0;
             record.lightShape = i % 8;
         }
-        rig.frames->drawFrame();
+        rig.drawFrame();
     }
     SUCCEED();
 }
@@ -345,7 +345,7 @@ TEST(Dashboard, LayersStackInOrderAndMoveWithTheCar) {
     // No frown: the lit smile at (228, 358).
     EXPECT_EQ(rig.rgbAt(228, 358), 0x00FFFFu);
     cockpit.frown = true;
-    rig.frames->drawFrame();
+    rig.drawFrame();
     EXPECT_EQ(rig.rgbAt(239, 356), 0xFF00FFu);
     EXPECT_NE(rig.rgbAt(228, 358), 0x00FFFFu);
 }
@@ -356,7 +356,7 @@ TEST(Dashboard, OverlaysPlayOnlyWhileTheirCountersRun) {
         rig.images.slots[whiteFlashBase + n] = rendererRig::solidPicture(8, 8, 0x101010 * (n + 1));
     }
     cockpitState &cockpit = rig.world.view.cockpit;
-    renderer &frames = rig.prepare();
+    rendererRig &frames = rig.prepare();
     frames.drawFrame();
     EXPECT_EQ(rig.rgbAt(2, 2), 0u); // −1: nothing
     cockpit.whiteFrame = 4;         // table 3 holds 1 at index 4
@@ -372,7 +372,7 @@ TEST(Fade, DrawsTheBlackOverlayFrameOfItsLevel) {
     for (int n = 0; n <= 5; n++) {
         rig.images.slots[blackFlashBase + n] = rendererRig::solidPicture(8, 8, 0x010101 * (n + 1));
     }
-    renderer &frames = rig.prepare();
+    rendererRig &frames = rig.prepare();
     for (int level = 0; level <= 5; level++) {
         rig.world.fade.fadeLevel = level;
         frames.drawFrame();

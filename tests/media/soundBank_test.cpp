@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/sceneOfPass.h"
 #include "levels/tileCodes.h"
 #include "media/soundBank.h"
 #include "objects/worldRig.h"
@@ -81,11 +82,18 @@ bool deviceOpen() {
 constexpr mixerCalls recordingMixer{recordPlay,      recordVolume, recordHalt, grantChannels,
                                     reserveChannels, fakeLoad,     countFree,  deviceOpen};
 
+// One pass of the sound bank, hearing the scene the state logic would describe.
+void hear(soundBank &bank, worldRig &rig, gameState state) {
+    static scene pass;
+    describeSound(state, rig.world, rig.levels, rig.parts->keyboard, pass);
+    bank.updateSound(pass);
+}
+
 class SoundBank : public testing::Test {
   protected:
     worldRig rig;
     playerCar &car = rig.world.car;
-    soundBank bank{rig.levels, rig.world};
+    soundBank bank;
 
     void SetUp() override {
         heard = {};
@@ -100,7 +108,7 @@ class SoundBank : public testing::Test {
 
     void run(gameState state, int passes = 1) {
         for (int pass = 0; pass < passes; pass++) {
-            bank.updateSound(state);
+            hear(bank, rig, state);
         }
     }
 
@@ -337,7 +345,7 @@ void exerciseEveryState(soundBank &bank, worldRig &rig, int passes) {
         rig.parts->keyboard.pressed[keyIndex(keyCode::enter)] = pass % 5 == 0;
         static const gameState states[] = {gameState::logoAnim, gameState::title, gameState::introMenu,
                                            gameState::inGame, gameState::paused};
-        bank.updateSound(states[pass * 5 / passes]);
+        hear(bank, rig, states[pass * 5 / passes]);
     }
 }
 
@@ -346,7 +354,7 @@ TEST(SoundBankDevice, WithoutAnAudioDeviceEveryCallIsHarmless) {
         GTEST_SKIP() << "an earlier test left the audio device open";
     }
     worldRig rig;
-    soundBank bank(rig.levels, rig.world);
+    soundBank bank;
     bank.loadSounds();
     EXPECT_EQ(bank.menu, nullptr);
     bank.startLoops();
@@ -373,7 +381,7 @@ TEST_F(SoundBankDeviceOpen, MissingSoundsFolderPlaysNothing) {
     const std::filesystem::path home = std::filesystem::current_path();
     std::filesystem::current_path(empty.path());
     worldRig rig;
-    soundBank bank(rig.levels, rig.world);
+    soundBank bank;
     bank.loadSounds();
     std::filesystem::current_path(home);
 
@@ -388,7 +396,7 @@ TEST_F(SoundBankDeviceOpen, MissingSoundsFolderPlaysNothing) {
 
 TEST_F(SoundBankDeviceOpen, GeneratedSoundsPlayThroughHundredsOfPasses) {
     worldRig rig;
-    soundBank bank(rig.levels, rig.world);
+    soundBank bank;
     bank.loadSounds();
     for (Mix_Chunk *chunk :
          {bank.click[0],   bank.click[1], bank.flash[0], bank.flash[1], bank.flash[2], bank.rev[0],
@@ -406,7 +414,7 @@ TEST_F(SoundBankDeviceOpen, GeneratedSoundsPlayThroughHundredsOfPasses) {
     // Standing still in the game settles on the idle note.
     rig.world.car.speed = 0;
     for (int pass = 0; pass < 130; pass++) {
-        bank.updateSound(gameState::inGame);
+        hear(bank, rig, gameState::inGame);
     }
     EXPECT_EQ(Mix_Volume(firstRevChannel, -1), 40);
     EXPECT_EQ(Mix_Playing(titleChannel), 0);
