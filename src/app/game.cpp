@@ -4,7 +4,7 @@
 #include "media/loadingWord.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder)
-    : sprites(images), world(images, levels, animations, sprites, flags, keyboard),
+    : sprites(images), world(images, animations, sprites, flags, keyboard),
       frameRenderer(images, shapes, animations, sprites), files(dataFolder) {
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);

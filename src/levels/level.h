@@ -4,14 +4,16 @@
 
 #include "media/levelInPlay.h" // levelGridSize: both grids are always this big
 
+class levelList;
 class objectWorld;
 
 // One level of the game: the ground and the objects of a square world that wraps at its edges,
 // and the per-frame script that tells its story. Each level is a class of its own.
 class level {
   public:
-    int32_t side = 0;  // tiles along each edge of the world
-    int32_t music = 0; // in-game track the level asks for: 0 none, 1 … 3
+    levelList *list = nullptr; // the list the level belongs to, through which it is left
+    int32_t side = 0;          // tiles along each edge of the world
+    int32_t music = 0;         // in-game track the level asks for: 0 none, 1 … 3
     int32_t groundGrid[levelGridSize][levelGridSize] = {}; // [x][y] road picture numbers
     int32_t objectGrid[levelGridSize][levelGridSize] = {}; // [x][y] object kinds
 

@@ -2,6 +2,9 @@
 
 void levelList::link(const std::array<level *, levelCount> &allLevels) {
     levels = allLevels;
+    for (level *each : levels) {
+        each->list = this;
+    }
 }
 
 void levelList::makeCurrent(const int32_t index, levelInPlay &record) {

@@ -47,7 +47,7 @@ void levelZero::setup() {
 }
 
 bool levelZero::hasContinue(const objectWorld &world) const {
-    return world.levels.startLevel > 1;
+    return list->startLevel > 1;
 }
 
 // The items of the page the menu is on.
@@ -197,7 +197,7 @@ void levelZero::startGame(objectWorld &world) {
     if (world.files != nullptr) {
         saveNewGame(*world.files);
     }
-    world.levels.startLevel = 1;
+    list->startLevel = 1;
     for (bool &won : world.car.progressFlags) {
         won = false;
     }

@@ -14,8 +14,8 @@
 // ---- Leaving the level ----
 
 levelExit leaveFor(objectWorld &world, const level &from, const int32_t nextLevel) {
-    if (world.levels.isCurrent(from)) {
-        loadLevelObjects(world.levels, false, nextLevel, world);
+    if (from.list != nullptr && from.list->isCurrent(from)) {
+        loadLevelObjects(*from.list, false, nextLevel, world);
     }
     return levelExit::left;
 }
@@ -193,7 +193,7 @@ void takeFlame(objectWorld &world, const int32_t flagIndex, const int32_t flameG
     car.cockpit.whiteFrame = whiteFlashStart;
     car.battery = fullBattery;
     car.headlightsOn = true;
-    saveProgress(world.files, world.levels.current, car.progressFlags);
+    saveProgress(world.files, world.currentLevel.index, car.progressFlags);
 }
 
 void pickUpFlame(objectWorld &world, level &lvl, const int32_t flagIndex, const int32_t flameGroup) {

@@ -3,10 +3,9 @@
 #include "media/wrapping.h"
 #include "objects/interactions.h"
 
-objectWorld::objectWorld(imageBank &bank, levelList &levelsOfGame, const animTables &tables,
-                         drawList &spriteList, gameFlags &switches, const keyboardState &keyboard)
-    : images(bank), levels(levelsOfGame), animations(tables), sprites(spriteList), flags(switches),
-      car(keyboard, tables) {}
+objectWorld::objectWorld(imageBank &bank, const animTables &tables, drawList &spriteList, gameFlags &switches,
+                         const keyboardState &keyboard)
+    : images(bank), animations(tables), sprites(spriteList), flags(switches), car(keyboard, tables) {}
 
 namespace {
 

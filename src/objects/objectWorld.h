@@ -3,15 +3,14 @@
 // world objects, the screen fade, and the links every object behaviour needs.
 #include "media/camera.h"
 #include "media/fadeCounter.h"
-#include "objects/basicObj.h"
 #include "media/levelInPlay.h"
+#include "objects/basicObj.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
 #include "platform/gameFlags.h"
 #include "player/playerCar.h"
 
 class imageBank;
-class levelList;
 class animTables;
 class drawList;
 class keyboardState;
@@ -20,13 +19,12 @@ struct dataFiles;
 
 class objectWorld {
   public:
-    objectWorld(imageBank &images, levelList &levels, const animTables &animations, drawList &sprites,
-                gameFlags &flags, const keyboardState &keyboard);
+    objectWorld(imageBank &images, const animTables &animations, drawList &sprites, gameFlags &flags,
+                const keyboardState &keyboard);
     objectWorld(const objectWorld &) = delete;
     objectWorld &operator=(const objectWorld &) = delete;
 
     imageBank &images;
-    levelList &levels; // for the level scripts; the objects read only `currentLevel`
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;

@@ -29,7 +29,7 @@ struct rendererRig {
     lightShapes shapes;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, levels, animations, sprites, flags, keyboard};
+    objectWorld world{images, animations, sprites, flags, keyboard};
     stateContext context;
     std::unique_ptr<renderer> frames;
     scene shown;

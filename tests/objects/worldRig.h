@@ -21,7 +21,7 @@ struct worldParts {
     animTables animations;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, levels, animations, sprites, flags, keyboard};
+    objectWorld world{images, animations, sprites, flags, keyboard};
     objectArrays objects;
 
     worldParts() {

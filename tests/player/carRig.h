@@ -22,7 +22,7 @@ struct carRig {
     imageBank images;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, levels, animations, sprites, flags, keyboard};
+    objectWorld world{images, animations, sprites, flags, keyboard};
     playerCar &car = world.car;
 
     explicit carRig(int level) {
