@@ -46,12 +46,12 @@ void levelZero::setup() {
     fullscreenLabel = " - off";
 }
 
-bool levelZero::hasContinue(const objectWorld &world) const {
+bool levelZero::hasContinue() const {
     return list->startLevel > 1;
 }
 
 // The items of the page the menu is on.
-void levelZero::fillPage(const objectWorld &world) {
+void levelZero::fillPage() {
     switch (menu.page) {
     case menuPage::newGame:
         menu.setItems({"start new game - erase old game", "go back"});
@@ -61,7 +61,7 @@ void levelZero::fillPage(const objectWorld &world) {
         break;
     case menuPage::main:
     case menuPage::title:
-        if (hasContinue(world)) {
+        if (hasContinue()) {
             menu.setItems({"new game", continueLabel, "settings", "exit"});
         } else {
             menu.setItems({"new game", "settings", "exit"});
@@ -75,7 +75,7 @@ void levelZero::buildMenu(objectWorld &world) {
     spin = restingSpin;
     spinning = true;
     starting = false;
-    if (hasContinue(world)) {
+    if (hasContinue()) {
         for (const bool won : world.car.progressFlags) {
             flameCount += won;
         }
@@ -83,8 +83,8 @@ void levelZero::buildMenu(objectWorld &world) {
     }
     thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
     fullscreenLabel = toggleLabel(world.flags.fullscreen);
-    menu.cursor = hasContinue(world) ? 1 : 0; // a saved game offers to go on with it
-    fillPage(world);
+    menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
+    fillPage();
     menu.open(*world.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
@@ -124,7 +124,7 @@ void levelZero::readCursorKeys(objectWorld &world) {
 void levelZero::showPage(objectWorld &world, const menuPage newPage, const int newCursor) {
     menu.page = newPage;
     menu.cursor = newCursor;
-    fillPage(world);
+    fillPage();
     menu.show(*world.text);
 }
 
@@ -145,7 +145,7 @@ void levelZero::pressEnter(objectWorld &world) {
 }
 
 void levelZero::pressEnterOnMain(objectWorld &world) {
-    const bool withContinue = hasContinue(world);
+    const bool withContinue = hasContinue();
     const int settingsItem = withContinue ? 2 : 1;
     const int cursor = menu.cursor;
     if (cursor == 0) {
@@ -177,7 +177,7 @@ void levelZero::pressEnterOnNewGame(objectWorld &world) {
 void levelZero::pressEnterOnSettings(objectWorld &world) {
     const int cursor = menu.cursor;
     if (cursor == 2) {
-        showPage(world, menuPage::main, hasContinue(world) ? 2 : 1);
+        showPage(world, menuPage::main, hasContinue() ? 2 : 1);
         return;
     }
     if (cursor == 0) {

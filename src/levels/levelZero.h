@@ -33,9 +33,9 @@ class levelZero : public level {
     void pressEnterOnNewGame(objectWorld &world);
     void pressEnterOnSettings(objectWorld &world);
     void showPage(objectWorld &world, menuPage newPage, int newCursor);
-    void fillPage(const objectWorld &world);
+    void fillPage();
     void startGame(objectWorld &world);
     void turnView(objectWorld &world);
 
-    bool hasContinue(const objectWorld &world) const;
+    bool hasContinue() const;
 };

@@ -12,6 +12,7 @@
 #include "objects/objectMode.h"
 
 class animTables;
+class objectWorld;
 class playerCar;
 struct spriteRecord;
 
@@ -25,6 +26,10 @@ struct objectCue {
 class basicObj {
   public:
     virtual ~basicObj() = default;
+
+    // The world the object lives in, linked once at start-up and kept through every reset:
+    // a behaviour that changes its whole group or the player car goes through it.
+    objectWorld *world = nullptr;
 
     // Set by reset and never changed.
     objectKind kind = objectKind::lamp;

@@ -7,6 +7,7 @@ namespace {
 template <typename kindClass, int count>
 void append(objectWorld &world, int &next, kindClass (&objects)[count]) {
     for (kindClass &object : objects) {
+        object.world = &world;
         world.objects[next++] = &object;
     }
 }
