@@ -19,41 +19,65 @@ constexpr double flashRadius = 3.0;
 constexpr int32_t flashFiringFrame = 6;
 constexpr double spotDistance = 4.0;
 
-// The nearest placed, visible, solid object to the car's front point.
+// However the car came to overlap something (a script or a change of face can put a solid
+// object on top of it, or a row of them along its line of travel), one pass pushes it back no
+// farther than this; a deeper overlap is worked off over the next passes. Twice the wall
+// radius covers any overlap that driving alone can make.
+constexpr double pushLimit = 3.0;
+constexpr int32_t pushStepLimit = static_cast<int32_t>(pushLimit / pushStep);
+
+// The placed, visible, solid objects near enough to the car's front point that pushing it
+// back within the limit could bring them nearer than a wall's radius: all the push-back
+// needs to look at, in table order, gathered once a pass.
+struct solidsInReach {
+    const basicObj *objects[objectCount] = {};
+    int count = 0;
+};
+
+// The nearest of them; the first of equally near objects wins.
 struct nearestSolid {
     double distance = 1000.0;
     const basicObj *object = nullptr;
 };
 
-nearestSolid findNearestSolid(const objectWorld &world) {
-    const playerCar &car = world.car;
-    const double frontX = car.x + frontOffset * car.dirX;
-    const double frontY = car.y + frontOffset * car.dirY;
-    nearestSolid found;
+double frontPointDistance(const playerCar &car, const basicObj &object) {
+    return distance(car.x + frontOffset * car.dirX, car.y + frontOffset * car.dirY, object.x, object.y);
+}
+
+void gatherSolidsInReach(const objectWorld &world, solidsInReach &reach) {
+    reach.count = 0;
     forEachPlaced(world, [&](const basicObj &object) {
-        if (!object.visible || !object.solid) {
-            return;
-        }
-        const double d = distance(frontX, frontY, object.x, object.y);
-        if (d < found.distance) { // the first of equally near objects wins
-            found = {d, &object};
+        if (object.visible && object.solid &&
+            frontPointDistance(world.car, object) < wallRadius + pushLimit) {
+            reach.objects[reach.count++] = &object;
         }
     });
+}
+
+nearestSolid findNearestSolid(const playerCar &car, const solidsInReach &reach) {
+    nearestSolid found;
+    for (int k = 0; k < reach.count; k++) {
+        const double d = frontPointDistance(car, *reach.objects[k]);
+        if (d < found.distance) {
+            found = {d, reach.objects[k]};
+        }
+    }
     return found;
 }
 
 // Moves the car back along its line of travel until the nearest solid object is at least
-// `radius` away; a standing car is not moved.
-nearestSolid pushBack(objectWorld &world, nearestSolid nearest, double radius) {
-    playerCar &car = world.car;
+// `radius` away, or the pass's push is spent; a standing car is not moved.
+nearestSolid pushBack(playerCar &car, const solidsInReach &reach, nearestSolid nearest, double radius,
+                      int32_t &stepsLeft) {
     if (car.speed == 0) {
         return nearest;
     }
     const double step = car.speed > 0 ? -pushStep : pushStep;
-    while (nearest.distance < radius) {
+    while (nearest.distance < radius && stepsLeft > 0) {
         car.x += step * car.dirX;
         car.y += step * car.dirY;
-        nearest = findNearestSolid(world);
+        stepsLeft--;
+        nearest = findNearestSolid(car, reach);
     }
     return nearest;
 }
@@ -91,11 +115,14 @@ void placeHeadlightSpots(playerCar &car) {
 void bumpObjects(objectWorld &world) {
     playerCar &car = world.car;
     const int32_t shake = static_cast<int32_t>(car.speed * shakePerSpeed);
-    nearestSolid nearest = findNearestSolid(world);
+    static solidsInReach reach; // large, and refilled every pass
+    gatherSolidsInReach(world, reach);
+    nearestSolid nearest = findNearestSolid(car, reach);
+    int32_t pushStepsLeft = pushStepLimit;
 
     const bool wall = nearest.object != nullptr && nearest.object->isWall(world.currentLevel.index);
     if (wall && nearest.distance < wallRadius) {
-        nearest = pushBack(world, nearest, wallRadius);
+        nearest = pushBack(car, reach, nearest, wallRadius, pushStepsLeft);
         stopCar(car);
     }
 
@@ -103,7 +130,7 @@ void bumpObjects(objectWorld &world) {
     if (nearest.distance < collisionRadius) {
         bumped = true;
         changeGroupOf(world, *nearest.object, nearest.object->bumped());
-        pushBack(world, nearest, collisionRadius);
+        pushBack(car, reach, nearest, collisionRadius, pushStepsLeft);
         stopCar(car);
     }
 

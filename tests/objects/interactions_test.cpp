@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <span>
+
 #include "objects/interactions.h"
 #include "worldRig.h"
 
@@ -76,21 +79,51 @@ TEST(Interactions, OfTwoEquallyNearObjectsTheFirstInTheTableDecides) {
     EXPECT_EQ(second.frame, 3);
 }
 
-TEST(Interactions, TreesAreWallsOnlyInTheMoonLevel) {
-    for (const int level : {7, 8}) {
-        worldRig rig;
-        placed(rig, objectKind::tree, 0, 11.5, 10.5);
-        standCar(rig, level, 10.0, 10.5, 5.0); // front point 1.0 from the tree
-        bumpObjects(rig.world);
-        const double gap = 11.5 - (rig.world.car.x + 0.5);
-        if (level == 7) {
-            EXPECT_GE(gap, 1.25);
-            EXPECT_EQ(rig.world.car.speed, 0.0);
-        } else {
-            EXPECT_DOUBLE_EQ(gap, 1.0); // an ordinary obstacle, not yet touched
-            EXPECT_EQ(rig.world.car.speed, 5.0);
+TEST(Interactions, TheMoonIsAWallEverywhereAndTreesOnlyInTheMoonLevel) {
+    for (const objectKind kind : {objectKind::moon, objectKind::tree}) {
+        for (const int level : {7, 8}) {
+            worldRig rig;
+            placed(rig, kind, 0, 11.5, 10.5);
+            standCar(rig, level, 10.0, 10.5, 5.0); // front point 1.0 from it
+            bumpObjects(rig.world);
+            const double gap = 11.5 - (rig.world.car.x + 0.5);
+            if (kind == objectKind::moon || level == 7) {
+                EXPECT_GE(gap, 1.25);
+                EXPECT_LT(gap, 1.2511);
+                EXPECT_EQ(rig.world.car.speed, 0.0);
+            } else {
+                EXPECT_DOUBLE_EQ(gap, 1.0); // an ordinary obstacle, not yet touched
+                EXPECT_EQ(rig.world.car.speed, 5.0);
+            }
         }
     }
+}
+
+TEST(Interactions, DrivingIntoAKilledStatueStartsItCrumbling) {
+    worldRig rig;
+    basicObj &statue = placed(rig, objectKind::statue, 0, 11.0, 10.5);
+    rig.change(0, -1, {.frame = 0, .state = 2, .mode = objectMode::dead});
+    statue.solid = true; // as a killed statue makes itself
+    standCar(rig, 8, 10.0, 10.5, 10.0);
+    bumpObjects(rig.world);
+    EXPECT_EQ(statue.frame, 1);
+    EXPECT_EQ(statue.mode, objectMode::dead);
+    EXPECT_EQ(rig.world.car.speed, 0.0);
+}
+
+// A row of lamps along the line of travel, as a script could leave one on top of the car:
+// each push-back step is still within reach of the next lamp back.
+TEST(Interactions, OnePassPushesTheCarBackABoundedDistance) {
+    worldRig rig;
+    for (int k = 0; k < 60; k++) {
+        placed(rig, objectKind::lamp, k, 10.5 - 0.5 * k, 10.5);
+    }
+    standCar(rig, 8, 10.0, 10.5, 10.0);
+    bumpObjects(rig.world);
+    const playerCar &car = rig.world.car;
+    EXPECT_NEAR(car.x, 7.0, 1e-6); // three tiles back, and no farther
+    EXPECT_EQ(car.speed, 0.0);
+    EXPECT_EQ(rig.firstPlaced(objectKind::lamp)->frame, 1);
 }
 
 TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
@@ -108,18 +141,58 @@ TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
     EXPECT_EQ(near.frame, 3);
 }
 
-TEST(Interactions, TheFlashKillsOnlyActiveGhostsAndGrowsSaplings) {
+TEST(Interactions, TheFlashKillsGhostsOnlyWhileAbroadAndGrowsSaplings) {
+    const objectMode abroad[] = {objectMode::patrol, objectMode::attack, objectMode::standing,
+                                 objectMode::straight, objectMode::race};
+    const objectMode resting[] = {objectMode::spawn,   objectMode::spawnStraight,   objectMode::dead,
+                                  objectMode::respawn, objectMode::respawnStraight, objectMode::none};
+    for (const bool killed : {true, false}) {
+        for (const objectMode mode :
+             killed ? std::span<const objectMode>(abroad) : std::span<const objectMode>(resting)) {
+            worldRig rig;
+            basicObj &ghost = placed(rig, objectKind::ghostCar, 0, 15.5, 10.5);
+            rig.change(0, -1, {.mode = mode});
+            standCar(rig, 8, 10.0, 10.5, 0.0);
+            fireFlash(rig);
+            EXPECT_EQ(ghost.mode, killed ? objectMode::dead : mode) << static_cast<int>(mode);
+        }
+    }
     worldRig rig;
-    basicObj &hunting = placed(rig, objectKind::ghostCar, 0, 15.5, 10.5);
-    basicObj &idle = placed(rig, objectKind::ghostCar, 1, 15.5, 11.5);
     basicObj &sapling = placed(rig, objectKind::tree, 2, 15.5, 9.5);
-    rig.change(0, -1, {.mode = objectMode::patrol});
-    rig.change(1, -1, {.mode = objectMode::none});
     standCar(rig, 8, 10.0, 10.5, 0.0);
     fireFlash(rig);
-    EXPECT_EQ(hunting.mode, objectMode::dead);
-    EXPECT_EQ(idle.mode, objectMode::none);
     EXPECT_EQ(sapling.frame, 2);
+}
+
+TEST(Interactions, TheFlashKillsStatuesAndCracksTheMoon) {
+    worldRig rig;
+    basicObj &statue = placed(rig, objectKind::statue, 0, 15.5, 11.5);
+    basicObj &moon = placed(rig, objectKind::moon, 1, 15.5, 9.5);
+    rig.change(0, -1, {.frame = 3, .state = 1});
+    standCar(rig, 8, 10.0, 10.5, 0.0);
+    fireFlash(rig);
+    EXPECT_EQ(statue.frame, 0);
+    EXPECT_EQ(statue.state, 2);
+    EXPECT_EQ(statue.mode, objectMode::dead);
+    EXPECT_EQ(moon.state, 2);
+}
+
+TEST(Interactions, HeadlightSpotsWrapAtTheEdgeOfTheWorld) {
+    worldRig rig;
+    standCar(rig, 8, 78.0, 1.0, 0.0); // facing +x: the spots fall past x = 80
+    playerCar &car = rig.world.car;
+    car.lampAngle[0] = 0.45;
+    car.lampAngle[1] = -0.45;
+    flashObjects(rig.world);
+    for (int k = 0; k < 2; k++) {
+        EXPECT_GE(car.lampX[k], 0.0);
+        EXPECT_LE(car.lampX[k], 80.0);
+        EXPECT_NEAR(car.lampX[k], 78.0 + 4 * std::cos(0.45) - 80, 1e-9);
+        EXPECT_EQ(car.lampTileX[k], 1);
+    }
+    EXPECT_NEAR(car.lampY[0], 1.0 + 4 * std::sin(0.45), 1e-9);
+    EXPECT_NEAR(car.lampY[1], 1.0 - 4 * std::sin(0.45) + 80, 1e-9); // and below y = 0
+    EXPECT_EQ(car.lampTileY[1], 79);
 }
 
 TEST(Interactions, HiddenButterfliesShowInTheFlashOnlyInTheLastLevel) {
