@@ -33,4 +33,29 @@ class ghostCar : public basicObj {
                         const animTables &animations) const override;
     std::optional<objectChange> flashed(int32_t levelIndex) const override;
     objectCue cue() const override;
+
+  private:
+    // One update's work in each mode.
+    void appear(objectMode whenShown);
+    void patrol(const playerCar &car, int32_t side);
+    void attack(playerCar &car, int32_t side);
+    void fadeAway();
+    void comeBack(objectMode appearing);
+    void stand(playerCar &car);
+    void driveStraight(playerCar &car);
+    void race(playerCar &car);
+
+    // Steps the modes share.
+    void nearnessFrame();
+    void huntingGlow(playerCar &car);
+    void shadePulse();
+    void directionFromAngle();
+    void headFor(double targetX, double targetY, int32_t side);
+    void turnTowardsTarget();
+    void moveAlong(double step);
+    void ram(playerCar &car);
+    // The square (a, b), each −1 … 1, that strictly holds the spawn point; none on a boundary.
+    bool ownSquare(int32_t side, int32_t &a, int32_t &b) const;
+    void keepInOwnSquare(int32_t side);
+    void shadeByNearness(const playerCar &car);
 };

@@ -65,8 +65,8 @@ static std::string carReport(const playerCar &car) {
 }
 
 static std::string objectReport(const basicObj &object) {
-    return jsonLine()
-        .add("kind", kindName(object.kind))
+    jsonLine line;
+    line.add("kind", kindName(object.kind))
         .add("group", object.groupId)
         .add("id", object.objectId)
         .add("x", object.x)
@@ -74,8 +74,12 @@ static std::string objectReport(const basicObj &object) {
         .add("visible", object.visible)
         .add("frame", object.frame)
         .add("mode", modeName(object.mode))
-        .add("state", object.state)
-        .text();
+        .add("state", object.state);
+    // Ghost cars turn as they patrol and hunt.
+    if (object.kind == objectKind::ghostCar) {
+        line.add("angle", object.angle);
+    }
+    return line.text();
 }
 
 // The letters an area holds, in slot order, as one string.
