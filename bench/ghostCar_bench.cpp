@@ -1,0 +1,90 @@
+// The logic of one pass in the busiest ghost level: every ghost of level 14 placed (six
+// groups, nine copies each) and hunting, with the car, the flash step and every other object
+// of the level updated as in play.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "levels/levelList.h"
+#include "levels/levelSet.h"
+#include "levels/loadLevelObjects.h"
+#include "media/animTables.h"
+#include "media/drawList.h"
+#include "media/imageBank.h"
+#include "objects/objectArrays.h"
+#include "objects/objectWorld.h"
+#include "platform/gameFlags.h"
+#include "player/keyboardState.h"
+
+namespace {
+
+constexpr int32_t busiestGhostLevel = 14;
+// Hunting at 0.08 tiles a pass, no ghost comes near the car in this many passes; then they
+// all go back to where they started.
+constexpr int passesBetweenRestarts = 200;
+
+struct benchWorld {
+    imageBank images;
+    keyboardState keyboard;
+    levelList levels;
+    levelSet allLevels;
+    animTables animations;
+    drawList sprites{images};
+    gameFlags flags;
+    objectWorld world{images, animations, sprites, flags, keyboard};
+    objectArrays objects;
+    double startX[objectCount] = {};
+    double startY[objectCount] = {};
+
+    benchWorld() {
+        allLevels.linkInto(levels);
+        objects.linkInto(world);
+        loadLevelObjects(levels, true, busiestGhostLevel, world);
+        world.car.placeAt(
+            {.x = 5.5, .y = 75.5, .dirX = -1, .dirY = 0, .planeX = 0, .planeY = 0.8, .heading = 0});
+        world.car.headlightsOn = true;
+        for (int k = 0; k < objectCount; k++) {
+            startX[k] = world.objects[k]->x;
+            startY[k] = world.objects[k]->y;
+        }
+        restartGhosts();
+    }
+
+    void restartGhosts() {
+        for (int k = 0; k < objectCount; k++) {
+            basicObj &object = *world.objects[k];
+            if (object.placed && object.kind == objectKind::ghostCar) {
+                object.x = startX[k];
+                object.y = startY[k];
+                object.visible = true;
+                object.mode = objectMode::attack;
+            }
+        }
+    }
+
+    int movingGhosts() const {
+        int moving = 0;
+        forEachPlaced(world, [&](const basicObj &object) {
+            moving += object.kind == objectKind::ghostCar && object.mode == objectMode::attack;
+        });
+        return moving;
+    }
+};
+
+void ghostLevelPass(benchmark::State &state) {
+    auto bench = std::make_unique<benchWorld>();
+    int passes = 0;
+    for (auto _ : state) {
+        updateObjects(bench->world);
+        if (++passes == passesBetweenRestarts) {
+            passes = 0;
+            bench->restartGhosts();
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["huntingGhosts"] = bench->movingGhosts();
+}
+
+} // namespace
+
+BENCHMARK(ghostLevelPass)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
