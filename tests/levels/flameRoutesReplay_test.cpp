@@ -2,6 +2,8 @@
 // replay tool plays it: each flag set and the game saved at once.
 #include <gtest/gtest.h>
 
+#include <SDL_image.h>
+
 #include <filesystem>
 #include <string>
 
@@ -97,4 +99,41 @@ TEST(FlameRoutesReplay, FourthSwitchIsSetFromTheCommandLine) {
     ASSERT_EQ(open.lines.size(), 1u);
     EXPECT_NE(open.lines[0].find(R"("fourth": false)"), std::string::npos);
     EXPECT_EQ(runReplay("--frames 1 --fourth 2").exitCode, 2);
+}
+
+namespace {
+
+// Pixels of the flame's warm orange in the band just above the horizon of the view.
+int flamePixels(const std::string &path) {
+    SDL_Surface *shot = IMG_Load(path.c_str());
+    if (shot == nullptr) {
+        return -1;
+    }
+    int count = 0;
+    for (int y = 230; y < 290; y++) {
+        for (int x = 64; x < 576; x++) {
+            const Uint32 rgb = pixelRgb(shot, x, y);
+            const int r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+            count += r > 150 && g < 120 && b < 80;
+        }
+    }
+    SDL_FreeSurface(shot);
+    return count;
+}
+
+} // namespace
+
+// The sixth flame, seen: nothing burns before the keeper is killed; after, the flame glows
+// beyond it on the sand.
+TEST(FlameRoutesReplay, LevelSeventeenFlameBurnsOnTheSandOnceTheKeeperIsKilled) {
+    const temporaryFolder folder;
+    writeWholeFile(folder.file("track"),
+                   "3 e down\n4 e up\n40 e down\n41 e up\n60 space down\n61 space up\n");
+    const replayResult result =
+        runReplay("--frames 95 --level 16 --pose 39,34.5,90 --input " + folder.file("track") +
+                  " --shot 58:" + folder.file("before.png") + " --shot 95:" + folder.file("flame.png") +
+                  " --data-dir " + folder.path());
+    ASSERT_EQ(result.exitCode, 0) << result.errors;
+    EXPECT_EQ(flamePixels(folder.file("before.png")), 0);
+    EXPECT_GT(flamePixels(folder.file("flame.png")), 5);
 }
