@@ -5,6 +5,7 @@
 #include "levels/levelEleven.h"
 #include "levels/levelFifteen.h"
 #include "levels/levelFourteen.h"
+#include "levels/levelNine.h"
 #include "levels/levelSeventeen.h"
 #include "levels/levelSixteen.h"
 #include "levels/levelTen.h"
@@ -36,6 +37,29 @@ struct routeRig : scriptRig {
 };
 
 } // namespace
+
+TEST(LevelNine, StatuesSpeakTheirLinesInTurnAndTheTurnOutlastsAVisit) {
+    routeRig rig;
+    levelNine &nine = rig.levelAt<levelNine>(9);
+    rig.enter(9, 40.5, 50, heading::plusY);
+    const double butterflyHomeY = rig.homeCopy(0).homeY;
+    setMode(rig.world, 2, objectMode::trigger);
+    rig.frame();
+    EXPECT_EQ(rig.messageOnScreen(), "take the flame to the fallen sun");
+    EXPECT_NE(rig.homeCopy(0).homeY, butterflyHomeY); // the ring turns by the homes
+
+    setMode(rig.world, 2, objectMode::end);
+    rig.frame();
+    EXPECT_TRUE(rig.messageFading());
+    rig.driveTo(1.5, 40.5, heading::minusX); // out sideways and back
+    ASSERT_EQ(rig.levels.current, 7);
+    rig.enter(9, 40.5, 50, heading::plusY);
+    EXPECT_EQ(nine.lineIndex, 2);
+    setMode(rig.world, 10, objectMode::trigger);
+    rig.text.commandMessages(textCommand::blank);
+    rig.frame();
+    EXPECT_EQ(rig.messageOnScreen(), "the sun fell far from the road");
+}
 
 TEST(LevelEleven, EachPassThroughTheGateReleasesOneGroupAndStandingInItNone) {
     routeRig rig;
@@ -240,6 +264,22 @@ TEST(LevelFifteen, TheSaplingGrownInTheFlashGivesUpTheFlame) {
     EXPECT_EQ(fifteen.stage, 6);
 }
 
+TEST(LevelFifteen, ItsTwoExitsLeadToTheMoonLevelFartherAlongY) {
+    struct exitCase {
+        double y;
+        heading towards;
+        double arrivalY;
+    };
+    for (const exitCase way : {exitCase{30, heading::minusY, 75}, exitCase{10, heading::plusY, 75}}) {
+        routeRig rig;
+        rig.enter(15, 40.5, 40.5, heading::plusY);
+        rig.frame(); // armed in the centre
+        rig.driveTo(40.5, way.y, way.towards);
+        EXPECT_EQ(rig.levels.current, 7) << way.y;
+        EXPECT_DOUBLE_EQ(rig.world.car.y, way.arrivalY);
+    }
+}
+
 TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndSwapTheButterflies) {
     routeRig rig;
     levelSeventeen &seventeen = rig.levelAt<levelSeventeen>(17);
@@ -289,9 +329,11 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
     EXPECT_NEAR(rig.homeCopy(18).x, 40.5, 1e-9);
     EXPECT_NEAR(rig.homeCopy(18).y, 40.5 + 2.1, 1e-9);
 
+    setMode(rig.world, 17, objectMode::trigger); // the second statue's last word
     rig.driveTo(40.5, 41, heading::plusY);
     EXPECT_TRUE(rig.world.car.progressFlags[5]);
     EXPECT_EQ(seventeen.stage, 8);
+    EXPECT_EQ(rig.messageOnScreen(), "may the six flames free the sun");
 }
 
 TEST(LevelTen, LeavingMidMoveStartsTheNextVisitsMoveAfresh) {
