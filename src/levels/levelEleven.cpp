@@ -2,6 +2,7 @@
 
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -13,4 +14,168 @@ void levelEleven::setup() {
     // Two columns of ghost cars, one in each lane.
     placeObjectColumn(*this, ghostCar, 39, 64, 68, 1);
     placeObjectColumn(*this, ghostCar, 41, 64, 68, 1);
+    forgetVisit();
+}
+
+namespace {
+
+constexpr groupRange ghosts = groups(16, 25);
+constexpr int32_t nextLevel = 12;
+constexpr int32_t firstLapStage = 3;
+constexpr int32_t lastLapStage = 10;
+constexpr int32_t framesBeforeLeaving = 60;
+constexpr double headingMinusY = 90; // a loosed ghost drives back down the road at the player
+
+// Who is let loose on each lap through the gate, and who is sent away: two ghosts at most
+// each way, and a loosed ghost may start a few tiles along the road.
+struct ghostRelease {
+    int32_t group;
+    double shiftY;
+};
+struct lapChange {
+    int32_t retired[2];
+    ghostRelease released[2];
+};
+constexpr int32_t noGhost = -1;
+constexpr lapChange laps[] = {
+    {{noGhost, noGhost}, {{16, 0}, {noGhost, 0}}},
+    {{16, noGhost}, {{21, 0}, {noGhost, 0}}},
+    {{21, noGhost}, {{17, -5}, {25, 5}}},
+    {{17, 25}, {{22, 0}, {noGhost, 0}}},
+    {{22, noGhost}, {{20, 0}, {noGhost, 0}}},
+    {{20, noGhost}, {{18, -7}, {23, 7}}},
+    {{18, 23}, {{19, 0}, {24, 0}}},
+    {{19, 24}, {{noGhost, 0}, {noGhost, 0}}},
+};
+
+// Across the start of the road, heading on towards +y.
+bool inGate(const playerCar &car) {
+    return carInBox(car, inclusive(36, 44), inclusive(0, 2)) && faces(car, 40, 5);
+}
+
+// Every second lamp of the runs goes out.
+void hideEverySecond(objectWorld &world, const groupRange lamps) {
+    for (const int32_t group : lamps) {
+        if ((group - lamps.first) % 2 == 0) {
+            hide(world, group);
+        }
+    }
+}
+
+} // namespace
+
+void levelEleven::script(objectWorld &world) {
+    if (runStage(world) == levelExit::left) {
+        return;
+    }
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+levelExit levelEleven::runStage(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        startFirstPass(world);
+    } else if (stage == 2) {
+        endFirstPass(world);
+    } else if (stage >= firstLapStage && stage <= lastLapStage) {
+        lap(world);
+    } else if (stage == lastLapStage + 1) {
+        return lastLap(world);
+    }
+    return levelExit::stayed;
+}
+
+void levelEleven::enter(objectWorld &world) {
+    music = 1;
+    for (const int32_t group : ghosts) {
+        setVisible(world, group, false);
+    }
+    world.fade.fadeIn();
+    stage = 1;
+}
+
+void levelEleven::startFirstPass(objectWorld &world) {
+    if (!(carInBox(world.car, inclusive(36, 44), inclusive(38, 40)) && faces(world.car, 40, 45))) {
+        return;
+    }
+    hideEverySecond(world, groups(0, 7));
+    hideEverySecond(world, groups(26, 35));
+    stage = 2;
+}
+
+// Driving on round the world, or turning back past the middle.
+void levelEleven::endFirstPass(objectWorld &world) {
+    const span road = inclusive(36, 44);
+    const bool onward = carInBox(world.car, road, inclusive(0, 2)) && faces(world.car, 40, 5);
+    const bool back = carInBox(world.car, road, aboveUpTo(40, 42)) && faces(world.car, 40, 35);
+    if (!onward && !back) {
+        return;
+    }
+    hideEverySecond(world, groups(0, 15));
+    hideEverySecond(world, groups(26, 41));
+    stage = firstLapStage;
+    passed = false;
+}
+
+// Standing in the gate counts once: the car must leave it before it counts again.
+bool levelEleven::passesGate(const playerCar &car) {
+    if (!inGate(car)) {
+        passed = false;
+        return false;
+    }
+    if (passed || car.speed < 0) {
+        return false;
+    }
+    passed = true;
+    return true;
+}
+
+void levelEleven::lap(objectWorld &world) {
+    if (!passesGate(world.car)) {
+        return;
+    }
+    const lapChange &change = laps[stage - firstLapStage];
+    for (const int32_t group : change.retired) {
+        if (group != noGhost) {
+            setMode(world, group, objectMode::dead);
+        }
+    }
+    for (const ghostRelease &release : change.released) {
+        if (release.group != noGhost) {
+            changeGroup(world, release.group,
+                        {.shiftY = release.shiftY,
+                         .angle = headingMinusY,
+                         .visible = true,
+                         .mode = objectMode::straight});
+        }
+    }
+    stage++;
+}
+
+// After a short wait, one more pass through the gate leads on. The car must have left the
+// gate since the last lap, as on every lap.
+levelExit levelEleven::lastLap(objectWorld &world) {
+    if (timer < framesBeforeLeaving) {
+        timer++;
+        if (!inGate(world.car)) {
+            passed = false;
+        }
+        return levelExit::stayed;
+    }
+    if (!passesGate(world.car)) {
+        return levelExit::stayed;
+    }
+    forgetVisit();
+    return leaveFor(world, *this, nextLevel);
+}
+
+void levelEleven::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    timer = 0;
+    passed = false;
+    music = 0;
 }

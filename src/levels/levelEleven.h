@@ -1,12 +1,33 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The long road blocked by two columns of ghost cars.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The long road blocked by two columns of ghost cars: eight laps of the world, each pass
+// through the gate at the start of the road letting loose the next ghosts and sending the
+// last ones away, lead on to level 12.
 class levelEleven : public level {
   public:
+    int32_t stage = 0;
+    int32_t armed = 0;
+    int32_t timer = 0;
+    bool passed = false; // the car has used its pass through the gate
+
     levelEleven() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    levelExit runStage(objectWorld &world);
+    void enter(objectWorld &world);
+    void startFirstPass(objectWorld &world);
+    void endFirstPass(objectWorld &world);
+    // True once per pass through the gate, as the car enters it.
+    bool passesGate(const playerCar &car);
+    void lap(objectWorld &world);
+    levelExit lastLap(objectWorld &world);
+    void forgetVisit();
 };

@@ -2,6 +2,7 @@
 
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -82,4 +83,182 @@ void levelFifteen::setup() {
                   {47, 65},
                   {49, 60}});
     placeObject(*this, ashTree, 79, 79);
+    forgetVisit();
+    dice = {};
+}
+
+namespace {
+
+constexpr int32_t ringLamps[] = {7, 15, 19, 28};
+constexpr int32_t theTree = 17;
+constexpr int32_t theFlame = 20;
+constexpr int32_t theAshTree = 38;
+// The ring's lights: the first seven stay as placed, the last five start as frame 1.
+constexpr int32_t ringLights[] = {8, 10, 11, 12, 13, 16, 18, 22, 23, 25, 26, 27};
+constexpr int32_t restartedRingLights[] = {22, 23, 25, 26, 27};
+constexpr worldPoint ringCentre = {40.5, 60.5};
+constexpr int32_t flagIndex = 4;
+constexpr int32_t burningLamp = 3;
+constexpr int32_t sapling = 1;
+constexpr int32_t randomShape = -1;
+
+// How the ring turns and shines with 0 … 4 of its lamps burning.
+struct ringMotion {
+    double turn; // radians per frame
+    int32_t lightShape;
+};
+constexpr ringMotion motionByLamps[] = {
+    {0, 0}, {0.01, randomShape}, {0.03, 3}, {0.05, randomShape}, {0.08, 5}};
+constexpr ringMotion ringRacing = {0.08, 5};
+constexpr ringMotion ringAtRest = {0, 0};
+
+int32_t burningRingLamps(const objectWorld &world) {
+    int32_t count = 0;
+    forEachPlaced(world, [&](const basicObj &object) {
+        for (const int32_t group : ringLamps) {
+            count += object.groupId == group && object.onMap && object.frame == burningLamp;
+        }
+    });
+    return count;
+}
+
+bool saplingGrowing(const objectWorld &world) {
+    bool growing = false;
+    forEachPlaced(world, [&](const basicObj &object) {
+        growing = growing || (object.kind == objectKind::tree && object.onMap && object.frame > sapling);
+    });
+    return growing;
+}
+
+void darkenRing(objectWorld &world) {
+    for (const int32_t group : ringLights) {
+        setLightShape(world, group, 0);
+    }
+    for (const int32_t group : restartedRingLights) {
+        setFrame(world, group, 1);
+    }
+}
+
+} // namespace
+
+void levelFifteen::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 2) {
+        showSapling(world);
+    } else if (stage == 4) {
+        showFlame(world);
+    } else if (stage == 5) {
+        waitForPickup(world);
+    }
+    const int32_t lit = burningRingLamps(world);
+    turnRing(world, lit);
+    if (stage < 2) {
+        followLamps(lit);
+    }
+    if (saplingGrowing(world)) {
+        stage = 4;
+    }
+    if (leave(world) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+// The ring lamps stand dark; the tree and the flame are hidden, and the ash tree from the
+// corner of the world stands on the tree's tile.
+void levelFifteen::enter(objectWorld &world) {
+    music = 1;
+    for (const int32_t lamp : ringLamps) {
+        setFrame(world, lamp, 1);
+    }
+    for (const int32_t group : {theTree, theFlame}) {
+        changeGroup(world, group, {.emitsLight = false, .lightShape = 0, .visible = false});
+    }
+    darkenRing(world);
+    shiftBy(world, theAshTree, -40, -19);
+    world.fade.fadeIn();
+    stage = 1;
+}
+
+// All four lamps burning: the ash tree gives way to a glowing sapling, waiting for the flash.
+void levelFifteen::showSapling(objectWorld &world) {
+    setVisible(world, theAshTree, false);
+    changeGroup(world, theTree, {.emitsLight = true, .lightShape = 1, .visible = true});
+    stage = 3;
+}
+
+void levelFifteen::showFlame(objectWorld &world) {
+    changeGroup(world, theTree, {.frame = sapling, .emitsLight = false, .lightShape = 0, .visible = false});
+    light(world, theFlame);
+    setLightShape(world, theFlame, 3);
+    stage = 5;
+}
+
+void levelFifteen::waitForPickup(objectWorld &world) {
+    if (!carInBox(world.car, strict(39, 41), strict(59, 61))) {
+        return;
+    }
+    pickUpFlame(world, *this, flagIndex, theFlame);
+    darkenRing(world);
+    stage = 6;
+}
+
+void levelFifteen::turnRing(objectWorld &world, const int32_t litLamps) {
+    const ringMotion motion = stage <= 1 ? motionByLamps[litLamps] : stage <= 5 ? ringRacing : ringAtRest;
+    for (const int32_t group : ringLights) {
+        if (motion.turn != 0) {
+            orbitGroup(world, group, ringCentre, motion.turn, orbitPoint::position);
+        }
+        setLightShape(world, group, motion.lightShape == randomShape ? dice.roll(4) : motion.lightShape);
+    }
+}
+
+// Until the sapling shows, the music climbs with the lamps; all four bring the sapling.
+void levelFifteen::followLamps(const int32_t litLamps) {
+    switch (litLamps) {
+    case 0:
+        music = 1;
+        break;
+    case 1:
+        flickerMusic(flickerTimer, music, 1, 2);
+        break;
+    case 2:
+        music = 2;
+        break;
+    case 3:
+        flickerMusic(flickerTimer2, music, 2, 3);
+        break;
+    default:
+        music = 3;
+        stage = 2;
+        break;
+    }
+}
+
+// Two ways out to the moon level once the centre has been reached, instead of the side
+// exits: crossing y ≈ 30 or y ≈ 10 the right way round; the car arrives farther along y.
+levelExit levelFifteen::leave(objectWorld &world) {
+    if (armed == 0) {
+        armInCentre(world.car, armed);
+        return levelExit::stayed;
+    }
+    const playerCar &car = world.car;
+    const bool outOfFirstStretch =
+        inclusive(29, 31).holds(car.y) && behind(car, 0, 40) && behind(car, 80, 40) && faces(car, 40, 0);
+    const bool outOfSecondStretch =
+        inclusive(9, 11).holds(car.y) && behind(car, 0, 0) && behind(car, 80, 0) && faces(car, 40, 60);
+    if (!outOfFirstStretch && !outOfSecondStretch) {
+        return levelExit::stayed;
+    }
+    const levelExit exit = leaveFor(world, *this, moonLevel);
+    world.car.y += outOfFirstStretch ? 45 : 65;
+    return exit;
+}
+
+void levelFifteen::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    flickerTimer = 0;
+    flickerTimer2 = 0;
+    music = 0;
 }

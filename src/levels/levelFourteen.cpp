@@ -1,7 +1,10 @@
 #include "levels/levelFourteen.h"
 
+#include <string_view>
+
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -76,4 +79,125 @@ void levelFourteen::setup() {
     placeObjects(*this, ghostCar, {{45, 34}, {47, 37}, {51, 31}, {56, 32}, {63, 26}, {67, 27}});
     placeObject(*this, statue, 32, 55);
     placeObject(*this, tree, 49, 48);
+    stage = 0;
+    messageShown = false;
+}
+
+namespace {
+
+constexpr int32_t butterflyGroups[] = {31, 32, 33, 34, 36, 37, 45, 46};
+constexpr int32_t theFlame = 35;
+constexpr int32_t theTree = 60;
+constexpr int32_t racers[] = {54, 57, 61, 66, 68, 72};
+constexpr int32_t racerCount = 6;
+constexpr int32_t grownTree = 39;
+constexpr double raceHeading = 220;
+constexpr int32_t crossroads = 6;
+constexpr int32_t nextLevel = 15;
+
+constexpr std::string_view raceLine = "take control of the road";
+constexpr std::string_view homeLine = "take the long road home";
+
+// Ghost cars no longer racing, each counted once by its copy on the home square.
+int32_t ghostsOutOfTheRace(const objectWorld &world) {
+    int32_t count = 0;
+    forEachPlaced(world, [&](const basicObj &object) {
+        count += object.kind == objectKind::ghostCar && object.onMap && object.mode != objectMode::race;
+    });
+    return count;
+}
+
+// Out across the left edge of the world on the lower diagonal road, heading −x.
+bool crossesLeftEdge(const playerCar &car) {
+    return carInBox(car, inclusive(-1e9, 1), inclusive(55, 64)) && faces(car, -5, 60) && behind(car, 5, 60);
+}
+
+bool aTreeRecharged(const objectWorld &world) {
+    bool recharged = false;
+    forEachPlaced(world, [&](const basicObj &object) {
+        recharged = recharged || (object.kind == objectKind::tree && object.state == 1);
+    });
+    return recharged;
+}
+
+} // namespace
+
+void levelFourteen::script(objectWorld &world) {
+    if (runStage(world) == levelExit::left) {
+        return;
+    }
+    // Recharging at the tree gives the race up: back to the crossroads, from any stage.
+    if (aTreeRecharged(world)) {
+        (void)leaveTo(world, crossroads);
+    }
+}
+
+levelExit levelFourteen::runStage(objectWorld &world) {
+    switch (stage) {
+    case 0:
+        enter(world);
+        break;
+    case 1:
+        statueMessage(world, raceLine, messageShown);
+        watchTheRace(world);
+        break;
+    case 2:
+        music = 3;
+        stage = 3;
+        break;
+    case 3:
+        statueMessage(world, homeLine, messageShown);
+        if (crossesLeftEdge(world.car)) {
+            stage = 4;
+        }
+        break;
+    case 4:
+        if (world.car.x > 1) { // wrapped round to the far side of the world
+            stage = 5;
+        }
+        break;
+    case 5:
+        statueMessage(world, homeLine, messageShown);
+        if (crossesLeftEdge(world.car)) {
+            return leaveTo(world, nextLevel);
+        }
+        break;
+    default:
+        break;
+    }
+    return levelExit::stayed;
+}
+
+// The butterflies and the flame are not seen here; six ghosts line up for the race.
+void levelFourteen::enter(objectWorld &world) {
+    music = 1;
+    for (const int32_t group : butterflyGroups) {
+        hide(world, group);
+    }
+    shiftBy(world, theFlame, -0.5, -0.5);
+    changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
+    setFrame(world, theTree, grownTree);
+    for (const int32_t group : racers) {
+        changeGroup(
+            world, group,
+            {.shiftX = -10, .shiftY = 5, .angle = raceHeading, .visible = true, .mode = objectMode::race});
+    }
+    world.fade.fadeIn();
+    stage = 1;
+}
+
+// The music rises once one ghost is out; the road is the player's once all six are.
+void levelFourteen::watchTheRace(objectWorld &world) {
+    const int32_t out = ghostsOutOfTheRace(world);
+    music = out > 0 ? 2 : 1;
+    if (out >= racerCount) {
+        stage = 2;
+    }
+}
+
+// Every way out of this level starts the next visit afresh.
+levelExit levelFourteen::leaveTo(objectWorld &world, const int32_t nextLevel) {
+    messageShown = false;
+    stage = 0;
+    return leaveFor(world, *this, nextLevel);
 }

@@ -1,12 +1,27 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// A diagonal road winding twice round the world across the straight road.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The diagonal road wound round the world, where six ghost cars race: the first step of the
+// fifth flame's route. Once none of them is racing any more, the long road home — twice
+// out across the left edge of the world — leads on to level 15; a recharge at the tree
+// sends the player back to the crossroads.
 class levelFourteen : public level {
   public:
+    int32_t stage = 0;
+    bool messageShown = false;
+
     levelFourteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    levelExit runStage(objectWorld &world);
+    void enter(objectWorld &world);
+    void watchTheRace(objectWorld &world);
+    levelExit leaveTo(objectWorld &world, int32_t nextLevel);
 };

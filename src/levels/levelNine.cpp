@@ -1,7 +1,10 @@
 #include "levels/levelNine.h"
 
+#include <string_view>
+
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -15,4 +18,70 @@ void levelNine::setup() {
         *this, butterfly,
         {{35, 39}, {35, 43}, {37, 36}, {37, 46}, {40, 35}, {40, 46}, {43, 36}, {43, 46}, {45, 39}, {45, 43}});
     placeObjects(*this, statue, {{36, 32}, {44, 49}});
+    lineIndex = 1;
+    forgetVisit();
+}
+
+namespace {
+
+constexpr int32_t theFlame = 6;
+constexpr int32_t flagIndex = 0;
+constexpr int32_t burningFrame = 10;
+constexpr worldPoint ringCentre = {40.5, 41.5};
+constexpr double ringTurn = 0.007; // radians per frame
+constexpr std::string_view firstLine = "take the flame to the fallen sun";
+constexpr std::string_view secondLine = "the sun fell far from the road";
+
+} // namespace
+
+void levelNine::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        waitForPickup(world);
+    } else if (stage == 2) {
+        music = 0; // a frame after the pickup
+        stage = 3;
+    }
+    speak(world);
+    orbitKind(world, objectKind::butterfly, ringCentre, ringTurn, orbitPoint::home);
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+// A flame already won shows as taken: gone, and no longer lighting the ground.
+void levelNine::enter(objectWorld &world) {
+    music = 3;
+    world.fade.fadeIn();
+    stage = 1;
+    setFrame(world, theFlame, burningFrame);
+    if (world.car.progressFlags[flagIndex]) {
+        hide(world, theFlame);
+        setLightShape(world, theFlame, 0);
+        stage = 2;
+    }
+}
+
+void levelNine::waitForPickup(objectWorld &world) {
+    if (!carInBox(world.car, strict(38, 42), strict(39, 43))) {
+        return;
+    }
+    takeFlame(world, flagIndex, theFlame);
+    stage = 2;
+}
+
+// The first reading tells where the flame goes; every later one where the sun is.
+void levelNine::speak(objectWorld &world) {
+    const std::string_view line = lineIndex == 1 ? firstLine : secondLine;
+    if (statueMessage(world, line, messageShown) && lineIndex == 1) {
+        lineIndex = 2;
+    }
+}
+
+void levelNine::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    timer = 0;
+    messageShown = false;
 }

@@ -1,12 +1,29 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The road broken round a flame circled by butterflies.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The road broken round a flame circled by butterflies: the first flame. Its statues speak
+// in turn, and the flame, once taken, stays taken.
 class levelNine : public level {
   public:
+    int32_t stage = 0;
+    int32_t armed = 0;
+    int32_t timer = 0;
+    int32_t lineIndex = 1; // which of the statues' two lines is next
+    bool messageShown = false;
+
     levelNine() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void waitForPickup(objectWorld &world);
+    void speak(objectWorld &world);
+    // The state of a visit; the statues' turn and the music outlast it.
+    void forgetVisit();
 };

@@ -1,8 +1,14 @@
 #include "levels/levelSeventeen.h"
 
+#include <string_view>
+
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "media/helpers.h"
+#include "media/textBox.h"
+#include "objects/objectWorld.h"
 
+using namespace groundCode;
 using namespace objectCode;
 
 void levelSeventeen::setup() {
@@ -17,4 +23,288 @@ void levelSeventeen::setup() {
                  {{34, 37}, {34, 41}, {38, 33}, {38, 45}, {42, 33}, {42, 45}, {46, 37}, {46, 41}});
     placeObjects(*this, statue, {{40, 40}, {56, 40}});
     placeObject(*this, flame, 79, 79);
+    forgetVisit();
+}
+
+namespace {
+
+constexpr int32_t trees[] = {0, 1, 13, 14};
+constexpr int32_t ashTrees[] = {2, 3, 15, 16};
+constexpr int32_t butterflies[] = {4, 5, 6, 7, 9, 10, 11, 12};
+constexpr int32_t butterflyCount = 8;
+constexpr int32_t firstStatue = 8;   // the flame's keeper, seen in the dark
+constexpr int32_t secondStatue = 17; // seen in the light
+constexpr int32_t theFlame = 18;
+constexpr int32_t flagIndex = 5;
+constexpr int32_t grownTree = 39;
+constexpr int32_t statueClose = 1; // a statue's attitude while the car is near
+constexpr int32_t statueKilled = 2;
+constexpr int32_t whiteFlashHalf = 10;
+constexpr int32_t glideSteps = 20;
+constexpr double glideStep = 0.01; // tiles per step left: 2.1 tiles in all
+constexpr double pickupReach = 2;
+
+constexpr std::string_view keeperLine = "the flame is mine!";
+constexpr std::string_view hintLine = "he hides beneath the e key";
+constexpr std::string_view crushLine = "crush him";
+constexpr std::string_view farewellLine = "may the six flames free the sun";
+
+void showDarkObjects(objectWorld &world) {
+    setVisible(world, firstStatue, true);
+    for (const int32_t group : ashTrees) {
+        hide(world, group);
+    }
+    for (const int32_t group : trees) {
+        changeGroup(world, group, {.frame = grownTree, .visible = true});
+    }
+}
+
+// Each change of face swaps the butterflies that are seen for those that are not.
+void invertButterflies(objectWorld &world) {
+    for (const int32_t group : butterflies) {
+        const basicObj *copy = homeCopyOf(world, group);
+        if (copy != nullptr) {
+            setVisible(world, group, !copy->visible);
+        }
+    }
+}
+
+// A statue the player has come close to ends its reading at once.
+void endCloseReadings(objectWorld &world) {
+    forEachPlaced(world, [&](const basicObj &object) {
+        if (object.kind == objectKind::statue && object.state == statueClose) {
+            setMode(world, object.groupId, objectMode::end);
+        }
+    });
+}
+
+int32_t butterfliesInSight(const objectWorld &world) {
+    int32_t count = 0;
+    forEachPlaced(world, [&](const basicObj &object) {
+        count += object.kind == objectKind::butterfly && object.onMap && object.visible;
+    });
+    return count;
+}
+
+const basicObj *statueOf(const objectWorld &world, const int32_t group) {
+    const basicObj *found = homeCopyOf(world, group);
+    if (found == nullptr) {
+        forEachPlaced(world, [&](const basicObj &object) {
+            if (found == nullptr && object.groupId == group) {
+                found = &object;
+            }
+        });
+    }
+    return found;
+}
+
+} // namespace
+
+void levelSeventeen::script(objectWorld &world) {
+    switch (stage) {
+    case 0:
+        enter(world);
+        break;
+    case 1:
+        followHeadlights(world);
+        break;
+    case 2:
+        settleInTheDark(world);
+        break;
+    case 3:
+        waitForTheKill(world);
+        break;
+    case 4:
+        waitForTheFall(world);
+        break;
+    case 5:
+        bringFlame(world);
+        break;
+    case 6:
+        glideFlame(world);
+        break;
+    case 7:
+        waitForPickup(world);
+        break;
+    default:
+        break;
+    }
+    if (stage > 0) {
+        speak(world);
+    }
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+// The level opens dark, on sand, with the living trees and the first statue.
+void levelSeventeen::enter(objectWorld &world) {
+    music = 0;
+    world.car.headlightsOn = false;
+    world.car.cockpit.whiteFrame = whiteFlashHalf;
+    coverGround(sand);
+    for (const int32_t group : ashTrees) {
+        setVisible(world, group, false);
+    }
+    for (const int32_t group : trees) {
+        setFrame(world, group, grownTree);
+    }
+    setVisible(world, secondStatue, false);
+    for (const int32_t group : butterflies) {
+        setEmitsLight(world, group, true);
+    }
+    changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
+    stage = 1;
+    world.fade.fadeIn();
+}
+
+// Until the flame is won the level turns its face with the headlights; every butterfly in
+// sight at once ends the puzzle.
+void levelSeventeen::followHeadlights(objectWorld &world) {
+    if (world.car.progressFlags[flagIndex]) {
+        return;
+    }
+    if (world.car.headlightsOn) {
+        showLitFace(world);
+    } else {
+        showDarkFace(world);
+    }
+    endCloseReadings(world);
+    const int32_t inSight = butterfliesInSight(world);
+    music = inSight < 1 ? 1 : 2;
+    if (inSight == butterflyCount) {
+        stage = 2;
+    }
+}
+
+void levelSeventeen::showDarkFace(objectWorld &world) {
+    music = 0;
+    if (groundGrid[0][0] != dirt) {
+        return;
+    }
+    coverGround(sand);
+    world.car.cockpit.whiteFrame = whiteFlashHalf;
+    showDarkObjects(world);
+    hide(world, secondStatue);
+    invertButterflies(world);
+}
+
+void levelSeventeen::showLitFace(objectWorld &world) {
+    if (groundGrid[0][0] != sand) {
+        return;
+    }
+    coverGround(dirt);
+    world.car.cockpit.whiteFrame = whiteFlashHalf;
+    hide(world, firstStatue);
+    for (const int32_t group : ashTrees) {
+        setVisible(world, group, true);
+    }
+    for (const int32_t group : trees) {
+        hide(world, group);
+    }
+    setVisible(world, secondStatue, true);
+    invertButterflies(world);
+    withdrawMessage(world, messageShown);
+}
+
+// The dark face's objects once more, whatever the ground shows.
+void levelSeventeen::settleInTheDark(objectWorld &world) {
+    showDarkObjects(world);
+    withdrawMessage(world, messageShown);
+    endCloseReadings(world);
+    stage = 3;
+}
+
+void levelSeventeen::waitForTheKill(objectWorld &world) {
+    flickerMusic(timer, music, 2, 3);
+    // A keeper already crumbled away counts as killed.
+    const basicObj *keeper = statueOf(world, firstStatue);
+    if (keeper != nullptr && keeper->state != statueKilled) {
+        return;
+    }
+    stage = 4;
+    music = 0;
+    for (const int32_t group : butterflies) {
+        changeGroup(world, group, {.emitsLight = true, .mode = objectMode::dim});
+    }
+}
+
+void levelSeventeen::waitForTheFall(objectWorld &world) {
+    const basicObj *keeper = statueOf(world, firstStatue);
+    if (keeper == nullptr || keeper->frame == 0) {
+        stage = 5;
+        music = 3;
+    }
+}
+
+// Out of the corner of the world onto the statue's tile.
+void levelSeventeen::bringFlame(objectWorld &world) {
+    shiftBy(world, theFlame, -39, -39);
+    light(world, theFlame);
+    setLightShape(world, theFlame, 3);
+    stage = 6;
+    waitTimer = glideSteps;
+}
+
+// The flame drifts away along the car's facing, slowing down.
+void levelSeventeen::glideFlame(objectWorld &world) {
+    if (waitTimer < 1) {
+        stage = 7;
+        return;
+    }
+    const double step = waitTimer * glideStep;
+    changeGroup(world, theFlame,
+                {.shiftX = world.car.dirX * step,
+                 .shiftY = world.car.dirY * step,
+                 .frame = 1,
+                 .emitsLight = true,
+                 .lightShape = 3,
+                 .visible = true});
+    waitTimer--;
+}
+
+void levelSeventeen::waitForPickup(objectWorld &world) {
+    const basicObj *flame = homeCopyOf(world, theFlame);
+    if (flame == nullptr ||
+        wrappedDistance(world.car.x, world.car.y, flame->x, flame->y, side) >= pickupReach) {
+        return;
+    }
+    pickUpFlame(world, *this, flagIndex, theFlame);
+    stage = 8;
+}
+
+// The keeper speaks until its flame is taken; the second statue tells the way.
+void levelSeventeen::speak(objectWorld &world) {
+    const int32_t reading = messageShown ? -1 : triggeredStatueGroup(world);
+    std::string_view line;
+    if (reading == firstStatue && !world.car.progressFlags[flagIndex]) {
+        line = keeperLine;
+    } else if (reading == secondStatue) {
+        line = stage == 1 ? hintLine : stage == 3 || stage == 4 ? crushLine : stage > 4 ? farewellLine : "";
+    }
+    if (!line.empty()) {
+        if (world.text != nullptr) {
+            world.text->showMessage(line);
+        }
+        messageShown = true;
+    } else if (messageShown && statueEnded(world)) {
+        withdrawMessage(world, messageShown);
+    }
+}
+
+void levelSeventeen::coverGround(const int32_t value) {
+    for (int32_t x = 0; x < side; x++) {
+        for (int32_t y = 0; y < side; y++) {
+            groundGrid[x][y] = value;
+        }
+    }
+}
+
+void levelSeventeen::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    timer = 0;
+    waitTimer = 0;
+    messageShown = false;
+    music = 0;
 }

@@ -1,12 +1,25 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The long lamp-lined road with three ghost cars.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The long lamp-lined road with three ghost cars driving straight down it: the first step
+// of the sixth flame's route. Switching the headlights off here leads to level 17.
 class levelSixteen : public level {
   public:
+    int32_t stage = 0;
+    int32_t armed = 0;
+
     levelSixteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    levelExit waitForDarkness(objectWorld &world);
+    void respawnGhosts(objectWorld &world);
+    void forgetVisit();
 };

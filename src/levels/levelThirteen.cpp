@@ -1,7 +1,11 @@
 #include "levels/levelThirteen.h"
 
+#include <cmath>
+#include <string_view>
+
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -35,4 +39,150 @@ void levelThirteen::setup() {
     placeLightCross(*this, 40, 24);
     placeObject(*this, statue, 33, 5);
     placeObject(*this, tree, 48, 40);
+
+    // Each arm of the cross turns about a point of its own beyond the arm's end; the lights
+    // nearer the flame turn about the same point from farther away.
+    static constexpr crossLight built[crossSize] = {
+        {2, 34.5, 24.5, 35.5, 24.5},  {13, 34.5, 24.5, 37.5, 24.5}, {14, 34.5, 24.5, 39.5, 24.5},
+        {16, 40.5, 17.5, 40.5, 19.5}, {17, 40.5, 18.5, 40.5, 21.5}, {18, 40.5, 18.5, 40.5, 23.5},
+        {20, 40.5, 31.5, 40.5, 25.5}, {21, 40.5, 31.5, 40.5, 27.5}, {22, 40.5, 31.5, 40.5, 29.5},
+        {24, 47.5, 24.5, 41.5, 24.5}, {25, 47.5, 24.5, 43.5, 24.5}, {36, 47.5, 24.5, 45.5, 24.5},
+    };
+    for (int32_t row = 0; row < crossSize; row++) {
+        cross[row] = built[row];
+    }
+    forgetVisit();
+    flickerTimer = 0;
+}
+
+namespace {
+
+constexpr int32_t switchLampGroups[] = {1, 15, 23, 37};
+constexpr int32_t theFlame = 19;
+constexpr int32_t theTree = 38;
+constexpr int32_t flagIndex = 3;
+constexpr int32_t darkLamp = 1;
+constexpr int32_t burningLamp = 3;
+constexpr int32_t grownTree = 39;
+constexpr double snapDistance = 2;
+
+constexpr std::string_view puzzleLine = "align the cross which hides the flame";
+constexpr std::string_view wonLine = "take the flame far from the road";
+
+// Any copy of the four lamps showing the frame.
+bool anySwitchLampAt(const objectWorld &world, const int32_t frame) {
+    bool found = false;
+    forEachPlaced(world, [&](const basicObj &object) {
+        for (const int32_t group : switchLampGroups) {
+            found = found || (object.groupId == group && object.frame == frame);
+        }
+    });
+    return found;
+}
+
+void setSwitchLamps(objectWorld &world, const int32_t frame) {
+    for (const int32_t group : switchLampGroups) {
+        setFrame(world, group, frame);
+    }
+}
+
+} // namespace
+
+void levelThirteen::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        alignCross(world);
+    } else if (stage == 2) {
+        waitForPickup(world);
+    }
+    speak(world);
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+void levelThirteen::enter(objectWorld &world) {
+    music = 1;
+    changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
+    setFrame(world, theTree, grownTree);
+    setSwitchLamps(world, darkLamp);
+    stage = 1;
+}
+
+void levelThirteen::alignCross(objectWorld &world) {
+    switchLamps(world);
+    if (!lampsOn) {
+        turnCross(world);
+        return;
+    }
+    flickerMusic(flickerTimer, music, 1, 2);
+    if (crossNearlyHome(world)) {
+        snapCrossHome(world);
+        changeGroup(world, theFlame, {.frame = 1, .emitsLight = true, .lightShape = 3, .visible = true});
+        stage = 2;
+        music = 3;
+    }
+}
+
+// Lighting one of the four lights them all; putting one out puts them all out.
+void levelThirteen::switchLamps(objectWorld &world) {
+    if (!lampsOn && anySwitchLampAt(world, burningLamp)) {
+        setSwitchLamps(world, burningLamp);
+        lampsOn = true;
+    } else if (lampsOn && anySwitchLampAt(world, darkLamp)) {
+        setSwitchLamps(world, darkLamp);
+        lampsOn = false;
+        music = 1;
+    }
+}
+
+// Each light a little faster than the one before it, so the cross comes apart.
+void levelThirteen::turnCross(objectWorld &world) {
+    for (int32_t row = 0; row < crossSize; row++) {
+        const crossLight &light = cross[row];
+        orbitGroup(world, light.group, {light.centreX, light.centreY}, 0.01 + 0.005 * row,
+                   orbitPoint::position);
+    }
+}
+
+bool levelThirteen::crossNearlyHome(const objectWorld &world) const {
+    for (const crossLight &light : cross) {
+        const basicObj *copy = homeCopyOf(world, light.group);
+        if (copy == nullptr || std::abs(copy->x - light.homeX) >= snapDistance ||
+            std::abs(copy->y - light.homeY) >= snapDistance) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void levelThirteen::snapCrossHome(objectWorld &world) {
+    for (const crossLight &light : cross) {
+        const basicObj *copy = homeCopyOf(world, light.group);
+        shiftBy(world, light.group, light.homeX - copy->x, light.homeY - copy->y);
+    }
+}
+
+void levelThirteen::waitForPickup(objectWorld &world) {
+    if (!carInBox(world.car, strict(38.5, 42.5), strict(22.5, 26.5))) {
+        return;
+    }
+    pickUpFlame(world, *this, flagIndex, theFlame);
+    for (const crossLight &light : cross) {
+        setLightShape(world, light.group, 0);
+    }
+    stage = 3;
+}
+
+void levelThirteen::speak(objectWorld &world) {
+    statueMessage(world, world.car.progressFlags[flagIndex] ? wonLine : puzzleLine, messageShown);
+}
+
+void levelThirteen::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    messageShown = false;
+    lampsOn = false;
+    music = 0;
 }

@@ -2,6 +2,7 @@
 
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -32,4 +33,85 @@ void levelTwelve::setup() {
         placeMirrored(*this, lamp, 32, y);
         placeMirrored(*this, butterfly, 33, y);
     }
+    forgetVisit();
+}
+
+namespace {
+
+// The four lamps by the corners of the gap, nearest the flame.
+constexpr int32_t cornerLamps[] = {0, 1, 19, 20};
+constexpr int32_t theFlame = 10;
+constexpr int32_t flagIndex = 2;
+constexpr int32_t burningLamp = 3;
+constexpr int32_t lampsForSecondTrack = 13;
+constexpr int32_t lampsThatBringTheFlame = 16; // all of them
+
+// Each corner butterfly gathers towards the flame.
+struct butterflyMove {
+    int32_t group;
+    double dx, dy;
+};
+constexpr butterflyMove gathering[] = {{2, 5, 6}, {3, 5, -6}, {17, -5, 6}, {18, -5, -6}};
+
+} // namespace
+
+void levelTwelve::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        waitForLamps(world);
+    } else if (stage == 2) {
+        waitForPickup(world);
+    }
+    if (leaveSideways(world, *this, armed) == levelExit::left) {
+        forgetVisit();
+    }
+}
+
+// The corner lamps stand dark for the player to light, and the flame is out of sight; a
+// flame already won leaves the corner lamps burning and nothing to do.
+void levelTwelve::enter(objectWorld &world) {
+    music = 1;
+    for (const int32_t lamp : cornerLamps) {
+        light(world, lamp);
+    }
+    changeGroup(world, theFlame, {.frame = 1, .emitsLight = false, .lightShape = 0, .visible = false});
+    world.fade.fadeIn();
+    stage = 1;
+    if (world.car.progressFlags[flagIndex]) {
+        stage = -1;
+        for (const int32_t lamp : cornerLamps) {
+            changeGroup(world, lamp, {.frame = burningLamp, .emitsLight = true, .visible = true});
+        }
+    }
+}
+
+void levelTwelve::waitForLamps(objectWorld &world) {
+    const int32_t lit = litLampCount(world);
+    music = lit < lampsForSecondTrack ? 1 : 2;
+    if (lit < lampsThatBringTheFlame) {
+        return;
+    }
+    music = 3;
+    for (const butterflyMove &move : gathering) {
+        moveHomeBy(world, move.group, move.dx, move.dy);
+        light(world, move.group);
+    }
+    light(world, theFlame);
+    setLightShape(world, theFlame, 3);
+    stage = 2;
+}
+
+void levelTwelve::waitForPickup(objectWorld &world) {
+    if (!carInBox(world.car, strict(38, 42), strict(48.5, 52.5))) {
+        return;
+    }
+    pickUpFlame(world, *this, flagIndex, theFlame);
+    stage = 3;
+}
+
+void levelTwelve::forgetVisit() {
+    stage = 0;
+    armed = 0;
+    music = 0;
 }

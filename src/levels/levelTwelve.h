@@ -1,12 +1,25 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The road broken round a flame, lamps and butterflies at the corners of the gap.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The road broken round a flame between four dark lamps: the third flame. Every lamp of the
+// level burning brings the butterflies in and lights the flame.
 class levelTwelve : public level {
   public:
+    int32_t stage = 0; // -1 once the flame is won: nothing more happens
+    int32_t armed = 0;
+
     levelTwelve() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void waitForLamps(objectWorld &world);
+    void waitForPickup(objectWorld &world);
+    void forgetVisit();
 };

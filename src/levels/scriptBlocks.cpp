@@ -91,6 +91,10 @@ bool faces(const playerCar &car, const double px, const double py) {
     return !isBehindViewer(car, px, py);
 }
 
+bool behind(const playerCar &car, const double px, const double py) {
+    return isBehindViewer(car, px, py);
+}
+
 // ---- Centre arming and side exits ----
 
 void armInCentre(const playerCar &car, int32_t &armed) {
@@ -165,6 +169,50 @@ void withdrawMessage(objectWorld &world, bool &messageShown) {
         world.text->commandMessages(textCommand::fade);
     }
     messageShown = false;
+}
+
+int32_t triggeredStatueGroup(const objectWorld &world) {
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->kind == objectKind::statue && object->mode == objectMode::trigger) {
+            return object->groupId;
+        }
+    }
+    return -1;
+}
+
+// ---- Copies and flicker ----
+
+basicObj *homeCopyOf(objectWorld &world, const int32_t group) {
+    for (basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->onMap && object->groupId == group) {
+            return object;
+        }
+    }
+    return nullptr;
+}
+
+const basicObj *homeCopyOf(const objectWorld &world, const int32_t group) {
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->onMap && object->groupId == group) {
+            return object;
+        }
+    }
+    return nullptr;
+}
+
+void flickerMusic(int32_t &timer, int32_t &music, const int32_t low, const int32_t high) {
+    if (timer > 9) {
+        timer = 0;
+        music = music == low ? high : low;
+    } else {
+        timer++;
+    }
+}
+
+int32_t flickerDice::roll(const int32_t sides) {
+    // A plain linear congruential step; the high bits vary best.
+    seed = seed * 1103515245u + 12345u;
+    return static_cast<int32_t>((seed >> 16) % static_cast<uint32_t>(sides));
 }
 
 // ---- Lamps and flames ----

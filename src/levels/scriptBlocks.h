@@ -102,6 +102,8 @@ constexpr span fromUnder(double low, double high) {
 bool carInBox(const playerCar &car, span xSpan, span ySpan);
 // The point lies ahead of the driver (or on the plane through the car).
 bool faces(const playerCar &car, double px, double py);
+// The point lies behind the driver.
+bool behind(const playerCar &car, double px, double py);
 
 // ---- Centre arming and side exits (to the moon level) ----
 
@@ -124,6 +126,26 @@ bool statueEnded(const objectWorld &world);
 bool statueMessage(objectWorld &world, std::string_view line, bool &messageShown);
 // Fades a shown line away, for the stretches of a level in which its statue says nothing.
 void withdrawMessage(objectWorld &world, bool &messageShown);
+// The group of the first statue being read this frame, or -1: for levels whose statues
+// each say their own line.
+int32_t triggeredStatueGroup(const objectWorld &world);
+
+// ---- Copies and flicker ----
+
+// The copy of the group that lies on the home square, or null when none does (yet).
+basicObj *homeCopyOf(objectWorld &world, int32_t group);
+const basicObj *homeCopyOf(const objectWorld &world, int32_t group);
+
+// A counter that lets the music waver between two tracks: every eleventh frame it switches
+// from `low` to `high` or back (any other track counts as `high`).
+void flickerMusic(int32_t &timer, int32_t &music, int32_t low, int32_t high);
+
+// Small repeatable chance for flickering lights: the same play gives the same flicker.
+struct flickerDice {
+    uint32_t seed = 1;
+    // 0 … sides − 1.
+    int32_t roll(int32_t sides);
+};
 
 // ---- Lamps and flames ----
 

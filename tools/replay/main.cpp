@@ -17,8 +17,8 @@
 #include "levelMap.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
-#include "player/carView.h"
 #include "platform/video.h"
+#include "player/carView.h"
 #include "replayOptions.h"
 #include "stateReport.h"
 #include "timedemo.h"
@@ -149,6 +149,9 @@ int main(int argc, char **argv) {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
         if (!options.progressFlags.empty()) {
             parseProgressFlags(options.progressFlags, session->world.car.progressFlags);
+        }
+        if (options.fourth >= 0) {
+            session->flags.fourth = options.fourth == 1;
         }
         if (options.level >= 0) {
             startPlayInLevel(*session, options.level);

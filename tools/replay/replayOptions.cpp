@@ -12,7 +12,7 @@ const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
     "                      [--shot N:FILE.png]... [--state N|all]... [--objects] [--timedemo]\n"
     "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n"
-    "                      [--flags 101000]\n";
+    "                      [--flags 101000] [--fourth 0|1]\n";
 
 static bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
@@ -97,6 +97,10 @@ static bool applyOption(std::string_view name, std::string_view value, replayOpt
     if (name == "--flags") {
         options.progressFlags = value;
         return value.size() == 6 && value.find_first_not_of("01") == std::string_view::npos;
+    }
+    if (name == "--fourth") {
+        options.fourth = value == "1" ? 1 : value == "0" ? 0 : -1;
+        return options.fourth >= 0;
     }
     if (name == "--map") {
         options.mapPath = value;

@@ -29,6 +29,7 @@ struct replayOptions {
     bool hasPose = false;
     headingPose pose;
     std::string progressFlags; // six '0'/'1' characters, or empty
+    int fourth = -1;           // the game's `fourth` switch: 0 or 1, or -1 to leave it as the game sets it
     std::string mapPath;       // a top-down map of the level given by --level
     int mapCellSize = 64;
 };

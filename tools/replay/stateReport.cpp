@@ -3,7 +3,16 @@
 #include "app/game.h"
 #include "jsonLine.h"
 #include "levels/levelEight.h"
+#include "levels/levelEleven.h"
+#include "levels/levelFifteen.h"
+#include "levels/levelFourteen.h"
+#include "levels/levelNine.h"
 #include "levels/levelOne.h"
+#include "levels/levelSeventeen.h"
+#include "levels/levelSixteen.h"
+#include "levels/levelTen.h"
+#include "levels/levelThirteen.h"
+#include "levels/levelTwelve.h"
 #include "objectNames.h"
 
 // The states as the reports have always named them.
@@ -109,6 +118,24 @@ static std::string flagsText(const playerCar &car) {
     return flags;
 }
 
+// The stage of a flame route's level, when the current level is of that class.
+template <class routeLevel> static bool routeStage(const level *current, int &stage) {
+    if (const auto *route = dynamic_cast<const routeLevel *>(current)) {
+        stage = route->stage;
+        return true;
+    }
+    return false;
+}
+
+// The flame routes, levels 9 to 17 (level 10 reports its stage, not its phase).
+static bool flameRouteStage(const level *current, int &stage) {
+    return routeStage<levelNine>(current, stage) || routeStage<levelTen>(current, stage) ||
+           routeStage<levelEleven>(current, stage) || routeStage<levelTwelve>(current, stage) ||
+           routeStage<levelThirteen>(current, stage) || routeStage<levelFourteen>(current, stage) ||
+           routeStage<levelFifteen>(current, stage) || routeStage<levelSixteen>(current, stage) ||
+           routeStage<levelSeventeen>(current, stage);
+}
+
 // The script stage of the current level, for the levels whose scripts have stages so far.
 static int currentStage(const levelList &levels) {
     const level *current = levels.levels[levels.current];
@@ -117,6 +144,9 @@ static int currentStage(const levelList &levels) {
     }
     if (const auto *eight = dynamic_cast<const levelEight *>(current)) {
         return eight->stage;
+    }
+    if (int stage = -1; flameRouteStage(current, stage)) {
+        return stage;
     }
     return -1;
 }
