@@ -1,12 +1,16 @@
-// The living kinds seen as a player sees them: replay tracks in the levels where they stand,
+// The living kinds seen as a player sees them, in the levels where they stand: replay tracks,
 // checked by reading the pixels of their screenshots.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/game.h"
+#include "app/sessionRig.h"
+#include "objects/objectWorld.h"
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
 
@@ -71,7 +75,7 @@ struct shotRun {
 
 // Level 3: four tiles before the sapling, the flash makes it grow into a white tree; the
 // car waits beside it while the screen whitens, and the battery the flash took is back.
-TEST(LivingKindsReplay, TheFlashGrowsTheSaplingWhichRechargesTheBattery) {
+TEST(LivingKindsOnScreen, TheFlashGrowsTheSaplingWhichRechargesTheBattery) {
     const shotRun run(3, "19.5,42.5,90", "10-10 space\n", 110, {60, 110});
     ASSERT_EQ(run.result.exitCode, 0) << run.result.errors;
     SDL_Surface *whitening = run.shots[0];
@@ -92,7 +96,7 @@ TEST(LivingKindsReplay, TheFlashGrowsTheSaplingWhichRechargesTheBattery) {
 
 // Level 4: the car stops before a statue. It turns to the car, is read and glows dark; the
 // flash kills it into a grey statue, and driving into it crumbles it away.
-TEST(LivingKindsReplay, AStatueIsReadGlowsThenFallsToTheFlashAndCrumbles) {
+TEST(LivingKindsOnScreen, AStatueIsReadGlowsThenFallsToTheFlashAndCrumbles) {
     const shotRun run(4, "19.5,36.0,90", "200-200 space\n265-316 w\n", 345, {5, 60, 250, 322, 345});
     ASSERT_EQ(run.result.exitCode, 0) << run.result.errors;
     for (SDL_Surface *shot : run.shots) {
@@ -112,7 +116,7 @@ TEST(LivingKindsReplay, AStatueIsReadGlowsThenFallsToTheFlashAndCrumbles) {
 
 // Level 7: with the headlights off, the row of flames beside the moon burns and lights the
 // ground before it; far from every light the ground stays black.
-TEST(LivingKindsReplay, FlamesBurnAndLightTheGroundAroundThem) {
+TEST(LivingKindsOnScreen, FlamesBurnAndLightTheGroundAroundThem) {
     const shotRun flames(7, "47.5,35.5,90", "2-2 e\n", 60, {60});
     const shotRun nothing(7, "10.5,10.5,90", "2-2 e\n", 60, {60});
     ASSERT_EQ(flames.result.exitCode, 0) << flames.result.errors;
@@ -127,4 +131,43 @@ TEST(LivingKindsReplay, FlamesBurnAndLightTheGroundAroundThem) {
     EXPECT_GT(flameBodies, 10);
     EXPECT_GT(meanBrightness(flames.shots[0], 80, 296, 560, 304), 150);
     EXPECT_LT(meanBrightness(nothing.shots[0], 80, 296, 560, 304), 20);
+}
+
+// Level 7 as its script will command it: the moon pulsing and the lightning ring striking
+// at random. The game is played in this process so the modes can be set as the script would
+// set them; the screens are those the replay tool takes.
+TEST(LivingKindsOnScreen, TheMoonPulsesAndItsLightningRingFlickers) {
+    sessionRig rig;
+    rig.startPlayAt(7);
+    game &session = *rig.session;
+    session.world.car.placeAt(
+        {.x = 35.5, .y = 39.5, .dirX = 1.0, .dirY = 0.0, .planeX = 0.0, .planeY = -0.8, .heading = 180.0});
+    session.world.car.headlightsOn = false; // only the moon and the lightning light the ground
+    setObject(session.world, {.groupId = 0}, {.mode = objectMode::pulse});
+    for (int32_t group = 7; group <= 38; group++) {
+        setObject(session.world, {.groupId = group}, {.mode = objectMode::random});
+    }
+    int darkestMoon = 1 << 30, brightestMoon = 0, fewestBolts = 1 << 30, mostBolts = 0;
+    for (int pass = 1; pass <= 120; pass++) {
+        runPassLogic(session);
+        ASSERT_TRUE(runPassDrawing(session));
+        if (pass < 40) {
+            continue; // the first strikes are still gathering
+        }
+        SDL_Surface *screen = session.screen().surface;
+        const int moonLight = meanBrightness(screen, 200, 280, 440, 320);
+        darkestMoon = std::min(darkestMoon, moonLight);
+        brightestMoon = std::max(brightestMoon, moonLight);
+        int bolts = 0;
+        for (int y = 150; y < 250; y += 2) {
+            for (int x = 60; x < 580; x += 2) {
+                const bool besideTheMoon = x < 260 || x >= 380;
+                bolts += besideTheMoon && brightness(screen, x, y) > 450;
+            }
+        }
+        fewestBolts = std::min(fewestBolts, bolts);
+        mostBolts = std::max(mostBolts, bolts);
+    }
+    EXPECT_GT(brightestMoon, darkestMoon + 60) << "the moon's light on the ground pulses";
+    EXPECT_GT(mostBolts, fewestBolts + 15) << "bolts come and go";
 }
