@@ -1,5 +1,6 @@
 // The living kinds seen as a player sees them, in the levels where they stand: replay tracks,
-// checked by reading the pixels of their screenshots.
+// and games played in process where a level script does not yet set its kinds going, checked
+// by reading the pixels of their screens.
 #include <gtest/gtest.h>
 
 #include <SDL_image.h>
@@ -10,6 +11,7 @@
 
 #include "app/game.h"
 #include "app/sessionRig.h"
+#include "levels/levelEight.h"
 #include "objects/objectWorld.h"
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
@@ -41,6 +43,17 @@ int meanBrightness(SDL_Surface *shot, int left, int top, int right, int bottom) 
 // The middle of the view, where an object straight ahead stands.
 int middleOfView(SDL_Surface *shot) {
     return meanBrightness(shot, 300, 190, 341, 280);
+}
+
+// Bright pixels in the message line along the bottom right of the screen.
+int litLetterPixels(SDL_Surface *shot) {
+    int lit = 0;
+    for (int y = 448; y < 476; y++) {
+        for (int x = 260; x < 636; x++) {
+            lit += brightness(shot, x, y) > 300;
+        }
+    }
+    return lit;
 }
 
 struct shotRun {
@@ -170,4 +183,42 @@ TEST(LivingKindsOnScreen, TheMoonPulsesAndItsLightningRingFlickers) {
     }
     EXPECT_GT(brightestMoon, darkestMoon + 60) << "the moon's light on the ground pulses";
     EXPECT_GT(mostBolts, fewestBolts + 15) << "bolts come and go";
+}
+
+// Level 8's statue speaks in the stretch of the level in which it stands shown (the car is
+// put beside the road there, where no drive from the road can reach past the lamp posts):
+// the car stops before it, the statue turns to it, and after 41 passes its line is on screen.
+TEST(LivingKindsOnScreen, AStatueTurnsToTheStoppedCarAndSpeaksItsLine) {
+    sessionRig rig;
+    rig.startPlayAt(8);
+    game &session = *rig.session;
+    auto &ghostRoad = static_cast<levelEight &>(*session.levels.levels[session.levels.current]);
+    ghostRoad.stage = 2;
+    constexpr int32_t statueGroup = 44;
+    setObject(session.world, {.groupId = statueGroup}, {.visible = true});
+    // Beside the road, the statue ahead and to the right, 3.6 tiles off.
+    session.world.car.placeAt({.x = 45.6,
+                               .y = 8.5,
+                               .dirX = 0.530,
+                               .dirY = 0.848,
+                               .planeX = 0.678,
+                               .planeY = -0.424,
+                               .heading = 122.0});
+    rig.pass(20);
+    SDL_Surface *screen = session.screen().surface;
+    ASSERT_TRUE(runPassDrawing(session));
+    EXPECT_GT(middleOfView(screen), 120) << "the statue, turned to the car, stands ahead";
+    EXPECT_EQ(litLetterPixels(screen), 0) << "not yet read";
+    // Read after 41 passes, it glows down to dark and back up while its line is shown.
+    rig.pass(73);
+    ASSERT_TRUE(runPassDrawing(session));
+    std::string line;
+    for (const textLetter &letter : rig.text().message.letters) {
+        if (!letter.isEmpty()) {
+            line += letter.letter;
+        }
+    }
+    EXPECT_EQ(line, "dissolve them with light");
+    EXPECT_GT(litLetterPixels(screen), 200) << "the line is drawn along the bottom of the screen";
+    EXPECT_GT(middleOfView(screen), 120) << "the statue glows bright again";
 }
