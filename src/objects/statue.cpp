@@ -55,6 +55,9 @@ void statue::update(playerCar &car, int32_t side) {
     }
     if (state == statueKilled) {
         crumble();
+        if (!placed) {
+            return; // fallen to dust: it keeps its reset state until placed again
+        }
     }
     if (mode != objectMode::glow) {
         shade = 1;
