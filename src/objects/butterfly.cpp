@@ -114,22 +114,26 @@ void butterfly::start() {
     frame = phase;
 }
 
-// "light" lets the light grow and "dim" lets it die; a dim butterfly is dark, and once its
-// light is gone it vanishes.
+// "light" lets the light grow and "dim" lets it die; the weaker the light, the darker the
+// butterfly is drawn, and a dying one vanishes once its light is gone.
 void butterfly::stepLight() {
     if (mode == objectMode::dim) {
         if (dimTimer < lightStepPasses) {
             dimTimer++;
         } else {
             dimTimer = 0;
-            lightShape = std::max(lightShape - 1, 0);
+            if (lightShape > 0) {
+                lightShape--;
+            }
         }
     } else if (mode == objectMode::light) {
         if (lightTimer < lightStepPasses) {
             lightTimer++;
         } else {
             lightTimer = 0;
-            lightShape = std::min(lightShape + 1, brightestLight);
+            if (lightShape < brightestLight) {
+                lightShape++;
+            }
         }
     } else {
         return;
