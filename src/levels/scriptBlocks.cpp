@@ -124,12 +124,33 @@ levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed) {
 
 namespace {
 
-// Every statue in the table counts, placed or not.
-bool anyStatueInMode(const objectWorld &world, const objectMode mode) {
+constexpr int32_t anyGroup = -1;
+
+// Every statue in the table counts, placed or not, unless a group is asked for.
+bool anyStatueInMode(const objectWorld &world, const objectMode mode, const int32_t groupId = anyGroup) {
     for (const basicObj *object : world.objects) {
-        if (object != nullptr && object->kind == objectKind::statue && object->mode == mode) {
+        if (object != nullptr && object->kind == objectKind::statue && object->mode == mode &&
+            (groupId == anyGroup || object->groupId == groupId)) {
             return true;
         }
+    }
+    return false;
+}
+
+bool showOrWithdraw(objectWorld &world, const int32_t groupId, const std::string_view line,
+                    bool &messageShown) {
+    if (!messageShown) {
+        if (!anyStatueInMode(world, objectMode::trigger, groupId)) {
+            return false;
+        }
+        if (world.text != nullptr) {
+            world.text->showMessage(line);
+        }
+        messageShown = true;
+        return true;
+    }
+    if (anyStatueInMode(world, objectMode::end, groupId)) {
+        withdrawMessage(world, messageShown);
     }
     return false;
 }
@@ -145,20 +166,16 @@ bool statueEnded(const objectWorld &world) {
 }
 
 bool statueMessage(objectWorld &world, const std::string_view line, bool &messageShown) {
-    if (!messageShown) {
-        if (!statueTriggered(world)) {
-            return false;
-        }
-        if (world.text != nullptr) {
-            world.text->showMessage(line);
-        }
-        messageShown = true;
-        return true;
+    return showOrWithdraw(world, anyGroup, line, messageShown);
+}
+
+bool statueMessage(objectWorld &world, const int32_t groupId, const std::string_view line,
+                   bool &messageShown) {
+    // A group below 0 names no statue: it never speaks.
+    if (groupId < 0) {
+        return false;
     }
-    if (statueEnded(world)) {
-        withdrawMessage(world, messageShown);
-    }
-    return false;
+    return showOrWithdraw(world, groupId, line, messageShown);
 }
 
 void withdrawMessage(objectWorld &world, bool &messageShown) {

@@ -124,6 +124,9 @@ bool statueEnded(const objectWorld &world);
 // Shows the line when a statue is read and fades it when the reading ends. True in the
 // frame the line is shown, for levels that change their line afterwards.
 bool statueMessage(objectWorld &world, std::string_view line, bool &messageShown);
+// The same for one statue of a level with several, each with its own line: only the statue
+// of `groupId` shows the line and ends it.
+bool statueMessage(objectWorld &world, int32_t groupId, std::string_view line, bool &messageShown);
 // Fades a shown line away, for the stretches of a level in which its statue says nothing.
 void withdrawMessage(objectWorld &world, bool &messageShown);
 // The group of the first statue being read this frame, or -1: for levels whose statues

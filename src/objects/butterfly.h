@@ -23,4 +23,8 @@ class butterfly : public basicObj {
     void choosePictures(spriteRecord &record, double relativeAngle,
                         const animTables &animations) const override;
     std::optional<objectChange> flashed(int32_t levelIndex) const override;
+
+  private:
+    void start();
+    void stepLight();
 };

@@ -16,4 +16,9 @@ class lightning : public basicObj {
     void choosePictures(spriteRecord &record, double relativeAngle,
                         const animTables &animations) const override;
     objectCue cue() const override;
+
+  private:
+    int32_t randomWait() const;
+    void strike(bool heard);
+    void farBands(const playerCar &car);
 };

@@ -1,6 +1,17 @@
 #include "objects/moon.h"
 
 #include "objects/spritePictures.h"
+#include "player/playerCar.h"
+
+namespace {
+
+constexpr int32_t pulseTop = 4;
+constexpr int32_t pulseStepPasses = 4; // one step of the pulse in every five passes
+constexpr int32_t holdAtTop = 10;
+constexpr int32_t holdAtBottom = 5;
+constexpr int32_t brightest = 7;
+
+} // namespace
 
 void moon::reset() {
     resetCommon(objectKind::moon);
@@ -14,8 +25,79 @@ void moon::reset() {
     holdTimer = 0;
 }
 
-void moon::update(playerCar &, int32_t side) {
+void moon::update(playerCar &car, int32_t side) {
+    soundCue = false;
     testHomeSquare(side);
+    if (!visible) {
+        return;
+    }
+    switch (mode) {
+    case objectMode::pulse:
+        pulse();
+        break;
+    case objectMode::fade:
+        if (lightShape > 0) {
+            lightShape--;
+        }
+        break;
+    case objectMode::repel:
+        // Flares to its brightest with a beat, then fades.
+        if (lightShape == 0 && onMap) {
+            soundCue = true;
+        }
+        if (lightShape == brightest) {
+            mode = objectMode::fade;
+        } else if (lightShape < brightest) {
+            lightShape++;
+        }
+        break;
+    case objectMode::lit:
+        if (lightShape < brightest) {
+            lightShape++;
+        }
+        break;
+    default:
+        break;
+    }
+    // Only the home copy lights the map.
+    emitsLight = onMap;
+    if (boxDistance(*this, car) <= 25) {
+        fixedShade = false;
+    } else {
+        // Out of sight the pulse rests, and starts again from dark when the car returns.
+        fixedShade = true;
+        shade = 24;
+        lightShape = stepTimer = holdTimer = 0;
+    }
+}
+
+// The light climbs a step every five passes with a beat at each, holds at the top, sinks
+// back as slowly and holds in the dark.
+void moon::pulse() {
+    if (holdTimer > 0) {
+        holdTimer--;
+        return;
+    }
+    if (!falling) {
+        if (lightShape >= pulseTop) {
+            falling = true;
+            holdTimer = holdAtTop;
+        } else if (stepTimer < pulseStepPasses) {
+            stepTimer++;
+        } else {
+            stepTimer = 0;
+            lightShape++;
+            soundCue = onMap;
+        }
+    } else if (lightShape <= 0) {
+        falling = false;
+        holdTimer = holdAtBottom;
+    } else if (stepTimer < pulseStepPasses) {
+        stepTimer++;
+    } else {
+        stepTimer = 0;
+        lightShape--;
+    }
 }
 
 // Whole in state 1, cracked in state 2.

@@ -22,4 +22,7 @@ class moon : public basicObj {
     std::optional<objectChange> flashed(int32_t levelIndex) const override;
     bool isWall(int32_t levelIndex) const override;
     objectCue cue() const override;
+
+  private:
+    void pulse();
 };

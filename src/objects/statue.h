@@ -26,4 +26,12 @@ class statue : public basicObj {
     std::optional<objectChange> flashed(int32_t levelIndex) const override;
     std::optional<objectChange> bumped() const override;
     objectCue cue() const override;
+
+  private:
+    void turnToCar();
+    void stepMode(const playerCar &car);
+    void glow(const playerCar &car);
+    void read(const playerCar &car, int32_t side);
+    void crumble();
+    void shadeByBands(const playerCar &car);
 };

@@ -1,8 +1,22 @@
 #include "objects/tree.h"
 
 #include "media/animTables.h"
+#include "media/helpers.h"
 #include "media/levelInPlay.h"
+#include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
+#include "player/playerCar.h"
+
+namespace {
+
+constexpr int32_t grownFrame = 39; // the last picture of the growing tree
+constexpr int32_t widestGlow = 4;
+constexpr int32_t fullBattery = 13;
+constexpr double rechargeReach = 5.0;
+// While the white flash is above this frame, the tree holds it back instead of recharging.
+constexpr int32_t rechargeWhiteFrame = 5;
+
+} // namespace
 
 void tree::reset() {
     resetCommon(objectKind::tree);
@@ -12,8 +26,55 @@ void tree::reset() {
     chimed = false;
 }
 
-void tree::update(playerCar &, int32_t side) {
+void tree::update(playerCar &car, int32_t side) {
+    soundCue = false;
     testHomeSquare(side);
+    state = 0;
+    if (!visible) {
+        return;
+    }
+    shadeByDistance(car);
+    // A sapling waits for the flash; anything else grows up to the grown tree. A frame set
+    // past the grown one by a script stays where it is.
+    if (frame != saplingFrame && frame < grownFrame) {
+        frame++;
+    }
+    if (frame > growingFrame && lightShape < widestGlow) {
+        lightShape++;
+    }
+    recharge(car, side);
+    // Only the home copy lights the map.
+    emitsLight = onMap;
+    if (boxDistance(*this, car) > 25) {
+        fixedShade = true;
+        shade = 24;
+    }
+}
+
+// A grown tree fills the battery of a car waiting near it. It first holds the white flash
+// back, two frames a pass against the car's one, so the screen whitens while the player
+// waits; when the flash has come down, the battery is full and every ghost car wakes.
+void tree::recharge(playerCar &car, int32_t side) {
+    const bool near = shade == 1 && wrappedDistance(x, y, car.x, car.y, side) < rechargeReach;
+    if (frame != grownFrame || !near || car.battery >= fullBattery) {
+        return;
+    }
+    int32_t &white = car.cockpit.whiteFrame;
+    if (white > rechargeWhiteFrame) {
+        if (!chimed) {
+            chimed = true;
+            soundCue = true;
+        }
+        white = white > 2 ? white - 2 : 0;
+        return;
+    }
+    car.battery = fullBattery;
+    car.headlightsOn = true;
+    if (world != nullptr) {
+        respawnGhostCars(*world);
+    }
+    state = 1;
+    chimed = false;
 }
 
 void tree::choosePictures(spriteRecord &record, double, const animTables &animations) const {

@@ -19,4 +19,7 @@ class tree : public basicObj {
     std::optional<objectChange> flashed(int32_t levelIndex) const override;
     bool isWall(int32_t levelIndex) const override;
     objectCue cue() const override;
+
+  private:
+    void recharge(playerCar &car, int32_t side);
 };

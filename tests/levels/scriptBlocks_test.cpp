@@ -144,6 +144,28 @@ TEST(ScriptBlocks, StatueLineShowsOnceWhileReadAndFadesWhenTheReadingEnds) {
     EXPECT_FALSE(shown);
 }
 
+TEST(ScriptBlocks, EachOfTwoStatuesSpeaksOnlyItsOwnLine) {
+    scriptRig rig;
+    rig.placeTile(objectKind::statue, 8, 5.5, 5.5);
+    rig.placeTile(objectKind::statue, 17, 15.5, 5.5);
+    bool shown = false;
+    setMode(rig.world, 17, objectMode::trigger);
+    EXPECT_FALSE(statueMessage(rig.world, 8, "first", shown)) << "the other statue is read";
+    EXPECT_TRUE(statueMessage(rig.world, 17, "second", shown));
+    EXPECT_EQ(rig.messageOnScreen(), "second");
+
+    // The other statue's end leaves the line; its own end fades it.
+    setMode(rig.world, 8, objectMode::end);
+    statueMessage(rig.world, 17, "second", shown);
+    EXPECT_TRUE(shown);
+    setMode(rig.world, 17, objectMode::end);
+    statueMessage(rig.world, 17, "second", shown);
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(rig.messageFading());
+    setMode(rig.world, 8, objectMode::trigger);
+    EXPECT_FALSE(statueMessage(rig.world, -1, "nobody", shown)) << "no group, no speaker";
+}
+
 TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
     scriptRig rig;
     rig.enterLevel(8);
