@@ -17,8 +17,8 @@
 #include "levelMap.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
-#include "player/carView.h"
 #include "platform/video.h"
+#include "player/carView.h"
 #include "replayOptions.h"
 #include "stateReport.h"
 #include "timedemo.h"
@@ -139,7 +139,7 @@ int main(int argc, char **argv) {
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const screenHandle screen = openGameWindow();
+    const screenHandle screen = openGameWindow(1); // pictures come from the screen, not the window
     if (!screen.isOpen()) {
         return 1;
     }
