@@ -4,22 +4,139 @@
 #include <SDL_image.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
 static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
 
-static void setWindowIcon() {
-    if (SDL_Surface *icon = IMG_Load("art/icon.png")) {
-        SDL_WM_SetIcon(icon, nullptr);
-        SDL_FreeSurface(icon);
+// Window systems refuse large icons (X raises an error that ends the program), and none
+// shows one larger than this.
+static constexpr int largestIconSide = 256;
+static constexpr int wideDesktopWidth = 2560;
+static constexpr int titleBarAllowance = 64; // the window's frame and a desk panel
+
+static constexpr const char *windowScalingVariable = "SDL12COMPAT_WINDOW_SCALING";
+static constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
+
+// A 32-bit picture with alpha, bytes in memory order R, G, B, A on any machine.
+static SDL_Surface *rgbaSurface(const int width, const int height) {
+    const bool bigEndian = SDL_BYTEORDER == SDL_BIG_ENDIAN;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, bigEndian ? 0xFF000000 : 0x000000FF,
+                                bigEndian ? 0x00FF0000 : 0x0000FF00, bigEndian ? 0x0000FF00 : 0x00FF0000,
+                                bigEndian ? 0x000000FF : 0xFF000000);
+}
+
+static const std::uint8_t *rgbaAt(const SDL_Surface *picture, const int x, const int y) {
+    return static_cast<const std::uint8_t *>(picture->pixels) + y * picture->pitch + x * 4;
+}
+
+// Each icon pixel is the alpha-weighted mean of the block of picture pixels it covers.
+static void shrinkInto(const SDL_Surface *picture, SDL_Surface *icon) {
+    for (int y = 0; y < icon->h; ++y) {
+        const int top = y * picture->h / icon->h;
+        const int bottom = std::max(top + 1, (y + 1) * picture->h / icon->h);
+        for (int x = 0; x < icon->w; ++x) {
+            const int left = x * picture->w / icon->w;
+            const int right = std::max(left + 1, (x + 1) * picture->w / icon->w);
+            std::uint64_t red = 0, green = 0, blue = 0, alpha = 0;
+            for (int sy = top; sy < bottom; ++sy) {
+                for (int sx = left; sx < right; ++sx) {
+                    const std::uint8_t *p = rgbaAt(picture, sx, sy);
+                    red += std::uint64_t{p[0]} * p[3];
+                    green += std::uint64_t{p[1]} * p[3];
+                    blue += std::uint64_t{p[2]} * p[3];
+                    alpha += p[3];
+                }
+            }
+            const std::uint64_t count = std::uint64_t(bottom - top) * (right - left);
+            std::uint8_t *out = static_cast<std::uint8_t *>(icon->pixels) + y * icon->pitch + x * 4;
+            out[0] = alpha ? std::uint8_t(red / alpha) : 0;
+            out[1] = alpha ? std::uint8_t(green / alpha) : 0;
+            out[2] = alpha ? std::uint8_t(blue / alpha) : 0;
+            out[3] = std::uint8_t(alpha / count);
+        }
     }
 }
 
-screenHandle openGameWindow() {
+// The picture shrunk to fit 256 x 256, keeping its shape; none when memory runs out.
+static SDL_Surface *shrunkIcon(SDL_Surface *picture) {
+    const int longest = std::max(picture->w, picture->h);
+    const int width = std::max(1, int(std::int64_t{picture->w} * largestIconSide / longest));
+    const int height = std::max(1, int(std::int64_t{picture->h} * largestIconSide / longest));
+    SDL_Surface *rgba = rgbaSurface(1, 1);
+    SDL_Surface *converted = rgba ? SDL_ConvertSurface(picture, rgba->format, SDL_SWSURFACE) : nullptr;
+    SDL_Surface *icon = converted ? rgbaSurface(width, height) : nullptr;
+    if (icon != nullptr) {
+        SDL_LockSurface(converted);
+        shrinkInto(converted, icon);
+        SDL_UnlockSurface(converted);
+    }
+    SDL_FreeSurface(converted);
+    SDL_FreeSurface(rgba);
+    return icon;
+}
+
+// A missing or unusable icon leaves the window without one; the game plays on.
+static void setWindowIcon() {
+    SDL_Surface *picture = IMG_Load("art/icon.png");
+    if (picture == nullptr) {
+        return;
+    }
+    if (picture->w <= largestIconSide && picture->h <= largestIconSide) {
+        SDL_WM_SetIcon(picture, nullptr);
+    } else if (SDL_Surface *icon = shrunkIcon(picture)) {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    SDL_FreeSurface(picture);
+}
+
+int fittingWindowScale(const int requestedScale, const int desktopWidth, const int desktopHeight) {
+    const int wanted = requestedScale != automaticWindowScale ? requestedScale
+                       : desktopWidth >= wideDesktopWidth     ? 2
+                                                              : 1;
+    int scale = std::clamp(wanted, 1, largestWindowScale);
+    if (desktopWidth <= 0 || desktopHeight <= 0) {
+        return scale;
+    }
+    while (scale > 1 &&
+           (screenWidth * scale > desktopWidth || screenHeight * scale > desktopHeight - titleBarAllowance)) {
+        --scale;
+    }
+    return scale;
+}
+
+// sdl12-compat reads its window scaling when video starts, and the desktop's size is known
+// only once it has: so look at the desktop, then start video again with the scale set.
+// Without --scale, a scaling the player set in the environment is theirs and kept.
+static bool applyWindowScale(const int requestedScale) {
+    const char *const scaling = std::getenv(windowScalingVariable);
+    if (requestedScale == automaticWindowScale && scaling != nullptr) {
+        return true;
+    }
+    const SDL_VideoInfo *const desktop = SDL_GetVideoInfo();
+    const int scale = fittingWindowScale(requestedScale, desktop ? desktop->current_w : 0,
+                                         desktop ? desktop->current_h : 0);
+    const std::string wanted = std::to_string(scale);
+    if (scaling == nullptr ? scale == 1 : wanted == scaling) {
+        return true; // video already runs at that scale
+    }
+    setenv(windowScalingVariable, wanted.c_str(), 1);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+screenHandle openGameWindow(const int requestedScale) {
+    // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method.
+    setenv(scaleMethodVariable, "nearest", 0);
     // The game cannot run without a window; sound is welcome but may be missing.
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0 || !applyWindowScale(requestedScale)) {
         std::fprintf(stderr, "velmora: cannot start video: %s\n", SDL_GetError());
+        SDL_Quit();
         return {};
     }
     SDL_InitSubSystem(SDL_INIT_AUDIO);

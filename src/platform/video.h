@@ -1,6 +1,7 @@
 #pragma once
 // The game's window: bringing it up with its caption and icon, the 640 x 480 screen it
-// shows, and the switch between windowed and fullscreen mode.
+// shows (at 1 to 4 window pixels per screen pixel), and the switch between windowed and
+// fullscreen mode.
 #include <cstdint>
 
 struct SDL_Surface; // the drawing code's picture; only passed through here
@@ -21,9 +22,18 @@ struct screenHandle {
     bool isOpen() const { return surface != nullptr; }
 };
 
+// The window shows each screen pixel as a sharp square of 1 to 4 window pixels; the game
+// always draws at 640 x 480. Automatic: 2 on desktops 2560 pixels wide or wider, else 1.
+inline constexpr int automaticWindowScale = 0;
+inline constexpr int largestWindowScale = 4;
+
+// The scale asked for (or the automatic one), lowered until the window fits the desktop with
+// room left for its title bar. A desktop of unknown size (0) lowers nothing.
+int fittingWindowScale(int requestedScale, int desktopWidth, int desktopHeight);
+
 // Brings up SDL, the audio device (when there is one) and the window, windowed, with its
 // caption and icon. No screen in the handle when no window can be opened.
-screenHandle openGameWindow();
+screenHandle openGameWindow(int requestedScale = automaticWindowScale);
 void closeGameWindow();
 
 // Sets a video mode and answers the new screen, or no screen when the mode cannot be set.

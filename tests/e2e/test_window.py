@@ -1,6 +1,7 @@
 """The real game opens its window in a real X server and closes cleanly on SIGTERM."""
 import os
 import signal
+import subprocess
 import sys
 import tempfile
 import time
@@ -47,5 +48,25 @@ def test_unwritable_data_folder_still_plays(binary, assets, display):
         game.close()
 
 
+def test_a_scale_too_large_for_the_desktop_gives_the_largest_that_fits(binary, assets, display):
+    game = Game(binary, assets, display, args=["--scale", "4"])  # on a 1024 x 768 desktop
+    try:
+        window = game.wait_for_window()
+        shot = os.path.join(tempfile.mkdtemp(prefix="velmora-shot-"), "window.png")
+        check(game.screenshot(window, shot) == (640, 480), "the window is not 640 x 480")
+    finally:
+        game.close()
+
+
+def test_bad_options_are_refused_with_a_message(binary, assets, display):
+    for args in (["--scale", "5"], ["--scale"], ["--scale", "2x"], ["--fullscreen"], ["level3"]):
+        run = subprocess.run([binary, *args], cwd=assets, capture_output=True, text=True, timeout=10,
+                             env=dict(os.environ, DISPLAY=display))
+        check(run.returncode == 2, "%s: exit status %d" % (args, run.returncode))
+        check("usage: velmora" in run.stderr and args[-1] in run.stderr, "%s: said %r" % (args, run.stderr))
+
+
 if __name__ == "__main__":
-    sys.exit(run_tests([test_window_opens_and_closes, test_unwritable_data_folder_still_plays], ""))
+    sys.exit(run_tests([test_window_opens_and_closes, test_unwritable_data_folder_still_plays,
+                        test_a_scale_too_large_for_the_desktop_gives_the_largest_that_fits,
+                        test_bad_options_are_refused_with_a_message], ""))

@@ -8,12 +8,15 @@ import time
 
 
 class XServer:
-    """Xvfb on a display number it picks itself; stopped on exit."""
+    """Xvfb on a display number it picks itself, with a desktop of the given size; stopped on exit."""
+
+    def __init__(self, desktop="1024x768"):
+        self.desktop = desktop
 
     def __enter__(self):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.desktop + "x24", "-nolisten", "tcp"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end) as display_pipe:
@@ -31,7 +34,8 @@ class XServer:
 class Game:
     """The velmora binary started in the assets folder with a private data folder."""
 
-    def __init__(self, binary, assets, display, settings=None, block_data_folder=False, saved_game=None):
+    def __init__(self, binary, assets, display, settings=None, block_data_folder=False, saved_game=None,
+                 args=(), env=None):
         self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.data_folder = os.path.join(self.data_home, "Velmora")
         if block_data_folder:
@@ -45,10 +49,11 @@ class Game:
                         f.write(text)
         # Only the X server will do: SDL would otherwise fall back to another video driver
         # (straight to the graphics device) when a connection to the X server fails.
-        env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home, SDL_VIDEODRIVER="x11")
-        env.pop("APPDATA", None)
-        self.env = env
+        self.env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home, SDL_VIDEODRIVER="x11")
+        self.env.pop("APPDATA", None)
+        self.env.update(env or {})
         self.binary = binary
+        self.args = list(args)
         self.assets = assets
         # Output goes to a file, not a pipe nobody reads: a full pipe would stall the game.
         self.log_path = os.path.join(self.data_home, "game.log")
@@ -56,7 +61,7 @@ class Game:
         self.start()
 
     def start(self):
-        self.process = subprocess.Popen([self.binary], cwd=self.assets, env=self.env, stdout=self.log,
+        self.process = subprocess.Popen([self.binary, *self.args], cwd=self.assets, env=self.env, stdout=self.log,
                                         stderr=subprocess.STDOUT)
 
     def xdotool(self, *args):
@@ -123,11 +128,16 @@ def bright_pixels(png, x, y, w, h, threshold=60):
     return int(round(float(out.stdout.strip())))
 
 
-def run_tests(tests, note=""):
+def replay_tool():
+    """The replay tool, the third argument of every e2e script."""
+    return sys.argv[3]
+
+
+def run_tests(tests, note="", desktop="1024x768"):
     """Runs each test against one X server, reports every one, and gives the exit status."""
     binary, assets = sys.argv[1], sys.argv[2]
     failed = 0
-    with XServer() as server:
+    with XServer(desktop) as server:
         for test in tests:
             try:
                 test(binary, assets, server.display)

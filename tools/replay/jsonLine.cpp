@@ -18,9 +18,11 @@ std::string jsonQuoted(std::string_view text) {
             quoted += "\\n";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
+            // Every byte outside printable ASCII is escaped, so each line is plain ASCII and any
+            // JSON reader takes it, whatever bytes a settings or save file holds.
+            if (const unsigned char byte = static_cast<unsigned char>(c); byte < 0x20 || byte > 0x7e) {
                 char escaped[8];
-                std::snprintf(escaped, sizeof(escaped), "\\u%04x", static_cast<unsigned char>(c));
+                std::snprintf(escaped, sizeof(escaped), "\\u%04x", byte);
                 quoted += escaped;
             } else {
                 quoted += c;

@@ -139,7 +139,7 @@ int main(int argc, char **argv) {
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const screenHandle screen = openGameWindow();
+    const screenHandle screen = openGameWindow(1); // pictures come from the screen, not the window
     if (!screen.isOpen()) {
         return 1;
     }
