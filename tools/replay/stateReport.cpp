@@ -3,7 +3,13 @@
 #include "app/game.h"
 #include "jsonLine.h"
 #include "levels/levelEight.h"
+#include "levels/levelFive.h"
+#include "levels/levelFour.h"
 #include "levels/levelOne.h"
+#include "levels/levelSeven.h"
+#include "levels/levelSix.h"
+#include "levels/levelThree.h"
+#include "levels/levelTwo.h"
 #include "objectNames.h"
 
 // The states as the reports have always named them.
@@ -105,16 +111,29 @@ static std::string flagsText(const playerCar &car) {
     return flags;
 }
 
+template <class levelClass> static bool stageOf(const level *current, int &stage) {
+    if (const auto *scripted = dynamic_cast<const levelClass *>(current)) {
+        stage = scripted->stage;
+        return true;
+    }
+    return false;
+}
+
 // The script stage of the current level, for the levels whose scripts have stages so far.
 static int currentStage(const levelList &levels) {
     const level *current = levels.levels[levels.current];
-    if (const auto *one = dynamic_cast<const levelOne *>(current)) {
-        return one->stage;
-    }
-    if (const auto *eight = dynamic_cast<const levelEight *>(current)) {
-        return eight->stage;
-    }
-    return -1;
+    int stage = -1;
+    stageOf<levelOne>(current, stage) || stageOf<levelTwo>(current, stage) ||
+        stageOf<levelThree>(current, stage) || stageOf<levelFour>(current, stage) ||
+        stageOf<levelFive>(current, stage) || stageOf<levelSix>(current, stage) ||
+        stageOf<levelSeven>(current, stage) || stageOf<levelEight>(current, stage);
+    return stage;
+}
+
+// Level 7's moon phase; -1 elsewhere.
+static int currentMoonPhase(const levelList &levels) {
+    const auto *seven = dynamic_cast<const levelSeven *>(levels.levels[levels.current]);
+    return seven != nullptr ? seven->moonPhase : -1;
 }
 
 static int placedCount(const objectWorld &world) {
@@ -144,8 +163,11 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
         .add("menuCursor", context.pauseMenu.cursor)
         .add("menuPage", pageName(context.pauseMenu.page))
         .add("level", session.levels.current)
-        .add("stage", currentStage(session.levels))
-        .add("music", session.levels.levels[session.levels.current]->music)
+        .add("stage", currentStage(session.levels));
+    if (const int moonPhase = currentMoonPhase(session.levels); moonPhase >= 0) {
+        line.add("moonPhase", moonPhase); // only while in the moon level
+    }
+    line.add("music", session.levels.levels[session.levels.current]->music)
         .add("fadeLevel", session.world.fade.fadeLevel)
         .add("progressFlags", flagsText(session.world.car))
         .add("startLevel", session.levels.startLevel)
