@@ -124,9 +124,13 @@ void showFlameRing(objectWorld &world) {
     }
 }
 
-void hideFlameRing(objectWorld &world) {
+// Out of sight; put out as well when `dark`.
+void hideFlameRing(objectWorld &world, const bool dark) {
     for (const int32_t group : groups(theStatue, flameRing.last)) {
         changeGroup(world, group, {.lightShape = 0, .visible = false});
+        if (dark) {
+            setEmitsLight(world, group, false);
+        }
     }
 }
 
@@ -336,7 +340,7 @@ void levelSeven::repelTheCar(objectWorld &world) {
             music = 2;
             layGround(dirt);
             car.cockpit.whiteFrame = whiteFlashShort;
-            hideFlameRing(world);
+            hideFlameRing(world, false);
             setVisible(world, theMoon, true);
             setLightning(world, {.visible = true, .mode = objectMode::random});
         }
@@ -415,7 +419,7 @@ void levelSeven::strikeTheCar(objectWorld &world) {
         if (!sandLies()) {
             layGround(sand);
             car.cockpit.whiteFrame = whiteFlashShort;
-            hideFlameRing(world);
+            hideFlameRing(world, true);
             changeGroup(world, theMoon, {.visible = true, .mode = objectMode::lit});
             setLightning(world, {.mode = objectMode::none});
         }
@@ -424,7 +428,7 @@ void levelSeven::strikeTheCar(objectWorld &world) {
         layGround(dirt);
         car.cockpit.whiteFrame = whiteFlashShort;
         showFlameRing(world);
-        setVisible(world, theMoon, false);
+        hide(world, theMoon);
         setLightning(world, {.visible = false, .mode = objectMode::none});
     }
 }

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include <SDL_image.h>
+
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
 
@@ -40,6 +42,24 @@ std::string field(const std::string &line, const std::string &key) {
     return jsonField(line, key);
 }
 
+// Bright pixels just above the horizon, left of where the stop sign stands in the view:
+// burning lamp heads, and the butterflies over the road.
+int burningLampPixels(const std::string &path) {
+    SDL_Surface *shot = IMG_Load(path.c_str());
+    if (shot == nullptr) {
+        return -1;
+    }
+    int bright = 0;
+    for (int y = 200; y < 245; y++) {
+        for (int x = 40; x < 500; x += 2) {
+            const Uint32 rgb = pixelRgb(shot, x, y);
+            bright += (rgb >> 16) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) > 400;
+        }
+    }
+    SDL_FreeSurface(shot);
+    return bright;
+}
+
 // From the far end of level 2's road towards the stop sign, round in a wide loop, on across
 // the edge of the world and up to the sign again, where the car stands, moves on a little,
 // stands again, is held while the lamps light, and then drives on past the sign.
@@ -55,7 +75,10 @@ constexpr const char *levelTwoDrive = "1-576 w\n"
 
 TEST(OpeningReplay, LevelTwoWantsFortyFramesBeforeTheStopSignThenLightsTheRoadOn) {
     const temporaryFolder folder;
-    const play drive{folder, "--level 2 --pose 6.5,38.5,270 --objects", levelTwoDrive, 1000};
+    const play drive{folder,
+                     "--level 2 --pose 6.5,38.5,270 --objects --shot 640:" + folder.file("dark.png") +
+                         " --shot 759:" + folder.file("lit.png"),
+                     levelTwoDrive, 1000};
     auto lines = drive.at({1, 2, 650, 665, 666, 759, 906, 907});
     EXPECT_EQ(field(lines[1], "stage"), "1");
     EXPECT_EQ(field(lines[2], "stage"), "2"); // coming towards the sign from beyond it
@@ -67,6 +90,10 @@ TEST(OpeningReplay, LevelTwoWantsFortyFramesBeforeTheStopSignThenLightsTheRoadOn
     EXPECT_NE(lines[759].find("{\"kind\": \"lamp\", \"group\": 0, \"id\": 0, \"x\": -37.5, \"y\": -39.5, "
                               "\"visible\": true, \"frame\": 3"),
               std::string::npos);
+    // Standing at the sign, the road ahead is dark; once the lamps burn, it is lined with light.
+    const int dark = burningLampPixels(folder.file("dark.png"));
+    EXPECT_GE(dark, 0);
+    EXPECT_GT(burningLampPixels(folder.file("lit.png")), dark + 40) << dark;
     EXPECT_EQ(field(lines[906], "stage"), "6"); // the sign has gone behind the car
     // Across the edge of the world onto level 3's road, 13 tiles further along x.
     EXPECT_EQ(field(lines[907], "level"), "3");
