@@ -172,3 +172,30 @@ TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
     EXPECT_EQ(field(resumed, "level"), "4");
     EXPECT_EQ(field(resumed, "state"), "\"inGame\"");
 }
+
+// A new game from the title menu: the opening of level 1, the first drive, round onto level
+// 2's road towards the stop sign, a loop back to stand before it, the lamps, and on along the
+// road into level 3, where the empty battery waits for the tree.
+TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignToTheTree) {
+    const temporaryFolder folder;
+    const play newGame{folder, "",
+                       "100-100 enter\n200-200 enter\n"
+                       "600-760 w\n700-730 a\n800-830 d\n" // level 1, as the first drive goes
+                       "900-1762 w\n1190-1270 a\n"         // level 2: round onto the road
+                       "1300-1602 a\n1603-1700 d\n"        // the loop back to the sign
+                       "1763-1804 s\n"                     // standing before it
+                       "1940-2200 w\n",                    // on past it
+                       2200};
+    auto lines = newGame.at({921, 922, 1300, 1843, 1844, 1937, 2091, 2092, 2200});
+    EXPECT_EQ(field(lines[921], "level"), "1");
+    EXPECT_EQ(field(lines[922], "level"), "2");
+    EXPECT_EQ(field(lines[1300], "stage"), "2");
+    EXPECT_EQ(field(lines[1843], "stage"), "2");
+    EXPECT_EQ(field(lines[1844], "stage"), "3");
+    EXPECT_EQ(field(lines[1937], "stage"), "5");
+    EXPECT_EQ(field(lines[2091], "level"), "2");
+    EXPECT_EQ(field(lines[2092], "level"), "3");
+    EXPECT_EQ(field(lines[2200], "level"), "3");
+    EXPECT_EQ(field(lines[2200], "battery"), "0");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "0000000");
+}
