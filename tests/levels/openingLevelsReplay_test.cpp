@@ -156,9 +156,16 @@ TEST(OpeningReplay, TheMoonLevelBringsOutAFlameEvery31FramesOfWaitingAndLeadsBac
     EXPECT_TRUE(shown(lines[63], 2));
     EXPECT_FALSE(shown(lines[120], 3)); // two flames won, two brought
 
-    // Out across the left edge, back to the crossroads.
-    const play leave{folder, "--level 7 --pose 30.5,40.5,0", "1-400 w\n", 400};
-    EXPECT_EQ(field(leave.last(), "level"), "6");
+    // Out across the left edge to the crossroads, through their middle and out across their
+    // left edge again: the moon level starts afresh.
+    const play roundTrip{folder, "--level 7 --pose 30.5,42.5,0", "1-800 w\n", 800};
+    auto trip = roundTrip.at({228, 229, 376, 757});
+    EXPECT_EQ(field(trip[228], "level"), "7");
+    EXPECT_EQ(field(trip[229], "level"), "6");
+    EXPECT_EQ(field(trip[376], "stage"), "2");
+    EXPECT_EQ(field(trip[757], "level"), "7");
+    EXPECT_EQ(field(trip[757], "stage"), "1");
+    EXPECT_EQ(field(trip[757], "moonPhase"), "0");
 }
 
 TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
