@@ -1,7 +1,9 @@
 #include "levels/levelFive.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -17,4 +19,96 @@ void levelFive::setup() {
     // Ground lights lead from the trees to the edges of the world.
     placeObjectRow(*this, gLight, 20, 0, 34, 2);
     placeObjectRow(*this, gLight, 20, 46, 78, 2);
+    stage = 0;
+}
+
+namespace {
+
+// Group numbers, in the order the tiles are placed.
+constexpr groupRange lowSideLights = groups(0, 17); // x = 0 … 34 every 2
+constexpr int32_t lowSideTree = 22;
+constexpr int32_t highSideTree = 38;
+constexpr int32_t theRoadSign = 40;
+constexpr groupRange highSideLights = groups(50, 66); // x = 46 … 78 every 2
+constexpr int32_t highSideFirstLight = 50;
+
+constexpr int32_t grownTree = 39;
+constexpr double signAngle = 105;
+constexpr int32_t darkLight = 0;
+// One point per ground light place on each side, just past the line: 36 in all, the last
+// one on the high-x side beyond the world's edge.
+constexpr int32_t placesPerSide = 18;
+constexpr double lineY = 21.5;
+constexpr double highSideFirstX = 46.5;
+constexpr int32_t nextLevel = 6;
+// The crossroads' road lies ten tiles further along y.
+constexpr double nextRoadOffsetY = 10;
+
+void putOut(objectWorld &world, const groupRange lights) {
+    for (const int32_t group : lights) {
+        setLightShape(world, group, darkLight);
+    }
+}
+
+} // namespace
+
+void levelFive::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        chooseSide(world);
+    } else if (stage == 2) {
+        putOutPassedLights(world);
+    } else if (stage == 3) {
+        if (leave(world) == levelExit::left) {
+            return; // level 6 has the rest of the pass
+        }
+    }
+}
+
+// The level is silent: only the lights speak.
+void levelFive::enter(objectWorld &world) {
+    setFrame(world, lowSideTree, grownTree);
+    setFrame(world, highSideTree, grownTree);
+    setAngle(world, theRoadSign, signAngle);
+    world.fade.fadeIn();
+    stage = 1;
+}
+
+// The side the car drives away from goes dark at once.
+void levelFive::chooseSide(objectWorld &world) {
+    const playerCar &car = world.car;
+    if (car.x > 40 && faces(car, -1, lineY)) {
+        stage = 2;
+        putOut(world, lowSideLights);
+    }
+    if (car.x <= 40 && faces(car, 81, lineY)) {
+        stage = 2;
+        putOut(world, highSideLights);
+    }
+}
+
+void levelFive::putOutPassedLights(objectWorld &world) {
+    const playerCar &car = world.car;
+    int32_t behind = 0;
+    for (int32_t i = 0; i < placesPerSide; i++) {
+        if (!faces(car, 2 * i + 0.5, lineY)) {
+            behind++;
+            setLightShape(world, i, darkLight);
+        }
+        if (!faces(car, 2 * i + highSideFirstX, lineY)) {
+            behind++;
+            if (highSideFirstLight + i <= highSideLights.last) {
+                setLightShape(world, highSideFirstLight + i, darkLight);
+            }
+        }
+    }
+    if (behind >= 2 * placesPerSide) {
+        stage = 3;
+    }
+}
+
+levelExit levelFive::leave(objectWorld &world) {
+    world.car.y += nextRoadOffsetY;
+    return leaveFor(world, *this, nextLevel);
 }

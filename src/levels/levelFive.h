@@ -1,12 +1,25 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The long lamp-lined road, crossed by a line of ground lights.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The long lamp-lined road, crossed by a line of ground lights. Driving along the line puts
+// the lights out as they fall behind; once all are behind, the player arrives at the
+// crossroads, level 6.
 class levelFive : public level {
   public:
+    int32_t stage = 0;
+
     levelFive() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void chooseSide(objectWorld &world);
+    void putOutPassedLights(objectWorld &world);
+    levelExit leave(objectWorld &world);
 };

@@ -1,12 +1,40 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// Three ash groves and three statues along a line of ground lights.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// Three ash groves and three statues along a line of ground lights: the first checkpoint.
+// The statues teach the flash; growing the saplings of the outer groves opens the gates of
+// ash between them, and once both are open the ash is gone. A long fast run along the line
+// and a drive past the three trees lead on to level 5.
 class levelFour : public level {
   public:
+    int32_t stage = 0;
+    int32_t timer = 0;
+    int32_t counter = 0; // which of the statues' three lines comes next
+    bool messageShown = false;
+    bool firstOpened = false;
+    bool secondOpened = false;
+    bool treePassed1 = false;
+    bool treePassed2 = false;
+    bool treePassed3 = false;
+
+    struct gate;
+
     levelFour() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void teachAndOpen(objectWorld &world);
+    void speak(objectWorld &world);
+    void openGate(objectWorld &world, const gate &grove, bool &opened, bool otherOpened);
+    void clearTheAsh(objectWorld &world);
+    void runAlongGroves(objectWorld &world);
+    void passTrees(objectWorld &world);
+    levelExit leaveAtEdge(objectWorld &world);
 };

@@ -1,7 +1,12 @@
 #include "levels/levelSix.h"
 
 #include "levels/levelLayout.h"
+#include "levels/saveGame.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "media/textBox.h"
+#include "objects/lamp.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -14,4 +19,136 @@ void levelSix::setup() {
     placeObject(*this, tree, 36, 35);
     placeObject(*this, tree, 44, 35);
     placeObject(*this, roadSign, 44, 45);
+    stage = finished = 0;
+    fadeStarted = false;
+}
+
+namespace {
+
+// Group numbers, in the order the tiles are placed; every other group is a lamp.
+constexpr int32_t lowSideTree = 7;
+constexpr int32_t highSideTree = 23;
+constexpr int32_t theRoadSign = 25;
+constexpr groupRange roadside = groups(0, 31);
+
+constexpr int32_t grownTree = 39;
+constexpr double signAngle = 105;
+// Driving faster than this lights every lamp along the road.
+constexpr double lightingSpeed = 5;
+constexpr int32_t noLevel = -1;
+constexpr const char *endLine = "thats all for now";
+
+// The routes from the ends of the road, each taken while its flame is not yet won; the
+// third of each end opens only while the game goes beyond the fourth flame.
+struct route {
+    int32_t flag;
+    int32_t level;
+};
+constexpr route northRoutes[] = {{1, 10}, {3, 13}, {5, 16}};
+constexpr route southRoutes[] = {{0, 8}, {2, 11}, {4, 14}};
+
+int32_t routeFrom(const route (&routes)[3], const objectWorld &world) {
+    const bool(&won)[progressFlagCount] = world.car.progressFlags;
+    if (!won[routes[0].flag]) {
+        return routes[0].level;
+    }
+    if (!won[routes[1].flag]) {
+        return routes[1].level;
+    }
+    if (!won[routes[2].flag] && !world.flags.fourth) {
+        return routes[2].level;
+    }
+    return noLevel;
+}
+
+bool atNorthEnd(const playerCar &car) {
+    return carInBox(car, inclusive(36, 44), inclusive(1, 2)) && faces(car, 40, -5);
+}
+
+bool atSouthEnd(const playerCar &car) {
+    return carInBox(car, inclusive(36, 44), inclusive(78, 79)) && faces(car, 40, 85);
+}
+
+} // namespace
+
+void levelSix::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        reachMiddle(world);
+    } else if (stage == 2) {
+        if (lightAndLeave(world) == levelExit::left) {
+            return; // the next level has the rest of the pass
+        }
+    }
+    endOrFade(world);
+}
+
+// The second checkpoint, saved on every arrival.
+void levelSix::enter(objectWorld &world) {
+    saveProgress(world.files, world.currentLevel.index, world.car.progressFlags);
+    music = 0;
+    fadeStarted = false;
+    world.fade.fadeIn();
+    setFrame(world, lowSideTree, grownTree);
+    setFrame(world, highSideTree, grownTree);
+    setAngle(world, theRoadSign, signAngle);
+    stage = 1;
+}
+
+void levelSix::reachMiddle(objectWorld &world) {
+    if (carInBox(world.car, strict(20, 60), strict(20, 60))) {
+        stage = 2;
+    }
+}
+
+levelExit levelSix::lightAndLeave(objectWorld &world) {
+    const playerCar &car = world.car;
+    if (car.speed > lightingSpeed) {
+        for (const int32_t group : roadside) {
+            if (group != lowSideTree && group != highSideTree && group != theRoadSign) {
+                setFrame(world, group, lampBurning);
+            }
+        }
+    }
+    if (atSideExit(car)) {
+        return takeExit(world, moonLevel);
+    }
+    if (atNorthEnd(car)) {
+        return takeExit(world, routeFrom(northRoutes, world));
+    }
+    if (atSouthEnd(car)) {
+        return takeExit(world, routeFrom(southRoutes, world));
+    }
+    return levelExit::stayed;
+}
+
+// An end with no route left open is no exit: the player stays at the crossroads.
+levelExit levelSix::takeExit(objectWorld &world, const int32_t nextLevel) {
+    if (nextLevel == noLevel) {
+        return levelExit::stayed;
+    }
+    const levelExit exit = leaveFor(world, *this, nextLevel);
+    stage = 0;
+    return exit;
+}
+
+// Once the four flames are won the journey ends here for now. Until then, a line carried in
+// from the level before fades out; the fade is started once and left to run.
+void levelSix::endOrFade(objectWorld &world) {
+    if (!world.flags.fourth || finished != 0) {
+        return;
+    }
+    const bool(&won)[progressFlagCount] = world.car.progressFlags;
+    if (won[0] && won[1] && won[2] && won[3]) {
+        if (world.text != nullptr) {
+            world.text->showMessage(endLine);
+        }
+        finished = 1;
+        return;
+    }
+    if (!fadeStarted && world.text != nullptr) {
+        world.text->commandMessages(textCommand::fade);
+    }
+    fadeStarted = true;
 }

@@ -1,12 +1,29 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// The crossroads: the long lamp-lined road with a tree on each side and a road sign.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// The crossroads: the long lamp-lined road with a tree on each side and a road sign, and
+// the second checkpoint. Once the player has reached its middle, its ends lead along the
+// routes to the flames not yet won and its sides to the moon level.
 class levelSix : public level {
   public:
+    int32_t stage = 0;
+    int32_t finished = 0; // "thats all for now" has been shown
+    // The fade of a line carried in from another level has been started on this visit.
+    bool fadeStarted = false;
+
     levelSix() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void reachMiddle(objectWorld &world);
+    levelExit lightAndLeave(objectWorld &world);
+    levelExit takeExit(objectWorld &world, int32_t nextLevel);
+    void endOrFade(objectWorld &world);
 };

@@ -1,9 +1,12 @@
 #include "levels/levelThree.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 
 #include <cstdlib>
+
+#include "objects/objectWorld.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -76,4 +79,56 @@ void levelThree::setup() {
     }
     placeObject(*this, tree, ringX, ringY);
     placeObjects(*this, butterfly, {{18, 45}, {18, 47}, {20, 46}});
+    stage = 0;
+}
+
+namespace {
+
+// Group numbers, in the order the tiles are placed.
+constexpr int32_t upperButterfly = 14; // (18, 45)
+constexpr int32_t lowerButterfly = 15; // (18, 47)
+constexpr int32_t theTree = 17;        // (19, 46), in the middle of the ring
+constexpr int32_t farButterfly = 19;   // (20, 46)
+
+// Set going by the script: the butterflies wing on and the tree needs no flash to start.
+constexpr int32_t started = 2;
+constexpr int32_t fullBattery = 13;
+// The white screen of a recharge goes on into the next level.
+constexpr int32_t whiteFlashHeld = 4;
+constexpr int32_t nextLevel = 4;
+
+} // namespace
+
+void levelThree::script(objectWorld &world) {
+    if (stage == 0) {
+        enter(world);
+    } else if (stage == 1) {
+        if (leaveWhenCharged(world) == levelExit::left) {
+            return; // level 4 has the rest of the pass
+        }
+    }
+}
+
+// The butterflies close in round the tree.
+void levelThree::enter(objectWorld &world) {
+    music = 2;
+    world.fade.fadeIn();
+    moveHomeBy(world, upperButterfly, 0.5, 0.5);
+    setFrame(world, upperButterfly, started);
+    moveHomeBy(world, lowerButterfly, 0.5, -0.5);
+    setFrame(world, lowerButterfly, started);
+    setFrame(world, theTree, started);
+    moveHomeBy(world, farButterfly, -0.5, 0);
+    setFrame(world, farButterfly, started);
+    stage = 1;
+}
+
+levelExit levelThree::leaveWhenCharged(objectWorld &world) {
+    if (world.car.battery != fullBattery) {
+        return levelExit::stayed;
+    }
+    world.car.cockpit.whiteFrame = whiteFlashHeld;
+    const levelExit exit = leaveFor(world, *this, nextLevel);
+    world.car.cockpit.whiteFrame = whiteFlashHeld; // level 4's entry must not end the flash
+    return exit;
 }

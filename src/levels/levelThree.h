@@ -1,12 +1,23 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// A road that opens into a ring of road round a tree.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// A road that opens into a ring of road round a sapling and its butterflies. Once the tree,
+// grown in the flash, has filled the battery, the white light carries the player on to
+// level 4.
 class levelThree : public level {
   public:
+    int32_t stage = 0;
+
     levelThree() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    levelExit leaveWhenCharged(objectWorld &world);
 };

@@ -1,7 +1,10 @@
 #include "levels/levelTwo.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
+#include "objects/lamp.h"
+#include "objects/objectWorld.h"
 
 using namespace objectCode;
 
@@ -9,8 +12,8 @@ void levelTwo::setup() {
     beginLayout(*this, 40);
     placeStraightRoad(*this, 4);
 
-    placeObjectColumn(*this, lamp, 2, 0, 35, 5);
-    placeObjectColumn(*this, lamp, 10, 0, 35, 5);
+    placeObjectColumn(*this, objectCode::lamp, 2, 0, 35, 5);
+    placeObjectColumn(*this, objectCode::lamp, 10, 0, 35, 5);
     placeObject(*this, stop, 9, 25);
     placeObjects(*this, butterfly,
                  {{4, 2},
@@ -25,4 +28,181 @@ void levelTwo::setup() {
                   {8, 5},
                   {8, 19},
                   {12, 25}});
+    stage = timer = counter = 0;
+}
+
+namespace {
+
+// Group numbers, in the order the tiles are placed.
+constexpr groupRange lowSideLamps = groups(0, 7); // x = 2, y = 0 … 35 every 5
+constexpr groupRange roadButterflies = groups(8, 18);
+constexpr int32_t stopSign = 19;
+constexpr groupRange highSideLamps = groups(20, 27); // x = 10
+constexpr int32_t lampBySign = 25;                   // (10, 25), beside the stop sign
+constexpr int32_t lastButterfly = 28;
+
+constexpr int32_t nextLevel = 3;
+// Frames the car must stand before the stop sign, counted whether in a row or not.
+constexpr int32_t framesAtStopSign = 40;
+constexpr int32_t framesBeforeLampsShow = 30;
+constexpr int32_t framesOfDimming = 60;
+constexpr int32_t framesBeforeLampsLight = 30;
+// Level 3's road lies 13 tiles further along x than this one.
+constexpr double nextRoadOffsetX = 13;
+
+const span road = strict(3, 9);
+
+bool facesStopSign(const playerCar &car) {
+    return faces(car, 6, 25);
+}
+
+void lightLampsOf(objectWorld &world, std::initializer_list<int32_t> lamps) {
+    for (const int32_t group : lamps) {
+        changeGroup(world, group, {.frame = lampBurning, .emitsLight = true});
+    }
+}
+
+} // namespace
+
+void levelTwo::script(objectWorld &world) {
+    switch (stage) {
+    case 0:
+        enter(world);
+        break;
+    case 1:
+        showStopSign(world);
+        break;
+    case 2:
+        waitAtStopSign(world);
+        break;
+    case 3:
+        dimButterflies(world);
+        break;
+    case 4:
+        lightLamps(world);
+        break;
+    case 5:
+        passStopSign(world);
+        break;
+    case 6:
+        if (driveOn(world) == levelExit::left) {
+            return; // level 3 has the rest of the pass
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// The lamps stand hidden and the butterflies wander off along the road.
+void levelTwo::enter(objectWorld &world) {
+    music = 1;
+    world.fade.fadeIn();
+    for (const groupRange lamps : {lowSideLamps, highSideLamps}) {
+        for (const int32_t group : lamps) {
+            hide(world, group);
+        }
+    }
+    for (const int32_t group : roadButterflies) {
+        moveHomeBy(world, group, 0, 50);
+    }
+    changeGroup(world, stopSign, {.frame = 1, .angle = 90, .visible = false});
+    hide(world, lastButterfly);
+    stage = 1;
+}
+
+// Coming down the road towards it, the stop sign appears with a lamp and a butterfly.
+void levelTwo::showStopSign(objectWorld &world) {
+    const playerCar &car = world.car;
+    if (!(car.y > 30 && road.holds(car.x) && facesStopSign(car))) {
+        return;
+    }
+    setVisible(world, stopSign, true);
+    changeGroup(world, lampBySign, {.emitsLight = true, .visible = true});
+    moveHomeBy(world, lastButterfly, -2.5, 0);
+    changeGroup(world, lastButterfly, {.emitsLight = true, .visible = true});
+    stage = 2;
+    timer = 0;
+}
+
+void levelTwo::waitAtStopSign(objectWorld &world) {
+    const playerCar &car = world.car;
+    if (car.speed <= 0 && carInBox(car, road, strict(15, 23)) && facesStopSign(car)) {
+        timer++;
+    }
+    if (timer >= framesAtStopSign) {
+        stage = 3;
+        timer = 0;
+    }
+}
+
+// The butterflies fade, then the lamps show, dark but for the one by the sign.
+void levelTwo::dimButterflies(objectWorld &world) {
+    if (timer == 0) {
+        for (const int32_t group : roadButterflies) {
+            setMode(world, group, objectMode::dim);
+        }
+    }
+    if (timer == framesBeforeLampsShow) {
+        music = 2;
+        for (const groupRange lamps : {lowSideLamps, highSideLamps}) {
+            for (const int32_t group : lamps) {
+                changeGroup(world, group, {.frame = lampDark, .emitsLight = false, .visible = true});
+            }
+        }
+        changeGroup(world, lampBySign, {.frame = lampBurning, .emitsLight = true, .visible = true});
+    }
+    timer++;
+    if (timer >= framesOfDimming) {
+        stage = 4;
+        timer = 0;
+        counter = 0;
+    }
+}
+
+// While the car is held, the lamps light outwards from the sign, a pair of rows a frame.
+void levelTwo::lightLamps(objectWorld &world) {
+    if (counter < 2) {
+        world.car.speed = 0;
+        world.car.turn = 0;
+    }
+    if (timer < framesBeforeLampsLight) {
+        timer++;
+    }
+    if (timer != framesBeforeLampsLight) {
+        return;
+    }
+    counter++;
+    if (counter == 1) {
+        lightLampsOf(world, {5, 25, 6, 26});
+    } else if (counter == 2) {
+        lightLampsOf(world, {7, 27});
+        setMode(world, lastButterfly, objectMode::dim);
+    } else if (counter == 3) {
+        lightLampsOf(world, {0, 20});
+    } else if (counter == 4) {
+        lightLampsOf(world, {1, 21, 2, 22, 3, 23, 4, 24});
+        stage = 5;
+        counter = timer = 0;
+    }
+}
+
+// The sign is gone once it is behind the car.
+void levelTwo::passStopSign(objectWorld &world) {
+    if (faces(world.car, 9, 25.5)) {
+        return;
+    }
+    setVisible(world, stopSign, false);
+    timer = 0;
+    stage = 6;
+}
+
+levelExit levelTwo::driveOn(objectWorld &world) {
+    playerCar &car = world.car;
+    if (!(carInBox(car, road, strict(1, 3)) && facesStopSign(car))) {
+        return levelExit::stayed;
+    }
+    const levelExit exit = leaveFor(world, *this, nextLevel);
+    car.x += nextRoadOffsetX;
+    return exit;
 }

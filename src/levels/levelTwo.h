@@ -1,12 +1,30 @@
 #pragma once
 
-#include "levels/level.h"
+#include <cstdint>
 
-// A straight road lined with lamps, butterflies scattered across it.
+#include "levels/level.h"
+#include "levels/scriptBlocks.h"
+
+// A straight road lined with dark lamps, butterflies scattered across it. A stop sign shows
+// up as the car comes towards it; standing before it long enough dims the butterflies and
+// lights the lamps, and the road then leads on to level 3.
 class levelTwo : public level {
   public:
+    int32_t stage = 0;
+    int32_t timer = 0;
+    int32_t counter = 0;
+
     levelTwo() { setup(); }
 
     void setup() override;
-    void script(objectWorld &) override {}
+    void script(objectWorld &world) override;
+
+  private:
+    void enter(objectWorld &world);
+    void showStopSign(objectWorld &world);
+    void waitAtStopSign(objectWorld &world);
+    void dimButterflies(objectWorld &world);
+    void lightLamps(objectWorld &world);
+    void passStopSign(objectWorld &world);
+    levelExit driveOn(objectWorld &world);
 };

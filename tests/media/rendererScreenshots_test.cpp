@@ -58,11 +58,11 @@ TEST(RendererScreenshots, HeadlightsLightTheRoadAheadAndTheDistanceStaysBlack) {
     }
 }
 
-// Level 2's road runs between two rows of street lamps: far beyond the headlights, the
-// burning lamps still light patches of the road and the posts themselves stand out.
+// The crossroads' road runs between two rows of burning street lamps: far beyond the
+// headlights, they still light patches of the road and the posts themselves stand out.
 TEST(RendererScreenshots, StreetLampsLightTheRoadBeyondTheHeadlights) {
     const temporaryFolder folder;
-    const pose road = {"lamp-lit road", 2, "6.5,2.5,90", false};
+    const pose road = {"lamp-lit road", 6, "40.5,2.5,90", false};
     SDL_Surface *shot = IMG_Load(shootPose(folder, road, "lamps.png").c_str());
     ASSERT_NE(shot, nullptr);
     int litFarAway = 0;

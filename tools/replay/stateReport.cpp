@@ -5,14 +5,20 @@
 #include "levels/levelEight.h"
 #include "levels/levelEleven.h"
 #include "levels/levelFifteen.h"
+#include "levels/levelFive.h"
+#include "levels/levelFour.h"
 #include "levels/levelFourteen.h"
 #include "levels/levelNine.h"
 #include "levels/levelOne.h"
+#include "levels/levelSeven.h"
 #include "levels/levelSeventeen.h"
+#include "levels/levelSix.h"
 #include "levels/levelSixteen.h"
 #include "levels/levelTen.h"
 #include "levels/levelThirteen.h"
+#include "levels/levelThree.h"
 #include "levels/levelTwelve.h"
+#include "levels/levelTwo.h"
 #include "objectNames.h"
 
 // The states as the reports have always named them.
@@ -118,37 +124,35 @@ static std::string flagsText(const playerCar &car) {
     return flags;
 }
 
-// The stage of a flame route's level, when the current level is of that class.
-template <class routeLevel> static bool routeStage(const level *current, int &stage) {
-    if (const auto *route = dynamic_cast<const routeLevel *>(current)) {
-        stage = route->stage;
+// The script stage of the current level, when the current level is of that class.
+template <class levelClass> static bool stageOf(const level *current, int &stage) {
+    if (const auto *scripted = dynamic_cast<const levelClass *>(current)) {
+        stage = scripted->stage;
         return true;
     }
     return false;
 }
 
-// The flame routes, levels 9 to 17 (level 10 reports its stage, not its phase).
-static bool flameRouteStage(const level *current, int &stage) {
-    return routeStage<levelNine>(current, stage) || routeStage<levelTen>(current, stage) ||
-           routeStage<levelEleven>(current, stage) || routeStage<levelTwelve>(current, stage) ||
-           routeStage<levelThirteen>(current, stage) || routeStage<levelFourteen>(current, stage) ||
-           routeStage<levelFifteen>(current, stage) || routeStage<levelSixteen>(current, stage) ||
-           routeStage<levelSeventeen>(current, stage);
-}
-
-// The script stage of the current level, for the levels whose scripts have stages so far.
+// The script stage of the current level (level 10 reports its stage, not its phase).
 static int currentStage(const levelList &levels) {
     const level *current = levels.levels[levels.current];
-    if (const auto *one = dynamic_cast<const levelOne *>(current)) {
-        return one->stage;
-    }
-    if (const auto *eight = dynamic_cast<const levelEight *>(current)) {
-        return eight->stage;
-    }
-    if (int stage = -1; flameRouteStage(current, stage)) {
-        return stage;
-    }
-    return -1;
+    int stage = -1;
+    stageOf<levelOne>(current, stage) || stageOf<levelTwo>(current, stage) ||
+        stageOf<levelThree>(current, stage) || stageOf<levelFour>(current, stage) ||
+        stageOf<levelFive>(current, stage) || stageOf<levelSix>(current, stage) ||
+        stageOf<levelSeven>(current, stage) || stageOf<levelEight>(current, stage) ||
+        stageOf<levelNine>(current, stage) || stageOf<levelTen>(current, stage) ||
+        stageOf<levelEleven>(current, stage) || stageOf<levelTwelve>(current, stage) ||
+        stageOf<levelThirteen>(current, stage) || stageOf<levelFourteen>(current, stage) ||
+        stageOf<levelFifteen>(current, stage) || stageOf<levelSixteen>(current, stage) ||
+        stageOf<levelSeventeen>(current, stage);
+    return stage;
+}
+
+// Level 7's moon phase; -1 elsewhere.
+static int currentMoonPhase(const levelList &levels) {
+    const auto *seven = dynamic_cast<const levelSeven *>(levels.levels[levels.current]);
+    return seven != nullptr ? seven->moonPhase : -1;
 }
 
 static int placedCount(const objectWorld &world) {
@@ -178,8 +182,11 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
         .add("menuCursor", context.pauseMenu.cursor)
         .add("menuPage", pageName(context.pauseMenu.page))
         .add("level", session.levels.current)
-        .add("stage", currentStage(session.levels))
-        .add("music", session.levels.levels[session.levels.current]->music)
+        .add("stage", currentStage(session.levels));
+    if (const int moonPhase = currentMoonPhase(session.levels); moonPhase >= 0) {
+        line.add("moonPhase", moonPhase); // only while in the moon level
+    }
+    line.add("music", session.levels.levels[session.levels.current]->music)
         .add("fadeLevel", session.world.fade.fadeLevel)
         .add("progressFlags", flagsText(session.world.car))
         .add("startLevel", session.levels.startLevel)

@@ -1,0 +1,208 @@
+// Levels 2 to 7 played from input tracks by the replay tool, from their entries to their
+// exits, with the stage looked at where it matters.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include <SDL_image.h>
+
+#include "support/sdlTestEnvironment.h"
+#include "tools/replayRun.h"
+
+namespace {
+
+// The state lines of the passes asked for, after playing `track` for `passes` passes.
+struct play {
+    const temporaryFolder &folder;
+    std::string arguments;
+    std::string track;
+    int passes;
+
+    std::map<int, std::string> at(std::initializer_list<int> wanted) const {
+        writeWholeFile(folder.file("track"), track);
+        std::string states;
+        for (const int pass : wanted) {
+            states += " --state " + std::to_string(pass);
+        }
+        const replayResult result =
+            runReplay("--frames " + std::to_string(passes) + " " + arguments + states + " --input " +
+                      folder.file("track") + " --data-dir " + folder.path());
+        EXPECT_EQ(result.exitCode, 0) << result.errors;
+        std::map<int, std::string> lines;
+        for (const std::string &line : result.lines) {
+            lines[std::stoi(jsonField(line, "pass"))] = line;
+        }
+        return lines;
+    }
+
+    std::string last() const { return at({passes})[passes]; }
+};
+
+std::string field(const std::string &line, const std::string &key) {
+    return jsonField(line, key);
+}
+
+// Bright pixels just above the horizon, left of where the stop sign stands in the view:
+// burning lamp heads, and the butterflies over the road.
+int burningLampPixels(const std::string &path) {
+    SDL_Surface *shot = IMG_Load(path.c_str());
+    if (shot == nullptr) {
+        return -1;
+    }
+    int bright = 0;
+    for (int y = 200; y < 245; y++) {
+        for (int x = 40; x < 500; x += 2) {
+            const Uint32 rgb = pixelRgb(shot, x, y);
+            bright += (rgb >> 16) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) > 400;
+        }
+    }
+    SDL_FreeSurface(shot);
+    return bright;
+}
+
+// From the far end of level 2's road towards the stop sign, round in a wide loop, on across
+// the edge of the world and up to the sign again, where the car stands, moves on a little,
+// stands again, is held while the lamps light, and then drives on past the sign.
+constexpr const char *levelTwoDrive = "1-576 w\n"
+                                      "120-422 a\n"
+                                      "423-520 d\n"
+                                      "577-618 s\n" // stands before the sign from pass 620
+                                      "651-655 w\n"
+                                      "656-660 s\n"
+                                      "761-1000 w\n";
+
+} // namespace
+
+TEST(OpeningReplay, LevelTwoWantsFortyFramesBeforeTheStopSignThenLightsTheRoadOn) {
+    const temporaryFolder folder;
+    const play drive{folder,
+                     "--level 2 --pose 6.5,38.5,270 --objects --shot 640:" + folder.file("dark.png") +
+                         " --shot 759:" + folder.file("lit.png"),
+                     levelTwoDrive, 1000};
+    auto lines = drive.at({1, 2, 650, 665, 666, 759, 906, 907});
+    EXPECT_EQ(field(lines[1], "stage"), "1");
+    EXPECT_EQ(field(lines[2], "stage"), "2"); // coming towards the sign from beyond it
+    // 39 frames standing (30, a move, then 9 more) are not enough; the 40th is.
+    EXPECT_EQ(field(lines[650], "stage"), "2");
+    EXPECT_EQ(field(lines[665], "stage"), "2");
+    EXPECT_EQ(field(lines[666], "stage"), "3");
+    EXPECT_EQ(field(lines[759], "stage"), "5"); // every lamp lit
+    EXPECT_NE(lines[759].find("{\"kind\": \"lamp\", \"group\": 0, \"id\": 0, \"x\": -37.5, \"y\": -39.5, "
+                              "\"visible\": true, \"frame\": 3"),
+              std::string::npos);
+    // Standing at the sign, the road ahead is dark; once the lamps burn, it is lined with light.
+    const int dark = burningLampPixels(folder.file("dark.png"));
+    EXPECT_GE(dark, 0);
+    EXPECT_GT(burningLampPixels(folder.file("lit.png")), dark + 40) << dark;
+    EXPECT_EQ(field(lines[906], "stage"), "6"); // the sign has gone behind the car
+    // Across the edge of the world onto level 3's road, 13 tiles further along x.
+    EXPECT_EQ(field(lines[907], "level"), "3");
+    const double x = std::stod(field(lines[907], "x"));
+    EXPECT_GT(x, 16);
+    EXPECT_LT(x, 22);
+}
+
+TEST(OpeningReplay, LevelFivePutsOutTheLineBehindAndArrivesTenTilesOnAtTheSavedCrossroads) {
+    const temporaryFolder folder;
+    const play drive{folder, "--level 5 --pose 45.5,21.5,0", "1-400 w\n", 400};
+    auto lines = drive.at({2, 337, 339});
+    EXPECT_EQ(field(lines[2], "stage"), "2");   // heading −x: the far side's lights go out
+    EXPECT_EQ(field(lines[337], "stage"), "2"); // not yet past the last point
+    EXPECT_EQ(field(lines[339], "level"), "6");
+    EXPECT_EQ(field(lines[339], "y"), "31.5");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "2000000");
+}
+
+TEST(OpeningReplay, TheCrossroadsEndsLeadAlongTheRoutesNotYetWon) {
+    struct exitCase {
+        const char *flags;
+        const char *pose; // from the middle, driving to one end
+        const char *level;
+    };
+    const char *north = "40.5,30.5,270";
+    const char *south = "40.5,50.5,90";
+    for (const exitCase c :
+         {exitCase{"000000", north, "10"}, exitCase{"010000", north, "13"}, exitCase{"010100", north, "6"},
+          exitCase{"000000", south, "8"}, exitCase{"100000", south, "11"}, exitCase{"101000", south, "6"},
+          exitCase{"111100", "30.5,40.5,0", "7"}}) {
+        const temporaryFolder folder;
+        const play drive{folder, std::string("--level 6 --flags ") + c.flags + " --pose " + c.pose,
+                         "1-400 w\n", 400};
+        const std::string last = drive.last();
+        EXPECT_EQ(field(last, "level"), c.level) << c.flags << " from " << c.pose;
+    }
+}
+
+TEST(OpeningReplay, TheCrossroadsSayThatsAllForNowOnceFourFlamesAreWon) {
+    const temporaryFolder folder;
+    const play drive{folder, "--level 6 --flags 111100 --pose 40.5,30.5,270", "1-400 w\n", 400};
+    const std::string last = drive.last();
+    EXPECT_EQ(field(last, "level"), "6"); // the north end leads nowhere now
+    EXPECT_NE(last.find("\"message\": \"thats all for now\""), std::string::npos) << last;
+}
+
+TEST(OpeningReplay, TheMoonLevelBringsOutAFlameEvery31FramesOfWaitingAndLeadsBack) {
+    const temporaryFolder folder;
+    const play wait{folder, "--level 7 --flags 110000 --pose 40.5,30.5,90 --objects", "", 120};
+    auto lines = wait.at({31, 32, 62, 63, 120});
+    const auto shown = [](const std::string &line, int group) {
+        const std::string flame = "{\"kind\": \"flame\", \"group\": " + std::to_string(group) + ",";
+        const size_t at = line.find(flame);
+        return at != std::string::npos && line.find("\"visible\": true", at) < line.find('}', at);
+    };
+    EXPECT_FALSE(shown(lines[31], 1));
+    EXPECT_TRUE(shown(lines[32], 1));
+    EXPECT_FALSE(shown(lines[62], 2));
+    EXPECT_TRUE(shown(lines[63], 2));
+    EXPECT_FALSE(shown(lines[120], 3)); // two flames won, two brought
+
+    // Out across the left edge to the crossroads, through their middle and out across their
+    // left edge again: the moon level starts afresh.
+    const play roundTrip{folder, "--level 7 --pose 30.5,42.5,0", "1-800 w\n", 800};
+    auto trip = roundTrip.at({228, 229, 376, 757});
+    EXPECT_EQ(field(trip[228], "level"), "7");
+    EXPECT_EQ(field(trip[229], "level"), "6");
+    EXPECT_EQ(field(trip[376], "stage"), "2");
+    EXPECT_EQ(field(trip[757], "level"), "7");
+    EXPECT_EQ(field(trip[757], "stage"), "1");
+    EXPECT_EQ(field(trip[757], "moonPhase"), "0");
+}
+
+TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
+    const temporaryFolder folder;
+    EXPECT_EQ(field(play{folder, "--level 4", "", 1}.last(), "level"), "4");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "1000000");
+    EXPECT_EQ(field(play{folder, "--level 5 --pose 45.5,21.5,0", "1-100 w\n", 100}.last(), "stage"), "2");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "1000000");
+    // The title, "continue", and play starts where the save says.
+    const std::string resumed = play{folder, "", "100-100 enter\n250-250 enter\n", 300}.last();
+    EXPECT_EQ(field(resumed, "level"), "4");
+    EXPECT_EQ(field(resumed, "state"), "\"inGame\"");
+}
+
+// A new game from the title menu: the opening of level 1, the first drive, round onto level
+// 2's road towards the stop sign, a loop back to stand before it, the lamps, and on along the
+// road into level 3, where the empty battery waits for the tree.
+TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignToTheTree) {
+    const temporaryFolder folder;
+    const play newGame{folder, "",
+                       "100-100 enter\n200-200 enter\n"
+                       "600-760 w\n700-730 a\n800-830 d\n" // level 1, as the first drive goes
+                       "900-1762 w\n1190-1270 a\n"         // level 2: round onto the road
+                       "1300-1602 a\n1603-1700 d\n"        // the loop back to the sign
+                       "1763-1804 s\n"                     // standing before it
+                       "1940-2200 w\n",                    // on past it
+                       2200};
+    auto lines = newGame.at({921, 922, 1300, 1843, 1844, 1937, 2091, 2092, 2200});
+    EXPECT_EQ(field(lines[921], "level"), "1");
+    EXPECT_EQ(field(lines[922], "level"), "2");
+    EXPECT_EQ(field(lines[1300], "stage"), "2");
+    EXPECT_EQ(field(lines[1843], "stage"), "2");
+    EXPECT_EQ(field(lines[1844], "stage"), "3");
+    EXPECT_EQ(field(lines[1937], "stage"), "5");
+    EXPECT_EQ(field(lines[2091], "level"), "2");
+    EXPECT_EQ(field(lines[2092], "level"), "3");
+    EXPECT_EQ(field(lines[2200], "level"), "3");
+    EXPECT_EQ(field(lines[2200], "battery"), "0");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "0000000");
+}
