@@ -42,8 +42,9 @@ std::string field(const std::string &line, const std::string &key) {
     return jsonField(line, key);
 }
 
-// Bright pixels just above the horizon, left of where the stop sign stands in the view:
-// burning lamp heads, and the butterflies over the road.
+// Bright warm pixels just above the horizon, left of where the stop sign stands in the view:
+// burning lamp heads. The butterflies that glow over the dark road are a cold green and are
+// left out; they dim away as the lamps light.
 int burningLampPixels(const std::string &path) {
     SDL_Surface *shot = IMG_Load(path.c_str());
     if (shot == nullptr) {
@@ -53,7 +54,10 @@ int burningLampPixels(const std::string &path) {
     for (int y = 200; y < 245; y++) {
         for (int x = 40; x < 500; x += 2) {
             const Uint32 rgb = pixelRgb(shot, x, y);
-            bright += (rgb >> 16) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF) > 400;
+            const Uint32 red = rgb >> 16;
+            const Uint32 green = (rgb >> 8) & 0xFF;
+            const Uint32 blue = rgb & 0xFF;
+            bright += red + green + blue > 400 && red >= green && red > blue;
         }
     }
     SDL_FreeSurface(shot);
