@@ -184,10 +184,12 @@ TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
     EXPECT_EQ(field(resumed, "state"), "\"inGame\"");
 }
 
-// A new game from the title menu: the opening of level 1, the first drive, round onto level
-// 2's road towards the stop sign, a loop back to stand before it, the lamps, and on along the
-// road into level 3, where the empty battery waits for the tree.
-TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignToTheTree) {
+// A new game from the title menu, in one run: the opening of level 1, the first drive, round
+// onto level 2's road towards the stop sign, a loop back to stand before it, the lamps, and
+// on along the road into level 3, where the empty battery waits for the tree; between the
+// lamps to the tree, whose recharge carries the car through the white light into level 4's
+// ash groves, and the flash on the left grove's sapling.
+TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignAndTheTreeToTheGroves) {
     const temporaryFolder folder;
     const play newGame{folder, "",
                        "100-100 enter\n200-200 enter\n"
@@ -195,9 +197,12 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignToTheTree) {
                        "900-1762 w\n1190-1270 a\n"         // level 2: round onto the road
                        "1300-1602 a\n1603-1700 d\n"        // the loop back to the sign
                        "1763-1804 s\n"                     // standing before it
-                       "1940-2200 w\n",                    // on past it
-                       2200};
-    auto lines = newGame.at({921, 922, 1300, 1843, 1844, 1937, 2091, 2092, 2200});
+                       "1940-2235 w\n"                     // on past it, into level 3
+                       "2095-2111 d\n"                     // between the lamps to the tree
+                       "2300-2420 w\n2300-2368 a\n"        // level 4: to the left grove's sapling
+                       "2460-2460 space\n",
+                       2600};
+    auto lines = newGame.at({921, 922, 1300, 1843, 1844, 1937, 2091, 2092, 2200, 2267, 2268, 2462, 2560});
     EXPECT_EQ(field(lines[921], "level"), "1");
     EXPECT_EQ(field(lines[922], "level"), "2");
     EXPECT_EQ(field(lines[1300], "stage"), "2");
@@ -208,5 +213,12 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignToTheTree) {
     EXPECT_EQ(field(lines[2092], "level"), "3");
     EXPECT_EQ(field(lines[2200], "level"), "3");
     EXPECT_EQ(field(lines[2200], "battery"), "0");
-    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "0000000");
+    EXPECT_EQ(field(lines[2267], "level"), "3"); // full, beside the tree
+    EXPECT_EQ(field(lines[2267], "battery"), "13");
+    EXPECT_EQ(field(lines[2268], "level"), "4");
+    EXPECT_EQ(field(lines[2268], "stage"), "1");
+    EXPECT_EQ(field(lines[2462], "battery"), "12"); // the flash took one
+    EXPECT_EQ(field(lines[2560], "battery"), "13"); // the grown tree gave it back
+    EXPECT_EQ(field(lines[2560], "level"), "4");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "1000000"); // level 4's checkpoint
 }
