@@ -184,12 +184,14 @@ TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
     EXPECT_EQ(field(resumed, "state"), "\"inGame\"");
 }
 
-// A new game from the title menu, in one run: the opening of level 1, the first drive, round
-// onto level 2's road towards the stop sign, a loop back to stand before it, the lamps, and
-// on along the road into level 3, where the empty battery waits for the tree; between the
-// lamps to the tree, whose recharge carries the car through the white light into level 4's
-// ash groves, and the flash on the left grove's sapling.
-TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignAndTheTreeToTheGroves) {
+// A new game from the title menu to the moon level, in one run: the opening of level 1, the
+// first drive, round onto level 2's road towards the stop sign, a loop back to stand before
+// it, the lamps, and on along the road into level 3, where the empty battery waits for the
+// tree; between the lamps to the tree, whose recharge carries the car through the white
+// light into level 4's ash groves; the flash on both outer groves' saplings, the fast run
+// and the pass along the groves' trees, out to level 5, along its line of ground lights to
+// the crossroads, and out across their side to the moon.
+TEST(OpeningReplay, ANewGameDrivesFromTheTitleAllTheWayToTheMoon) {
     const temporaryFolder folder;
     const play newGame{folder, "",
                        "100-100 enter\n200-200 enter\n"
@@ -200,9 +202,15 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignAndTheTreeToTheG
                        "1940-2235 w\n"                     // on past it, into level 3
                        "2095-2111 d\n"                     // between the lamps to the tree
                        "2300-2420 w\n2300-2368 a\n"        // level 4: to the left grove's sapling
-                       "2460-2460 space\n",
-                       2600};
-    auto lines = newGame.at({921, 922, 1300, 1843, 1844, 1937, 2091, 2092, 2200, 2267, 2268, 2462, 2560});
+                       "2460-2460 space\n"
+                       "2600-2700 s\n2710-2880 w\n2710-2800 a\n" // round to the right grove's
+                       "2900-2950 s\n3000-3000 space\n"
+                       "3100-3230 s\n3240-5300 w\n"               // back, then along the groves and on
+                       "3240-3300 a\n3330-3340 d\n3420-3432 a\n", // onto the grove line
+                       5300};
+    auto lines =
+        newGame.at({921,  922,  1300, 1843, 1844, 1937, 2091, 2092, 2200, 2267, 2268, 2462, 2560, 3006,
+                    3007, 3645, 3646, 3892, 3893, 4142, 4143, 4681, 4682, 4818, 5198, 5199, 5300});
     EXPECT_EQ(field(lines[921], "level"), "1");
     EXPECT_EQ(field(lines[922], "level"), "2");
     EXPECT_EQ(field(lines[1300], "stage"), "2");
@@ -219,6 +227,20 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleThroughTheStopSignAndTheTreeToTheG
     EXPECT_EQ(field(lines[2268], "stage"), "1");
     EXPECT_EQ(field(lines[2462], "battery"), "12"); // the flash took one
     EXPECT_EQ(field(lines[2560], "battery"), "13"); // the grown tree gave it back
-    EXPECT_EQ(field(lines[2560], "level"), "4");
-    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "1000000"); // level 4's checkpoint
+    // The second sapling grows: the ash is gone, the fast run begins.
+    EXPECT_EQ(field(lines[3006], "stage"), "1");
+    EXPECT_EQ(field(lines[3007], "stage"), "2");
+    EXPECT_EQ(field(lines[3645], "stage"), "2"); // 251 frames at speed along the groves
+    EXPECT_EQ(field(lines[3646], "stage"), "3");
+    EXPECT_EQ(field(lines[3892], "stage"), "3"); // close past the three trees
+    EXPECT_EQ(field(lines[3893], "stage"), "4");
+    EXPECT_EQ(field(lines[4142], "level"), "4");
+    EXPECT_EQ(field(lines[4143], "level"), "5");
+    EXPECT_EQ(field(lines[4681], "level"), "5");
+    EXPECT_EQ(field(lines[4682], "level"), "6");
+    EXPECT_EQ(field(lines[4818], "stage"), "2"); // armed in the middle of the crossroads
+    EXPECT_EQ(field(lines[5198], "level"), "6");
+    EXPECT_EQ(field(lines[5199], "level"), "7");
+    EXPECT_EQ(field(lines[5300], "level"), "7");
+    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "2000000"); // the crossroads' checkpoint
 }
