@@ -1,9 +1,12 @@
 # Velmora: `make run` to play, `make test` to run every test headless.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-sanitize bench format clean
+.PHONY: all deps build run test test-sanitize fuzz soak bench format clean
 
 all: build
 
@@ -29,11 +32,19 @@ test-sanitize: deps
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# The settings, saved-game and input-track readers under libFuzzer, FUZZ_SECONDS each.
+fuzz: deps
+	bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# A long run of play under the replay tool with memory, open files and surfaces sampled.
+soak: build
+	python3 scripts/soak.py $(BUILD_DIR) $(SOAK_PASSES)
+
 bench: build
 	$(BUILD_DIR)/bench/velmoraBench
 
 format:
-	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -1,6 +1,7 @@
 #include "levels/saveGame.h"
 
 #include "levels/levelList.h"
+#include "levels/savedProgress.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
 
@@ -14,21 +15,13 @@ void applySavedGameText(std::string_view text, levelList &levels, playerCar &car
     if (text.size() != 7) {
         return;
     }
-    switch (text[0]) {
-    case '0':
-        levels.startLevel = 1;
-        break;
-    case '1':
-        levels.startLevel = 4;
-        break;
-    case '2':
-        levels.startLevel = 6;
-        break;
-    default:
-        break; // an unknown checkpoint leaves the start where it was
+    const savedProgress progress = parseSavedGame(text);
+    if (progress.startLevel >= 0) {
+        levels.startLevel = progress.startLevel;
     }
+    static_assert(std::tuple_size_v<decltype(savedProgress::flamesWon)> == progressFlagCount);
     for (int k = 0; k < progressFlagCount; k++) {
-        car.progressFlags[k] = text[k + 1] == '1';
+        car.progressFlags[k] = progress.flamesWon[k];
     }
 }
 

@@ -97,3 +97,16 @@ bool replaceFileAtomically(const std::string &path, std::string_view contents) {
     }
     return ok;
 }
+
+bool keepFirstCopy(const std::string &path, const std::string &copyPath) {
+    // A second name for the same file: nothing is copied, and an existing copy stays.
+    if (link(path.c_str(), copyPath.c_str()) == 0 || errno == EEXIST) {
+        return true;
+    }
+    // A file system without hard links: move the file aside instead, if the name is free.
+    struct stat info;
+    if (lstat(copyPath.c_str(), &info) == 0) {
+        return true;
+    }
+    return errno == ENOENT && rename(path.c_str(), copyPath.c_str()) == 0;
+}

@@ -19,3 +19,7 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // so a crash, a kill or a full disk leaves the old file or the new one, never a torn one.
 // False, with the old file untouched, when any step fails.
 bool replaceFileAtomically(const std::string &path, std::string_view contents);
+
+// Keeps the file's present bytes at `copyPath` unless something is there already, which is
+// never overwritten. True when `copyPath` holds a copy afterwards, new or older.
+bool keepFirstCopy(const std::string &path, const std::string &copyPath);

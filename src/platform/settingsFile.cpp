@@ -2,8 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/dataFolder.h"
+#include "platform/firstLine.h"
 
 dataFiles prepareDataFiles(const std::string &folder) {
     dataFiles files;
@@ -18,42 +22,65 @@ dataFiles prepareDataFiles(const std::string &folder) {
     return files;
 }
 
-// No real first line is longer than a few characters; a longer one is foreign and only
-// its length matters, so reading stops here instead of swallowing a huge file.
-static constexpr size_t longestLineRead = 4096;
+// Only a regular file is read, and it is opened without blocking: a named pipe or a device
+// in the file's place would otherwise stop the game at start-up waiting for a writer.
+enum class fileRead { read, missing, unreadable };
 
-// Reads up to the first line feed. A carriage return before it belongs to the line end,
-// so files edited on other systems read the same.
-enum class lineRead { read, missing, unreadable };
-
-static lineRead readFirstLine(const std::string &path, std::string &line) {
-    std::FILE *file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return errno == ENOENT ? lineRead::missing : lineRead::unreadable;
+static fileRead readFileStart(const std::string &path, std::string &bytes) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return errno == ENOENT ? fileRead::missing : fileRead::unreadable;
     }
-    line.clear();
-    int c;
-    while ((c = std::fgetc(file)) != EOF && c != '\n' && line.size() <= longestLineRead) {
-        line += static_cast<char>(c);
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return fileRead::unreadable;
     }
-    std::fclose(file);
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+    bytes.resize(firstLineBytesNeeded);
+    size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            close(fd);
+            return fileRead::unreadable;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<size_t>(n);
     }
-    return lineRead::read;
+    close(fd);
+    bytes.resize(got);
+    return fileRead::read;
 }
 
 std::string readOrCreateFile(const std::string &path, std::string_view defaultText) {
-    std::string line;
-    const lineRead result = readFirstLine(path, line);
-    if (result == lineRead::read && line.size() == defaultText.size()) {
-        return line;
+    std::string bytes;
+    const fileRead result = readFileStart(path, bytes);
+    // A file that exists but cannot be read may still hold progress: leave it alone.
+    if (result == fileRead::unreadable) {
+        return std::string(defaultText);
     }
-    // A file that exists but cannot be opened may still hold progress: leave it alone.
-    if (result != lineRead::unreadable) {
-        writeTextFile(path, defaultText);
+    if (result == fileRead::read) {
+        const firstLineVerdict verdict = judgeFirstLine(bytes, defaultText);
+        if (!verdict.malformed) {
+            return std::string(verdict.text);
+        }
+        // What the player had is kept beside the file before the default replaces it; an
+        // empty file holds nothing worth keeping. When no copy can be kept, the file stays.
+        if (!bytes.empty() && !keepFirstCopy(path, malformedCopyPath(path))) {
+            return std::string(defaultText);
+        }
     }
+    writeTextFile(path, defaultText);
     return std::string(defaultText);
+}
+
+std::string malformedCopyPath(const std::string &path) {
+    return path + ".bad";
 }
 
 bool writeTextFile(const std::string &path, std::string_view text) {

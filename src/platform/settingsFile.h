@@ -20,8 +20,12 @@ struct dataFiles {
 dataFiles prepareDataFiles(const std::string &folder);
 
 // The file's first line; when the file is missing or that line's length differs from the
-// default's, the default is written to the file and returned.
+// default's, the default is written to the file and returned. A malformed file's bytes are
+// first kept at malformedCopyPath (once: a copy already there is never overwritten). Anything
+// but a regular file (a named pipe, a device, a folder) is unreadable: it gives the default
+// at once and is left as it is.
 std::string readOrCreateFile(const std::string &path, std::string_view defaultText);
+std::string malformedCopyPath(const std::string &path);
 
 // Replaces the file's content with the text, atomically; false when the write failed.
 bool writeTextFile(const std::string &path, std::string_view text);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"
@@ -77,4 +79,63 @@ TEST(ApplySettingsText, OnlyAOneSwitchesAFlagOn) {
     gameFlags fresh;
     applySettingsText("", fresh);
     EXPECT_FALSE(fresh.fullscreen);
+}
+
+// A named pipe or a folder in a file's place gives the default at once and is
+// left where it is; a named pipe with no writer used to stop the game at start-up.
+TEST(ReadOrCreateFile, AnythingButARegularFileIsUnreadableAndLeftAlone) {
+    const temporaryFolder folder;
+    ASSERT_EQ(mkfifo(folder.file("settings.sav").c_str(), 0644), 0);
+    ASSERT_EQ(mkfifo(folder.file("game.sav").c_str(), 0644), 0);
+    ASSERT_EQ(mkdir(folder.file("folder.sav").c_str(), 0755), 0);
+
+    // In a child, so a read that blocks fails the test instead of hanging the suite.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        alarm(5);
+        const bool ok = readOrCreateFile(folder.file("settings.sav"), "00") == "00" &&
+                        readOrCreateFile(folder.file("game.sav"), "0000000") == "0000000" &&
+                        readOrCreateFile(folder.file("folder.sav"), "00") == "00";
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "the read did not return";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+
+    struct stat info;
+    ASSERT_EQ(stat(folder.file("settings.sav").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(stat(folder.file("game.sav").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(stat(folder.file("folder.sav").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+// A malformed file is replaced, but its bytes are kept beside it first; the first copy kept
+// is never overwritten by a later malformed file, and an empty file leaves no copy.
+TEST(ReadOrCreateFile, AMalformedFileIsKeptOnceBesideItsReplacement) {
+    const temporaryFolder folder;
+    const std::string path = folder.file("game.sav");
+    const std::string kept = malformedCopyPath(path);
+    EXPECT_EQ(kept, folder.file("game.sav.bad"));
+
+    writeWholeFile(path, "");
+    EXPECT_EQ(readOrCreateFile(path, "0000000"), "0000000");
+    EXPECT_NE(access(kept.c_str(), F_OK), 0) << "an empty file was kept";
+
+    writeWholeFile(path, "2101100 \n"); // six flames and a stray space
+    EXPECT_EQ(readOrCreateFile(path, "0000000"), "0000000");
+    EXPECT_EQ(readWholeFile(path), "0000000");
+    EXPECT_EQ(readWholeFile(kept), "2101100 \n");
+
+    writeWholeFile(path, "later");
+    EXPECT_EQ(readOrCreateFile(path, "0000000"), "0000000");
+    EXPECT_EQ(readWholeFile(kept), "2101100 \n");
+
+    // A well-formed file keeps nothing and is not touched.
+    writeWholeFile(path, "1000000");
+    EXPECT_EQ(readOrCreateFile(path, "0000000"), "1000000");
+    EXPECT_EQ(readWholeFile(kept), "2101100 \n");
 }

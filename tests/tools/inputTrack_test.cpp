@@ -57,3 +57,15 @@ TEST(InputTrack, ALoadedFileThatIsMissingIsAnError) {
     EXPECT_FALSE(loadInputTrack("/nonexistent/track.txt", track, error));
     EXPECT_NE(error.find("/nonexistent/track.txt"), std::string::npos);
 }
+
+TEST(InputTrack, ALoopPlaysTheTrackAgainAndMustHoldEveryEvent) {
+    const inputTrack track = parsed("loop 600\n1-500 w\n570 space down\n");
+    EXPECT_EQ(track.loopPasses, 600);
+    std::string error;
+    // Released at pass 601, which the loop never reaches: the key would stay down for ever.
+    EXPECT_TRUE(rejected("loop 600\n1-600 w\n", error));
+    EXPECT_NE(error.find("after the loop"), std::string::npos);
+    for (const char *bad : {"loop", "loop 0", "loop x", "loop 5 6", "loop 5\nloop 6"}) {
+        EXPECT_TRUE(rejected(bad, error)) << bad;
+    }
+}

@@ -7,7 +7,8 @@
 #include "platform/input.h"
 
 static bool parsePassNumber(const std::string &word, int &pass) {
-    if (word.empty() || word.size() > 9 || !std::all_of(word.begin(), word.end(), ::isdigit)) {
+    const auto isDigit = [](const char c) { return c >= '0' && c <= '9'; };
+    if (word.empty() || word.size() > 9 || !std::all_of(word.begin(), word.end(), isDigit)) {
         return false;
     }
     pass = std::stoi(word);
@@ -41,11 +42,25 @@ static bool parseHeldRange(const std::string &range, const keyCode key, std::vec
     return true;
 }
 
-static bool parseLine(const std::string &line, std::vector<trackEvent> &events) {
+// "loop N": the track starts again after pass N, once only.
+static bool parseLoop(std::istringstream &words, inputTrack &track) {
+    std::string length, extra;
+    if (track.loopPasses > 0 || !(words >> length) || !parsePassNumber(length, track.loopPasses) ||
+        words >> extra) {
+        return false;
+    }
+    return true;
+}
+
+static bool parseLine(const std::string &line, inputTrack &track) {
+    std::vector<trackEvent> &events = track.events;
     std::istringstream words(line.substr(0, line.find('#')));
     std::string when, keyName, action, extra;
     if (!(words >> when)) {
         return true; // blank or comment
+    }
+    if (when == "loop") {
+        return parseLoop(words, track);
     }
     trackEvent parsed;
     if (!(words >> keyName) || !parseKey(keyName, parsed)) {
@@ -79,15 +94,22 @@ bool parseInputTrack(const std::string &text, inputTrack &track, std::string &er
     std::string line;
     int lineNumber = 0;
     track.events.clear();
+    track.loopPasses = 0;
     while (std::getline(lines, line)) {
         lineNumber++;
-        if (!parseLine(line, track.events)) {
+        if (!parseLine(line, track)) {
             error = "input track line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
             return false;
         }
     }
     std::stable_sort(track.events.begin(), track.events.end(),
                      [](const trackEvent &a, const trackEvent &b) { return a.pass < b.pass; });
+    // An event the loop never reaches (a held key would stay down for ever) is a mistake.
+    if (track.loopPasses > 0 && !track.events.empty() && track.events.back().pass > track.loopPasses) {
+        error = "input track: an event at pass " + std::to_string(track.events.back().pass) +
+                " is after the loop of " + std::to_string(track.loopPasses) + " passes";
+        return false;
+    }
     return true;
 }
 
@@ -103,6 +125,9 @@ bool loadInputTrack(const std::string &path, inputTrack &track, std::string &err
 }
 
 void pushTrackEvents(const inputTrack &track, int pass) {
+    if (track.loopPasses > 0) {
+        pass = (pass - 1) % track.loopPasses + 1;
+    }
     for (const trackEvent &entry : track.events) {
         if (entry.pass != pass) {
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 // An input track: the key events a replay feeds the game, each at the start of a pass.
 //   PASS KEY down | PASS KEY up | FIRST-LAST KEY (held over those passes)
+//   loop N (the track plays again from its pass 1 after pass N, for ever; no event after N)
 // KEY is one of the game's key names, or "quit" for a window-close event; '#' starts a comment.
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ struct trackEvent {
 
 struct inputTrack {
     std::vector<trackEvent> events; // sorted by pass, in file order within a pass
+    int loopPasses = 0;             // 0: the track plays once
 };
 
 // False with a message naming the line when the text is not a valid track.

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the fuzzing harnesses with clang and libFuzzer and runs each for SECONDS seconds:
+#   scripts/fuzz.sh BUILD_DIR SECONDS [HARNESS...]
+# Each harness starts from its committed seeds (fuzz/corpus/NAME) and keeps what it finds in
+# BUILD_DIR/corpus/NAME, so a later run goes on from there. A crash stops the script with the
+# failing input saved as BUILD_DIR/crash-NAME-*; the last line of each run gives its figures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${1:-build-fuzz}
+seconds=${2:-60}
+shift $(($# > 2 ? 2 : $#))
+harnesses=("$@")
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(settingsFile saveGame inputTrack)
+
+cxx=${FUZZ_CXX:-clang++}
+flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -fno-omit-frame-pointer
+       -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools)
+
+# The harnesses call the game's own readers: these are the files they are built from.
+sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp src/platform/dataFolder.cpp)
+sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
+sources_inputTrack=(tools/replay/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp)
+# The track reader shares its file with the code that queues SDL events.
+read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl)"
+libs_inputTrack=("${sdl_flags[@]}")
+# Lines longer than any real first line reach the readers' length limit.
+max_len_settingsFile=8192
+max_len_saveGame=8192
+max_len_inputTrack=512
+
+mkdir -p "$build_dir"
+for name in "${harnesses[@]}"; do
+  sources_var="sources_${name}[@]"
+  libs_var="libs_${name}[@]"
+  max_len_var="max_len_${name}"
+  binary="$build_dir/${name}_fuzz"
+  "$cxx" "${flags[@]}" "fuzz/${name}_fuzz.cpp" "${!sources_var}" ${!libs_var+"${!libs_var}"} -o "$binary"
+
+  mkdir -p "$build_dir/corpus/$name"
+  log="$build_dir/$name.log"
+  if ! "$binary" -max_total_time="$seconds" -max_len="${!max_len_var}" -print_final_stats=1 \
+      -artifact_prefix="$build_dir/crash-$name-" "$build_dir/corpus/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz: $name FAILED; the input is in $build_dir/crash-$name-*" >&2
+    exit 1
+  fi
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  echo "fuzz: $name: $runs executions in ${seconds} s ($speed a second), no crash"
+done
