@@ -46,6 +46,22 @@ double boxDistance(const basicObj &object, const playerCar &car) {
     return std::max(std::fabs(object.x - car.x), std::fabs(object.y - car.y));
 }
 
+int32_t farShade(const double distance, const int32_t near, const farBeyond25 beyond25) {
+    if (distance > 25 && beyond25 == farBeyond25::dark) {
+        return 24;
+    }
+    if (distance > 24) {
+        return 14;
+    }
+    if (distance > 23) {
+        return 8;
+    }
+    if (distance > 22) {
+        return 3;
+    }
+    return near;
+}
+
 void basicObj::shadeByDistance(const playerCar &car) {
     const double d = boxDistance(*this, car);
     fixedShade = true;

@@ -87,3 +87,10 @@ class basicObj {
 
 // The larger of the two axis distances from the object to the car, unwrapped.
 double boxDistance(const basicObj &object, const playerCar &car);
+
+// Whether an object more than 25 tiles off goes quite dark, or stays as at 25.
+enum class farBeyond25 { dark, asAt25 };
+
+// The shade of an object at a box distance: `near` within 22 tiles, then darker in steps
+// (3, 8, 14 beyond 22, 23, 24 tiles), so that of the nine copies only the near one is seen.
+int32_t farShade(double distance, int32_t near, farBeyond25 beyond25);

@@ -454,19 +454,7 @@ void ghostCar::shadeByNearness(const playerCar &car) {
     if (mode != objectMode::attack) {
         shade = brightestPulse;
     }
-    const double d = boxDistance(*this, car);
-    if (d > 22) {
-        shade = 3;
-    }
-    if (d > 23) {
-        shade = 8;
-    }
-    if (d > 24) {
-        shade = 14;
-    }
-    if (d > 25) {
-        shade = 24;
-    }
+    shade = farShade(boxDistance(*this, car), shade, farBeyond25::dark);
 }
 
 // Whole or fading in the sixteen views, unseen right beside the car, or appearing.

@@ -93,16 +93,7 @@ void lightning::strike(bool heard) {
 
 // Beyond 22 tiles the bolt is drawn darker in steps, whether or not it shows.
 void lightning::farBands(const playerCar &car) {
-    const double d = boxDistance(*this, car);
-    if (d > 22) {
-        shade = 3;
-    }
-    if (d > 23) {
-        shade = 8;
-    }
-    if (d > 24) {
-        shade = 14;
-    }
+    shade = farShade(boxDistance(*this, car), shade, farBeyond25::asAt25);
 }
 
 void lightning::choosePictures(spriteRecord &record, double, const animTables &animations) const {

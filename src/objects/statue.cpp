@@ -192,19 +192,7 @@ void statue::crumble() {
 
 // Bright near the car, darker in steps beyond 22 tiles.
 void statue::shadeByBands(const playerCar &car) {
-    const double d = boxDistance(*this, car);
-    if (d > 22) {
-        shade = 3;
-    }
-    if (d > 23) {
-        shade = 8;
-    }
-    if (d > 24) {
-        shade = 14;
-    }
-    if (d > 25) {
-        shade = 24;
-    }
+    shade = farShade(boxDistance(*this, car), shade, farBeyond25::dark);
 }
 
 // Unseen while the player is right beside it, the ghost, the ghost fading, or the killed
