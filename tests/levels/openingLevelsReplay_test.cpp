@@ -42,26 +42,45 @@ std::string field(const std::string &line, const std::string &key) {
     return jsonField(line, key);
 }
 
-// Bright warm pixels just above the horizon, left of where the stop sign stands in the view:
-// burning lamp heads. The butterflies that glow over the dark road are a cold green and are
-// left out; they dim away as the lamps light.
-int burningLampPixels(const std::string &path) {
+// The pixels in the box from (left, top) to (right, bottom), every second column, whose colour
+// `counts`; -1 when the picture cannot be read.
+template <typename colourTest>
+int pixelsIn(const std::string &path, int left, int top, int right, int bottom, colourTest counts) {
     SDL_Surface *shot = IMG_Load(path.c_str());
     if (shot == nullptr) {
         return -1;
     }
-    int bright = 0;
-    for (int y = 200; y < 245; y++) {
-        for (int x = 40; x < 500; x += 2) {
+    int found = 0;
+    for (int y = top; y < bottom; y++) {
+        for (int x = left; x < right; x += 2) {
             const Uint32 rgb = pixelRgb(shot, x, y);
-            const Uint32 red = rgb >> 16;
-            const Uint32 green = (rgb >> 8) & 0xFF;
-            const Uint32 blue = rgb & 0xFF;
-            bright += red + green + blue > 400 && red >= green && red > blue;
+            found += counts(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
         }
     }
     SDL_FreeSurface(shot);
-    return bright;
+    return found;
+}
+
+// A burning lamp head: bright and warm. The butterflies that glow over the dark road are a
+// cold green and are left out, as are the grey moon and the white trees.
+bool burning(Uint32 red, Uint32 green, Uint32 blue) {
+    return red + green + blue > 400 && red >= green && red > blue;
+}
+
+// The pale white of a grown tree.
+bool white(Uint32 red, Uint32 green, Uint32 blue) {
+    return red > 170 && green > 170 && blue > 170;
+}
+
+// A flame: strongly orange, far from the moon's grey.
+bool flaming(Uint32 red, Uint32 green, Uint32 blue) {
+    return red > 180 && red > green + 60 && red > blue + 100;
+}
+
+// Bright warm pixels just above the horizon, left of where the stop sign stands in the view:
+// burning lamp heads, which dim the butterflies away as they light.
+int burningLampPixels(const std::string &path) {
+    return pixelsIn(path, 40, 200, 500, 245, burning);
 }
 
 // From the far end of level 2's road towards the stop sign, round in a wide loop, on across
@@ -147,7 +166,10 @@ TEST(OpeningReplay, TheCrossroadsSayThatsAllForNowOnceFourFlamesAreWon) {
 
 TEST(OpeningReplay, TheMoonLevelBringsOutAFlameEvery31FramesOfWaitingAndLeadsBack) {
     const temporaryFolder folder;
-    const play wait{folder, "--level 7 --flags 110000 --pose 40.5,30.5,90 --objects", "", 120};
+    const play wait{folder,
+                    "--level 7 --flags 110000 --pose 40.5,30.5,90 --objects --shot 20:" +
+                        folder.file("wait.png") + " --shot 100:" + folder.file("flame.png"),
+                    "", 120};
     auto lines = wait.at({31, 32, 62, 63, 120});
     const auto shown = [](const std::string &line, int group) {
         const std::string flame = "{\"kind\": \"flame\", \"group\": " + std::to_string(group) + ",";
@@ -159,6 +181,10 @@ TEST(OpeningReplay, TheMoonLevelBringsOutAFlameEvery31FramesOfWaitingAndLeadsBac
     EXPECT_FALSE(shown(lines[62], 2));
     EXPECT_TRUE(shown(lines[63], 2));
     EXPECT_FALSE(shown(lines[120], 3)); // two flames won, two brought
+    // Before the moon, the first flame comes out beside it in the band above the horizon.
+    const int noFlame = pixelsIn(folder.file("wait.png"), 60, 200, 580, 270, flaming);
+    EXPECT_GE(noFlame, 0);
+    EXPECT_GT(pixelsIn(folder.file("flame.png"), 60, 200, 580, 270, flaming), noFlame + 10) << noFlame;
 
     // Out across the left edge to the crossroads, through their middle and out across their
     // left edge again: the moon level starts afresh.
@@ -193,21 +219,24 @@ TEST(OpeningReplay, AQuitInLevelFiveContinuesFromTheLevelFourCheckpoint) {
 // the crossroads, and out across their side to the moon.
 TEST(OpeningReplay, ANewGameDrivesFromTheTitleAllTheWayToTheMoon) {
     const temporaryFolder folder;
-    const play newGame{folder, "",
-                       "100-100 enter\n200-200 enter\n"
-                       "600-760 w\n700-730 a\n800-830 d\n" // level 1, as the first drive goes
-                       "900-1762 w\n1190-1270 a\n"         // level 2: round onto the road
-                       "1300-1602 a\n1603-1700 d\n"        // the loop back to the sign
-                       "1763-1804 s\n"                     // standing before it
-                       "1940-2235 w\n"                     // on past it, into level 3
-                       "2095-2111 d\n"                     // between the lamps to the tree
-                       "2300-2420 w\n2300-2368 a\n"        // level 4: to the left grove's sapling
-                       "2460-2460 space\n"
-                       "2600-2700 s\n2710-2880 w\n2710-2800 a\n" // round to the right grove's
-                       "2900-2950 s\n3000-3000 space\n"
-                       "3100-3230 s\n3240-5300 w\n"               // back, then along the groves and on
-                       "3240-3300 a\n3330-3340 d\n3420-3432 a\n", // onto the grove line
-                       5300};
+    const play newGame{
+        folder,
+        "--shot 3000:" + folder.file("groves.png") + " --shot 3095:" + folder.file("grown.png") +
+            " --shot 4700:" + folder.file("dark.png") + " --shot 4900:" + folder.file("lit.png"),
+        "100-100 enter\n200-200 enter\n"
+        "600-760 w\n700-730 a\n800-830 d\n" // level 1, as the first drive goes
+        "900-1762 w\n1190-1270 a\n"         // level 2: round onto the road
+        "1300-1602 a\n1603-1700 d\n"        // the loop back to the sign
+        "1763-1804 s\n"                     // standing before it
+        "1940-2235 w\n"                     // on past it, into level 3
+        "2095-2111 d\n"                     // between the lamps to the tree
+        "2300-2420 w\n2300-2368 a\n"        // level 4: to the left grove's sapling
+        "2460-2460 space\n"
+        "2600-2700 s\n2710-2880 w\n2710-2800 a\n" // round to the right grove's
+        "2900-2950 s\n3000-3000 space\n"
+        "3100-3230 s\n3240-5300 w\n"               // back, then along the groves and on
+        "3240-3300 a\n3330-3340 d\n3420-3432 a\n", // onto the grove line
+        5300};
     auto lines =
         newGame.at({921,  922,  1300, 1843, 1844, 1937, 2091, 2092, 2200, 2267, 2268, 2462, 2560, 3006,
                     3007, 3645, 3646, 3892, 3893, 4142, 4143, 4681, 4682, 4818, 5198, 5199, 5300});
@@ -228,6 +257,10 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleAllTheWayToTheMoon) {
     EXPECT_EQ(field(lines[2462], "battery"), "12"); // the flash took one
     EXPECT_EQ(field(lines[2560], "battery"), "13"); // the grown tree gave it back
     // The second sapling grows: the ash is gone, the fast run begins.
+    // Flashed, the sapling before the car grows into a great white tree among the groves.
+    const int sapling = pixelsIn(folder.file("groves.png"), 220, 180, 330, 300, white);
+    EXPECT_GE(sapling, 0);
+    EXPECT_GT(pixelsIn(folder.file("grown.png"), 220, 180, 330, 300, white), sapling + 200) << sapling;
     EXPECT_EQ(field(lines[3006], "stage"), "1");
     EXPECT_EQ(field(lines[3007], "stage"), "2");
     EXPECT_EQ(field(lines[3645], "stage"), "2"); // 251 frames at speed along the groves
@@ -239,6 +272,10 @@ TEST(OpeningReplay, ANewGameDrivesFromTheTitleAllTheWayToTheMoon) {
     EXPECT_EQ(field(lines[4681], "level"), "5");
     EXPECT_EQ(field(lines[4682], "level"), "6");
     EXPECT_EQ(field(lines[4818], "stage"), "2"); // armed in the middle of the crossroads
+    // Driven through fast, the crossroads' lamps light along the road ahead.
+    const int unlit = pixelsIn(folder.file("dark.png"), 60, 205, 580, 240, burning);
+    EXPECT_GE(unlit, 0);
+    EXPECT_GT(pixelsIn(folder.file("lit.png"), 60, 205, 580, 240, burning), unlit + 20) << unlit;
     EXPECT_EQ(field(lines[5198], "level"), "6");
     EXPECT_EQ(field(lines[5199], "level"), "7");
     EXPECT_EQ(field(lines[5300], "level"), "7");
