@@ -71,6 +71,24 @@ TEST(FlameRoutesReplay, LevelElevenLapsLeadOnToLevelTwelve) {
     EXPECT_EQ(jsonField(run.last, "level"), "12");
 }
 
+// Round the gap in one wide circle steering right, stopping to flash each dark corner lamp
+// alight (the flash fires only at a standstill); the last one brings the flame. A curve left
+// and back right then sets the car heading -y at x = 39.6, and it drives on round the world
+// (not across the side edges, which leave the level) and through the flame.
+TEST(FlameRoutesReplay, LevelTwelveCornerLampsLitBringTheFlameToTake) {
+    const temporaryFolder folder;
+    const routeRun run = playRoute(folder, "--level 12 --pose 40.5,41.5,0",
+                                   "1-851 d\n"
+                                   "1-150 w\n182 space down\n183 space up\n"
+                                   "260-372 w\n410 space down\n411 space up\n"
+                                   "486-621 w\n653 space down\n654 space up\n"
+                                   "731-839 w\n878 space down\n879 space up\n"
+                                   "952-1170 a\n955-1420 w\n1171-1243 d\n",
+                                   1420);
+    EXPECT_EQ(jsonField(run.last, "progressFlags"), "\"001000\"");
+    EXPECT_EQ(run.saved, "2001000");
+}
+
 // The cross turns back into shape every 1257 frames; lighting a lamp then holds it there.
 TEST(FlameRoutesReplay, LevelThirteenCrossHeldInShapeGivesUpTheFlame) {
     const temporaryFolder folder;
