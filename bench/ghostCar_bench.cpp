@@ -5,16 +5,8 @@
 
 #include <memory>
 
-#include "levels/levelList.h"
-#include "levels/levelSet.h"
-#include "levels/loadLevelObjects.h"
-#include "media/animTables.h"
-#include "media/drawList.h"
-#include "media/imageBank.h"
-#include "objects/objectArrays.h"
+#include "logicWorld.h"
 #include "objects/objectWorld.h"
-#include "platform/gameFlags.h"
-#include "player/keyboardState.h"
 
 namespace {
 
@@ -23,26 +15,13 @@ constexpr int32_t busiestGhostLevel = 14;
 // all go back to where they started.
 constexpr int passesBetweenRestarts = 200;
 
-struct benchWorld {
-    imageBank images;
-    keyboardState keyboard;
-    levelList levels;
-    levelSet allLevels;
-    animTables animations;
-    drawList sprites{images};
-    gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
-    objectArrays objects;
+struct benchWorld : logicWorld {
     double startX[objectCount] = {};
     double startY[objectCount] = {};
 
-    benchWorld() {
-        allLevels.linkInto(levels);
-        objects.linkInto(world);
-        loadLevelObjects(levels, true, busiestGhostLevel, world);
-        world.car.placeAt(
-            {.x = 5.5, .y = 75.5, .dirX = -1, .dirY = 0, .planeX = 0, .planeY = 0.8, .heading = 0});
-        world.car.headlightsOn = true;
+    benchWorld()
+        : logicWorld(busiestGhostLevel, true,
+                     {.x = 5.5, .y = 75.5, .dirX = -1, .dirY = 0, .planeX = 0, .planeY = 0.8, .heading = 0}) {
         for (int k = 0; k < objectCount; k++) {
             startX[k] = world.objects[k]->x;
             startY[k] = world.objects[k]->y;

@@ -5,41 +5,23 @@
 
 #include <memory>
 
-#include "levels/levelList.h"
-#include "levels/levelSet.h"
-#include "levels/loadLevelObjects.h"
-#include "media/animTables.h"
-#include "media/drawList.h"
-#include "media/imageBank.h"
+#include "logicWorld.h"
 #include "objects/buildSpriteList.h"
-#include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
-#include "platform/gameFlags.h"
-#include "player/keyboardState.h"
 
 namespace {
 
-constexpr int32_t moonLevel = 7;
-
-// The world without pictures or a screen: the logic needs neither.
-struct moonLevelWorld {
-    imageBank images;
-    keyboardState keyboard;
-    levelList levels;
-    levelSet allLevels;
-    animTables animations;
-    drawList sprites{images};
-    gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
-    objectArrays objects;
-
-    moonLevelWorld() {
-        allLevels.linkInto(levels);
-        objects.linkInto(world);
-        loadLevelObjects(levels, false, moonLevel, world);
-        world.car.placeAt(
-            {.x = 45.5, .y = 36.5, .dirX = 0.0, .dirY = 1.0, .planeX = 0.8, .planeY = 0.0, .heading = 90.0});
-        world.car.headlightsOn = true;
+// Level 7 without pictures or a screen: the logic needs neither.
+struct moonLevelWorld : logicWorld {
+    moonLevelWorld()
+        : logicWorld(moonLevel, false,
+                     {.x = 45.5,
+                      .y = 36.5,
+                      .dirX = 0.0,
+                      .dirY = 1.0,
+                      .planeX = 0.8,
+                      .planeY = 0.0,
+                      .heading = 90.0}) {
         wakeEverything();
     }
 
