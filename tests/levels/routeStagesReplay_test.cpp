@@ -1,5 +1,6 @@
-// Stages of the fifth and sixth flames' routes played by input tracks: level 14's race and its
-// long road home, level 16's ghosts put to rest, respawned and ramming, and its dark road on.
+// Stages of the flame routes played by input tracks: level 13 played again once won, level
+// 14's race and its long road home, level 16's ghosts put to rest, respawned and ramming, and
+// its dark road on.
 #include <gtest/gtest.h>
 
 #include "levels/trackedRun.h"
@@ -78,4 +79,16 @@ TEST(RouteStagesReplay, LevelSixteenGhostsComeBackAndTheDarkLeadsOn) {
     EXPECT_EQ(run.field(563, "stage"), "3"); // every butterfly in sight at once: the dark face stays
     EXPECT_EQ(run.field(640, "headlightsOn"), "true");
     EXPECT_EQ(run.field(640, "groundTile"), "88");
+}
+
+// With the fourth flame already won, the cross still turns and can be held again for the flame.
+TEST(RouteStagesReplay, LevelThirteenPlaysItsCrossAgainOnceWon) {
+    const temporaryFolder folder;
+    const trackedRun run =
+        playTrack(folder, "--level 13 --flags 000100 --pose 38.7,11,90",
+                  "1250 space down\n1251 space up\n1300-1434 w\n", 1434, {1256, 1257, 1434});
+    EXPECT_EQ(run.field(1256, "stage"), "1");
+    EXPECT_EQ(run.field(1257, "stage"), "2");
+    EXPECT_EQ(run.field(1434, "stage"), "3");
+    EXPECT_EQ(run.saved, "2000100");
 }
