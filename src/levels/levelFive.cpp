@@ -75,7 +75,8 @@ void levelFive::enter(objectWorld &world) {
     stage = 1;
 }
 
-// The side the car drives away from goes dark at once.
+// The line beyond the road, on the side the car drives towards, goes dark at once; the
+// lights on this side of the road go out as the car passes them.
 void levelFive::chooseSide(objectWorld &world) {
     const playerCar &car = world.car;
     if (car.x > 40 && faces(car, -1, lineY)) {
