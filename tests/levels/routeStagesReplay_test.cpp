@@ -92,3 +92,14 @@ TEST(RouteStagesReplay, LevelThirteenPlaysItsCrossAgainOnceWon) {
     EXPECT_EQ(run.field(1434, "stage"), "3");
     EXPECT_EQ(run.saved, "2000100");
 }
+
+// Beside level 14's white tree, one flash spent is enough for its recharge, and the recharge
+// gives the race up: back to the crossroads.
+TEST(RouteStagesReplay, LevelFourteenTreeSendsTheCarBackToTheCrossroads) {
+    const temporaryFolder folder;
+    const trackedRun run =
+        playTrack(folder, "--level 14 --pose 49.5,45.5,90", "10 space down\n11 space up\n", 11, {10, 11});
+    EXPECT_EQ(run.field(10, "level"), "14");
+    EXPECT_EQ(run.field(11, "level"), "6");
+    EXPECT_EQ(run.field(11, "battery"), "13"); // the flash's unit given back at once
+}
