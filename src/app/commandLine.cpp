@@ -1,6 +1,7 @@
 #include "app/commandLine.h"
 
 #include <cstring>
+#include <utility>
 
 #ifndef VELMORA_VERSION
 #define VELMORA_VERSION "unknown"
