@@ -5,8 +5,9 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test test-sanitize fuzz soak bench format clean
+.PHONY: all deps build run install test test-sanitize fuzz soak bench format clean
 
 all: build
 
@@ -19,9 +20,16 @@ $(BUILD_DIR)/CMakeCache.txt: | deps
 build: deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The game finds art/ and sounds/ in its working directory.
+# The game plays with the art and sounds just built, even when an install exists.
 run: build
-	cd $(BUILD_DIR)/assets && ../velmora
+	cd $(BUILD_DIR)/assets && VELMORA_DATA_DIR=. ../velmora
+
+# The game, its art and sounds, a desktop entry and the icon under PREFIX (no root needed
+# when PREFIX is writable); DESTDIR stages the files for a package.
+install: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

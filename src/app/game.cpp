@@ -3,7 +3,7 @@
 #include "app/sceneOfPass.h"
 #include "media/loadingWord.h"
 
-game::game(const screenHandle screen, const dataFiles &dataFolder)
+game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)
     : sprites(images), world(images, animations, sprites, flags, keyboard),
       frameRenderer(images, shapes, animations, sprites), files(dataFolder) {
     loadImagesWithLoadingWord(images, screen.surface);
@@ -21,7 +21,8 @@ game::game(const screenHandle screen, const dataFiles &dataFolder)
     context.keyboard = &keyboard;
     context.files = &files;
     frameRenderer.prepareRenderer(world.view);
-    context.settingsText = readOrCreateFile(files.settingsPath, defaultSettingsText);
+    context.settingsText =
+        settingsWithDisplayChoice(readOrCreateFile(files.settingsPath, defaultSettingsText), display);
 }
 
 // The chunks go back to the mixer while it is still open.

@@ -2,6 +2,7 @@
 // Every long-lived object of the game, built once in a fixed order (members are
 // constructed in declaration order) and linked by plain references. Nothing here is
 // created or destroyed during play.
+#include "app/commandLine.h"
 #include "app/mainLoop.h"
 #include "app/stateContext.h"
 #include "levels/levelList.h"
@@ -23,7 +24,9 @@
 
 class game {
   public:
-    game(screenHandle screen, const dataFiles &files);
+    // A display mode chosen for this run replaces the settings file's in the text the logo
+    // applies; the file keeps what the player saved.
+    game(screenHandle screen, const dataFiles &files, displayChoice display = displayChoice::fromSettings);
     ~game();
     game(const game &) = delete;
     game &operator=(const game &) = delete;

@@ -4,9 +4,9 @@
 
 #include "app/game.h"
 
-void runGame(const screenHandle screen, const dataFiles &files) {
+void runGame(const screenHandle screen, const dataFiles &files, const displayChoice display) {
     // The game's objects are large (fixed tables); they live on the heap, built once.
-    const std::unique_ptr<game> session = std::make_unique<game>(screen, files);
+    const std::unique_ptr<game> session = std::make_unique<game>(screen, files, display);
     while (!session->flags.quit) {
         session->frameTimer.start();
         runPassLogic(*session);

@@ -1,7 +1,9 @@
 #pragma once
+#include "app/commandLine.h"
 #include "platform/settingsFile.h"
 #include "platform/video.h"
 
 // Builds every long-lived object, runs the paced main loop until the player quits,
-// then frees what was loaded.
-void runGame(screenHandle screen, const dataFiles &files);
+// then frees what was loaded. A display mode chosen on the command line holds for this run.
+void runGame(screenHandle screen, const dataFiles &files,
+             displayChoice display = displayChoice::fromSettings);

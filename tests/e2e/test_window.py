@@ -1,5 +1,6 @@
 """The real game opens its window in a real X server and closes cleanly on SIGTERM."""
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -59,11 +60,18 @@ def test_a_scale_too_large_for_the_desktop_gives_the_largest_that_fits(binary, a
 
 
 def test_bad_options_are_refused_with_a_message(binary, assets, display):
-    for args in (["--scale", "5"], ["--scale"], ["--scale", "2x"], ["--fullscreen"], ["level3"]):
+    for args in (["--scale", "5"], ["--scale"], ["--scale", "2x"], ["--full"], ["level3"]):
         run = subprocess.run([binary, *args], cwd=assets, capture_output=True, text=True, timeout=10,
                              env=dict(os.environ, DISPLAY=display))
         check(run.returncode == 2, "%s: exit status %d" % (args, run.returncode))
         check("usage: velmora" in run.stderr and args[-1] in run.stderr, "%s: said %r" % (args, run.stderr))
+    # Help and the version go to standard output, from any folder, without a window.
+    for args, expected in ((["--help"], "--fullscreen"), (["--version"], "velmora ")):
+        run = subprocess.run([binary, *args], cwd="/", capture_output=True, text=True, timeout=10, env={})
+        check(run.returncode == 0 and expected in run.stdout, "%s: %d, said %r" % (args, run.returncode, run.stdout))
+    with open(os.path.join(os.path.dirname(__file__), "..", "..", "CMakeLists.txt")) as f:
+        version = re.search(r"project\(velmora VERSION (\S+)", f.read()).group(1)
+    check(run.stdout == "velmora %s\n" % version, "version line %r, the project is %s" % (run.stdout, version))
 
 
 if __name__ == "__main__":

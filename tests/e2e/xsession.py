@@ -35,7 +35,7 @@ class Game:
     """The velmora binary started in the assets folder with a private data folder."""
 
     def __init__(self, binary, assets, display, settings=None, block_data_folder=False, saved_game=None,
-                 args=(), env=None):
+                 args=(), env=None, pin_assets=True):
         self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.data_folder = os.path.join(self.data_home, "Velmora")
         if block_data_folder:
@@ -51,6 +51,11 @@ class Game:
         # (straight to the graphics device) when a connection to the X server fails.
         self.env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home, SDL_VIDEODRIVER="x11")
         self.env.pop("APPDATA", None)
+        # The build's own art and sounds, even on a machine where the game is installed.
+        if pin_assets:
+            self.env["VELMORA_DATA_DIR"] = assets
+        else:
+            self.env.pop("VELMORA_DATA_DIR", None)
         self.env.update(env or {})
         self.binary = binary
         self.args = list(args)

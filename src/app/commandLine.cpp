@@ -1,0 +1,77 @@
+#include "app/commandLine.h"
+
+#include <cstring>
+#include <utility>
+
+#ifndef VELMORA_VERSION
+#define VELMORA_VERSION "unknown"
+#endif
+
+const char *const usageLine = "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n";
+const char *const optionsText =
+    "  --scale N     show each pixel as N x N pixels this run (default: 2 on\n"
+    "                desktops 2560 pixels wide or wider, else 1)\n"
+    "  --windowed    play in a window this run, whatever the settings say\n"
+    "  --fullscreen  play fullscreen this run, whatever the settings say\n"
+    "  --version     print the version and exit\n"
+    "  -h, --help    print this and exit\n"
+    "The pictures and sounds are read from $VELMORA_DATA_DIR when it is set, else from\n"
+    "the installed share/velmora folder, else from the working folder. The settings\n"
+    "and the saved game are kept in $APPDATA/Velmora, else $XDG_DATA_HOME/Velmora,\n"
+    "else ~/.local/share/Velmora.\n";
+
+namespace {
+
+commandLineChoice only(const commandAction action, std::string complaint = {}) {
+    commandLineChoice choice;
+    choice.action = action;
+    choice.complaint = std::move(complaint);
+    return choice;
+}
+
+bool isScale(const char *value) {
+    return std::strlen(value) == 1 && value[0] >= '1' && value[0] <= '0' + largestWindowScale;
+}
+
+} // namespace
+
+commandLineChoice readCommandLine(const int argc, const char *const *argv) {
+    commandLineChoice choice;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            return only(commandAction::help);
+        }
+        if (option == "--version") {
+            return only(commandAction::version);
+        }
+        if (option == "--windowed") {
+            choice.display = displayChoice::windowed;
+        } else if (option == "--fullscreen") {
+            choice.display = displayChoice::fullscreen;
+        } else if (option == "--scale") {
+            const char *value = i + 1 < argc ? argv[++i] : "";
+            if (!isScale(value)) {
+                return only(commandAction::bad,
+                            "--scale takes 1, 2, 3 or 4, not '" + std::string(value) + "'");
+            }
+            choice.scale = value[0] - '0';
+        } else {
+            return only(commandAction::bad, "unknown option '" + std::string(option) + "'");
+        }
+    }
+    return choice;
+}
+
+std::string versionLine() {
+    return std::string("velmora ") + VELMORA_VERSION;
+}
+
+std::string settingsWithDisplayChoice(const std::string_view settingsText, const displayChoice choice) {
+    std::string text(settingsText);
+    if (choice != displayChoice::fromSettings && !text.empty()) {
+        // Applying a '0' leaves the flag as it is, and it starts off: the run stays windowed.
+        text[0] = choice == displayChoice::fullscreen ? '1' : '0';
+    }
+    return text;
+}
