@@ -142,8 +142,8 @@ void renderer::castFloorRow(SDL_Surface *screen, const camera &view, int32_t sid
         if (code < 0 || code >= groundTileCodes) {
             continue;
         }
-        const texelSource &texels = groundTexels[code][light.at(tileX, tileY)];
-        if (texels.pixels == nullptr) {
+        const shadedTexels &texels = groundTexels[code][light.at(tileX, tileY)];
+        if (texels.indices == nullptr) {
             continue;
         }
         const int tx = static_cast<int>(floorX * 64) & 63;
