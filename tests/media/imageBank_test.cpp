@@ -1,5 +1,7 @@
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -400,6 +402,39 @@ TEST_F(ImageBankGeneratedArt, NamedSlotsHoldTheirFiles) {
         SDL_FreeSurface(expected);
     }
     bank->releaseLogo();
+}
+
+// The quick reader gives every picture of the art exactly as the image library and a
+// conversion to the display format would.
+TEST_F(ImageBankGeneratedArt, PicturesReadAsTheImageLibraryReadsThem) {
+    const workingFolder inside(VELMORA_ASSETS_DIR);
+    pictureList all = logoAndFontPictures();
+    for (const pictureList &more :
+         {dashboardPictures(), groundPictures(), carPictures(), signPictures(), creatureAndLightPictures()}) {
+        all.insert(all.end(), more.begin(), more.end());
+    }
+    all.push_back(blankPicture());
+    for (const picturePlace &picture : all) {
+        SDL_Surface *read = imageBank::loadImage(picture.path);
+        SDL_Surface *library = IMG_Load(picture.path.c_str());
+        ASSERT_EQ(read != nullptr, library != nullptr) << picture.path;
+        if (library == nullptr) {
+            continue;
+        }
+        SDL_Surface *converted = SDL_DisplayFormatAlpha(library);
+        ASSERT_EQ(read->flags, converted->flags) << picture.path;
+        ASSERT_EQ(read->format->Amask, converted->format->Amask) << picture.path;
+        ASSERT_EQ(read->format->alpha, converted->format->alpha) << picture.path;
+        ASSERT_EQ(read->w, converted->w) << picture.path;
+        ASSERT_EQ(read->h, converted->h) << picture.path;
+        for (int y = 0; y < read->h; y++) {
+            ASSERT_EQ(std::memcmp(pixelAddress(read, 0, y), pixelAddress(converted, 0, y), 4 * read->w), 0)
+                << picture.path << " row " << y;
+        }
+        SDL_FreeSurface(converted);
+        SDL_FreeSurface(library);
+        SDL_FreeSurface(read);
+    }
 }
 
 TEST(ImageFiles, ListsFillDistinctSlotsInsideTheBank) {
