@@ -243,6 +243,10 @@ TEST_F(ImageBankLoading, MissingBrokenAndMisSizedFilesLeaveTheirSlotsEmpty) {
     write("art/car/left/1.png", 64, rgb(50, 50, 50));
     const std::string whole = readWholeFile(art.file("art/car/left/1.png"));
     writeWholeFile(art.file("art/car/left/1.png"), whole.substr(0, whole.size() / 2));
+    write("art/flame/4.png", 64, rgb(50, 50, 50));
+    std::string damaged = readWholeFile(art.file("art/flame/4.png"));
+    damaged[damaged.size() / 2] ^= 0x10; // inside the picture data
+    writeWholeFile(art.file("art/flame/4.png"), damaged);
     std::filesystem::create_directories(art.file("art/introLogo/4.png")); // a folder, not a file
     const auto bank = loadAll();
 
@@ -257,6 +261,7 @@ TEST_F(ImageBankLoading, MissingBrokenAndMisSizedFilesLeaveTheirSlotsEmpty) {
         EXPECT_FALSE(hasPicture(*bank, 4023 + 75 + level));
         EXPECT_FALSE(hasPicture(*bank, 4848 + 50 + level));
         EXPECT_FALSE(hasPicture(*bank, 898 + 25 + level));
+        EXPECT_FALSE(hasPicture(*bank, 4848 + 100 + level));
         EXPECT_TRUE(hasPicture(*bank, 4848 + 75 + level));
     }
 }
