@@ -75,18 +75,23 @@ int loadNaively(const imageBank &bank, const pictureList &pictures, std::vector<
 void loadAllImages(benchmark::State &state) {
     SDL_Surface *screen = benchScreen();
     int frames = 0;
+    double shadedBytes = 0;
     for (auto _ : state) {
         auto bank = std::make_unique<imageBank>();
         bank->loadImages(screen);
         state.PauseTiming();
         frames = 0;
+        shadedBytes = 0;
         for (const shadedPicture &picture : bank->shaded) {
             frames += !picture.empty();
+            shadedBytes +=
+                picture.indices.size() * sizeof(uint16_t) + picture.palettes.size() * sizeof(Uint32);
         }
         bank.reset();
         state.ResumeTiming();
     }
     state.counters["shadedFrames"] = frames;
+    state.counters["shadedMiB"] = shadedBytes / (1024.0 * 1024.0);
     reportMemory(state);
 }
 

@@ -65,8 +65,6 @@ Uint32 pixelOf(const SDL_PixelFormat &format, const channels &colour) {
            (static_cast<Uint32>(colour.b >> format.Bloss) << format.Bshift) | format.Amask;
 }
 
-} // namespace
-
 Uint32 darkenedPixel(const SDL_PixelFormat &format, Uint32 pixel, int step, Uint32 target,
                      bool clearNearTarget) {
     const channels colour = channelsOf(pixel);
@@ -76,18 +74,35 @@ Uint32 darkenedPixel(const SDL_PixelFormat &format, Uint32 pixel, int step, Uint
     return pixelOf(format, darkenedColour(colour, channelsOf(target), step, clearNearTarget));
 }
 
+// The same pull towards black with the near-black clearing, which the shaded pictures all
+// use, in fewer steps: every channel falls by the step to no less than 0, so one that was
+// 0 stays 0 by itself, and a colour left within 1 of black in every channel is black.
+Uint32 darkenedTowardsBlack(const SDL_PixelFormat &format, Uint32 pixel, int step) {
+    const channels colour = channelsOf(pixel);
+    if (isTransparent(colour)) {
+        return pixel;
+    }
+    const channels result = {std::max(colour.r - step, 0), std::max(colour.g - step, 0),
+                             std::max(colour.b - step, 0)};
+    if (result.r < 2 && result.g < 2 && result.b < 2) {
+        return pixelOf(format, {0, 0, 0});
+    }
+    return pixelOf(format, result);
+}
+
+} // namespace
+
 void shadedPicture::darken(const int32_t (&darkenStep)[lightLevels]) {
     if (empty()) {
         return;
     }
-    constexpr Uint32 black = 0x000000;
     const size_t count = static_cast<size_t>(colourCount);
     palettes.resize(count); // level 0, as loaded
     paletteOf[0] = 0;
     std::vector<Uint32> level(count);
     for (int lightLevel = 1; lightLevel < lightLevels; lightLevel++) {
         for (size_t i = 0; i < count; i++) {
-            level[i] = darkenedPixel(format, palettes[i], darkenStep[lightLevel], black, true);
+            level[i] = darkenedTowardsBlack(format, palettes[i], darkenStep[lightLevel]);
         }
         // Darker levels often come out the same as the one before (all black at the end).
         const int previous = paletteOf[lightLevel - 1];

@@ -56,13 +56,32 @@ void packRow(const uint8_t *bytes, int channels, SDL_Surface *surface, int y) {
     }
 }
 
+// The usual display format on a little-endian machine keeps a pixel's bytes as blue, green,
+// red, alpha: libpng can put the rows there itself, in place, with an opaque alpha byte
+// after each RGB pixel.
+bool takesRowsInPlace(const SDL_PixelFormat *format) {
+    return SDL_BYTEORDER == SDL_LIL_ENDIAN && format->Rshift == 16 && format->Gshift == 8 &&
+           format->Bshift == 0 && format->Ashift == 24;
+}
+
 bool readRows(png_structp png, SDL_Surface *surface, uint8_t *row, int channels) {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }
+    const bool inPlace = takesRowsInPlace(surface->format);
+    if (inPlace) {
+        png_set_bgr(png);
+        if (channels == 3) {
+            png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+        }
+    }
     for (int y = 0; y < surface->h; y++) {
-        png_read_row(png, row, nullptr);
-        packRow(row, channels, surface, y);
+        if (inPlace) {
+            png_read_row(png, static_cast<png_bytep>(surface->pixels) + y * surface->pitch, nullptr);
+        } else {
+            png_read_row(png, row, nullptr);
+            packRow(row, channels, surface, y);
+        }
     }
     png_read_end(png, nullptr);
     return true;
