@@ -128,6 +128,11 @@ void renderer::castFloorRow(SDL_Surface *screen, const camera &view, int32_t sid
                             int lastColumn) {
     const auto ground = shown.level.ground;
     Uint32 *const row = reinterpret_cast<Uint32 *>(static_cast<Uint8 *>(screen->pixels) + y * screen->pitch);
+    // Neighbouring pixels of a row mostly fall on the same tile: its picture and light are
+    // looked up once for the run.
+    int runTileX = -1;
+    int runTileY = -1;
+    shadedTexels texels;
     for (int x = firstColumn; x <= lastColumn; x++) {
         const floorRay &ray = floorRays[x];
         if (y < ray.firstRow) {
@@ -138,12 +143,14 @@ void renderer::castFloorRow(SDL_Surface *screen, const camera &view, int32_t sid
         const double floorY = wrapFloor(weight * ray.farY + (1 - weight) * view.y, side);
         const int tileX = floorTile(floorX, side);
         const int tileY = floorTile(floorY, side);
-        const int32_t code = ground[tileX][tileY];
-        if (code < 0 || code >= groundTileCodes) {
-            continue;
+        if (tileX != runTileX || tileY != runTileY) {
+            runTileX = tileX;
+            runTileY = tileY;
+            const int32_t code = ground[tileX][tileY];
+            const bool known = code >= 0 && code < groundTileCodes;
+            texels = known ? groundTexels[code][light.at(tileX, tileY)] : shadedTexels{};
         }
-        const texelSource &texels = groundTexels[code][light.at(tileX, tileY)];
-        if (texels.pixels == nullptr) {
+        if (texels.indices == nullptr) {
             continue;
         }
         const int tx = static_cast<int>(floorX * 64) & 63;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "media/helpers.h"
+#include "media/pngFile.h"
 
 imageBank::imageBank() {
     std::fill(std::begin(slots), std::end(slots), nullptr);
@@ -19,7 +20,22 @@ imageBank::~imageBank() {
     freeImages();
 }
 
+// An empty picture in the display format with alpha, to make loaded pictures like it.
+static SDL_Surface *displayFormatSample() {
+    SDL_Surface *raw = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+    SDL_Surface *sample = raw != nullptr ? SDL_DisplayFormatAlpha(raw) : nullptr;
+    SDL_FreeSurface(raw);
+    return sample;
+}
+
 SDL_Surface *imageBank::loadImage(const std::string &path) {
+    // Plain 8-bit PNGs, all of the game's art, go straight into the display format.
+    SDL_Surface *sample = displayFormatSample();
+    SDL_Surface *read = readPlainPng(path, sample);
+    SDL_FreeSurface(sample);
+    if (read != nullptr) {
+        return read;
+    }
     SDL_Surface *loaded = IMG_Load(path.c_str());
     if (loaded == nullptr) {
         return nullptr;
@@ -43,38 +59,38 @@ void imageBank::loadPlain(const pictureList &pictures) {
     }
 }
 
-// The renderer and the darkening pass index 64 x 64 texels without checks, so a shaded
-// picture of any other size or depth is treated like an unreadable file.
-static bool fitsShadedSlots(const SDL_Surface *picture) {
-    return picture->w == shadedPictureSize && picture->h == shadedPictureSize &&
-           picture->format->BytesPerPixel == 4;
+shadedTexels imageBank::texelsAt(int slot) const {
+    if (!isShadedSlot(slot)) {
+        return {};
+    }
+    return shaded[shadedFrameOf(slot)].atLevel(lightLevelOf(slot));
 }
 
-// Each file is read once and copied for the darker levels.
-void imageBank::loadShadedCopies(const picturePlace &picture) {
+void imageBank::placeShaded(int slot, SDL_Surface *picture) {
+    if (isShadedSlot(slot)) {
+        shaded[shadedFrameOf(slot)].index(picture);
+    }
+}
+
+// Each file is read once; a file that cannot be read, or is not 64 x 64, leaves the frame
+// empty.
+void imageBank::loadShadedPicture(const picturePlace &picture) {
     SDL_Surface *loaded = loadImage(picture.path);
-    if (loaded == nullptr) {
-        return;
-    }
-    if (!fitsShadedSlots(loaded)) {
-        SDL_FreeSurface(loaded);
-        return;
-    }
-    for (int level = 1; level < lightLevels; level++) {
-        placeInSlot(picture.slot + level, SDL_ConvertSurface(loaded, loaded->format, loaded->flags));
-    }
-    placeInSlot(picture.slot, loaded);
+    placeShaded(picture.slot, loaded);
+    SDL_FreeSurface(loaded);
 }
 
 void imageBank::loadShaded(const pictureList &pictures) {
     for (const picturePlace &picture : pictures) {
-        loadShadedCopies(picture);
+        loadShadedPicture(picture);
     }
 }
 
 void imageBank::loadLogoAndFont(SDL_Surface *screen) {
     slots[screenSlot] = screen;
-    loadPlain(logoAndFontPictures());
+    pictureList copyrightsAndFont = logoAndFontPictures();
+    std::erase_if(copyrightsAndFont, [](const picturePlace &picture) { return isLogoSlot(picture.slot); });
+    loadPlain(copyrightsAndFont);
 }
 
 void imageBank::loadDashboard() {
@@ -83,7 +99,7 @@ void imageBank::loadDashboard() {
 
 void imageBank::loadGroundAndBlank() {
     loadShaded(groundPictures());
-    loadShadedCopies(blankPicture());
+    loadShadedPicture(blankPicture());
 }
 
 void imageBank::loadCars() {
@@ -138,11 +154,28 @@ void imageBank::loadImages(SDL_Surface *screen) {
 }
 
 void imageBank::darkenImages(const pictureList &pictures) {
-    constexpr Uint32 black = 0x000000;
     for (const picturePlace &picture : pictures) {
-        for (int level = 1; level < lightLevels; level++) {
-            darken(slots[picture.slot + level], level, black, true);
+        if (isShadedSlot(picture.slot)) {
+            shaded[shadedFrameOf(picture.slot)].darken(darkenStep);
         }
+    }
+}
+
+void imageBank::showLogoFrame(int frame) {
+    if (frame < 0 || frame >= introLogoFrames || frame == logoFrameHeld) {
+        return;
+    }
+    releaseLogo();
+    // A missing file is not looked for again until another frame has been shown.
+    logoFrameHeld = frame;
+    placeInSlot(introLogoBase + frame, loadImage(logoFramePath(frame)));
+}
+
+void imageBank::releaseLogo() {
+    if (logoFrameHeld >= 0) {
+        SDL_FreeSurface(slots[introLogoBase + logoFrameHeld]);
+        slots[introLogoBase + logoFrameHeld] = nullptr;
+        logoFrameHeld = -1;
     }
 }
 
@@ -150,5 +183,9 @@ void imageBank::freeImages() {
     for (int slot = screenSlot + 1; slot < imageSlotCount; slot++) {
         SDL_FreeSurface(slots[slot]);
         slots[slot] = nullptr;
+    }
+    logoFrameHeld = -1;
+    for (shadedPicture &picture : shaded) {
+        picture.clear();
     }
 }

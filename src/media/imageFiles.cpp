@@ -22,9 +22,15 @@ static void addGlyphStyles(pictureList &list, const std::string &character, int 
     addNumbered(list, "art/font/" + character + "/", firstSlot, 1, 0, glyphStyles - 1);
 }
 
+std::string logoFramePath(int frame) {
+    return "art/introLogo/" + intToString(frame) + ".png";
+}
+
 pictureList logoAndFontPictures() {
     pictureList list;
-    addNumbered(list, "art/introLogo/", introLogoBase, 1, 0, introLogoFrames - 1);
+    for (int frame = 0; frame < introLogoFrames; frame++) {
+        list.push_back({logoFramePath(frame), introLogoBase + frame});
+    }
     list.push_back({"art/copyrights.png", copyrightsSlot});
     for (int digit = 0; digit <= 9; digit++) {
         addGlyphStyles(list, intToString(digit), fontDigitBase + glyphStyles * digit);

@@ -13,7 +13,8 @@ using pictureList = std::vector<picturePlace>;
 
 // Plain pictures, one slot each.
 pictureList logoAndFontPictures(); // logo frames, copyrights, glyphs
-pictureList dashboardPictures();   // everything under art/hud/
+std::string logoFramePath(int frame);
+pictureList dashboardPictures(); // everything under art/hud/
 
 // Shaded pictures, 25 slots each.
 pictureList groundPictures();           // the 21 tile codes that have a picture

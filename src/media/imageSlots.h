@@ -1,7 +1,7 @@
 #pragma once
 // Slot numbers of the image bank. Every picture lives at a fixed slot so that drawing
-// code addresses it by number. A picture shown in the 3-D view is held as 25 copies,
-// one per light level, so frame f of a shaded group at light level L lies in slot
+// code addresses it by number. A picture shown in the 3-D view has 25 slots, one per
+// light level, so frame f of a shaded group at light level L lies in slot
 // base + 25 * f + L. Numbered sprite groups start at frame 1; frame 0 stays empty.
 
 constexpr int imageSlotCount = 7573;
@@ -75,3 +75,21 @@ constexpr int groundBase = 5348; // frame = tile code, code 0 included
 constexpr int groundTileCodes = 89;
 
 static_assert(shadedSlot(groundBase, groundTileCodes, 0) == imageSlotCount);
+
+// The shaded groups follow one another in whole frames of 25 slots from the blank one on,
+// so every shaded slot belongs to frame (slot - blankBase) / 25 of that run.
+constexpr int shadedFrameCount = (imageSlotCount - blankBase) / lightLevels;
+static_assert(blankBase + lightLevels * shadedFrameCount == imageSlotCount);
+
+constexpr bool isShadedSlot(int slot) {
+    return slot >= blankBase && slot < imageSlotCount;
+}
+constexpr int shadedFrameOf(int slot) {
+    return (slot - blankBase) / lightLevels;
+}
+constexpr int lightLevelOf(int slot) {
+    return (slot - blankBase) % lightLevels;
+}
+constexpr bool isLogoSlot(int slot) {
+    return slot >= introLogoBase && slot < introLogoBase + introLogoFrames;
+}

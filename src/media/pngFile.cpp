@@ -7,6 +7,132 @@
 
 #include "media/helpers.h"
 
+namespace {
+
+struct pngHeader {
+    png_uint_32 width = 0, height = 0;
+    int depth = 0, colourType = 0, interlace = 0;
+    bool transparentColour = false;
+};
+
+// Reading lives in small functions of plain data, as libpng leaves them by longjmp.
+bool readHeader(png_structp png, png_infop info, std::FILE *file, pngHeader *header) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    png_init_io(png, file);
+    // Every chunk's CRC is still checked, so damaged data is still refused; the second
+    // checksum, over the inflated rows, costs a tenth of the start-up.
+    png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+    png_read_info(png, info);
+    png_get_IHDR(png, info, &header->width, &header->height, &header->depth, &header->colourType,
+                 &header->interlace, nullptr, nullptr);
+    header->transparentColour = png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+    return true;
+}
+
+bool isPlain(const pngHeader &header) {
+    constexpr png_uint_32 largest = 4096;
+    return header.depth == 8 && header.interlace == PNG_INTERLACE_NONE && !header.transparentColour &&
+           (header.colourType == PNG_COLOR_TYPE_RGB || header.colourType == PNG_COLOR_TYPE_RGBA) &&
+           header.width > 0 && header.height > 0 && header.width <= largest && header.height <= largest;
+}
+
+bool hasByteChannels(const SDL_PixelFormat *format) {
+    return format->BytesPerPixel == 4 && format->Rloss == 0 && format->Gloss == 0 && format->Bloss == 0 &&
+           format->Aloss == 0 && format->Amask != 0;
+}
+
+// Packs one row of RGB or RGBA bytes into pixels with the surface's channel shifts; RGB
+// rows are opaque.
+void packRow(const uint8_t *bytes, int channels, SDL_Surface *surface, int y) {
+    const SDL_PixelFormat *format = surface->format;
+    Uint32 *pixels = reinterpret_cast<Uint32 *>(static_cast<uint8_t *>(surface->pixels) + y * surface->pitch);
+    for (int x = 0; x < surface->w; x++, bytes += channels) {
+        const Uint32 alpha = channels == 4 ? bytes[3] : 0xFF;
+        pixels[x] = static_cast<Uint32>(bytes[0]) << format->Rshift |
+                    static_cast<Uint32>(bytes[1]) << format->Gshift |
+                    static_cast<Uint32>(bytes[2]) << format->Bshift | alpha << format->Ashift;
+    }
+}
+
+// The usual display format on a little-endian machine keeps a pixel's bytes as blue, green,
+// red, alpha: libpng can put the rows there itself, in place, with an opaque alpha byte
+// after each RGB pixel.
+bool takesRowsInPlace(const SDL_PixelFormat *format) {
+    return SDL_BYTEORDER == SDL_LIL_ENDIAN && format->Rshift == 16 && format->Gshift == 8 &&
+           format->Bshift == 0 && format->Ashift == 24;
+}
+
+bool readRows(png_structp png, SDL_Surface *surface, uint8_t *row, int channels) {
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    const bool inPlace = takesRowsInPlace(surface->format);
+    if (inPlace) {
+        png_set_bgr(png);
+        if (channels == 3) {
+            png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+        }
+    }
+    for (int y = 0; y < surface->h; y++) {
+        if (inPlace) {
+            png_read_row(png, static_cast<png_bytep>(surface->pixels) + y * surface->pitch, nullptr);
+        } else {
+            png_read_row(png, row, nullptr);
+            packRow(row, channels, surface, y);
+        }
+    }
+    png_read_end(png, nullptr);
+    return true;
+}
+
+// The image library blends a picture read from an RGBA file and copies one read from an
+// RGB file; the conversion keeps that, and so does this.
+SDL_Surface *surfaceLike(const SDL_Surface *like, int width, int height, int channels) {
+    const SDL_PixelFormat *format = like->format;
+    SDL_Surface *surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, format->Rmask,
+                                                format->Gmask, format->Bmask, format->Amask);
+    if (surface != nullptr) {
+        SDL_SetAlpha(surface, channels == 4 ? SDL_SRCALPHA : 0, SDL_ALPHA_OPAQUE);
+    }
+    return surface;
+}
+
+SDL_Surface *readPlainRows(std::FILE *file, const SDL_Surface *like) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    pngHeader header;
+    SDL_Surface *surface = nullptr;
+    if (info != nullptr && readHeader(png, info, file, &header) && isPlain(header)) {
+        const int channels = header.colourType == PNG_COLOR_TYPE_RGBA ? 4 : 3;
+        std::vector<uint8_t> row(static_cast<size_t>(header.width) * channels);
+        surface =
+            surfaceLike(like, static_cast<int>(header.width), static_cast<int>(header.height), channels);
+        if (surface != nullptr && !readRows(png, surface, row.data(), channels)) {
+            SDL_FreeSurface(surface);
+            surface = nullptr;
+        }
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return surface;
+}
+
+} // namespace
+
+SDL_Surface *readPlainPng(const std::string &path, const SDL_Surface *like) {
+    if (like == nullptr || !hasByteChannels(like->format)) {
+        return nullptr;
+    }
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return nullptr;
+    }
+    SDL_Surface *surface = readPlainRows(file, like);
+    std::fclose(file);
+    return surface;
+}
+
 static std::vector<uint8_t> surfaceRgb(SDL_Surface *surface) {
     std::vector<uint8_t> rgb(static_cast<size_t>(surface->w) * surface->h * 3);
     const surfaceLock lock(surface);

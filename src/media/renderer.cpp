@@ -42,12 +42,7 @@ void renderer::prepareRowDistances(const camera &view) {
 void renderer::prepareGroundTexels() {
     for (int tile = 0; tile < groundTileCodes; tile++) {
         for (int level = 0; level < lightLevels; level++) {
-            texelSource &source = groundTexels[tile][level];
-            const SDL_Surface *picture = images.slots[shadedSlot(groundBase, tile, level)];
-            const bool usable = picture != nullptr && picture->w >= shadedPictureSize &&
-                                picture->h >= shadedPictureSize && picture->format->BytesPerPixel == 4;
-            source.pixels = usable ? static_cast<const Uint32 *>(picture->pixels) : nullptr;
-            source.pitch = usable ? picture->pitch / 4 : 0;
+            groundTexels[tile][level] = images.texelsAt(shadedSlot(groundBase, tile, level));
         }
     }
 }
@@ -77,6 +72,9 @@ void renderer::drawFrame(const scene &pass) {
     }
     shown = pass;
     SDL_FillRect(screen, nullptr, 0);
+    if (shown.layout != sceneLayout::logo && shown.layout != sceneLayout::title) {
+        images.releaseLogo(); // shown again only after a return to the title
+    }
     switch (shown.layout) {
     case sceneLayout::logo:
         drawLogo();
@@ -103,8 +101,11 @@ void renderer::drawFrame(const scene &pass) {
     SDL_Flip(screen);
 }
 
+// The logo frame is read from its file as it comes up; one frame is held at a time.
 void renderer::drawLogo() {
-    layers.blit(introLogoBase + animations.at(logoFrames, shown.logoCounter), 0, 0);
+    const int frame = animations.at(logoFrames, shown.logoCounter);
+    images.showLogoFrame(frame);
+    layers.blit(introLogoBase + frame, 0, 0);
 }
 
 void renderer::drawText(void (textBox::*drawArea)(imageBank &) const) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "media/imageBankShaded.h"
 #include "media/layerBlitter.h"
 #include "media/lightMap.h"
 #include "media/scene.h"
@@ -20,13 +21,6 @@ struct spriteRecord;
 
 constexpr int spriteTableRows = 241; // bottom rows 240 … 480
 constexpr int spriteTableTexels = 65;
-
-// A shaded picture's texels, read straight from its surface.
-struct texelSource {
-    const Uint32 *pixels = nullptr;
-    int pitch = 0; // in pixels
-    Uint32 at(int tx, int ty) const { return pixels[ty * pitch + tx]; }
-};
 
 class renderer {
   public:
@@ -64,7 +58,7 @@ class renderer {
 
   private:
     // Ground texels by tile code and light level, looked up once instead of per pixel.
-    texelSource groundTexels[89][25];
+    shadedTexels groundTexels[89][25];
     int32_t spriteOrder[1000]; // draw-list indices, farthest first
     double rowDistance[480];   // how far ahead the floor seen on each screen row lies
 

@@ -136,13 +136,10 @@ void renderer::drawPicture(SDL_Surface *screen, int picture, int64_t first, int6
     if (picture < blankBase || picture >= imageSlotCount || tY <= 0 || first > screenRight) {
         return;
     }
-    const SDL_Surface *source = images.slots[picture];
-    if (source == nullptr || source->w < shadedPictureSize || source->h < shadedPictureSize ||
-        source->format->BytesPerPixel != 4) {
+    const shadedTexels texels = images.texelsAt(picture);
+    if (texels.indices == nullptr) {
         return;
     }
-    const Uint32 *texels = static_cast<const Uint32 *>(source->pixels);
-    const int texelPitch = source->pitch / 4;
     const int32_t *columns = columnRun[bottom - 240];
     const int32_t *rows = rowRun[bottom - 240];
     const int viewBottom = std::min<int>(viewRect.y + viewRect.h, screen->h);
@@ -156,7 +153,7 @@ void renderer::drawPicture(SDL_Surface *screen, int picture, int64_t first, int6
             }
             int y = top;
             for (int ty = 0; ty < shadedPictureSize && y < bottom; ty++) {
-                const Uint32 texel = texels[ty * texelPitch + tx];
+                const Uint32 texel = texels.at(tx, ty);
                 const bool opaque = (texel & colourBits) != transparentMagenta;
                 for (int run = 0; run < rows[ty]; run++, y++) {
                     if (opaque && y < viewBottom) {

@@ -1,5 +1,7 @@
+#include <SDL_image.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -29,6 +31,32 @@ Uint32 darkenedColour(Uint32 colour, int level, Uint32 target = 0, bool clearNea
     const Uint32 result = texelColour(surface, 17, 33);
     SDL_FreeSurface(surface);
     return result;
+}
+
+// The colour a shaded slot shows at texel (x, y); 0 for a slot with no picture.
+Uint32 shadedColour(const imageBank &bank, int slot, int x, int y) {
+    const shadedTexels texels = bank.texelsAt(slot);
+    return texels.indices == nullptr ? 0 : texels.at(x, y) & 0xFFFFFF;
+}
+
+bool hasPicture(const imageBank &bank, int slot) {
+    return bank.texelsAt(slot).indices != nullptr;
+}
+
+int filledPlainSlots(const imageBank &bank) {
+    int filled = 0;
+    for (int slot = 1; slot < blankBase; slot++) {
+        filled += bank.slots[slot] != nullptr;
+    }
+    return filled;
+}
+
+int filledShadedFrames(const imageBank &bank) {
+    int filled = 0;
+    for (const shadedPicture &picture : bank.shaded) {
+        filled += !picture.empty();
+    }
+    return filled;
 }
 
 } // namespace
@@ -135,17 +163,17 @@ TEST_F(ImageBankLoading, EachFileLandsInItsOwnSlots) {
     const int firstSlots[] = {6148, 4823, 5323, 4298};
     const Uint32 colours[] = {rgb(16, 17, 18), rgb(19, 20, 21), rgb(22, 23, 24), rgb(25, 26, 27)};
     for (int i = 0; i < 4; i++) {
-        EXPECT_EQ(texelColour(bank->slots[firstSlots[i]], 0, 0), colours[i]) << firstSlots[i];
+        EXPECT_EQ(shadedColour(*bank, firstSlots[i], 0, 0), colours[i]) << firstSlots[i];
         for (int level = 1; level < 25; level++) {
-            EXPECT_NE(bank->slots[firstSlots[i] + level], nullptr) << firstSlots[i] << "+" << level;
+            EXPECT_TRUE(hasPicture(*bank, firstSlots[i] + level)) << firstSlots[i] << "+" << level;
         }
     }
-    // Nothing else was written, so nothing else is filled: 5 plain slots and 4 * 25 copies.
-    int filled = 0;
-    for (int slot = 1; slot < imageSlotCount; slot++) {
-        filled += bank->slots[slot] != nullptr;
+    // Nothing else was written, so nothing else is filled: 5 plain slots and 4 shaded frames.
+    EXPECT_EQ(filledPlainSlots(*bank), 5);
+    EXPECT_EQ(filledShadedFrames(*bank), 4);
+    for (int slot = blankBase; slot < imageSlotCount; slot++) {
+        ASSERT_EQ(bank->slots[slot], nullptr) << slot;
     }
-    EXPECT_EQ(filled, 5 + 4 * 25);
 }
 
 TEST_F(ImageBankLoading, ShadedCopiesDarkenByLevelButBlankCopiesDoNot) {
@@ -157,24 +185,53 @@ TEST_F(ImageBankLoading, ShadedCopiesDarkenByLevelButBlankCopiesDoNot) {
     write("art/blank.png", 64, rgb(200, 120, 0));
     const auto bank = loadAll();
 
-    std::set<SDL_Surface *> distinct;
+    const int tree = 4023 + 4 * 25;
     for (int level = 0; level < 25; level++) {
-        SDL_Surface *tree = bank->slots[4023 + 4 * 25 + level];
-        SDL_Surface *blank = bank->slots[323 + level];
-        ASSERT_NE(tree, nullptr);
-        ASSERT_NE(blank, nullptr);
-        distinct.insert(tree);
-        distinct.insert(blank);
+        ASSERT_TRUE(hasPicture(*bank, tree + level));
+        ASSERT_TRUE(hasPicture(*bank, 323 + level));
         const int r = std::max(200 - 11 * level, 0);
         const int g = std::max(120 - 11 * level, 0);
         const Uint32 expected = level == 24 || (r < 2 && g < 2) ? 0 : rgb(r, g, 0);
-        EXPECT_EQ(texelColour(tree, 5, 5), expected) << "level " << level;
-        EXPECT_EQ(texelColour(tree, 62, 62), magenta) << "level " << level;
-        EXPECT_EQ(texelColour(blank, 5, 5), rgb(200, 120, 0)) << "level " << level;
-        EXPECT_EQ(blank->w, 64);
+        EXPECT_EQ(shadedColour(*bank, tree + level, 5, 5), expected) << "level " << level;
+        EXPECT_EQ(shadedColour(*bank, tree + level, 62, 62), magenta) << "level " << level;
+        EXPECT_EQ(shadedColour(*bank, 323 + level, 5, 5), rgb(200, 120, 0)) << "level " << level;
     }
-    // Every copy is a surface of its own, so darkening one leaves the others alone.
-    EXPECT_EQ(distinct.size(), 50u);
+    // Levels that look the same share a palette: the blank's 25, and the tree's darkest
+    // ones, where only black and magenta are left.
+    EXPECT_EQ(bank->shaded[shadedFrameOf(323)].distinctPalettes(), 1);
+    const shadedPicture &treePicture = bank->shaded[shadedFrameOf(tree)];
+    EXPECT_EQ(treePicture.paletteOf[23], treePicture.paletteOf[24]);
+    EXPECT_LT(treePicture.distinctPalettes(), 25);
+}
+
+// A picture of more colours than 8 bits can number reads back texel for texel, and each
+// darker level matches the same picture darkened as a whole surface.
+TEST_F(ImageBankLoading, ManyColouredPicturesMatchTheirDarkenedSurfaces) {
+    SDL_Surface *picture = makeSurface(64, 64, 0);
+    for (int y = 0; y < 64; y++) {
+        for (int x = 0; x < 64; x++) {
+            putPixel(picture, x, y, mapColour(picture, 4 * x + 3, 4 * y, (x * y) % 256));
+        }
+    }
+    putPixel(picture, 9, 9, mapColour(picture, 255, 0, 255));
+    writePicture(art.file("art/car/right/16.png"), picture);
+    const auto bank = loadAll();
+    const int car = 1323 + 16 * 25;
+    ASSERT_GT(bank->shaded[shadedFrameOf(car)].colourCount, 256);
+    for (int level = 0; level < 25; level++) {
+        SDL_Surface *copy = SDL_ConvertSurface(picture, picture->format, picture->flags);
+        if (level > 0) {
+            bank->darken(copy, level, 0, true);
+        }
+        for (int y = 0; y < 64; y++) {
+            for (int x = 0; x < 64; x++) {
+                ASSERT_EQ(shadedColour(*bank, car + level, x, y), texelColour(copy, x, y))
+                    << "level " << level << " at " << x << ", " << y;
+            }
+        }
+        SDL_FreeSurface(copy);
+    }
+    SDL_FreeSurface(picture);
 }
 
 TEST_F(ImageBankLoading, MissingBrokenAndMisSizedFilesLeaveTheirSlotsEmpty) {
@@ -186,18 +243,50 @@ TEST_F(ImageBankLoading, MissingBrokenAndMisSizedFilesLeaveTheirSlotsEmpty) {
     write("art/car/left/1.png", 64, rgb(50, 50, 50));
     const std::string whole = readWholeFile(art.file("art/car/left/1.png"));
     writeWholeFile(art.file("art/car/left/1.png"), whole.substr(0, whole.size() / 2));
+    write("art/flame/4.png", 64, rgb(50, 50, 50));
+    std::string damaged = readWholeFile(art.file("art/flame/4.png"));
+    damaged[damaged.size() / 2] ^= 0x10; // inside the picture data
+    writeWholeFile(art.file("art/flame/4.png"), damaged);
     std::filesystem::create_directories(art.file("art/introLogo/4.png")); // a folder, not a file
     const auto bank = loadAll();
 
+    {
+        const workingFolder inside(art.path());
+        bank->showLogoFrame(4);
+    }
     EXPECT_EQ(bank->slots[5], nullptr);
     EXPECT_EQ(bank->slots[265], nullptr);
     EXPECT_NE(bank->slots[266], nullptr);
     for (int level = 0; level < 25; level++) {
-        EXPECT_EQ(bank->slots[4023 + 75 + level], nullptr);
-        EXPECT_EQ(bank->slots[4848 + 50 + level], nullptr);
-        EXPECT_EQ(bank->slots[898 + 25 + level], nullptr);
-        EXPECT_NE(bank->slots[4848 + 75 + level], nullptr);
+        EXPECT_FALSE(hasPicture(*bank, 4023 + 75 + level));
+        EXPECT_FALSE(hasPicture(*bank, 4848 + 50 + level));
+        EXPECT_FALSE(hasPicture(*bank, 898 + 25 + level));
+        EXPECT_FALSE(hasPicture(*bank, 4848 + 100 + level));
+        EXPECT_TRUE(hasPicture(*bank, 4848 + 75 + level));
     }
+}
+
+// The logo frames are read as they are shown, one held at a time, and let go after.
+TEST_F(ImageBankLoading, LogoFramesAreHeldOnlyWhileShown) {
+    write("art/introLogo/0.png", 8, rgb(1, 1, 1));
+    write("art/introLogo/34.png", 8, rgb(3, 4, 5));
+    const workingFolder inside(art.path());
+    const auto bank = makeBank();
+    bank->loadImages(screen);
+    EXPECT_EQ(filledPlainSlots(*bank), 0);
+    bank->showLogoFrame(0);
+    EXPECT_NE(bank->slots[1], nullptr);
+    bank->showLogoFrame(34);
+    EXPECT_EQ(bank->slots[1], nullptr);
+    EXPECT_EQ(texelColour(bank->slots[35], 0, 0), rgb(3, 4, 5));
+    bank->showLogoFrame(34);
+    bank->showLogoFrame(35); // not a logo frame: nothing changes
+    EXPECT_EQ(filledPlainSlots(*bank), 1);
+    bank->releaseLogo();
+    EXPECT_EQ(filledPlainSlots(*bank), 0);
+    // Shown again after a return to the title.
+    bank->showLogoFrame(0);
+    EXPECT_NE(bank->slots[1], nullptr);
 }
 
 TEST_F(ImageBankLoading, FreeImagesEmptiesEverySlotButTheScreen) {
@@ -209,6 +298,7 @@ TEST_F(ImageBankLoading, FreeImagesEmptiesEverySlotButTheScreen) {
     for (int slot = 1; slot < imageSlotCount; slot++) {
         ASSERT_EQ(bank->slots[slot], nullptr) << slot;
     }
+    EXPECT_EQ(filledShadedFrames(*bank), 0);
     EXPECT_EQ(bank->slots[0], screen);
     // A second call, and the destructor after it, find nothing left to free.
     bank->freeImages();
@@ -244,35 +334,30 @@ TEST_F(ImageBankGeneratedArt, EveryListedFileFillsItsSlotsAndNothingElseIsFilled
     int expectedFilled = 0;
     for (const pictureList &plain : {logoAndFontPictures(), dashboardPictures()}) {
         for (const picturePlace &picture : plain) {
-            EXPECT_EQ(bank->slots[picture.slot] != nullptr, exists(picture.path)) << picture.path;
-            expectedFilled += exists(picture.path);
+            // A logo frame is read only when the logo shows it.
+            const bool loaded = exists(picture.path) && !isLogoSlot(picture.slot);
+            EXPECT_EQ(bank->slots[picture.slot] != nullptr, loaded) << picture.path;
+            expectedFilled += loaded;
         }
     }
+    EXPECT_EQ(filledPlainSlots(*bank), expectedFilled);
     pictureList shaded = groundPictures();
     for (const pictureList &more : {carPictures(), signPictures(), creatureAndLightPictures()}) {
         shaded.insert(shaded.end(), more.begin(), more.end());
     }
     shaded.push_back(blankPicture());
+    int expectedFrames = 0;
     for (const picturePlace &picture : shaded) {
         const bool present = exists(picture.path);
-        expectedFilled += present ? 25 : 0;
+        expectedFrames += present;
         for (int level = 0; level < 25; level++) {
-            SDL_Surface *copy = bank->slots[picture.slot + level];
-            ASSERT_EQ(copy != nullptr, present) << picture.path << " level " << level;
-            if (copy != nullptr) {
-                EXPECT_EQ(copy->w, 64) << picture.path;
-                EXPECT_EQ(copy->h, 64) << picture.path;
-            }
+            ASSERT_EQ(hasPicture(*bank, picture.slot + level), present) << picture.path << " level " << level;
         }
     }
-    int filled = 0;
-    for (int slot = 1; slot < imageSlotCount; slot++) {
-        filled += bank->slots[slot] != nullptr;
-    }
-    EXPECT_EQ(filled, expectedFilled);
+    EXPECT_EQ(filledShadedFrames(*bank), expectedFrames);
     // So a tile code without a picture, and frame 0 of a numbered group, stay empty.
-    EXPECT_EQ(bank->slots[5348 + 12 * 25], nullptr);
-    EXPECT_EQ(bank->slots[348], nullptr);
+    EXPECT_FALSE(hasPicture(*bank, 5348 + 12 * 25));
+    EXPECT_FALSE(hasPicture(*bank, 348));
 }
 
 // Compares a few slots with the files they should hold, read straight from disk.
@@ -297,16 +382,63 @@ TEST_F(ImageBankGeneratedArt, NamedSlotsHoldTheirFiles) {
             continue; // the art may still be on its way
         }
         SDL_Surface *expected = loadDirectly(sample.path);
+        if (isShadedSlot(sample.slot)) {
+            for (int y = 0; y < 64; y++) {
+                for (int x = 0; x < 64; x++) {
+                    ASSERT_EQ(bank->texelsAt(sample.slot).at(x, y), getPixel(expected, x, y)) << sample.path;
+                }
+            }
+            SDL_FreeSurface(expected);
+            continue;
+        }
+        if (isLogoSlot(sample.slot)) {
+            const workingFolder inside(VELMORA_ASSETS_DIR);
+            bank->showLogoFrame(sample.slot - 1);
+        }
         SDL_Surface *held = bank->slots[sample.slot];
         ASSERT_NE(held, nullptr) << sample.path;
         ASSERT_EQ(held->w, expected->w) << sample.path;
         ASSERT_EQ(held->h, expected->h) << sample.path;
         for (int y = 0; y < held->h; y += 3) {
             for (int x = 0; x < held->w; x += 3) {
-                ASSERT_EQ(texelColour(held, x, y), texelColour(expected, x, y)) << sample.path;
+                ASSERT_EQ(getPixel(held, x, y), getPixel(expected, x, y)) << sample.path;
             }
         }
         SDL_FreeSurface(expected);
+    }
+    bank->releaseLogo();
+}
+
+// The quick reader gives every picture of the art exactly as the image library and a
+// conversion to the display format would.
+TEST_F(ImageBankGeneratedArt, PicturesReadAsTheImageLibraryReadsThem) {
+    const workingFolder inside(VELMORA_ASSETS_DIR);
+    pictureList all = logoAndFontPictures();
+    for (const pictureList &more :
+         {dashboardPictures(), groundPictures(), carPictures(), signPictures(), creatureAndLightPictures()}) {
+        all.insert(all.end(), more.begin(), more.end());
+    }
+    all.push_back(blankPicture());
+    for (const picturePlace &picture : all) {
+        SDL_Surface *read = imageBank::loadImage(picture.path);
+        SDL_Surface *library = IMG_Load(picture.path.c_str());
+        ASSERT_EQ(read != nullptr, library != nullptr) << picture.path;
+        if (library == nullptr) {
+            continue;
+        }
+        SDL_Surface *converted = SDL_DisplayFormatAlpha(library);
+        ASSERT_EQ(read->flags, converted->flags) << picture.path;
+        ASSERT_EQ(read->format->Amask, converted->format->Amask) << picture.path;
+        ASSERT_EQ(read->format->alpha, converted->format->alpha) << picture.path;
+        ASSERT_EQ(read->w, converted->w) << picture.path;
+        ASSERT_EQ(read->h, converted->h) << picture.path;
+        for (int y = 0; y < read->h; y++) {
+            ASSERT_EQ(std::memcmp(pixelAddress(read, 0, y), pixelAddress(converted, 0, y), 4 * read->w), 0)
+                << picture.path << " row " << y;
+        }
+        SDL_FreeSurface(converted);
+        SDL_FreeSurface(library);
+        SDL_FreeSurface(read);
     }
 }
 

@@ -71,10 +71,17 @@ struct rendererRig {
         return picture;
     }
 
-    // Every one of the 25 light levels of a shaded frame, each its own solid colour.
+    // A shaded frame of one colour that differs at each of the 25 light levels.
     void shadedFrame(int base, int frame, Uint32 (*colourOfLevel)(int level)) {
+        SDL_Surface *picture = solidPicture(64, 64, colourOfLevel(0));
+        const int slot = shadedSlot(base, frame, 0);
+        images.placeShaded(slot, picture);
+        SDL_FreeSurface(picture);
+        shadedPicture &shaded = images.shaded[shadedFrameOf(slot)];
+        shaded.palettes.resize(lightLevels);
         for (int level = 0; level < lightLevels; level++) {
-            images.slots[shadedSlot(base, frame, level)] = solidPicture(64, 64, colourOfLevel(level));
+            shaded.palettes[level] = 0xFF000000 | colourOfLevel(level);
+            shaded.paletteOf[level] = level;
         }
     }
 

@@ -97,9 +97,9 @@ TEST(LightMap, OverlappingLightsTakeTheBrighterLevelAndWrapAtTheEdges) {
 // ahead, at (40.5, 14.5); column 330 sees it 4 · 0.8 · (2·330/640 − 1) = 0.1 tiles to +x.
 TEST(FloorCaster, SamplesTheTexelUnderEachPixel) {
     rendererRig rig(5);
-    for (int level = 0; level < lightLevels; level++) {
-        rig.images.slots[shadedSlot(groundBase, groundCode::lineUpDown, level)] = gradientTile();
-    }
+    SDL_Surface *tile = gradientTile();
+    rig.images.placeShaded(shadedSlot(groundBase, groundCode::lineUpDown, 0), tile);
+    SDL_FreeSurface(tile);
     rig.lookUp(40.5, 10.5);
     lightTile(rig, 0, 40.5, 14.5, 5);
     rendererRig &frames = rig.prepare();
@@ -114,14 +114,10 @@ TEST(FloorCaster, DrawsEachTileAtItsLightLevelAndLeavesTheDarkBlack) {
     rendererRig rig(5);
     for (const int code : {groundCode::dirt, groundCode::road, groundCode::capLeft, groundCode::capRight,
                            groundCode::lineUpDown}) {
-        for (int level = 0; level < lightLevels; level++) {
-            SDL_Surface *picture = rendererRig::solidPicture(64, 64, 0xC8966E);
-            rig.images.darken(picture, level, 0, true);
-            if (level == 0) {
-                SDL_FillRect(picture, nullptr, SDL_MapRGB(picture->format, 0xC8, 0x96, 0x6E));
-            }
-            rig.images.slots[shadedSlot(groundBase, code, level)] = picture;
-        }
+        SDL_Surface *picture = rendererRig::solidPicture(64, 64, 0xC8966E);
+        rig.images.placeShaded(shadedSlot(groundBase, code, 0), picture);
+        SDL_FreeSurface(picture);
+        rig.images.shaded[shadedFrameOf(shadedSlot(groundBase, code, 0))].darken(rig.images.darkenStep);
     }
     rig.lookUp(40.5, 10.5);
     lightTile(rig, 0, 40.5, 14.5, 3);              // level 0 on (40, 14), 3 on (40, 15), 24 from (40, 22)

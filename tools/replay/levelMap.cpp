@@ -16,16 +16,18 @@ const char *const kindLabels[] = {"",    "start", "lamp",   "stop",   "car",  "g
                                   "ash", "bush",  "statue", "glight", "moon", "flame", "sign", "bolt"};
 constexpr int kindLabelCount = sizeof(kindLabels) / sizeof(kindLabels[0]);
 
-// Copies a ground tile into a cell, scaled by nearest texel.
-void drawCell(SDL_Surface *map, const SDL_Surface *tile, int cellX, int cellY, int cellSize) {
+// Copies a ground tile (its full-light texels) into a cell, scaled by nearest texel.
+void drawCell(SDL_Surface *map, const imageBank &images, int code, int cellX, int cellY, int cellSize) {
+    const bool known = code >= 0 && code < groundTileCodes;
+    const int slot = shadedSlot(groundBase, known ? code : 0, 0);
+    const shadedTexels tile = known ? images.texelsAt(slot) : shadedTexels{};
     for (int y = 0; y < cellSize; y++) {
         for (int x = 0; x < cellSize; x++) {
             Uint32 colour = 0;
-            if (tile != nullptr) {
-                const Uint32 texel =
-                    getPixel(const_cast<SDL_Surface *>(tile), x * 64 / cellSize, y * 64 / cellSize);
+            if (tile.indices != nullptr) {
+                const Uint32 texel = tile.at(x * 64 / cellSize, y * 64 / cellSize);
                 Uint8 r, g, b;
-                SDL_GetRGB(texel, tile->format, &r, &g, &b);
+                SDL_GetRGB(texel, &images.shaded[shadedFrameOf(slot)].format, &r, &g, &b);
                 colour = SDL_MapRGB(map->format, r, g, b);
             }
             putPixel(map, cellX * cellSize + x, cellY * cellSize + y, colour);
@@ -90,10 +92,7 @@ bool writeLevelMap(const level &map, const imageBank &images, int cellSize, cons
         const surfaceLock lock(picture);
         for (int x = 0; x < side; x++) {
             for (int y = 0; y < side; y++) {
-                const int code = map.groundGrid[x][y];
-                const bool known = code >= 0 && code < groundTileCodes;
-                drawCell(picture, known ? images.slots[shadedSlot(groundBase, code, 0)] : nullptr, x, y,
-                         cellSize);
+                drawCell(picture, images, map.groundGrid[x][y], x, y, cellSize);
             }
         }
     }
