@@ -51,7 +51,6 @@ int main(int argc, char **argv) {
     if (!screen.isOpen()) {
         return 1;
     }
-    runGame(screen, prepareDataFiles(defaultDataFolder()));
-    closeGameWindow();
+    closeGameWindow(runGame(screen, prepareDataFiles(defaultDataFolder())));
     return 0;
 }

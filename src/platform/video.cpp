@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
@@ -154,7 +155,22 @@ screenHandle openGameWindow(const int requestedScale) {
     return {screen};
 }
 
-void closeGameWindow() {
+// Under the dummy driver the mixer runs, but nothing reaches a speaker.
+static bool audioIsHeard() {
+    char driver[32] = "";
+    return SDL_AudioDriverName(driver, sizeof driver) != nullptr && std::strcmp(driver, "dummy") != 0;
+}
+
+// Closing the audio device makes SDL play out what the device still holds: its audio thread
+// sleeps twice a buffer's length (92 ms at 2048 samples) after the last buffer, and the close
+// waits for it. With nothing audible there is nothing to play out: the device is paused, so
+// the mixer is never called again, and left to the system, which frees it as the process ends.
+void closeGameWindow(const bool soundAudible) {
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0 && !(soundAudible && audioIsHeard())) {
+        SDL_PauseAudio(1);
+        SDL_QuitSubSystem(SDL_WasInit(SDL_INIT_EVERYTHING) & ~SDL_INIT_AUDIO);
+        return;
+    }
     Mix_CloseAudio();
     SDL_Quit();
 }

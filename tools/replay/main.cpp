@@ -145,6 +145,7 @@ int main(int argc, char **argv) {
     }
     const std::string dataDir = options.dataDir.empty() ? defaultDataFolder() : options.dataDir;
     bool reportsOk = true;
+    bool soundAudible = true;
     {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
         if (!options.progressFlags.empty()) {
@@ -163,7 +164,8 @@ int main(int argc, char **argv) {
             reportsOk = false;
         }
         replay(*session, track, options, reportsOk);
+        soundAudible = session->sounds.audible();
     }
-    closeGameWindow();
+    closeGameWindow(soundAudible);
     return reportsOk ? 0 : 1;
 }
