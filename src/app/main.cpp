@@ -51,6 +51,5 @@ int main(int argc, char **argv) {
     if (!screen.isOpen()) {
         return 1;
     }
-    closeGameWindow(runGame(screen, prepareDataFiles(defaultDataFolder())));
-    return 0;
+    closeGameAndExit(0, runGame(screen, prepareDataFiles(defaultDataFolder())));
 }

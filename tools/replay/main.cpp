@@ -166,6 +166,5 @@ int main(int argc, char **argv) {
         replay(*session, track, options, reportsOk);
         soundAudible = session->sounds.audible();
     }
-    closeGameWindow(soundAudible);
-    return reportsOk ? 0 : 1;
+    closeGameAndExit(reportsOk ? 0 : 1, soundAudible);
 }
