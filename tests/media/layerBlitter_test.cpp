@@ -126,3 +126,34 @@ TEST(LayerBlitter, TheBlendMatchesSDLForEveryValueAndAlpha) {
     SDL_FreeSurface(layer);
     SDL_FreeSurface(screen);
 }
+
+// Spans that overlap, come out of order, reach past either edge or overflow a row: every
+// pixel outside them turns black, every pixel inside keeps what the frame put there.
+TEST(LayerBlitter, TheClearLeavesOutExactlyTheCoveredSpans) {
+    const surfacePtr screen = patternedScreen();
+    auto cover = std::make_unique<rowCover>();
+    cover->clear();
+    cover->add(5, 150, 300);
+    cover->add(5, 100, 200);
+    cover->add(5, -20, 10);
+    cover->add(5, 600, 700);
+    for (int k = 0; k <= rowCover::spansPerRow; k++) {
+        cover->add(6, 20 * k, 20 * k + 10); // the last one does not fit and is cleared
+    }
+    const surfacePtr before = patternedScreen();
+    clearUncovered(screen.get(), *cover);
+    const auto covered = [](int row, int x) {
+        if (row == 5) {
+            return x < 10 || (x >= 100 && x < 300) || x >= 600;
+        }
+        return row == 6 && x < 20 * rowCover::spansPerRow && x % 20 < 10;
+    };
+    int wrong = 0;
+    for (int row = 0; row < 480; row++) {
+        for (int x = 0; x < 640; x++) {
+            const Uint32 expected = covered(row, x) ? *pixelAddress(before.get(), x, row) : 0;
+            wrong += *pixelAddress(screen.get(), x, row) != expected;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
