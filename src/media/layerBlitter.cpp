@@ -8,6 +8,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "media/helpers.h"
 #include "media/imageBank.h"
@@ -239,12 +242,81 @@ void blitLayer(SDL_Surface *layer, const layerPlan &plan, int x, int y, SDL_Surf
 }
 
 layerBlitter::layerBlitter(imageBank &bank) : images(bank) {
-    for (int &plan : planOf) {
-        plan = -1;
+    std::fill(std::begin(planOf), std::end(planOf), -1);
+    std::fill(std::begin(cropped), std::end(cropped), nullptr);
+    std::fill(std::begin(rowsCutAbove), std::end(rowsCutAbove), 0);
+}
+
+namespace {
+
+// The dashboard, bonnet, glow and overlays: drawn every pass, and mostly clear above or below.
+constexpr int firstCroppedSlot = dashboardBase;
+constexpr int lastCroppedSlot = blackFlashBase + 5;
+constexpr int smallestCropSaving = 16; // rows
+
+// The first and last rows of a layer holding a pixel that is not clear; false when none does.
+bool rowsInUse(SDL_Surface *layer, int &first, int &last) {
+    const Uint32 alphaMask = layer->format->Amask;
+    first = -1;
+    for (int y = 0; y < layer->h; y++) {
+        const Uint32 *row = pixelAddress(layer, 0, y);
+        if (std::any_of(row, row + layer->w, [&](Uint32 pixel) { return (pixel & alphaMask) != 0; })) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
     }
+    return first >= 0;
+}
+
+} // namespace
+
+// The copy holds the same pixels in the same format with the same alpha setting, so every
+// blit of it draws what the whole layer drew, moved down by the rows cut above.
+void layerBlitter::cropToRowsInUse(const int slot) {
+    SDL_Surface *layer = images.slots[slot];
+    if (layer == nullptr || layer->format->BytesPerPixel != 4 || layer->format->Amask == 0 ||
+        SDL_MUSTLOCK(layer)) {
+        return;
+    }
+    int first = 0;
+    int last = 0;
+    if (!rowsInUse(layer, first, last) || layer->h - (last - first + 1) < smallestCropSaving) {
+        return; // an entirely clear layer stays as it is: it is rare and draws nothing anyway
+    }
+    const SDL_PixelFormat &format = *layer->format;
+    SDL_Surface *copy = SDL_CreateRGBSurface(SDL_SWSURFACE, layer->w, last - first + 1, 32, format.Rmask,
+                                             format.Gmask, format.Bmask, format.Amask);
+    if (copy == nullptr || SDL_MUSTLOCK(copy)) {
+        SDL_FreeSurface(copy);
+        return;
+    }
+    for (int y = first; y <= last; y++) {
+        std::memcpy(pixelAddress(copy, 0, y - first), pixelAddress(layer, 0, y),
+                    static_cast<size_t>(layer->w) * 4);
+    }
+    SDL_SetAlpha(copy, layer->flags & SDL_SRCALPHA, format.alpha);
+    SDL_FreeSurface(layer);
+    images.slots[slot] = copy;
+    cropped[slot] = copy;
+    rowsCutAbove[slot] += first;
+}
+
+// A picture put into the slot since the crop has nothing cut off.
+int layerBlitter::rowsAbove(const int slot) const {
+    return cropped[slot] != nullptr && cropped[slot] == images.slots[slot] ? rowsCutAbove[slot] : 0;
 }
 
 void layerBlitter::planAll() {
+    for (int slot = firstCroppedSlot; slot <= lastCroppedSlot; slot++) {
+        if (rowsAbove(slot) == 0) {
+            rowsCutAbove[slot] = 0;
+        }
+        cropToRowsInUse(slot);
+    }
+#if defined(__GLIBC__)
+    // The whole layers were freed amid other pictures; hand their pages back to the system.
+    malloc_trim(0);
+#endif
     int used = 0;
     for (int slot = 0; slot < plannedSlots; slot++) {
         planOf[slot] = -1;
@@ -264,6 +336,9 @@ void layerBlitter::blit(int slot, int x, int y) const {
         return;
     }
     SDL_Surface *screen = images.slots[screenSlot];
+    if (slot < plannedSlots) {
+        y += rowsAbove(slot);
+    }
     if (slot < plannedSlots && planOf[slot] >= 0) {
         blitLayer(layer, plans[planOf[slot]], x, y, screen);
     } else {
@@ -276,6 +351,7 @@ void layerBlitter::markCover(int slot, int x, int y, rowCover &cover) const {
         return;
     }
     const layerPlan &plan = plans[planOf[slot]];
+    y += rowsAbove(slot);
     for (int i = 0; i < plan.opaqueCount; i++) {
         const SDL_Rect &part = plan.opaque[i];
         const int top = std::max(y + part.y, 0);

@@ -54,6 +54,7 @@ class layerBlitter {
 
     imageBank &images;
 
+    // Crops the cockpit's screen-sized layers to their rows in use, then plans every layer.
     void planAll();
     // Blits a picture of the bank at (x, y) of the screen; an empty slot draws nothing.
     void blit(int slot, int x, int y) const;
@@ -66,4 +67,11 @@ class layerBlitter {
     static constexpr int planCapacity = 128;
     layerPlan plans[planCapacity];
     int planOf[plannedSlots]; // index into plans, or -1
+    // A layer cropped to the rows that hold anything: the picture now in the bank's slot and
+    // the rows cut off above it, which the blit adds back.
+    SDL_Surface *cropped[plannedSlots];
+    int rowsCutAbove[plannedSlots];
+
+    void cropToRowsInUse(int slot);
+    int rowsAbove(int slot) const;
 };

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "media/helpers.h"
+#include "media/imageBank.h"
 #include "media/layerBlitter.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -156,4 +157,34 @@ TEST(LayerBlitter, TheClearLeavesOutExactlyTheCoveredSpans) {
         }
     }
     EXPECT_EQ(wrong, 0);
+}
+
+// The bonnet and the glow are kept only in the rows that hold anything; drawn through the
+// blitter they still put on screen what the whole layer put there.
+TEST(LayerBlitter, CroppedLayersDrawWhatTheWholeLayersDrew) {
+    ASSERT_NE(dummyScreen(), nullptr);
+    const surfacePtr screen = patternedScreen();
+    auto bank = std::make_unique<imageBank>();
+    bank->slots[screenSlot] = screen.get();
+    const std::pair<int, const char *> layers[] = {{hoodBase + 4, "art/hud/hood/4.png"},
+                                                   {headlightsSlot, "art/hud/headlights.png"}};
+    for (const auto &[slot, path] : layers) {
+        bank->slots[slot] = loadLayer(path).release();
+    }
+    auto blitter = std::make_unique<layerBlitter>(*bank);
+    blitter->planAll();
+    for (const auto &[slot, path] : layers) {
+        EXPECT_LT(bank->slots[slot]->h, 300) << path; // most rows are clear and are gone
+        const surfacePtr whole = loadLayer(path);
+        for (const auto &[x, y] : {std::pair{-10, -10}, {-5, 2}, {-15, -22}}) {
+            const surfacePtr expected = patternedScreen();
+            SDL_Rect at = {static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};
+            SDL_UpperBlit(whole.get(), nullptr, expected.get(), &at);
+            const surfacePtr fresh = patternedScreen();
+            std::memcpy(screen->pixels, fresh->pixels, static_cast<size_t>(screen->pitch) * screen->h);
+            blitter->blit(slot, x, y);
+            EXPECT_TRUE(sameScreens(screen.get(), expected.get())) << path << " at " << x << ", " << y;
+        }
+    }
+    bank->slots[screenSlot] = nullptr; // the test's own screen
 }
