@@ -1,8 +1,9 @@
 #pragma once
-// Blits the large screen layers (logo, bonnet, dashboard, glow and overlays) cheaply. Most of
-// such a layer is either fully clear or fully opaque: the clear parts are left out of the
-// blit, the opaque parts are copied without blending, and only the translucent parts go
-// through the alpha blender. The picture on screen is the same as one whole alpha blit.
+// Blits the large screen layers (logo, bonnet, dashboard, glow, overlays and gauges) cheaply.
+// Most of such a layer is either fully clear or fully opaque: the clear parts are left out of
+// the blit, the opaque parts are copied without blending, and only the translucent parts are
+// blended, by the game itself with the alpha blitter's own arithmetic. The picture on screen
+// is the same as one whole alpha blit.
 #include <SDL.h>
 
 class imageBank;
