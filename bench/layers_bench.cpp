@@ -63,6 +63,16 @@ void dashboardLayers(benchmark::State &state) {
     }
 }
 
+// The two screen-sized overlays of a flash, blended over the whole screen.
+void flashOverlays(benchmark::State &state) {
+    game &session = levelFourteenScene();
+    for (auto _ : state) {
+        session.frameRenderer.layers.blit(whiteFlashBase + 1, 0, 0);
+        session.frameRenderer.layers.blit(flashLightBase + 1, 0, 0);
+        benchmark::ClobberMemory();
+    }
+}
+
 void busiestPlayFrame(benchmark::State &state) {
     game &session = levelFourteenScene();
     for (auto _ : state) {
@@ -74,4 +84,5 @@ void busiestPlayFrame(benchmark::State &state) {
 
 BENCHMARK(headlightGlow)->Unit(benchmark::kMicrosecond);
 BENCHMARK(dashboardLayers)->Unit(benchmark::kMicrosecond);
+BENCHMARK(flashOverlays)->Unit(benchmark::kMicrosecond);
 BENCHMARK(busiestPlayFrame)->Unit(benchmark::kMicrosecond);

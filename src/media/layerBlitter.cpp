@@ -8,6 +8,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <immintrin.h>
+#define VELMORA_EIGHT_AT_A_TIME 1
+#endif
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -150,10 +154,61 @@ static __m128i choose(const __m128i mask, const __m128i whereSet, const __m128i 
     return _mm_or_si128(_mm_and_si128(mask, whereSet), _mm_andnot_si128(mask, elsewhere));
 }
 
+#if defined(VELMORA_EIGHT_AT_A_TIME)
+// The same on processors with 256-bit registers, eight pixels at once: each 128-bit half
+// holds four pixels and is worked exactly as above.
+__attribute__((target("avx2"))) static __m256i blendWidenedEight(const __m256i layer, const __m256i screen) {
+    const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(layer, 0xFF), 0xFF);
+    const __m256i under = _mm256_sub_epi16(_mm256_set1_epi16(SDL_ALPHA_OPAQUE), alpha);
+    const __m256i topByteAtFull =
+        _mm256_set_epi16(0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0);
+    const __m256i layerShare =
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_or_si256(layer, topByteAtFull), alpha), 8);
+    const __m256i screenShare = _mm256_srli_epi16(_mm256_mullo_epi16(screen, under), 8);
+    return _mm256_add_epi16(layerShare, screenShare);
+}
+
+// Blends from pixel i on in blocks of eight; answers where it stopped.
+__attribute__((target("avx2"))) static int blendEights(const Uint32 *from, Uint32 *to, int i,
+                                                       const int width) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i opaque = _mm256_set1_epi32(SDL_ALPHA_OPAQUE);
+    for (; i + 8 <= width; i += 8) {
+        const __m256i layer = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(from + i));
+        const __m256i alpha = _mm256_srli_epi32(layer, 24);
+        const __m256i clear = _mm256_cmpeq_epi32(alpha, zero);
+        if (_mm256_movemask_epi8(clear) == -1) {
+            continue;
+        }
+        const __m256i screen = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(to + i));
+        const __m256i low =
+            blendWidenedEight(_mm256_unpacklo_epi8(layer, zero), _mm256_unpacklo_epi8(screen, zero));
+        const __m256i high =
+            blendWidenedEight(_mm256_unpackhi_epi8(layer, zero), _mm256_unpackhi_epi8(screen, zero));
+        __m256i blended = _mm256_packus_epi16(low, high);
+        blended = _mm256_blendv_epi8(blended, screen, clear);
+        blended = _mm256_blendv_epi8(blended, layer, _mm256_cmpeq_epi32(alpha, opaque));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(to + i), blended);
+    }
+    return i;
+}
+
+// Asked once, on the first blend (the processor's features are read before the question).
+static bool eightAtATime() {
+    static const bool supported = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return supported;
+}
+#endif
+
 void blendRow(const Uint32 *from, Uint32 *to, const int width) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i opaque = _mm_set1_epi32(SDL_ALPHA_OPAQUE);
     int i = 0;
+#if defined(VELMORA_EIGHT_AT_A_TIME)
+    if (eightAtATime()) {
+        i = blendEights(from, to, i, width);
+    }
+#endif
     for (; i + 4 <= width; i += 4) {
         const __m128i layer = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + i));
         const __m128i alpha = _mm_srli_epi32(layer, 24);
