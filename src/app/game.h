@@ -53,6 +53,7 @@ class game {
 
     videoModeState video;
     timer frameTimer;
+    framePacer pacer;
 
     screenHandle screen() const { return {images.slots[screenSlot]}; }
 };

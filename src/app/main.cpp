@@ -32,7 +32,5 @@ int main(int argc, char **argv) {
     if (!screen.isOpen()) {
         return 1;
     }
-    runGame(screen, prepareDataFiles(dataFolder), choice.display);
-    closeGameWindow();
-    return 0;
+    closeGameAndExit(0, runGame(screen, prepareDataFiles(dataFolder), choice.display));
 }

@@ -4,13 +4,14 @@
 
 #include "app/game.h"
 
-void runGame(const screenHandle screen, const dataFiles &files, const displayChoice display) {
+bool runGame(const screenHandle screen, const dataFiles &files, const displayChoice display) {
     // The game's objects are large (fixed tables); they live on the heap, built once.
     const std::unique_ptr<game> session = std::make_unique<game>(screen, files, display);
     while (!session->flags.quit) {
         session->frameTimer.start();
         runPassLogic(*session);
         runPassDrawing(*session);
-        paceFrame(session->frameTimer, session->frameRateCap, sleepMilliseconds);
+        paceFrame(session->frameTimer, session->frameRateCap, session->pacer, sleepMilliseconds);
     }
+    return session->sounds.audible();
 }

@@ -5,5 +5,6 @@
 
 // Builds every long-lived object, runs the paced main loop until the player quits,
 // then frees what was loaded. A display mode chosen on the command line holds for this run.
-void runGame(screenHandle screen, const dataFiles &files,
+// Answers whether any sound was still audible at the end.
+bool runGame(screenHandle screen, const dataFiles &files,
              displayChoice display = displayChoice::fromSettings);

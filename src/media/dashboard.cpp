@@ -27,15 +27,12 @@ void drawOverlays(const layerBlitter &layers, const animTables &animations, cons
 
 void drawBonnetAndDashboard(const layerBlitter &layers, const animTables &animations,
                             const cockpitState &cockpit, const bool headlightsOn) {
-    const int hoodX = cockpit.hoodSwayX - 10;
-    const int hoodY = cockpit.hoodBumpY - 10;
+    const dashboardPlacement at = placeDashboard(animations, cockpit);
     if (headlightsOn) {
-        layers.blit(headlightsSlot, hoodX, hoodY);
+        layers.blit(headlightsSlot, at.hoodX, at.hoodY);
     }
-    const int hood = playingFrame(animations, hoodFrames, cockpit.hoodFrame);
-    layers.blit(hoodBase + (hood >= 0 ? hood : 0), hoodX, hoodY);
-    const int dash = playingFrame(animations, dashboardFrames, cockpit.dashFrame);
-    layers.blit(dashboardBase + (dash >= 0 ? dash : 0), cockpit.dashSwayX - 10, cockpit.dashBumpY - 10);
+    layers.blit(at.hoodSlot, at.hoodX, at.hoodY);
+    layers.blit(at.dashSlot, at.dashX, at.dashY);
 }
 
 // Gauges and lamps sit on the dashboard and move with it.
@@ -56,6 +53,17 @@ void drawGaugesAndLamps(const layerBlitter &layers, const cockpitState &cockpit,
 }
 
 } // namespace
+
+dashboardPlacement placeDashboard(const animTables &animations, const cockpitState &cockpit) {
+    const int hood = playingFrame(animations, hoodFrames, cockpit.hoodFrame);
+    const int dash = playingFrame(animations, dashboardFrames, cockpit.dashFrame);
+    return {.hoodSlot = hoodBase + (hood >= 0 ? hood : 0),
+            .hoodX = cockpit.hoodSwayX - 10,
+            .hoodY = cockpit.hoodBumpY - 10,
+            .dashSlot = dashboardBase + (dash >= 0 ? dash : 0),
+            .dashX = cockpit.dashSwayX - 10,
+            .dashY = cockpit.dashBumpY - 10};
+}
 
 void drawDashboard(const layerBlitter &layers, const animTables &animations, const cockpitState &cockpit,
                    const bool headlightsOn, const int32_t battery) {

@@ -7,5 +7,12 @@ class layerBlitter;
 class animTables;
 struct cockpitState;
 
+// Where the bonnet and the dashboard lie this pass, and which of their frames shows.
+struct dashboardPlacement {
+    int hoodSlot, hoodX, hoodY;
+    int dashSlot, dashX, dashY;
+};
+dashboardPlacement placeDashboard(const animTables &animations, const cockpitState &cockpit);
+
 void drawDashboard(const layerBlitter &layers, const animTables &animations, const cockpitState &cockpit,
                    bool headlightsOn, int32_t battery);

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <immintrin.h>
+#define VELMORA_EIGHT_AT_A_TIME 1
+#endif
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "media/helpers.h"
 #include "media/imageBank.h"
@@ -9,7 +22,7 @@
 namespace {
 
 constexpr int blockSize = 16;
-constexpr int smallestPlannedArea = 64 * 1024; // smaller layers are cheap to blit whole
+constexpr int smallestPlannedArea = 16 * 1024; // the gauges and up; smaller ones are blitted whole
 
 enum class blockKind { clear, opaque, blend };
 
@@ -94,19 +107,165 @@ static bool sameColourLayout(const SDL_Surface *layer, const SDL_Surface *screen
            a.Bmask == b.Bmask;
 }
 
-// Copies one opaque part of a layer row by row, clipped to the screen.
+// A part of a layer placed at (x, y), clipped to the screen, in screen coordinates.
+struct screenSpan {
+    int left, right, top, bottom;
+    bool empty() const { return left >= right || top >= bottom; }
+};
+
+static screenSpan onScreen(const SDL_Rect part, const int x, const int y, const SDL_Surface *screen) {
+    return {std::max(x + part.x, 0), std::min(x + part.x + part.w, screen->w), std::max(y + part.y, 0),
+            std::min(y + part.y + part.h, screen->h)};
+}
+
+// True when the game may draw the layer itself: its alpha in the top byte, blended per pixel
+// at full strength, onto a screen of the same colour layout, neither needing a lock.
+static bool blendsItself(const SDL_Surface *layer, const SDL_Surface *screen) {
+    return sameColourLayout(layer, screen) && layer->format->Amask == 0xFF000000 &&
+           (layer->flags & SDL_SRCALPHA) != 0 && layer->format->alpha == SDL_ALPHA_OPAQUE &&
+           !SDL_MUSTLOCK(layer) && !SDL_MUSTLOCK(screen);
+}
+
+// Copies one opaque part of a layer row by row.
 static void copyOpaquePart(SDL_Surface *layer, SDL_Rect part, int x, int y, SDL_Surface *screen) {
-    const int left = std::max(x + part.x, 0);
-    const int right = std::min(x + part.x + part.w, screen->w);
-    const int top = std::max(y + part.y, 0);
-    const int bottom = std::min(y + part.y + part.h, screen->h);
-    if (left >= right || top >= bottom) {
+    const screenSpan span = onScreen(part, x, y, screen);
+    if (span.empty()) {
         return;
     }
-    const size_t bytes = static_cast<size_t>(right - left) * 4;
-    for (int row = top; row < bottom; row++) {
-        std::memcpy(pixelAddress(screen, left, row), pixelAddress(layer, left - x, row - y), bytes);
+    const size_t bytes = static_cast<size_t>(span.right - span.left) * 4;
+    for (int row = span.top; row < span.bottom; row++) {
+        std::memcpy(pixelAddress(screen, span.left, row), pixelAddress(layer, span.left - x, row - y), bytes);
     }
+}
+
+#if defined(__SSE2__)
+// Four pixels at once, each channel widened to 16 bits: the same shares, rounded down the
+// same way, as blendPixel. The top byte weighs the layer's side at 255.
+static __m128i blendWidened(const __m128i layer, const __m128i screen) {
+    const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(layer, 0xFF), 0xFF);
+    const __m128i under = _mm_sub_epi16(_mm_set1_epi16(SDL_ALPHA_OPAQUE), alpha);
+    const __m128i topByteAtFull = _mm_set_epi16(0xFF, 0, 0, 0, 0xFF, 0, 0, 0);
+    const __m128i layerShare = _mm_srli_epi16(_mm_mullo_epi16(_mm_or_si128(layer, topByteAtFull), alpha), 8);
+    const __m128i screenShare = _mm_srli_epi16(_mm_mullo_epi16(screen, under), 8);
+    return _mm_add_epi16(layerShare, screenShare);
+}
+
+static __m128i choose(const __m128i mask, const __m128i whereSet, const __m128i elsewhere) {
+    return _mm_or_si128(_mm_and_si128(mask, whereSet), _mm_andnot_si128(mask, elsewhere));
+}
+
+#if defined(VELMORA_EIGHT_AT_A_TIME)
+// The same on processors with 256-bit registers, eight pixels at once: each 128-bit half
+// holds four pixels and is worked exactly as above.
+__attribute__((target("avx2"))) static __m256i blendWidenedEight(const __m256i layer, const __m256i screen) {
+    const __m256i alpha = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(layer, 0xFF), 0xFF);
+    const __m256i under = _mm256_sub_epi16(_mm256_set1_epi16(SDL_ALPHA_OPAQUE), alpha);
+    const __m256i topByteAtFull =
+        _mm256_set_epi16(0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0);
+    const __m256i layerShare =
+        _mm256_srli_epi16(_mm256_mullo_epi16(_mm256_or_si256(layer, topByteAtFull), alpha), 8);
+    const __m256i screenShare = _mm256_srli_epi16(_mm256_mullo_epi16(screen, under), 8);
+    return _mm256_add_epi16(layerShare, screenShare);
+}
+
+// Blends from pixel i on in blocks of eight; answers where it stopped.
+__attribute__((target("avx2"))) static int blendEights(const Uint32 *from, Uint32 *to, int i,
+                                                       const int width) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i opaque = _mm256_set1_epi32(SDL_ALPHA_OPAQUE);
+    for (; i + 8 <= width; i += 8) {
+        const __m256i layer = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(from + i));
+        const __m256i alpha = _mm256_srli_epi32(layer, 24);
+        const __m256i clear = _mm256_cmpeq_epi32(alpha, zero);
+        if (_mm256_movemask_epi8(clear) == -1) {
+            continue;
+        }
+        const __m256i screen = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(to + i));
+        const __m256i low =
+            blendWidenedEight(_mm256_unpacklo_epi8(layer, zero), _mm256_unpacklo_epi8(screen, zero));
+        const __m256i high =
+            blendWidenedEight(_mm256_unpackhi_epi8(layer, zero), _mm256_unpackhi_epi8(screen, zero));
+        __m256i blended = _mm256_packus_epi16(low, high);
+        blended = _mm256_blendv_epi8(blended, screen, clear);
+        blended = _mm256_blendv_epi8(blended, layer, _mm256_cmpeq_epi32(alpha, opaque));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(to + i), blended);
+    }
+    return i;
+}
+
+// Asked once, on the first blend (the processor's features are read before the question).
+static bool eightAtATime() {
+    static const bool supported = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return supported;
+}
+#endif
+
+void blendRow(const Uint32 *from, Uint32 *to, const int width) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i opaque = _mm_set1_epi32(SDL_ALPHA_OPAQUE);
+    int i = 0;
+#if defined(VELMORA_EIGHT_AT_A_TIME)
+    if (eightAtATime()) {
+        i = blendEights(from, to, i, width);
+    }
+#endif
+    for (; i + 4 <= width; i += 4) {
+        const __m128i layer = _mm_loadu_si128(reinterpret_cast<const __m128i *>(from + i));
+        const __m128i alpha = _mm_srli_epi32(layer, 24);
+        const __m128i clear = _mm_cmpeq_epi32(alpha, zero);
+        if (_mm_movemask_epi8(clear) == 0xFFFF) {
+            continue; // four clear pixels leave the screen as it is
+        }
+        const __m128i screen = _mm_loadu_si128(reinterpret_cast<const __m128i *>(to + i));
+        const __m128i low = blendWidened(_mm_unpacklo_epi8(layer, zero), _mm_unpacklo_epi8(screen, zero));
+        const __m128i high = blendWidened(_mm_unpackhi_epi8(layer, zero), _mm_unpackhi_epi8(screen, zero));
+        __m128i blended = _mm_packus_epi16(low, high);
+        blended = choose(clear, screen, blended);
+        blended = choose(_mm_cmpeq_epi32(alpha, opaque), layer, blended);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(to + i), blended);
+    }
+    for (; i < width; i++) {
+        to[i] = blendPixel(from[i], to[i]);
+    }
+}
+#else
+void blendRow(const Uint32 *from, Uint32 *to, const int width) {
+    for (int i = 0; i < width; i++) {
+        to[i] = blendPixel(from[i], to[i]);
+    }
+}
+#endif
+
+// Blends one translucent part of a layer row by row.
+static void blendPart(SDL_Surface *layer, SDL_Rect part, int x, int y, SDL_Surface *screen) {
+    const screenSpan span = onScreen(part, x, y, screen);
+    if (span.empty()) {
+        return;
+    }
+    for (int row = span.top; row < span.bottom; row++) {
+        blendRow(pixelAddress(layer, span.left - x, row - y), pixelAddress(screen, span.left, row),
+                 span.right - span.left);
+    }
+}
+
+Uint32 blendPixel(const Uint32 layer, const Uint32 screen) {
+    const Uint32 alpha = layer >> 24;
+    if (alpha == 0) {
+        return screen;
+    }
+    if (alpha == SDL_ALPHA_OPAQUE) {
+        return layer;
+    }
+    // Each channel is the layer's share, layer * alpha / 256, plus the screen's share,
+    // screen * (255 - alpha) / 256, both rounded down. Red and blue are weighed together in
+    // one word, green and the top byte in another: no product spills into its neighbour.
+    const Uint32 under = SDL_ALPHA_OPAQUE - alpha;
+    const Uint32 redBlue =
+        ((layer & 0xFF00FF) * alpha >> 8 & 0xFF00FF) + ((screen & 0xFF00FF) * under >> 8 & 0xFF00FF);
+    const Uint32 green =
+        (((layer & 0xFF00) * alpha >> 8) & 0xFF00) + (((screen & 0xFF00) * under >> 8) & 0xFF00);
+    const Uint32 cover = ((alpha * SDL_ALPHA_OPAQUE >> 8) + ((screen >> 24) * under >> 8)) << 24;
+    return redBlue | green | cover;
 }
 
 void blitLayer(SDL_Surface *layer, const layerPlan &plan, int x, int y, SDL_Surface *screen) {
@@ -115,19 +274,22 @@ void blitLayer(SDL_Surface *layer, const layerPlan &plan, int x, int y, SDL_Surf
         return;
     }
     // Opaque blocks are plain copies; the blender would give the same pixels, only slower.
-    if (sameColourLayout(layer, screen) && !SDL_MUSTLOCK(layer) && !SDL_MUSTLOCK(screen)) {
+    // Translucent ones go through the game's own blend, which knows the two formats.
+    if (blendsItself(layer, screen)) {
         for (int i = 0; i < plan.opaqueCount; i++) {
             copyOpaquePart(layer, plan.opaque[i], x, y, screen);
         }
-    } else {
-        SDL_SetAlpha(layer, 0, SDL_ALPHA_OPAQUE);
-        for (int i = 0; i < plan.opaqueCount; i++) {
-            SDL_Rect part = plan.opaque[i];
-            applySurface(static_cast<Sint16>(x + part.x), static_cast<Sint16>(y + part.y), layer, screen,
-                         &part);
+        for (int i = 0; i < plan.blendCount; i++) {
+            blendPart(layer, plan.blend[i], x, y, screen);
         }
-        SDL_SetAlpha(layer, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+        return;
     }
+    SDL_SetAlpha(layer, 0, SDL_ALPHA_OPAQUE);
+    for (int i = 0; i < plan.opaqueCount; i++) {
+        SDL_Rect part = plan.opaque[i];
+        applySurface(static_cast<Sint16>(x + part.x), static_cast<Sint16>(y + part.y), layer, screen, &part);
+    }
+    SDL_SetAlpha(layer, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
     for (int i = 0; i < plan.blendCount; i++) {
         SDL_Rect part = plan.blend[i];
         applySurface(static_cast<Sint16>(x + part.x), static_cast<Sint16>(y + part.y), layer, screen, &part);
@@ -135,12 +297,81 @@ void blitLayer(SDL_Surface *layer, const layerPlan &plan, int x, int y, SDL_Surf
 }
 
 layerBlitter::layerBlitter(imageBank &bank) : images(bank) {
-    for (int &plan : planOf) {
-        plan = -1;
+    std::fill(std::begin(planOf), std::end(planOf), -1);
+    std::fill(std::begin(cropped), std::end(cropped), nullptr);
+    std::fill(std::begin(rowsCutAbove), std::end(rowsCutAbove), 0);
+}
+
+namespace {
+
+// The dashboard, bonnet, glow and overlays: drawn every pass, and mostly clear above or below.
+constexpr int firstCroppedSlot = dashboardBase;
+constexpr int lastCroppedSlot = blackFlashBase + 5;
+constexpr int smallestCropSaving = 16; // rows
+
+// The first and last rows of a layer holding a pixel that is not clear; false when none does.
+bool rowsInUse(SDL_Surface *layer, int &first, int &last) {
+    const Uint32 alphaMask = layer->format->Amask;
+    first = -1;
+    for (int y = 0; y < layer->h; y++) {
+        const Uint32 *row = pixelAddress(layer, 0, y);
+        if (std::any_of(row, row + layer->w, [&](Uint32 pixel) { return (pixel & alphaMask) != 0; })) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
     }
+    return first >= 0;
+}
+
+} // namespace
+
+// The copy holds the same pixels in the same format with the same alpha setting, so every
+// blit of it draws what the whole layer drew, moved down by the rows cut above.
+void layerBlitter::cropToRowsInUse(const int slot) {
+    SDL_Surface *layer = images.slots[slot];
+    if (layer == nullptr || layer->format->BytesPerPixel != 4 || layer->format->Amask == 0 ||
+        SDL_MUSTLOCK(layer)) {
+        return;
+    }
+    int first = 0;
+    int last = 0;
+    if (!rowsInUse(layer, first, last) || layer->h - (last - first + 1) < smallestCropSaving) {
+        return; // an entirely clear layer stays as it is: it is rare and draws nothing anyway
+    }
+    const SDL_PixelFormat &format = *layer->format;
+    SDL_Surface *copy = SDL_CreateRGBSurface(SDL_SWSURFACE, layer->w, last - first + 1, 32, format.Rmask,
+                                             format.Gmask, format.Bmask, format.Amask);
+    if (copy == nullptr || SDL_MUSTLOCK(copy)) {
+        SDL_FreeSurface(copy);
+        return;
+    }
+    for (int y = first; y <= last; y++) {
+        std::memcpy(pixelAddress(copy, 0, y - first), pixelAddress(layer, 0, y),
+                    static_cast<size_t>(layer->w) * 4);
+    }
+    SDL_SetAlpha(copy, layer->flags & SDL_SRCALPHA, format.alpha);
+    SDL_FreeSurface(layer);
+    images.slots[slot] = copy;
+    cropped[slot] = copy;
+    rowsCutAbove[slot] += first;
+}
+
+// A picture put into the slot since the crop has nothing cut off.
+int layerBlitter::rowsAbove(const int slot) const {
+    return cropped[slot] != nullptr && cropped[slot] == images.slots[slot] ? rowsCutAbove[slot] : 0;
 }
 
 void layerBlitter::planAll() {
+    for (int slot = firstCroppedSlot; slot <= lastCroppedSlot; slot++) {
+        if (rowsAbove(slot) == 0) {
+            rowsCutAbove[slot] = 0;
+        }
+        cropToRowsInUse(slot);
+    }
+#if defined(__GLIBC__)
+    // The whole layers were freed amid other pictures; hand their pages back to the system.
+    malloc_trim(0);
+#endif
     int used = 0;
     for (int slot = 0; slot < plannedSlots; slot++) {
         planOf[slot] = -1;
@@ -160,9 +391,71 @@ void layerBlitter::blit(int slot, int x, int y) const {
         return;
     }
     SDL_Surface *screen = images.slots[screenSlot];
+    if (slot < plannedSlots) {
+        y += rowsAbove(slot);
+    }
     if (slot < plannedSlots && planOf[slot] >= 0) {
         blitLayer(layer, plans[planOf[slot]], x, y, screen);
     } else {
         applySurface(static_cast<Sint16>(x), static_cast<Sint16>(y), layer, screen);
+    }
+}
+
+void layerBlitter::markCover(int slot, int x, int y, rowCover &cover) const {
+    if (slot <= 0 || slot >= plannedSlots || planOf[slot] < 0 || images.slots[slot] == nullptr) {
+        return;
+    }
+    const layerPlan &plan = plans[planOf[slot]];
+    y += rowsAbove(slot);
+    for (int i = 0; i < plan.opaqueCount; i++) {
+        const SDL_Rect &part = plan.opaque[i];
+        const int top = std::max(y + part.y, 0);
+        const int bottom = std::min(y + part.y + part.h, rowCover::rows);
+        for (int row = top; row < bottom; row++) {
+            cover.add(row, x + part.x, x + part.x + part.w);
+        }
+    }
+}
+
+void rowCover::clear() {
+    std::fill(std::begin(count), std::end(count), 0);
+}
+
+void rowCover::add(int row, int from, int to) {
+    from = std::max(from, 0);
+    to = std::min(to, static_cast<int>(std::numeric_limits<Sint16>::max()));
+    if (from >= to || count[row] == spansPerRow) {
+        return; // a span left out only means a few more pixels cleared
+    }
+    // Kept in order of their left edges, for the clear to walk along the row.
+    int at = count[row]++;
+    while (at > 0 && left[row][at - 1] > from) {
+        left[row][at] = left[row][at - 1];
+        right[row][at] = right[row][at - 1];
+        at--;
+    }
+    left[row][at] = static_cast<Sint16>(from);
+    right[row][at] = static_cast<Sint16>(to);
+}
+
+void clearUncovered(SDL_Surface *screen, const rowCover &cover) {
+    if (screen->format->BytesPerPixel != 4 || screen->h > rowCover::rows) {
+        SDL_FillRect(screen, nullptr, 0);
+        return;
+    }
+    const surfaceLock lock(screen);
+    for (int row = 0; row < screen->h; row++) {
+        Uint32 *pixels = pixelAddress(screen, 0, row);
+        int cleared = 0; // columns before this are black or covered
+        for (int k = 0; k < cover.count[row] && cleared < screen->w; k++) {
+            const int from = std::min(static_cast<int>(cover.left[row][k]), screen->w);
+            if (from > cleared) {
+                std::memset(pixels + cleared, 0, static_cast<size_t>(from - cleared) * 4);
+            }
+            cleared = std::max(cleared, static_cast<int>(cover.right[row][k]));
+        }
+        if (cleared < screen->w) {
+            std::memset(pixels + cleared, 0, static_cast<size_t>(screen->w - cleared) * 4);
+        }
     }
 }

@@ -15,4 +15,5 @@ struct mixerCalls {
     Mix_Chunk *(*loadWav)(SDL_RWops *source, int freeSource) = Mix_LoadWAV_RW;
     void (*freeChunk)(Mix_Chunk *chunk) = Mix_FreeChunk;
     bool (*audioOpen)() = mixerIsOpen;
+    int (*playing)(int channel) = Mix_Playing;
 };

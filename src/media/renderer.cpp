@@ -47,6 +47,19 @@ void renderer::prepareGroundTexels() {
     }
 }
 
+// Black wherever the frame draws nothing opaque of its own: in play the bonnet and the
+// dashboard cover the bottom of the screen and the pillars, and need nothing under them.
+void renderer::clearScreen() {
+    cover.clear();
+    const bool inPlay = shown.layout == sceneLayout::play || shown.layout == sceneLayout::paused;
+    if (inPlay && shown.view != nullptr) {
+        const dashboardPlacement at = placeDashboard(animations, shown.view->cockpit);
+        layers.markCover(at.hoodSlot, at.hoodX, at.hoodY, cover);
+        layers.markCover(at.dashSlot, at.dashX, at.dashY, cover);
+    }
+    clearUncovered(images.slots[screenSlot], cover);
+}
+
 void renderer::drawFade() {
     const int32_t level = shown.fadeLevel;
     if (level >= 0 && level <= fadeClear) {
@@ -71,7 +84,7 @@ void renderer::drawFrame(const scene &pass) {
         return;
     }
     shown = pass;
-    SDL_FillRect(screen, nullptr, 0);
+    clearScreen();
     if (shown.layout != sceneLayout::logo && shown.layout != sceneLayout::title) {
         images.releaseLogo(); // shown again only after a return to the title
     }

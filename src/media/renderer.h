@@ -38,6 +38,7 @@ class renderer {
     int32_t rowRun[spriteTableRows][spriteTableTexels];
     lightMap light;
     layerBlitter layers;
+    rowCover cover; // what the bonnet and dashboard will cover this frame
 
     // Computes the view's inverse determinant and the sprite size tables; once, before
     // the first frame, after the pictures are loaded, from the camera as it starts.
@@ -50,6 +51,7 @@ class renderer {
     void fillLightMap();
     void castFloor();
     void drawSprites();
+    void clearScreen();
     void drawFade();
     void drawLogo();
     void drawPlay();

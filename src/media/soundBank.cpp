@@ -127,6 +127,15 @@ void soundBank::applyLoopVolumes() {
     setVolume(gravelChannel, gravelVolume);
 }
 
+bool soundBank::audible() const {
+    for (int channel = 0; channel < channelCount; channel++) {
+        if (mixer.playing(channel) != 0 && mixer.volume(channel, -1) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void soundBank::playLoop(int channel, Mix_Chunk *chunk) {
     if (chunk != nullptr && channelExists(channel)) {
         mixer.playChannel(channel, chunk, -1, -1);

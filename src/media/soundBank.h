@@ -85,6 +85,8 @@ class soundBank {
     void updateSound(const scene &pass);
     // Frees every loaded sound; calling it twice is harmless.
     void freeSounds();
+    // True while any channel plays at a volume above silence (the loops play on at volume 0).
+    bool audible() const;
 
     // Plays once on the first free channel and sets that channel's volume (unless noVolume).
     // Returns the channel, or -1 when the sound is missing or no channel is free.

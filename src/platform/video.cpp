@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
@@ -154,9 +155,42 @@ screenHandle openGameWindow(const int requestedScale) {
     return {screen};
 }
 
-void closeGameWindow() {
+// Under the dummy driver the mixer runs, but nothing reaches a speaker.
+static bool audioIsHeard() {
+    char driver[32] = "";
+    return SDL_AudioDriverName(driver, sizeof driver) != nullptr && std::strcmp(driver, "dummy") != 0;
+}
+
+// Sanitizer builds check for leaks as the process ends, so they always close in full.
+#if defined(__SANITIZE_ADDRESS__)
+static constexpr bool checkedAtExit = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+static constexpr bool checkedAtExit = true;
+#else
+static constexpr bool checkedAtExit = false;
+#endif
+#else
+static constexpr bool checkedAtExit = false;
+#endif
+
+// Closing the audio device makes SDL play out what the device still holds: its audio thread
+// sleeps twice a buffer's length (92 ms at 2048 samples) after the last buffer, and the close
+// waits for it. With nothing audible there is nothing to play out, so everything else is
+// closed and the process ends at once, the device with it. It must end without running the
+// libraries' exit handlers: they tear down the SDL layer the still-running audio thread
+// calls into.
+void closeGameAndExit(const int status, const bool soundAudible) {
+    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0 && !(soundAudible && audioIsHeard()) &&
+        !checkedAtExit) {
+        SDL_PauseAudio(1);
+        SDL_QuitSubSystem(SDL_WasInit(SDL_INIT_EVERYTHING) & ~SDL_INIT_AUDIO);
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     Mix_CloseAudio();
     SDL_Quit();
+    std::exit(status);
 }
 
 screenHandle setVideoModeOfWindow(const int width, const int height, const int depth,

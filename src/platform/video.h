@@ -34,7 +34,9 @@ int fittingWindowScale(int requestedScale, int desktopWidth, int desktopHeight);
 // Brings up SDL, the audio device (when there is one) and the window, windowed, with its
 // caption and icon. No screen in the handle when no window can be opened.
 screenHandle openGameWindow(int requestedScale = automaticWindowScale);
-void closeGameWindow();
+// Closes the window, lets the audio device go and ends the process with the status;
+// soundAudible tells whether the player could still hear anything at the end.
+[[noreturn]] void closeGameAndExit(int status, bool soundAudible);
 
 // Sets a video mode and answers the new screen, or no screen when the mode cannot be set.
 using videoModeSetter = screenHandle (*)(int width, int height, int depth, std::uint32_t flags);

@@ -39,16 +39,38 @@ timer startedFakeTimer(Uint32 startAt) {
 TEST(Pacing, SleepsOutTheRestOfSixteenMilliseconds) {
     const timer frameTimer = startedFakeTimer(1000);
     fakeNow = 1005;
-    paceFrame(frameTimer, 60, recordDelay);
+    framePacer pacer;
+    paceFrame(frameTimer, 60, pacer, recordDelay);
     EXPECT_EQ(delays, std::vector<Uint32>{11});
+}
+
+// Sixty passes make one second, not 960 ms: the budgets carry their fractions along.
+TEST(Pacing, SixtyPassesTakeExactlyOneSecond) {
+    framePacer pacer;
+    Uint32 total = 0;
+    for (int pass = 0; pass < 120; pass++) {
+        const timer frameTimer = startedFakeTimer(total);
+        fakeNow = total + 5; // each pass's work takes 5 ms
+        paceFrame(frameTimer, 60, pacer, recordDelay);
+        ASSERT_EQ(delays.size(), 1u);
+        total += 5 + delays[0];
+        if (pass == 2) {
+            EXPECT_EQ(total, 50u); // 16 + 17 + 17
+        }
+        if (pass == 59) {
+            EXPECT_EQ(total, 1000u);
+        }
+    }
+    EXPECT_EQ(total, 2000u);
 }
 
 TEST(Pacing, APassOfSixteenMillisecondsOrMoreIsNotDelayed) {
     const timer frameTimer = startedFakeTimer(50);
+    framePacer pacer;
     fakeNow = 66;
-    paceFrame(frameTimer, 60, recordDelay);
+    paceFrame(frameTimer, 60, pacer, recordDelay);
     fakeNow = 90;
-    paceFrame(frameTimer, 60, recordDelay);
+    paceFrame(frameTimer, 60, pacer, recordDelay);
     EXPECT_TRUE(delays.empty());
 }
 
@@ -59,7 +81,8 @@ TEST(Pacing, TheClockIsReadOnceSoTheDelayNeverWrapsRound) {
     fakeNow = 15;
     fakeStep = 2; // a second read would see 17, past the budget
     fakeReads = 0;
-    paceFrame(frameTimer, 60, recordDelay);
+    framePacer pacer;
+    paceFrame(frameTimer, 60, pacer, recordDelay);
     EXPECT_EQ(fakeReads, 1);
     EXPECT_EQ(delays, std::vector<Uint32>{1});
 }

@@ -394,6 +394,21 @@ TEST_F(SoundBankDeviceOpen, MissingSoundsFolderPlaysNothing) {
     bank.freeSounds();
 }
 
+// The loops play from start-up at volume 0: nothing is audible until a volume rises, and
+// nothing once the sounds are freed, so the game may leave the device without playing it out.
+TEST_F(SoundBankDeviceOpen, AudibleOnlyWhileAChannelPlaysAboveSilence) {
+    worldRig rig;
+    soundBank bank;
+    bank.loadSounds();
+    bank.startLoops();
+    EXPECT_GT(Mix_Playing(-1), 0);
+    EXPECT_FALSE(bank.audible());
+    hear(bank, rig, gameState::title);
+    EXPECT_TRUE(bank.audible());
+    bank.freeSounds();
+    EXPECT_FALSE(bank.audible());
+}
+
 TEST_F(SoundBankDeviceOpen, GeneratedSoundsPlayThroughHundredsOfPasses) {
     worldRig rig;
     soundBank bank;

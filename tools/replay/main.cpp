@@ -151,6 +151,7 @@ int main(int argc, char **argv) {
     }
     const std::string dataDir = options.dataDir.empty() ? defaultDataFolder() : options.dataDir;
     bool reportsOk = true;
+    bool soundAudible = true;
     {
         const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
         if (!options.progressFlags.empty()) {
@@ -169,7 +170,7 @@ int main(int argc, char **argv) {
             reportsOk = false;
         }
         replay(*session, track, options, reportsOk);
+        soundAudible = session->sounds.audible();
     }
-    closeGameWindow();
-    return reportsOk ? 0 : 1;
+    closeGameAndExit(reportsOk ? 0 : 1, soundAudible);
 }
