@@ -2,6 +2,8 @@
 // wrong way without any level being at fault.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "journeyDriver.h"
 #include "journeyPlan.h"
 
@@ -14,11 +16,17 @@ TEST(JourneyDriver, SteersTheShortWayRoundTheWorld) {
     EXPECT_EQ(steerToward(79, 40, 1, 0, 1, 40, 80), 0);
     EXPECT_EQ(steerToward(79, 40, 1, 0, 1, 41, 80), 1);
 
-    // Keeping to a line along +x that the car has followed across the edge.
+    // Keeping to a line along +x that the car has followed across the edge: 12 tiles on.
     double x = 0, y = 0;
     pointOnLineAhead(1, 40, 70, 38.5, 1, 0, 12, 80, x, y);
-    EXPECT_DOUBLE_EQ(x, 93); // 13 tiles on, one side further round
+    EXPECT_DOUBLE_EQ(x, 13);
     EXPECT_DOUBLE_EQ(y, 38.5);
+    // A line rising one tile in two comes back round the world 40 tiles beside itself: the
+    // car just across the edge on it keeps to the piece it is on, not the one 40 tiles off.
+    const double alongX = -2 / std::sqrt(5.0), alongY = 1 / std::sqrt(5.0);
+    pointOnLineAhead(79.5, 60.75, 40, 40.5, alongX, alongY, 0, 80, x, y);
+    EXPECT_NEAR(x, 79.5, 1e-9);
+    EXPECT_NEAR(y, 60.75, 1e-9);
 }
 
 TEST(JourneyDriver, PlansAreReadWholeOrRefusedNamingTheLine) {

@@ -29,6 +29,9 @@ constexpr double passedDistance = 4.0;
 // small, as the turn starts small each time a steering key goes down.
 constexpr double aheadAngle = 0.004;
 
+// How far short of its point a car that keeps to a line may stand.
+constexpr double standingMargin = 0.05;
+
 // Passes standing with the gas held before a drive gives up.
 constexpr int stuckLimit = 120;
 
@@ -72,6 +75,10 @@ constexpr double beamDistance = 5.5;
 constexpr double flashReach = 2.7;
 // A hunting ghost this near and ahead makes the car stand to meet it.
 constexpr double meetGhostWithin = 11.0;
+// Passes from pressing the flash to its going off, and how near the beam point a racing ghost
+// must then be expected.
+constexpr double passesBeforeFlashFires = 7;
+constexpr double racerReach = 2.6;
 // Longest the car waits for a ghost to come into the beam.
 constexpr int defencePassLimit = 300;
 
@@ -135,11 +142,28 @@ int steerToward(double carX, double carY, double dirX, double dirY, double targe
 
 void pointOnLineAhead(double carX, double carY, double lineX, double lineY, double alongX, double alongY,
                       double lookAhead, int side, double &targetX, double &targetY) {
-    const double fromX = wrapDelta(carX - lineX, side);
-    const double fromY = wrapDelta(carY - lineY, side);
+    // A slanting line comes round the wrapping world beside itself: of the car's nine copies
+    // round the line's point, the one nearest the line says which piece of it the car is on.
+    double fromX = wrapDelta(carX - lineX, side);
+    double fromY = wrapDelta(carY - lineY, side);
+    double nearestAside = std::abs(fromX * alongY - fromY * alongX);
+    const double nearX = fromX;
+    const double nearY = fromY;
+    for (int i = -1; i <= 1; i++) {
+        for (int j = -1; j <= 1; j++) {
+            const double copyX = nearX + i * side;
+            const double copyY = nearY + j * side;
+            const double aside = std::abs(copyX * alongY - copyY * alongX);
+            if (aside < nearestAside - 1e-9) {
+                nearestAside = aside;
+                fromX = copyX;
+                fromY = copyY;
+            }
+        }
+    }
     const double along = fromX * alongX + fromY * alongY + lookAhead;
-    targetX = lineX + along * alongX;
-    targetY = lineY + along * alongY;
+    targetX = carX + (lineX + along * alongX - (lineX + fromX));
+    targetY = carY + (lineY + along * alongY - (lineY + fromY));
 }
 
 double stoppingDistance(double speed) {
@@ -171,6 +195,9 @@ bool conditionHolds(const journeyCondition &condition, const game &session, int 
         return condition.text == messageWithUnderscores(session);
     case conditionKind::ghosts:
         return ghostsAbroad(session) == condition.number;
+    case conditionKind::won:
+        return condition.number >= 1 && condition.number <= progressFlagCount &&
+               session.world.car.progressFlags[condition.number - 1];
     case conditionKind::inLevel:
         return passesInLevel >= condition.number;
     case conditionKind::heading:
@@ -200,6 +227,10 @@ void journeyDriver::beforePass(const game &session) {
         passesInLevel = 0;
     } else {
         passesInLevel++;
+    }
+    if (defendingRacers && !gaveUp() && flashRacer(session)) {
+        queueChanges();
+        return;
     }
     if (defending && !gaveUp() && defend(session)) {
         queueChanges();
@@ -265,7 +296,8 @@ journeyDriver::legResult journeyDriver::playLeg(const journeyLeg &leg, const gam
         }
         return pressOnce(keyCode::e);
     case legKind::defend:
-        defending = leg.on;
+        defending = leg.on && !leg.racers;
+        defendingRacers = leg.racers;
         return legResult::done;
     case legKind::expect:
         if (!holds(leg.condition, session)) {
@@ -352,8 +384,9 @@ journeyDriver::legResult journeyDriver::follow(const journeyLeg &leg, const game
         const double toY = wrapDelta(leg.y - car.y, car.side);
         const double ahead = toX * alongX + toY * alongY;
         const double aside = std::abs(toX * alongY - toY * alongX);
-        if (!reachedPoint && aside < reachedDistance && ahead >= 0 &&
-            ahead <= stoppingDistance(car.speed) + reachedDistance / 2) {
+        // Braking is known to the hundredth of a tile, so the car stands close on the point.
+        if (!reachedPoint && aside < reachedDistance && ahead > -1 &&
+            ahead <= stoppingDistance(car.speed) + standingMargin) {
             reachedPoint = true;
         }
         if (reachedPoint) {
@@ -432,6 +465,45 @@ bool journeyDriver::defend(const game &session) {
         wanted = {keyCode::space};
         defenceStep = 2;
     }
+    return true;
+}
+
+// A flash pressed now goes off seven passes on, after the cockpit's flash has played its
+// first frames; a racing ghost keeps its line and speed, so where it will be then is known.
+bool journeyDriver::flashRacer(const game &session) {
+    const playerCar &car = session.world.car;
+    if (defenceStep == 2) {
+        if (car.light > car.baseLight) {
+            return true;
+        }
+        defenceStep = 0;
+    }
+    std::vector<sighting> seen;
+    bool comingIntoBeam = false;
+    const double beamX = car.x + beamDistance * car.dirX;
+    const double beamY = car.y + beamDistance * car.dirY;
+    forEachPlaced(session.world, [&](const basicObj &object) {
+        if (object.kind != objectKind::ghostCar || !object.visible || object.mode != objectMode::race) {
+            return;
+        }
+        seen.push_back({object.objectId, object.x, object.y});
+        for (const sighting &before : racersLastPass) {
+            const double stepX = object.x - before.x;
+            const double stepY = object.y - before.y;
+            if (before.objectId == object.objectId && std::hypot(stepX, stepY) < 2) {
+                const double thenX = object.x + passesBeforeFlashFires * stepX;
+                const double thenY = object.y + passesBeforeFlashFires * stepY;
+                comingIntoBeam = comingIntoBeam || std::hypot(thenX - beamX, thenY - beamY) < racerReach;
+            }
+        }
+    });
+    racersLastPass = seen;
+    if (!comingIntoBeam || car.speed != 0 || !car.headlightsOn || car.battery < 1 ||
+        car.light > car.baseLight) {
+        return false;
+    }
+    wanted = {keyCode::space};
+    defenceStep = 2;
     return true;
 }
 

@@ -42,7 +42,13 @@ class journeyDriver {
     bool reachedPoint = false; // a drive leg that goes on past its point
     int stuckPasses = 0;       // standing with the gas held
     bool defending = false;    // against hunting ghost cars
-    int defenceStep = 0;       // 0 driving on; 1 braking or waiting for the ghost; 2 flashed
+    bool defendingRacers = false;
+    struct sighting {
+        int32_t objectId;
+        double x, y;
+    };
+    std::vector<sighting> racersLastPass; // where each racing ghost was after the last pass
+    int defenceStep = 0;                  // 0 driving on; 1 braking or waiting for the ghost; 2 flashed
     int defencePasses = 0;
     int levelSeen = -1;
     int passesInLevel = 0;
@@ -58,6 +64,7 @@ class journeyDriver {
     legResult pressOnce(keyCode key);
     bool holds(const journeyCondition &condition, const game &session) const;
     bool defend(const game &session);
+    bool flashRacer(const game &session);
     void brakeToStand(double speed);
     void queueChanges();
     void giveUp(const journeyLeg &leg, const game &session, const std::string &why);

@@ -52,7 +52,7 @@ bool parseCondition(std::istringstream &words, journeyCondition &condition) {
                  {"moon", conditionKind::moon, true},        {"state", conditionKind::state, false},
                  {"flags", conditionKind::flags, false},     {"saved", conditionKind::saved, false},
                  {"message", conditionKind::message, false}, {"ghosts", conditionKind::ghosts, true},
-                 {"inlevel", conditionKind::inLevel, true}};
+                 {"inlevel", conditionKind::inLevel, true},  {"won", conditionKind::won, true}};
     const struct {
         const char *name;
         conditionKind kind;
@@ -140,8 +140,9 @@ bool parseLegWords(const std::string &name, std::istringstream &words, journeyLe
     }
     if (name == "defend") {
         leg.kind = legKind::defend;
-        leg.on = words >> word && word == "on";
-        return word == "on" || word == "off";
+        leg.on = words >> word && (word == "on" || word == "racers");
+        leg.racers = word == "racers";
+        return leg.on || word == "off";
     }
     if (name == "expect") {
         leg.kind = legKind::expect;

@@ -20,6 +20,8 @@
 //   lights                         switches the headlights
 //   defend on|off                  from here on (or no longer), the car stands and flashes at a
 //                                  hunting ghost car that comes at it from ahead
+//   defend racers                  from here on, a standing car flashes whenever a racing ghost
+//                                  car will be in the beam as the flash goes off
 //   expect COND                    the journey fails unless COND holds now
 //   quit                           closes the window: the run ends
 //   include FILE                   the legs of another plan, FILE relative to this one
@@ -28,7 +30,8 @@
 //       x< V | x> V | y< V | y> V (the car's position) |
 //       ghosts N (ghost cars patrolling or hunting, counted by group) |
 //       heading H (the car's heading within 3 degrees of H) |
-//       inlevel N (N passes or more since the current level was entered)
+//       inlevel N (N passes or more since the current level was entered) |
+//       won N (the flame N, 1 … 6, has been won)
 #include <string>
 #include <vector>
 
@@ -48,6 +51,7 @@ enum class conditionKind {
     ghosts,
     heading,
     inLevel,
+    won,
     xBelow,
     xAbove,
     yBelow,
@@ -72,7 +76,8 @@ struct journeyLeg {
     double topSpeed = 30.0;
     double lookAhead = 12.0; // follow
     bool stop = false;
-    bool on = false; // defend
+    bool on = false;     // defend
+    bool racers = false; // defend racers
     journeyCondition condition;
     int bound = 0; // passes before the journey gives up on the leg
 };
