@@ -29,8 +29,8 @@ constexpr double passedDistance = 4.0;
 // small, as the turn starts small each time a steering key goes down.
 constexpr double aheadAngle = 0.004;
 
-// How far short of its point a car that keeps to a line may stand.
-constexpr double standingMargin = 0.05;
+// How far short of its point a car that keeps to a line may stand when asked to stand on it.
+constexpr double exactMargin = 0.05;
 
 // Passes standing with the gas held before a drive gives up.
 constexpr int stuckLimit = 120;
@@ -384,9 +384,11 @@ journeyDriver::legResult journeyDriver::follow(const journeyLeg &leg, const game
         const double toY = wrapDelta(leg.y - car.y, car.side);
         const double ahead = toX * alongX + toY * alongY;
         const double aside = std::abs(toX * alongY - toY * alongX);
-        // Braking is known to the hundredth of a tile, so the car stands close on the point.
-        if (!reachedPoint && aside < reachedDistance && ahead > -1 &&
-            ahead <= stoppingDistance(car.speed) + standingMargin) {
+        // Braking is known to the hundredth of a tile: asked to, the car stands close on the
+        // point; otherwise up to half a reach short of it.
+        const double margin = leg.exactly ? exactMargin : reachedDistance / 2;
+        if (!reachedPoint && aside < reachedDistance && ahead > (leg.exactly ? -1 : 0) &&
+            ahead <= stoppingDistance(car.speed) + margin) {
             reachedPoint = true;
         }
         if (reachedPoint) {

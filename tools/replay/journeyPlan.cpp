@@ -92,6 +92,8 @@ bool parseDrive(std::istringstream &words, journeyLeg &leg) {
     while (words >> word) {
         if (word == "stop") {
             leg.stop = true;
+        } else if (word == "exactly" && leg.stop && leg.kind == legKind::follow) {
+            leg.exactly = true;
         } else if (word == "at") {
             if (!(words >> word) || !parseNumber(word, leg.topSpeed) || leg.topSpeed <= 0) {
                 return false;

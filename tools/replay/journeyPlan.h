@@ -10,10 +10,11 @@
 //                                  steers to (X, Y) at speed S at most (30 by default); the leg
 //                                  ends on reaching it, standing still with "stop"; with
 //                                  "until", the car drives on straight past it until COND holds
-//   follow X Y HEADING [at S] [ahead L] [stop] [until COND]
+//   follow X Y HEADING [at S] [ahead L] [stop [exactly]] [until COND]
 //                                  keeps to the line through (X, Y) along HEADING degrees
 //                                  (the car's heading: 0 faces -x, 90 faces +y) until COND, or
-//                                  with "stop" until it stands at (X, Y); it aims L tiles ahead
+//                                  with "stop" until it stands at (X, Y) (up to 0.75 tiles short,
+//                                  or to a few hundredths "exactly"); it aims L tiles ahead
 //                                  along the line (12 by default: shorter holds a line more
 //                                  tightly, and weaves more)
 //   flash                          brakes to a standstill and fires the flash
@@ -76,8 +77,9 @@ struct journeyLeg {
     double topSpeed = 30.0;
     double lookAhead = 12.0; // follow
     bool stop = false;
-    bool on = false;     // defend
-    bool racers = false; // defend racers
+    bool exactly = false; // follow ... stop exactly
+    bool on = false;      // defend
+    bool racers = false;  // defend racers
     journeyCondition condition;
     int bound = 0; // passes before the journey gives up on the leg
 };
