@@ -2,7 +2,10 @@
 """Pictures from the whole journey for the README: plays the journey once to find its
 moments in the state lines, then again to take the screens of those passes.
 
-    screenshots.py REPLAY ASSETS OUTPUT_DIR"""
+    screenshots.py REPLAY ASSETS OUTPUT_DIR
+
+The fifth and sixth flames come from the saved four-flame game continued with the last routes
+open."""
 import json
 import os
 import subprocess
@@ -10,23 +13,29 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-PLAN = os.path.join(HERE, "journey.plan")
+# The new game to the fourth flame, and the saved game continued with the last routes open.
+JOURNEY = (os.path.join(HERE, "journey.plan"), None, [])
+LAST_ROUTES = (os.path.join(HERE, "lastRoutes.plan"), "2111100", ["--fourth", "0"])
 
 
-def play(replay, assets, extra):
+def play(replay, assets, extra, journey=JOURNEY):
+    plan, saved, options = journey
     with tempfile.TemporaryDirectory() as data_dir:
+        if saved is not None:
+            with open(os.path.join(data_dir, "game.sav"), "w") as save:
+                save.write(saved)
         result = subprocess.run(
-            [replay, "--assets", assets, "--frames", "40000", "--plan", PLAN, "--data-dir", data_dir,
-             "--give-up-shot", os.path.join(data_dir, "gave-up.png")] + extra,
+            [replay, "--assets", assets, "--frames", "40000", "--plan", plan, "--data-dir", data_dir,
+             "--give-up-shot", os.path.join(data_dir, "gave-up.png")] + options + extra,
             capture_output=True, text=True)
     if result.returncode != 0:
         sys.exit("the journey did not finish:\n" + result.stderr)
     return result.stdout
 
 
-def states(replay, assets):
+def states(replay, assets, journey=JOURNEY):
     lines = []
-    for line in play(replay, assets, ["--state", "all"]).splitlines():
+    for line in play(replay, assets, ["--state", "all"], journey).splitlines():
         entry = json.loads(line)
         if "car" in entry:
             lines.append(entry)
@@ -40,11 +49,15 @@ def first(lines, test):
     sys.exit("a moment of the journey was not found")
 
 
+def before_flag(lines, index):
+    """A few passes before a flame is taken, with it ahead."""
+    return first(lines, lambda s, c: s["progressFlags"][index] == "1") - 12
+
+
 def moments(lines):
-    """The pass of each picture: a few passes before a flame is taken, with it ahead."""
-    def before_flag(index):
-        taken = first(lines, lambda s, c: s["progressFlags"][index] == "1")
-        return taken - 12
+    """The pass of each picture in the new game's journey."""
+    def before_flag_of(index):
+        return before_flag(lines, index)
 
     # The first ghost dissolved in level 8 costs the first bar of the battery there: the pass
     # a little before shows it coming into the headlights.
@@ -55,11 +68,20 @@ def moments(lines):
         "journey-ghost.png": ghost,
         "journey-moon.png": first(lines, lambda s, c: s["level"] == 7 and 37 < c["y"] < 40
                                   and 30 < c["x"] < 32),
-        "journey-flame1.png": before_flag(0),
-        "journey-flame2.png": before_flag(1),
-        "journey-flame3.png": before_flag(2),
-        "journey-flame4.png": before_flag(3),
+        "journey-flame1.png": before_flag_of(0),
+        "journey-flame2.png": before_flag_of(1),
+        "journey-flame3.png": before_flag_of(2),
+        "journey-flame4.png": before_flag_of(3),
     }
+
+
+def take(replay, assets, output, wanted, journey):
+    shots = []
+    for name, pass_number in wanted.items():
+        shots += ["--shot", f"{pass_number}:{os.path.join(output, name)}"]
+    play(replay, assets, shots, journey)
+    for name, pass_number in wanted.items():
+        print(f"{name}: pass {pass_number}")
 
 
 def main():
@@ -67,13 +89,10 @@ def main():
         sys.exit(__doc__)
     replay, assets, output = sys.argv[1], sys.argv[2], os.path.abspath(sys.argv[3])
     os.makedirs(output, exist_ok=True)
-    wanted = moments(states(replay, assets))
-    shots = []
-    for name, pass_number in wanted.items():
-        shots += ["--shot", f"{pass_number}:{os.path.join(output, name)}"]
-    play(replay, assets, shots)
-    for name, pass_number in wanted.items():
-        print(f"{name}: pass {pass_number}")
+    take(replay, assets, output, moments(states(replay, assets)), JOURNEY)
+    last = states(replay, assets, LAST_ROUTES)
+    take(replay, assets, output, {"journey-flame5.png": before_flag(last, 4),
+                                  "journey-flame6.png": before_flag(last, 5)}, LAST_ROUTES)
 
 
 if __name__ == "__main__":
