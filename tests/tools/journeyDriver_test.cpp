@@ -27,6 +27,10 @@ TEST(JourneyDriver, SteersTheShortWayRoundTheWorld) {
     pointOnLineAhead(79.5, 60.75, 40, 40.5, alongX, alongY, 0, 80, x, y);
     EXPECT_NEAR(x, 79.5, 1e-9);
     EXPECT_NEAR(y, 60.75, 1e-9);
+    // A steeper line's other pieces lie far along it: the car keeps to the one by its point.
+    const double steepX = -0.648, steepY = 0.762;
+    pointOnLineAhead(52.4, 14.6, 44.4, 34.9, steepX, steepY, 12, 80, x, y);
+    EXPECT_NEAR((x - 44.4) * steepY - (y - 34.9) * steepX, 0, 1e-9);
 }
 
 TEST(JourneyDriver, PlansAreReadWholeOrRefusedNamingTheLine) {

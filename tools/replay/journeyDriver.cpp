@@ -29,6 +29,10 @@ constexpr double passedDistance = 4.0;
 // small, as the turn starts small each time a steering key goes down.
 constexpr double aheadAngle = 0.004;
 
+// How much a tile along a line counts against a tile beside it in finding the piece of a
+// line the car is on.
+constexpr double alongWeight = 0.1;
+
 // How far short of its point a car that keeps to a line may stand when asked to stand on it.
 constexpr double exactMargin = 0.05;
 
@@ -143,19 +147,21 @@ int steerToward(double carX, double carY, double dirX, double dirY, double targe
 void pointOnLineAhead(double carX, double carY, double lineX, double lineY, double alongX, double alongY,
                       double lookAhead, int side, double &targetX, double &targetY) {
     // A slanting line comes round the wrapping world beside itself: of the car's nine copies
-    // round the line's point, the one nearest the line says which piece of it the car is on.
-    double fromX = wrapDelta(carX - lineX, side);
-    double fromY = wrapDelta(carY - lineY, side);
-    double nearestAside = std::abs(fromX * alongY - fromY * alongX);
-    const double nearX = fromX;
-    const double nearY = fromY;
+    // round the line's point, the one nearest the line says which piece of it the car is on,
+    // a piece far along the line counting as a little farther.
+    const double nearX = wrapDelta(carX - lineX, side);
+    const double nearY = wrapDelta(carY - lineY, side);
+    double fromX = nearX;
+    double fromY = nearY;
+    double best = 1e18;
     for (int i = -1; i <= 1; i++) {
         for (int j = -1; j <= 1; j++) {
             const double copyX = nearX + i * side;
             const double copyY = nearY + j * side;
             const double aside = std::abs(copyX * alongY - copyY * alongX);
-            if (aside < nearestAside - 1e-9) {
-                nearestAside = aside;
+            const double along = std::abs(copyX * alongX + copyY * alongY);
+            if (aside + alongWeight * along < best - 1e-9) {
+                best = aside + alongWeight * along;
                 fromX = copyX;
                 fromY = copyY;
             }
