@@ -7,7 +7,7 @@ SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps build run install test test-sanitize fuzz soak bench format clean
+.PHONY: all deps build run install test test-sanitize fuzz soak bench figures screenshots format clean
 
 all: build
 
@@ -50,6 +50,14 @@ soak: build
 
 bench: build
 	$(BUILD_DIR)/bench/velmoraBench
+
+# The whole journey under the replay tool's timedemo: the per-level table in README.
+figures: build
+	python3 tests/journey/figures.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets README.md
+
+# Pictures from the whole journey into docs/, shown in README.
+screenshots: build
+	python3 tests/journey/screenshots.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs
 
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

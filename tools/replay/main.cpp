@@ -14,7 +14,9 @@
 #include "app/game.h"
 #include "directPlay.h"
 #include "inputTrack.h"
+#include "journeyDriver.h"
 #include "levelMap.h"
+#include "levels/levelList.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
 #include "platform/video.h"
@@ -28,6 +30,8 @@ namespace {
 struct passTimings {
     std::vector<double> logicMs;
     std::vector<double> drawMs;
+    std::vector<int> logicLevel; // the level each logic time was measured in
+    std::vector<int> drawLevel;
 };
 
 double millisecondsSince(std::chrono::steady_clock::time_point start) {
@@ -47,6 +51,7 @@ void makePathsAbsolute(replayOptions &options) {
     if (!options.dataDir.empty()) {
         options.dataDir = fs::absolute(options.dataDir).string();
     }
+    options.giveUpShot = fs::absolute(options.giveUpShot).string();
 }
 
 bool wantsState(const replayOptions &options, int pass) {
@@ -82,6 +87,7 @@ void runTimedPass(game &session, passTimings *timings, const replayOptions &opti
     runPassLogic(session);
     if (timings != nullptr) {
         timings->logicMs.push_back(millisecondsSince(logicStart));
+        timings->logicLevel.push_back(session.levels.current);
     }
     // A pose given for a level applies once the level has been entered, on the first pass.
     if (pass == 1 && options.level >= 0 && options.hasPose) {
@@ -92,30 +98,95 @@ void runTimedPass(game &session, passTimings *timings, const replayOptions &opti
     const auto drawStart = std::chrono::steady_clock::now();
     if (runPassDrawing(session) && timings != nullptr) {
         timings->drawMs.push_back(millisecondsSince(drawStart));
+        timings->drawLevel.push_back(session.levels.current);
     }
 }
 
 const auto toolStarted = std::chrono::steady_clock::now();
 
-// Runs the passes; returns the number run (fewer than asked when the game quits).
-int replay(game &session, const inputTrack &track, const replayOptions &options, bool &reportsOk) {
+// The samples measured in one level.
+std::vector<double> samplesIn(const std::vector<double> &samples, const std::vector<int> &levels, int level) {
+    std::vector<double> chosen;
+    for (size_t k = 0; k < samples.size(); k++) {
+        if (levels[k] == level) {
+            chosen.push_back(samples[k]);
+        }
+    }
+    return chosen;
+}
+
+// With a plan, the timings of each level the journey passed through, in level order.
+void reportLevelTimings(const passTimings &timings) {
+    for (int level = 0; level < levelCount; level++) {
+        const std::vector<double> logic = samplesIn(timings.logicMs, timings.logicLevel, level);
+        if (!logic.empty()) {
+            const std::vector<double> draw = samplesIn(timings.drawMs, timings.drawLevel, level);
+            std::printf("%s\n", levelTimedemoReport(level, static_cast<int>(logic.size()), summarise(logic),
+                                                    summarise(draw))
+                                    .c_str());
+        }
+    }
+}
+
+// The driver gave up: say where, and keep the last state and the screen it gave up on.
+void reportGiveUp(const game &session, const journeyDriver &driver, const replayOptions &options, int pass) {
+    std::fprintf(stderr, "velmora-replay: gave up on %s\n", driver.failureMessage().c_str());
+    std::printf("%s\n", stateReport(session, pass, false).c_str());
+    if (!saveSurfacePng(session.screen().surface, options.giveUpShot)) {
+        std::fprintf(stderr, "velmora-replay: cannot write %s\n", options.giveUpShot.c_str());
+        return;
+    }
+    std::fprintf(stderr, "velmora-replay: the screen it gave up on: %s\n", options.giveUpShot.c_str());
+}
+
+struct replayInput {
+    const inputTrack &track;
+    journeyDriver *driver; // null without a plan
+};
+
+// Runs the passes; returns the number run (fewer than asked when the game quits or a plan
+// ends).
+int replay(game &session, const replayInput &input, const replayOptions &options, bool &reportsOk) {
     const double startupMs = millisecondsSince(toolStarted);
     passTimings timings;
     if (options.timedemo) {
         timings.logicMs.reserve(options.frames);
         timings.drawMs.reserve(options.frames);
+        timings.logicLevel.reserve(options.frames);
+        timings.drawLevel.reserve(options.frames);
     }
     int pass = 0;
     while (pass < options.frames && !session.flags.quit) {
+        if (input.driver != nullptr) {
+            input.driver->beforePass(session);
+            if (input.driver->gaveUp()) {
+                reportGiveUp(session, *input.driver, options, pass);
+                reportsOk = false;
+                break;
+            }
+            if (input.driver->finished()) {
+                break;
+            }
+        }
         pass++;
-        pushTrackEvents(track, pass);
+        pushTrackEvents(input.track, pass);
         runTimedPass(session, options.timedemo ? &timings : nullptr, options, pass);
         reportsOk = reportPass(session, options, pass) && reportsOk;
+    }
+    if (input.driver != nullptr && !input.driver->gaveUp()) {
+        if (!input.driver->finished() && !session.flags.quit) {
+            std::fprintf(stderr, "velmora-replay: the plan was not done in %d passes\n", options.frames);
+            reportsOk = false;
+        }
+        std::printf("%s\n", stateReport(session, pass, false).c_str());
     }
     if (options.timedemo) {
         std::printf(
             "%s\n",
             timedemoReport(pass, summarise(timings.logicMs), summarise(timings.drawMs), startupMs).c_str());
+        if (input.driver != nullptr) {
+            reportLevelTimings(timings);
+        }
     }
     return pass;
 }
@@ -138,6 +209,11 @@ int main(int argc, char **argv) {
     if (!options.inputPath.empty() && !loadInputTrack(options.inputPath, track, error)) {
         return fail(error);
     }
+    std::vector<journeyLeg> plan;
+    if (!options.planPath.empty() && !loadJourneyPlan(options.planPath, plan, error)) {
+        return fail(error);
+    }
+    journeyDriver driver(std::move(plan));
     makePathsAbsolute(options);
     if (chdir(options.assetsDir.c_str()) != 0) {
         return fail("cannot enter the assets folder " + options.assetsDir);
@@ -169,8 +245,9 @@ int main(int argc, char **argv) {
             std::fprintf(stderr, "velmora-replay: cannot write %s\n", options.mapPath.c_str());
             reportsOk = false;
         }
-        replay(*session, track, options, reportsOk);
+        replay(*session, replayInput{track, options.planPath.empty() ? nullptr : &driver}, options,
+               reportsOk);
         soundAudible = session->sounds.audible();
     }
-    closeGameAndExit(reportsOk ? 0 : 1, soundAudible);
+    closeGameAndExit(driver.gaveUp() ? 3 : (reportsOk ? 0 : 1), soundAudible);
 }

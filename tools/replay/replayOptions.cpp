@@ -12,7 +12,7 @@ const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
     "                      [--shot N:FILE.png]... [--state N|all]... [--objects] [--timedemo]\n"
     "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n"
-    "                      [--flags 101000] [--fourth 0|1]\n";
+    "                      [--flags 101000] [--fourth 0|1] [--plan FILE [--give-up-shot FILE.png]]\n";
 
 static bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
@@ -102,6 +102,14 @@ static bool applyOption(std::string_view name, std::string_view value, replayOpt
         options.fourth = value == "1" ? 1 : value == "0" ? 0 : -1;
         return options.fourth >= 0;
     }
+    if (name == "--plan") {
+        options.planPath = value;
+        return !value.empty();
+    }
+    if (name == "--give-up-shot") {
+        options.giveUpShot = value;
+        return !value.empty();
+    }
     if (name == "--map") {
         options.mapPath = value;
         return !value.empty();
@@ -134,6 +142,10 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
     }
     if (!framesGiven) {
         error = "--frames N is required";
+        return false;
+    }
+    if (!options.planPath.empty() && !options.inputPath.empty()) {
+        error = "--plan and --input cannot go together";
         return false;
     }
     if ((options.hasPose || !options.mapPath.empty()) && options.level < 0) {

@@ -32,6 +32,8 @@ struct replayOptions {
     int fourth = -1;           // the game's `fourth` switch: 0 or 1, or -1 to leave it as the game sets it
     std::string mapPath;       // a top-down map of the level given by --level
     int mapCellSize = 64;
+    std::string planPath;                   // a journey plan for the test driver, instead of an input track
+    std::string giveUpShot = "gave-up.png"; // the screen of the pass where the driver gave up
 };
 
 // False with a message when the arguments are not understood.

@@ -22,7 +22,7 @@
 #include "objectNames.h"
 
 // The states as the reports have always named them.
-static const char *stateName(const gameState state) {
+const char *stateName(const gameState state) {
     switch (state) {
     case gameState::logoAnim:
         return "logoAnim";
@@ -98,7 +98,7 @@ static std::string objectReport(const basicObj &object) {
 }
 
 // The letters an area holds, in slot order, as one string.
-static std::string areaText(const textArea &area) {
+std::string areaText(const textArea &area) {
     std::string letters;
     for (const textLetter &letter : area.letters) {
         if (!letter.isEmpty()) {
@@ -134,7 +134,7 @@ template <class levelClass> static bool stageOf(const level *current, int &stage
 }
 
 // The script stage of the current level (level 10 reports its stage, not its phase).
-static int currentStage(const levelList &levels) {
+int currentStage(const levelList &levels) {
     const level *current = levels.levels[levels.current];
     int stage = -1;
     stageOf<levelOne>(current, stage) || stageOf<levelTwo>(current, stage) ||
@@ -150,7 +150,7 @@ static int currentStage(const levelList &levels) {
 }
 
 // Level 7's moon phase; -1 elsewhere.
-static int currentMoonPhase(const levelList &levels) {
+int currentMoonPhase(const levelList &levels) {
     const auto *seven = dynamic_cast<const levelSeven *>(levels.levels[levels.current]);
     return seven != nullptr ? seven->moonPhase : -1;
 }

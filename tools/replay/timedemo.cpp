@@ -53,3 +53,14 @@ std::string timedemoReport(int passes, const timingSummary &logic, const timingS
                                     .text();
     return jsonLine().addRaw("timedemo", figures).text();
 }
+
+std::string levelTimedemoReport(int level, int passes, const timingSummary &logic,
+                                const timingSummary &draw) {
+    const std::string figures = jsonLine()
+                                    .add("level", level)
+                                    .add("passes", passes)
+                                    .addRaw("logic", summaryJson(logic))
+                                    .addRaw("draw", summaryJson(draw))
+                                    .text();
+    return jsonLine().addRaw("timedemoLevel", figures).text();
+}

@@ -17,4 +17,7 @@ timingSummary summarise(std::vector<double> samplesMs);
 std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw,
                            double startupMs);
 
+// One level's share of a run: {"timedemoLevel": {"level": L, "passes": N, "logic": ..., "draw": ...}}.
+std::string levelTimedemoReport(int level, int passes, const timingSummary &logic, const timingSummary &draw);
+
 double peakResidentMegabytes();
