@@ -2,7 +2,6 @@
 // once and darkens its palettes; the naive loader beside it reads every shaded file 25
 // times, once per light level, through the image library, and darkens 24 of the copies
 // texel by texel. Both run in one benchmark binary, so their ratio is read off one run.
-#include <SDL_image.h>
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
@@ -42,23 +41,12 @@ pictureList allShadedPictures() {
     return all;
 }
 
-// A picture read by the image library and converted to the display format.
-SDL_Surface *loadThroughLibrary(const std::string &path) {
-    SDL_Surface *loaded = IMG_Load(path.c_str());
-    if (loaded == nullptr) {
-        return nullptr;
-    }
-    SDL_Surface *converted = SDL_DisplayFormatAlpha(loaded);
-    SDL_FreeSurface(loaded);
-    return converted;
-}
-
 // The loader as first written: 25 copies of each shaded file, each read by the image library
 // and converted, levels 1 ... 24 darkened as whole surfaces.
 int loadNaively(const imageBank &bank, const pictureList &pictures, std::vector<SDL_Surface *> &copies) {
     for (const picturePlace &picture : pictures) {
         for (int level = 0; level < lightLevels; level++) {
-            SDL_Surface *copy = loadThroughLibrary(picture.path);
+            SDL_Surface *copy = imageBank::loadThroughImageLibrary(picture.path);
             if (copy == nullptr) {
                 continue;
             }

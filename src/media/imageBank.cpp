@@ -33,9 +33,10 @@ SDL_Surface *imageBank::loadImage(const std::string &path) {
     SDL_Surface *sample = displayFormatSample();
     SDL_Surface *read = readPlainPng(path, sample);
     SDL_FreeSurface(sample);
-    if (read != nullptr) {
-        return read;
-    }
+    return read != nullptr ? read : loadThroughImageLibrary(path);
+}
+
+SDL_Surface *imageBank::loadThroughImageLibrary(const std::string &path) {
     SDL_Surface *loaded = IMG_Load(path.c_str());
     if (loaded == nullptr) {
         return nullptr;

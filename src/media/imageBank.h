@@ -64,8 +64,10 @@ class imageBank {
     // Frees every picture once and empties its slot; the screen is not the bank's to free.
     void freeImages();
 
-    // IMG_Load, then the display format with alpha; null when the file cannot be read.
+    // A picture in the display format with alpha; null when the file cannot be read.
     static SDL_Surface *loadImage(const std::string &path);
+    // The same through the image library alone, for any PNG (and for comparison).
+    static SDL_Surface *loadThroughImageLibrary(const std::string &path);
 
   private:
     int logoFrameHeld = -1; // the logo frame whose file was last read, or -1

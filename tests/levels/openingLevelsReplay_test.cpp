@@ -6,6 +6,7 @@
 
 #include <SDL_image.h>
 
+#include "levels/trackedRun.h"
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
 
@@ -19,20 +20,9 @@ struct play {
     int passes;
 
     std::map<int, std::string> at(std::initializer_list<int> wanted) const {
-        writeWholeFile(folder.file("track"), track);
-        std::string states;
-        for (const int pass : wanted) {
-            states += " --state " + std::to_string(pass);
-        }
-        const replayResult result =
-            runReplay("--frames " + std::to_string(passes) + " " + arguments + states + " --input " +
-                      folder.file("track") + " --data-dir " + folder.path());
-        EXPECT_EQ(result.exitCode, 0) << result.errors;
-        std::map<int, std::string> lines;
-        for (const std::string &line : result.lines) {
-            lines[std::stoi(jsonField(line, "pass"))] = line;
-        }
-        return lines;
+        const trackedRun run = playTrack(folder, arguments, track, passes, wanted);
+        EXPECT_EQ(run.exitCode, 0) << run.errors;
+        return run.states;
     }
 
     std::string last() const { return at({passes})[passes]; }

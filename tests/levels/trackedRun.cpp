@@ -28,6 +28,7 @@ trackedRun playTrack(const temporaryFolder &folder, const std::string &arguments
                   folder.file("track") + " --data-dir " + folder.path());
     trackedRun run;
     run.exitCode = result.exitCode;
+    run.errors = result.errors;
     for (const std::string &line : result.lines) {
         run.states[std::stoi(jsonField(line, "pass"))] = line;
     }

@@ -10,6 +10,7 @@
 
 struct trackedRun {
     int exitCode = -1;
+    std::string errors;                // what the tool wrote to stderr
     std::map<int, std::string> states; // by pass
     std::string saved;                 // game.sav afterwards ("" when none was written)
 
