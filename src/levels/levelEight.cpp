@@ -6,6 +6,7 @@
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -42,7 +43,6 @@ constexpr groupRange nearButterflies = groups(36, 39);
 constexpr groupRange farButterflies = groups(40, 43);
 constexpr groupRange butterflies = groups(36, 43);
 
-constexpr int32_t grownTree = 39;
 constexpr int32_t nextLevel = 9;
 constexpr int32_t lampsThatEndTheGhosts = 8;
 constexpr int32_t framesBeforeLeaving = 30;
@@ -142,7 +142,7 @@ levelExit levelEight::runStage(objectWorld &world) {
 // Nothing of the story shows before the player drives along the road.
 void levelEight::enter(objectWorld &world) {
     music = 1;
-    changeGroup(world, nearTree, {.frame = grownTree, .visible = false});
+    changeGroup(world, nearTree, {.frame = grownFrame, .visible = false});
     for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
         setVisible(world, group, false);
     }
@@ -200,7 +200,7 @@ void levelEight::waitForLamps(objectWorld &world) {
         return;
     }
     music = 3;
-    changeGroup(world, nearTree, {.frame = grownTree, .emitsLight = false, .visible = false});
+    changeGroup(world, nearTree, {.frame = grownFrame, .emitsLight = false, .visible = false});
     setVisible(world, theStatue, false);
     for (const int32_t group : butterflies) {
         moveHomeBy(world, group, -4, 90);

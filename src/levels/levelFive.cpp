@@ -4,6 +4,7 @@
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -32,7 +33,6 @@ constexpr int32_t theRoadSign = 40;
 constexpr groupRange highSideLights = groups(50, 66); // x = 46 … 78 every 2
 constexpr int32_t highSideFirstLight = 50;
 
-constexpr int32_t grownTree = 39;
 constexpr double signAngle = 105;
 constexpr int32_t darkLight = 0;
 // One point per ground light place on each side, just past the line: 36 in all, the last
@@ -68,8 +68,8 @@ void levelFive::script(objectWorld &world) {
 
 // The level is silent: only the lights speak.
 void levelFive::enter(objectWorld &world) {
-    setFrame(world, lowSideTree, grownTree);
-    setFrame(world, highSideTree, grownTree);
+    setFrame(world, lowSideTree, grownFrame);
+    setFrame(world, highSideTree, grownFrame);
     setAngle(world, theRoadSign, signAngle);
     world.fade.fadeIn();
     stage = 1;

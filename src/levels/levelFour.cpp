@@ -7,6 +7,7 @@
 #include "media/helpers.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -60,7 +61,6 @@ constexpr int32_t leftTree = 24;   // (13, 20)
 constexpr int32_t middleTree = 51; // (26, 20)
 constexpr int32_t rightTree = 78;  // (39, 20)
 
-constexpr int32_t grownTree = 39;
 // A tree whose growth has just begun, one frame after the flash reached it.
 constexpr int32_t justGrowing = 3;
 constexpr int32_t openLight = 4;
@@ -138,7 +138,7 @@ void levelFour::script(objectWorld &world) {
 void levelFour::enter(objectWorld &world) {
     saveProgress(world.files, world.currentLevel.index, world.car.progressFlags);
     music = 1;
-    setFrame(world, middleTree, grownTree);
+    setFrame(world, middleTree, grownFrame);
     stage = 1;
     world.fade.fadeIn();
 }

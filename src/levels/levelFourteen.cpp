@@ -5,6 +5,7 @@
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -90,7 +91,6 @@ constexpr int32_t theFlame = 35;
 constexpr int32_t theTree = 60;
 constexpr int32_t racers[] = {54, 57, 61, 66, 68, 72};
 constexpr int32_t racerCount = 6;
-constexpr int32_t grownTree = 39;
 constexpr double raceHeading = 220;
 constexpr int32_t crossroads = 6;
 constexpr int32_t nextLevel = 15;
@@ -176,7 +176,7 @@ void levelFourteen::enter(objectWorld &world) {
     }
     shiftBy(world, theFlame, -0.5, -0.5);
     changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
-    setFrame(world, theTree, grownTree);
+    setFrame(world, theTree, grownFrame);
     for (const int32_t group : racers) {
         changeGroup(
             world, group,

@@ -10,6 +10,7 @@
 #include "media/helpers.h"
 #include "objects/interactions.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -61,7 +62,6 @@ constexpr worldPoint moonCentre = {40.5, 39.5};
 constexpr double ringShiftX = -31;
 // The lightning ring moves 18 tiles, from round (58, 39) to round the moon.
 constexpr double lightningShiftX = -18;
-constexpr int32_t grownTree = 39;
 constexpr int32_t flameLight = 3;
 constexpr int32_t treeLight = 4;
 constexpr int32_t flameInMoon = 29;
@@ -199,7 +199,7 @@ void levelSeven::enter(objectWorld &world) {
     for (const int32_t group : flameRing) {
         changeGroup(world, group, {.shiftX = ringShiftX, .lightShape = 0, .visible = false});
     }
-    setFrame(world, ringTree, grownTree);
+    setFrame(world, ringTree, grownFrame);
     stage = 1;
 }
 

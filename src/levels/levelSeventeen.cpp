@@ -7,6 +7,7 @@
 #include "media/helpers.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace groundCode;
 using namespace objectCode;
@@ -36,7 +37,6 @@ constexpr int32_t firstStatue = 8;   // the flame's keeper, seen in the dark
 constexpr int32_t secondStatue = 17; // seen in the light
 constexpr int32_t theFlame = 18;
 constexpr int32_t flagIndex = 5;
-constexpr int32_t grownTree = 39;
 constexpr int32_t statueClose = 1; // a statue's attitude while the car is near
 constexpr int32_t statueKilled = 2;
 constexpr int32_t whiteFlashHalf = 10;
@@ -55,7 +55,7 @@ void showDarkObjects(objectWorld &world) {
         hide(world, group);
     }
     for (const int32_t group : trees) {
-        changeGroup(world, group, {.frame = grownTree, .visible = true});
+        changeGroup(world, group, {.frame = grownFrame, .visible = true});
     }
 }
 
@@ -147,7 +147,7 @@ void levelSeventeen::enter(objectWorld &world) {
         setVisible(world, group, false);
     }
     for (const int32_t group : trees) {
-        setFrame(world, group, grownTree);
+        setFrame(world, group, grownFrame);
     }
     setVisible(world, secondStatue, false);
     for (const int32_t group : butterflies) {

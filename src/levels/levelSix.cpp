@@ -7,6 +7,7 @@
 #include "media/textBox.h"
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -31,7 +32,6 @@ constexpr int32_t highSideTree = 23;
 constexpr int32_t theRoadSign = 25;
 constexpr groupRange roadside = groups(0, 31);
 
-constexpr int32_t grownTree = 39;
 constexpr double signAngle = 105;
 // Driving faster than this lights every lamp along the road.
 constexpr double lightingSpeed = 5;
@@ -90,8 +90,8 @@ void levelSix::enter(objectWorld &world) {
     music = 0;
     fadeStarted = false;
     world.fade.fadeIn();
-    setFrame(world, lowSideTree, grownTree);
-    setFrame(world, highSideTree, grownTree);
+    setFrame(world, lowSideTree, grownFrame);
+    setFrame(world, highSideTree, grownFrame);
     setAngle(world, theRoadSign, signAngle);
     stage = 1;
 }

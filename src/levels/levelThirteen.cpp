@@ -6,6 +6,7 @@
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
+#include "objects/treeFrames.h"
 
 using namespace objectCode;
 
@@ -63,7 +64,6 @@ constexpr int32_t theTree = 38;
 constexpr int32_t flagIndex = 3;
 constexpr int32_t darkLamp = 1;
 constexpr int32_t burningLamp = 3;
-constexpr int32_t grownTree = 39;
 constexpr double snapDistance = 2;
 
 constexpr std::string_view puzzleLine = "align the cross which hides the flame";
@@ -105,7 +105,7 @@ void levelThirteen::script(objectWorld &world) {
 void levelThirteen::enter(objectWorld &world) {
     music = 1;
     changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
-    setFrame(world, theTree, grownTree);
+    setFrame(world, theTree, grownFrame);
     setSwitchLamps(world, darkLamp);
     stage = 1;
 }

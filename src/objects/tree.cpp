@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int32_t grownFrame = 39; // the last picture of the growing tree
 constexpr int32_t widestGlow = 4;
 constexpr int32_t fullBattery = 13;
 constexpr double rechargeReach = 5.0;

@@ -2,9 +2,7 @@
 // A living tree: a sapling until the flash reaches it, then it grows, glows, and once grown
 // recharges the player car's battery at the price of waking every ghost car.
 #include "objects/basicObj.h"
-
-constexpr int32_t saplingFrame = 1;
-constexpr int32_t growingFrame = 2; // the flash has reached the sapling
+#include "objects/treeFrames.h"
 
 class tree : public basicObj {
   public:

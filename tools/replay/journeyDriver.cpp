@@ -52,14 +52,6 @@ double wrapDelta(double delta, int side) {
     return delta;
 }
 
-std::string flagsOf(const playerCar &car) {
-    std::string flags;
-    for (const bool won : car.progressFlags) {
-        flags += won ? '1' : '0';
-    }
-    return flags;
-}
-
 std::string savedText(const game &session) {
     std::ifstream file(session.files.gameSavePath);
     std::ostringstream text;
@@ -194,7 +186,7 @@ bool conditionHolds(const journeyCondition &condition, const game &session, int 
     case conditionKind::state:
         return condition.text == stateName(session.context.state);
     case conditionKind::flags:
-        return condition.text == flagsOf(session.world.car);
+        return condition.text == progressFlagsText(session.world.car);
     case conditionKind::saved:
         return condition.text == savedText(session);
     case conditionKind::message:

@@ -116,7 +116,7 @@ static std::string textReport(const textBox &text) {
         .text();
 }
 
-static std::string flagsText(const playerCar &car) {
+std::string progressFlagsText(const playerCar &car) {
     std::string flags;
     for (const bool won : car.progressFlags) {
         flags += won ? '1' : '0';
@@ -188,7 +188,7 @@ std::string stateReport(const game &session, int pass, bool listObjects) {
     }
     line.add("music", session.levels.levels[session.levels.current]->music)
         .add("fadeLevel", session.world.fade.fadeLevel)
-        .add("progressFlags", flagsText(session.world.car))
+        .add("progressFlags", progressFlagsText(session.world.car))
         .add("startLevel", session.levels.startLevel)
         .addRaw("text", textReport(session.text))
         .addRaw("car", carReport(session.world.car))
