@@ -10,6 +10,7 @@
 #include "media/wrapping.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
+#include "player/keyboardState.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ void levelZero::script(objectWorld &world) {
         if (!starting) {
             readCursorKeys(world);
         }
-        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
+        if (world.keyboard.isKeyPressed(keyCode::enter)) {
             pressEnter(world);
         }
     }
@@ -114,7 +115,7 @@ void levelZero::script(objectWorld &world) {
 
 // Each cursor move keeps the keys away for a few passes and whirls the view round.
 void levelZero::readCursorKeys(objectWorld &world) {
-    for (int moves = menu.readCursorKeys(world.car.keyboard, *world.text); moves > 0; moves--) {
+    for (int moves = menu.readCursorKeys(world.keyboard, *world.text); moves > 0; moves--) {
         cooldown = cursorCooldown;
         spin *= 100;
     }
