@@ -134,8 +134,7 @@ void returnToTitle(stateContext &context) {
     changeState(context, gameState::logoAnim);
     context.pauseMenu.cursor = 0;
     context.pauseMenu.page = menuPage::main;
-    context.fullscreenLabel = " - off";
-    context.thirtyFpsLabel = " - off";
+    context.pauseSettings = settingsPage{};
     context.logoCounter = 0;
     context.levels->resetLevels();
     context.world->car.resetPlayerCar();

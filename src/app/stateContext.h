@@ -6,6 +6,7 @@
 
 #include "app/gameState.h"
 #include "levels/menuPages.h"
+#include "levels/settingsPage.h"
 #include "platform/gameFlags.h"
 
 class levelList;
@@ -31,8 +32,7 @@ class stateContext {
     std::string settingsText = "00";
     gameState state = gameState::logoAnim;
     menuPages pauseMenu; // its page and cursor; "title" once "return to title" was chosen
-    std::string fullscreenLabel = " - off";
-    std::string thirtyFpsLabel = " - off";
+    settingsPage pauseSettings;
     bool entered = false;
     int logoCounter = 0;
 };
