@@ -23,11 +23,11 @@ void showMainPage(stateContext &context) {
     context.pauseMenu.page = menuPage::main;
     context.pauseMenu.cursor = 1;
     fillPage(context);
-    context.pauseMenu.show(*context.text);
+    context.pauseMenu.show(context.text);
 }
 
 void pressEnter(stateContext &context) {
-    textBox &text = *context.text;
+    textBox &text = context.text;
     menuPages &menu = context.pauseMenu;
     if (menu.page == menuPage::main) {
         if (menu.cursor == 0) {
@@ -39,7 +39,7 @@ void pressEnter(stateContext &context) {
             menu.page = menuPage::title;
         }
     } else if (menu.page == menuPage::settings) {
-        if (context.pauseSettings.pressEnter(menu, *context.flags, context.files, text)) {
+        if (context.pauseSettings.pressEnter(menu, context.flags, &context.files, text)) {
             showMainPage(context);
         }
     }
@@ -49,22 +49,22 @@ void pressEnter(stateContext &context) {
 
 void enterPauseMenu(stateContext &context) {
     context.pauseMenu.cursor = 0;
-    context.pauseSettings.readFlags(*context.flags);
+    context.pauseSettings.readFlags(context.flags);
     fillPage(context);
-    context.pauseMenu.open(*context.text);
+    context.pauseMenu.open(context.text);
 }
 
 // Once "return to title" is chosen the box only closes: no key moves it any more.
 void handlePauseKeys(stateContext &context) {
-    const keyboardState &keys = *context.keyboard;
+    const keyboardState &keys = context.keyboard;
     menuPages &menu = context.pauseMenu;
     if (menu.page != menuPage::title) {
-        menu.readCursorKeys(keys, *context.text);
+        menu.readCursorKeys(keys, context.text);
     }
     if (keys.isKeyPressed(keyCode::enter)) {
         pressEnter(context);
     }
     if (menu.page == menuPage::main && keys.isKeyPressed(keyCode::esc)) {
-        context.text->commandMenu(textCommand::menu);
+        context.text.commandMenu(textCommand::menu);
     }
 }
