@@ -5,6 +5,7 @@
 
 game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)
     : sprites(images), world(images, animations, sprites, flags, keyboard),
+      context(flags, levels, world, text, keyboard, files, sounds),
       frameRenderer(images, shapes, animations, sprites), files(dataFolder) {
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
@@ -13,13 +14,6 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
     world.files = &files;
     sounds.loadSounds();
     sounds.startLoops();
-    context.sounds = &sounds;
-    context.flags = &flags;
-    context.levels = &levels;
-    context.world = &world;
-    context.text = &text;
-    context.keyboard = &keyboard;
-    context.files = &files;
     frameRenderer.prepareRenderer(world.view);
     context.settingsText =
         settingsWithDisplayChoice(readOrCreateFile(files.settingsPath, defaultSettingsText), display);

@@ -76,11 +76,11 @@ void describeSound(const gameState state, const objectWorld &world, const levelL
 }
 
 void describeView(const stateContext &context, scene &pass) {
-    const objectWorld &world = *context.world;
+    const objectWorld &world = context.world;
     pass.layout = layoutOf(context.state);
     pass.logoCounter = context.logoCounter;
     pass.view = &world.view;
-    pass.level = levelShown(*context.levels);
+    pass.level = levelShown(context.levels);
     pass.fadeLevel = world.fade.fadeLevel;
-    pass.text = context.text;
+    pass.text = &context.text;
 }

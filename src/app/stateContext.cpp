@@ -12,10 +12,15 @@
 #include "player/carView.h"
 #include "player/keyboardState.h"
 
+stateContext::stateContext(gameFlags &switches, levelList &allLevels, objectWorld &objects, textBox &lines,
+                           const keyboardState &keys, const dataFiles &folder, soundBank &bank)
+    : flags(switches), levels(allLevels), world(objects), text(lines), keyboard(keys), files(folder),
+      sounds(bank) {}
+
 namespace {
 
 bool pressed(const stateContext &context, const keyCode key) {
-    return context.keyboard->isKeyPressed(key);
+    return context.keyboard.isKeyPressed(key);
 }
 
 void changeState(stateContext &context, const gameState state) {
@@ -26,11 +31,9 @@ void changeState(stateContext &context, const gameState state) {
 // The logo plays one frame a pass. On every pass of it the flags the settings file
 // switched on are switched on again, so a return to the title restores them.
 void updateLogo(stateContext &context) {
-    applySettingsText(context.settingsText, *context.flags);
+    applySettingsText(context.settingsText, context.flags);
     if (context.logoCounter >= logoLastFrame) {
-        if (context.files != nullptr) {
-            context.gameSaveText = readSavedGame(*context.files, *context.levels, context.world->car);
-        }
+        context.gameSaveText = readSavedGame(context.files, context.levels, context.world.car);
         context.logoCounter = logoLastFrame;
         changeState(context, gameState::title);
         return;
@@ -41,16 +44,16 @@ void updateLogo(stateContext &context) {
 // The title picture with "press enter"; enter flickers the hint out and the menu follows
 // once its last letter is gone.
 void updateTitle(stateContext &context) {
-    textBox &text = *context.text;
+    textBox &text = context.text;
     if (!context.entered) {
         text.showHint(446, 439, "press enter", true);
         context.entered = true;
     }
-    updateObjects(*context.world);
+    updateObjects(context.world);
     text.updateHint();
     if (pressed(context, keyCode::enter)) {
         text.commandHint(textCommand::flicker);
-        context.world->fade.fadeOut();
+        context.world.fade.fadeOut();
     }
     if (text.hintFinished) {
         changeState(context, gameState::introMenu);
@@ -59,17 +62,17 @@ void updateTitle(stateContext &context) {
 
 // The title level with its menu; play begins once the closing menu box is empty.
 void updateIntroMenu(stateContext &context) {
-    objectWorld &world = *context.world;
+    objectWorld &world = context.world;
     if (!context.entered) {
-        loadLevelObjects(*context.levels, true, 0, world);
+        loadLevelObjects(context.levels, true, 0, world);
         world.fade.fadeIn();
         context.entered = true;
     }
-    context.levels->runLevelScript(world);
-    context.text->updateMenu();
+    context.levels.runLevelScript(world);
+    context.text.updateMenu();
     updateObjects(world);
     buildSpriteList(world);
-    if (context.text->menuFinished) {
+    if (context.text.menuFinished) {
         changeState(context, gameState::inGame);
     }
 }
@@ -88,8 +91,8 @@ void placeCarAtCrossroads(playerCar &car) {
 // Driving. The entry pass only enters the level; after it: pause on "esc" (the rest of
 // the pass still runs), the level's script, the world, the text, the sprites, the camera.
 void updatePlay(stateContext &context) {
-    objectWorld &world = *context.world;
-    levelList &levels = *context.levels;
+    objectWorld &world = context.world;
+    levelList &levels = context.levels;
     if (!context.entered) {
         if (levels.startLevel == 6) {
             placeCarAtCrossroads(world.car);
@@ -103,8 +106,8 @@ void updatePlay(stateContext &context) {
     }
     levels.runLevelScript(world);
     updateObjects(world);
-    context.text->updateMessages();
-    context.text->updateHint();
+    context.text.updateMessages();
+    context.text.updateHint();
     buildSpriteList(world);
     followCar(world.view, world.car);
 }
@@ -117,8 +120,8 @@ void updatePaused(stateContext &context) {
         return;
     }
     handlePauseKeys(context);
-    context.text->updateMenu();
-    if (!context.text->menuFinished) {
+    context.text.updateMenu();
+    if (!context.text.menuFinished) {
         return;
     }
     if (context.pauseMenu.page == menuPage::title) {
@@ -134,16 +137,13 @@ void returnToTitle(stateContext &context) {
     changeState(context, gameState::logoAnim);
     context.pauseMenu.cursor = 0;
     context.pauseMenu.page = menuPage::main;
-    context.fullscreenLabel = " - off";
-    context.thirtyFpsLabel = " - off";
+    context.pauseSettings = settingsPage{};
     context.logoCounter = 0;
-    context.levels->resetLevels();
-    context.world->car.resetPlayerCar();
-    context.world->view.resetCamera();
-    if (context.sounds != nullptr) {
-        context.sounds->resetSound();
-    }
-    context.text->commandMessages(textCommand::blank);
+    context.levels.resetLevels();
+    context.world.car.resetPlayerCar();
+    context.world.view.resetCamera();
+    context.sounds.resetSound();
+    context.text.commandMessages(textCommand::blank);
 }
 
 void updateState(stateContext &context) {

@@ -6,6 +6,7 @@
 
 #include "app/gameState.h"
 #include "levels/menuPages.h"
+#include "levels/settingsPage.h"
 #include "platform/gameFlags.h"
 
 class levelList;
@@ -19,20 +20,25 @@ inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last fr
 
 class stateContext {
   public:
-    gameFlags *flags = nullptr;
-    levelList *levels = nullptr;
-    objectWorld *world = nullptr;
-    textBox *text = nullptr;
-    const keyboardState *keyboard = nullptr;
-    const dataFiles *files = nullptr;
-    soundBank *sounds = nullptr;
+    // Linked once to the parts of the game the states work on, which outlive it.
+    stateContext(gameFlags &flags, levelList &levels, objectWorld &world, textBox &text,
+                 const keyboardState &keyboard, const dataFiles &files, soundBank &sounds);
+    stateContext(const stateContext &) = delete;
+    stateContext &operator=(const stateContext &) = delete;
+
+    gameFlags &flags;
+    levelList &levels;
+    objectWorld &world;
+    textBox &text;
+    const keyboardState &keyboard;
+    const dataFiles &files;
+    soundBank &sounds;
 
     std::string gameSaveText = "0000000";
     std::string settingsText = "00";
     gameState state = gameState::logoAnim;
     menuPages pauseMenu; // its page and cursor; "title" once "return to title" was chosen
-    std::string fullscreenLabel = " - off";
-    std::string thirtyFpsLabel = " - off";
+    settingsPage pauseSettings;
     bool entered = false;
     int logoCounter = 0;
 };

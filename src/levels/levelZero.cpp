@@ -9,7 +9,7 @@
 #include "media/textBox.h"
 #include "media/wrapping.h"
 #include "objects/objectWorld.h"
-#include "platform/settingsFile.h"
+#include "player/keyboardState.h"
 
 namespace {
 
@@ -42,8 +42,7 @@ void levelZero::setup() {
     starting = false;
     flameCount = 0;
     continueLabel = "continue";
-    thirtyFpsLabel = " - off";
-    fullscreenLabel = " - off";
+    settings = settingsPage{};
 }
 
 bool levelZero::hasContinue() const {
@@ -57,7 +56,7 @@ void levelZero::fillPage() {
         menu.setItems({"start new game - erase old game", "go back"});
         break;
     case menuPage::settings:
-        menu.setSettingsItems(fullscreenLabel, thirtyFpsLabel);
+        settings.fill(menu);
         break;
     case menuPage::main:
     case menuPage::title:
@@ -81,8 +80,7 @@ void levelZero::buildMenu(objectWorld &world) {
         }
         continueLabel = flameLabel(flameCount);
     }
-    thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
-    fullscreenLabel = toggleLabel(world.flags.fullscreen);
+    settings.readFlags(world.flags);
     menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
     fillPage();
     menu.open(*world.text);
@@ -105,7 +103,7 @@ void levelZero::script(objectWorld &world) {
         if (!starting) {
             readCursorKeys(world);
         }
-        if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
+        if (world.keyboard.isKeyPressed(keyCode::enter)) {
             pressEnter(world);
         }
     }
@@ -114,7 +112,7 @@ void levelZero::script(objectWorld &world) {
 
 // Each cursor move keeps the keys away for a few passes and whirls the view round.
 void levelZero::readCursorKeys(objectWorld &world) {
-    for (int moves = menu.readCursorKeys(world.car.keyboard, *world.text); moves > 0; moves--) {
+    for (int moves = menu.readCursorKeys(world.keyboard, *world.text); moves > 0; moves--) {
         cooldown = cursorCooldown;
         spin *= 100;
     }
@@ -160,7 +158,7 @@ void levelZero::pressEnterOnMain(objectWorld &world) {
         world.fade.fadeOut();
         world.text->commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        showPage(world, menuPage::settings, 2);
+        settings.open(menu, *world.text);
     } else {
         world.flags.quit = true;
     }
@@ -175,21 +173,8 @@ void levelZero::pressEnterOnNewGame(objectWorld &world) {
 }
 
 void levelZero::pressEnterOnSettings(objectWorld &world) {
-    const int cursor = menu.cursor;
-    if (cursor == 2) {
+    if (settings.pressEnter(menu, world.flags, world.files, *world.text)) {
         showPage(world, menuPage::main, hasContinue() ? 2 : 1);
-        return;
-    }
-    if (cursor == 0) {
-        world.flags.fullscreen = !world.flags.fullscreen;
-        fullscreenLabel = toggleLabel(world.flags.fullscreen);
-    } else {
-        world.flags.thirtyFps = !world.flags.thirtyFps;
-        thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
-    }
-    showPage(world, menuPage::settings, cursor);
-    if (world.files != nullptr) {
-        saveSettings(world.flags, *world.files);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "levels/level.h"
 #include "levels/menuPages.h"
+#include "levels/settingsPage.h"
 
 // The title scene behind the main menu: a standing car on bare ground, the view slowly
 // circling it, and the menu that starts a new game, continues the saved one, changes the
@@ -19,8 +20,7 @@ class levelZero : public level {
     bool starting; // a game was chosen: the menu is closing
     int flameCount;
     std::string continueLabel;
-    std::string thirtyFpsLabel;
-    std::string fullscreenLabel;
+    settingsPage settings;
 
     void setup() override;
     void script(objectWorld &world) override;

@@ -45,12 +45,6 @@ void menuPages::setItems(const std::initializer_list<std::string_view> lines) {
     }
 }
 
-void menuPages::setSettingsItems(const std::string_view fullscreenLabel,
-                                 const std::string_view thirtyFpsLabel) {
-    setItems({std::string("fullscreen toggle").append(fullscreenLabel),
-              std::string("30 fps toggle").append(thirtyFpsLabel), "go back"});
-}
-
 void menuPages::open(textBox &text) const {
     addHeaders(*this, text, false);
     addItems(*this, text, itemWriting::all);
@@ -85,8 +79,4 @@ int menuPages::readCursorKeys(const keyboardState &keys, textBox &text) {
         moves++;
     }
     return moves;
-}
-
-const char *toggleLabel(const bool on) {
-    return on ? " - on" : " - off";
 }

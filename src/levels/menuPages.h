@@ -31,9 +31,6 @@ class menuPages {
 
     void setHeaders(std::initializer_list<std::string_view> lines);
     void setItems(std::initializer_list<std::string_view> lines);
-    // The settings page both menus share: the two display toggles with their labels, and
-    // the way back.
-    void setSettingsItems(std::string_view fullscreenLabel, std::string_view thirtyFpsLabel);
 
     // The menu opens: every line writes itself in, below whatever the box already holds.
     void open(textBox &text) const;
@@ -49,6 +46,3 @@ class menuPages {
     // number of moves.
     int readCursorKeys(const keyboardState &keys, textBox &text);
 };
-
-// " - on" or " - off", as a toggle's label reads.
-const char *toggleLabel(bool on);

@@ -4,8 +4,9 @@
 #include "objects/interactions.h"
 
 objectWorld::objectWorld(imageBank &bank, const animTables &tables, drawList &spriteList, gameFlags &switches,
-                         const keyboardState &keyboard)
-    : images(bank), animations(tables), sprites(spriteList), flags(switches), car(keyboard, tables) {}
+                         const keyboardState &keys)
+    : images(bank), animations(tables), sprites(spriteList), flags(switches), keyboard(keys),
+      car(keys, tables) {}
 
 namespace {
 

@@ -28,6 +28,7 @@ class objectWorld {
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;
+    const keyboardState &keyboard;    // the title menu reads its keys here; the car has its bindings
     textBox *text = nullptr;          // the levels show their lines through it
     const dataFiles *files = nullptr; // where progress is saved
     camera view;

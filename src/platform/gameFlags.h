@@ -5,5 +5,7 @@ struct gameFlags {
     bool quit = false;
     bool fullscreen = false;
     bool thirtyFps = false;
-    bool fourth = true; // never changed: keeps the fifth and sixth flame routes closed
+    // Keeps the fifth and sixth flame routes closed. The game never changes it; the replay
+    // tool's --fourth 0 clears it to play those routes.
+    bool fourth = true;
 };

@@ -1,6 +1,7 @@
 #include "player/keyBindings.h"
 
-// In action order: w, d, a, s steer and drive, space flashes, q and e beside them, esc pauses.
+// In action order: w, d, a, s steer and drive, space flashes, q is spare, e switches the
+// headlights, esc pauses.
 static constexpr keyCode defaultKeys[actionCount] = {keyCode::w,     keyCode::d, keyCode::a, keyCode::s,
                                                      keyCode::space, keyCode::q, keyCode::e, keyCode::esc};
 

@@ -7,9 +7,9 @@ enum class keyAction : unsigned char {
     rightKey,
     leftKey,
     reverseKey,
-    headlightKey,  // fires the flash
+    headlightKey,  // despite its name, fires the flash; extraRightKey switches the headlights
     extraLeftKey,  // bindable, but no action uses it
-    extraRightKey, // switches the headlights on and off
+    extraRightKey, // despite its name, switches the headlights on and off
     pauseKey,
 };
 

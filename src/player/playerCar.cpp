@@ -26,7 +26,7 @@ constexpr double steeringToRadians = 2.0 * std::numbers::pi / 6.4;
 } // namespace
 
 playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
-    : keyBindings(keyboard), animations(tables) {
+    : bindings(keyboard), animations(tables) {
     resetPlayerCar();
 }
 
@@ -90,7 +90,7 @@ void playerCar::beginFrame(const int32_t worldSide, const int32_t groundUnderCar
     const bool onDirt = groundTile == 0;
     maxSpeed = onDirt ? 15 : 30;
     maxReverse = onDirt ? -7 : -15;
-    refresh();
+    bindings.refresh();
 }
 
 void playerCar::readControls() {
@@ -99,28 +99,28 @@ void playerCar::readControls() {
         gas = reverse = left = right = false;
         turn = 0;
     } else {
-        gas = actionHeld(keyAction::gasKey);
-        if (!actionHeld(keyAction::reverseKey)) {
+        gas = bindings.actionHeld(keyAction::gasKey);
+        if (!bindings.actionHeld(keyAction::reverseKey)) {
             reverse = false;
         } else if (!gas) {
             reverse = true;
         }
-        right = actionHeld(keyAction::rightKey);
+        right = bindings.actionHeld(keyAction::rightKey);
         if (!right && turn < 0) {
             turn = 0;
         }
-        left = actionHeld(keyAction::leftKey);
+        left = bindings.actionHeld(keyAction::leftKey);
         if (!left && turn > 0) {
             turn = 0;
         }
         if (toggleCooldown > 0) {
             toggleCooldown--;
         }
-        if (actionPressed(keyAction::extraRightKey)) {
+        if (bindings.actionPressed(keyAction::extraRightKey)) {
             toggleHeadlightsOrRefuse();
         }
     }
-    if (actionPressed(keyAction::headlightKey)) {
+    if (bindings.actionPressed(keyAction::headlightKey)) {
         fireFlashOrRefuse();
     }
 }

@@ -27,10 +27,11 @@ struct carPose {
     double heading;
 };
 
-class playerCar : public keyBindings {
+class playerCar {
   public:
     playerCar(const keyboardState &keyboard, const animTables &animations);
 
+    keyBindings bindings; // the controls, refreshed at the start of each step
     const animTables &animations;
 
     double x, y;

@@ -70,7 +70,7 @@ TEST(TitleMenu, SettingsOpenOnGoBackToggleAtOnceAndLeaveOntoSettings) {
     rig.press({keyCode::enter});
     EXPECT_TRUE(rig.session->flags.fullscreen);
     EXPECT_EQ(rig.settings(), "10"); // written at once
-    EXPECT_EQ(title.fullscreenLabel, " - on");
+    EXPECT_EQ(title.settings.fullscreenLabel, " - on");
     rig.press({keyCode::up}); // round to "go back"
     rig.pass(8);
     rig.press({keyCode::enter});
@@ -181,7 +181,7 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     rig.press({keyCode::enter}); // 30 fps toggle
     EXPECT_TRUE(rig.session->flags.thirtyFps);
     EXPECT_EQ(rig.settings(), "01");
-    EXPECT_EQ(rig.context().thirtyFpsLabel, " - on");
+    EXPECT_EQ(rig.context().pauseSettings.thirtyFpsLabel, " - on");
     rig.press({keyCode::s});
     rig.press({keyCode::enter}); // go back
     EXPECT_EQ(rig.context().pauseMenu.page, menuPage::main);

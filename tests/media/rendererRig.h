@@ -15,8 +15,11 @@
 #include "media/imageBank.h"
 #include "media/lightShapes.h"
 #include "media/renderer.h"
+#include "media/soundBank.h"
+#include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "platform/gameFlags.h"
+#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -30,7 +33,10 @@ struct rendererRig {
     drawList sprites{images};
     gameFlags flags;
     objectWorld world{images, animations, sprites, flags, keyboard};
-    stateContext context;
+    textBox text;
+    dataFiles files;
+    soundBank sounds;
+    stateContext context{flags, levels, world, text, keyboard, files, sounds};
     std::unique_ptr<renderer> frames;
     scene shown;
 
@@ -39,9 +45,6 @@ struct rendererRig {
         allLevels->linkInto(levels);
         levels.current = level;
         context.state = gameState::inGame;
-        context.flags = &flags;
-        context.levels = &levels;
-        context.world = &world;
         world.view.light = 0; // headlights dark unless a test lights them
     }
 

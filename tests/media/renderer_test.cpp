@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 #include "levels/tileCodes.h"
+#include "platform/video.h"
 #include "rendererRig.h"
 
 namespace {
@@ -283,10 +285,58 @@ TEST(Sprites, SplitSpritesDrawTwoHalvesSharingOneColumn) {
     EXPECT_EQ(rig.rgbAt(390, 260), blueByLevel(0));
 }
 
-// Whatever the positions, not a pixel is written outside the screen (the sanitizer build
-// catches a stray write) and nothing crashes.
+namespace {
+
+// A screen inside a larger block of memory, framed by a band of a colour the game never
+// draws: a write that strays past any edge of the screen lands in the band.
+class guardedScreen {
+  public:
+    static constexpr int band = 16;
+    static constexpr int width = screenWidth + 2 * band;
+    static constexpr int height = screenHeight + 2 * band;
+    static constexpr Uint32 guard = 0x13579BDF;
+
+    explicit guardedScreen(const SDL_PixelFormat &format) : memory(width * height, guard) {
+        surface = SDL_CreateRGBSurfaceFrom(&memory[band * width + band], screenWidth, screenHeight, 32,
+                                           width * 4, format.Rmask, format.Gmask, format.Bmask, format.Amask);
+    }
+    ~guardedScreen() { SDL_FreeSurface(surface); }
+    guardedScreen(const guardedScreen &) = delete;
+    guardedScreen &operator=(const guardedScreen &) = delete;
+
+    SDL_Surface *surface = nullptr;
+
+    // Pixels of the band that were written to.
+    int strayWrites() const { return countInBand(true); }
+    // Pixels of the screen itself still holding the band's colour.
+    int screenPixelsUntouched() const { return countInBand(false); }
+
+  private:
+    std::vector<Uint32> memory;
+
+    int countInBand(const bool inBand) const {
+        int count = 0;
+        for (int y = 0; y < height; y++) {
+            for (int x = 0; x < width; x++) {
+                const bool outside =
+                    x < band || x >= band + screenWidth || y < band || y >= band + screenHeight;
+                const bool changed = memory[y * width + x] != guard;
+                count += inBand ? outside && changed : !outside && !changed;
+            }
+        }
+        return count;
+    }
+};
+
+} // namespace
+
+// Whatever the positions, sprites (whole, split, lit or shaded, all but touching the camera
+// or far beyond the world) are drawn inside the screen and nothing crashes.
 TEST(Sprites, ExtremePositionsStayInsideTheScreen) {
     rendererRig rig(5);
+    guardedScreen screen(*rig.screen()->format);
+    SDL_Surface *const realScreen = rig.screen();
+    rig.images.slots[screenSlot] = screen.surface;
     rig.shadedFrame(lampPostBase, 1, redByLevel);
     rig.lookUp(40.5, 10.5);
     rig.prepare();
@@ -307,8 +357,10 @@ TEST(Sprites, ExtremePositionsStayInsideTheScreen) {
             record.lightShape = i % 8;
         }
         rig.drawFrame();
+        ASSERT_EQ(screen.strayWrites(), 0) << "round " << round;
     }
-    SUCCEED();
+    EXPECT_EQ(screen.screenPixelsUntouched(), 0); // the frames went to this screen
+    rig.images.slots[screenSlot] = realScreen;
 }
 
 TEST(Dashboard, LayersStackInOrderAndMoveWithTheCar) {

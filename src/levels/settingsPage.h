@@ -1,0 +1,30 @@
+#pragma once
+// The settings page of both menus, on the title and in the pause: the fullscreen and 30 fps
+// toggles, each with its " - on" or " - off" label, and "go back". A toggle is written to
+// the settings file at once and takes effect at the next pass of the main loop.
+#include <string>
+
+class menuPages;
+class textBox;
+struct dataFiles;
+struct gameFlags;
+
+class settingsPage {
+  public:
+    static constexpr int goBackItem = 2;
+
+    // The labels as the page shows them: read from the flags when a menu opens, changed
+    // by the toggles.
+    std::string fullscreenLabel = " - off";
+    std::string thirtyFpsLabel = " - off";
+
+    void readFlags(const gameFlags &flags);
+    // The page's three items into the menu, below whatever headers it has.
+    void fill(menuPages &menu) const;
+    // The menu turns to this page with the cursor on "go back", every item writing itself in.
+    void open(menuPages &menu, textBox &text) const;
+    // "enter" on the page. A toggle switches its flag and shows the page afresh with the
+    // cursor where it was; the settings are saved when there is a folder to save them in.
+    // True on "go back": each menu goes back to a main page of its own.
+    bool pressEnter(menuPages &menu, gameFlags &flags, const dataFiles *files, textBox &text);
+};
