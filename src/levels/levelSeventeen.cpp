@@ -78,11 +78,14 @@ void endCloseReadings(objectWorld &world) {
     });
 }
 
+// Butterflies shown, one for each group: a copy standing on the world's edge is in the home
+// square as well as its neighbour, so counting copies could see one butterfly twice.
 int32_t butterfliesInSight(const objectWorld &world) {
     int32_t count = 0;
-    forEachPlaced(world, [&](const basicObj &object) {
-        count += object.kind == objectKind::butterfly && object.onMap && object.visible;
-    });
+    for (const int32_t group : butterflies) {
+        const basicObj *copy = homeCopyOf(world, group);
+        count += copy != nullptr && copy->visible;
+    }
     return count;
 }
 
@@ -158,8 +161,9 @@ void levelSeventeen::enter(objectWorld &world) {
     world.fade.fadeIn();
 }
 
-// Until the flame is won the level turns its face with the headlights; every butterfly in
-// sight at once ends the puzzle.
+// Until the flame is won the level turns its face with the headlights. The lit face hides
+// the butterflies the dark face shows; the flash wakes them there, and every butterfly in
+// sight in the light ends the puzzle. (In the dark all eight show from the start.)
 void levelSeventeen::followHeadlights(objectWorld &world) {
     if (world.car.progressFlags[flagIndex]) {
         return;
@@ -172,7 +176,7 @@ void levelSeventeen::followHeadlights(objectWorld &world) {
     endCloseReadings(world);
     const int32_t inSight = butterfliesInSight(world);
     music = inSight < 1 ? 1 : 2;
-    if (inSight == butterflyCount) {
+    if (inSight == butterflyCount && world.car.headlightsOn) {
         stage = 2;
     }
 }

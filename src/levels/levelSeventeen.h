@@ -6,8 +6,9 @@
 #include "levels/scriptBlocks.h"
 
 // Bare ground with two faces that follow the headlights: sand, living trees and the first
-// statue in the dark; dirt, ash trees and the second statue in the light. The sixth flame
-// belongs to the first statue; killed by the flash, it gives the flame up.
+// statue in the dark; dirt, ash trees and the second statue in the light, where the
+// butterflies hide until the flash wakes them. With all eight shown in the light the first
+// statue, the sixth flame's keeper, comes back; killed by the flash, it gives the flame up.
 class levelSeventeen : public level {
   public:
     int32_t stage = 0;

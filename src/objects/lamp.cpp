@@ -21,7 +21,8 @@ void lamp::update(playerCar &car, int32_t side) {
 }
 
 void lamp::light(const playerCar &car) {
-    if (frame != lastFrame) {
+    // Only the home copy is heard, so a change of all nine copies makes one sound.
+    if (frame != lastFrame && onMap) {
         soundCue = true;
     }
     shadeByDistance(car);

@@ -2,11 +2,10 @@
 // replay tool plays it: each flag set and the game saved at once.
 #include <gtest/gtest.h>
 
-#include <SDL_image.h>
-
 #include <filesystem>
 #include <string>
 
+#include "levels/trackedRun.h"
 #include "support/sdlTestEnvironment.h"
 #include "tools/replayRun.h"
 
@@ -98,18 +97,6 @@ TEST(FlameRoutesReplay, LevelThirteenCrossHeldInShapeGivesUpTheFlame) {
     EXPECT_EQ(run.saved, "2000100");
 }
 
-// Lights off on the road of level 16; in the dark of level 17, lights on, the keeper killed
-// by the flash, and the flame followed as it glides off.
-TEST(FlameRoutesReplay, LevelSixteenInTheDarkLeadsToTheSixthFlame) {
-    const temporaryFolder folder;
-    const routeRun run =
-        playRoute(folder, "--level 16 --pose 39,34.5,90",
-                  "3 e down\n4 e up\n40 e down\n41 e up\n60 space down\n61 space up\n100-260 w\n", 260);
-    EXPECT_EQ(jsonField(run.last, "level"), "17");
-    EXPECT_EQ(jsonField(run.last, "progressFlags"), "\"000001\"");
-    EXPECT_EQ(run.saved, "2000001");
-}
-
 TEST(FlameRoutesReplay, FourthSwitchIsSetFromTheCommandLine) {
     const temporaryFolder folder;
     const replayResult open =
@@ -121,37 +108,76 @@ TEST(FlameRoutesReplay, FourthSwitchIsSetFromTheCommandLine) {
 
 namespace {
 
-// Pixels of the flame's warm orange in the band just above the horizon of the view.
-int flamePixels(const std::string &path) {
-    SDL_Surface *shot = IMG_Load(path.c_str());
-    if (shot == nullptr) {
-        return -1;
-    }
-    int count = 0;
-    for (int y = 230; y < 290; y++) {
-        for (int x = 64; x < 576; x++) {
-            const Uint32 rgb = pixelRgb(shot, x, y);
-            const int r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-            count += r > 150 && g < 120 && b < 80;
-        }
-    }
-    SDL_FreeSurface(shot);
-    return count;
+// Lights off on level 16's road lead into the dark of level 17, beside its second statue. With
+// the lights on, the lit face, the car rolls up beside that statue to read its hint; then, once
+// round the world for each, it stands to flash the hidden butterflies awake two at a time, the
+// last pair from where it has backed up to, and with all eight shown flashes the keeper and
+// drives through its dust to the flame.
+constexpr const char *seventeenTrack = R"(3 e down
+4 e up
+35 e down
+36 e up
+# up to the second statue, fast through its near ring, braking to stand beside it
+37-82 w
+83-93 s
+# round to the pair at x = 34.5
+173-786 w
+349-461 d
+462-575 a
+828 space down
+829 space up
+# round to the pair at x = 46.5
+916-1501 w
+1119-1196 a
+1197-1275 d
+1543 space down
+1544 space up
+# round to the pair beyond the keeper's place
+1631-2235 w
+1834-1891 d
+1892-1950 a
+2277 space down
+2278 space up
+# back to the pair before it
+2365-2542 s
+2575 space down
+2576 space up
+# up to the keeper
+2663-2722 w
+2755 space down
+2756 space up
+2883-2990 w
+)";
+
+bool flaming(int red, int green, int blue) {
+    return red > 150 && green < 120 && blue < 80;
 }
 
 } // namespace
 
-// The sixth flame, seen: nothing burns before the keeper is killed; after, the flame glows
-// beyond it on the sand.
-TEST(FlameRoutesReplay, LevelSeventeenFlameBurnsOnTheSandOnceTheKeeperIsKilled) {
+// Level 17's puzzle: in the dark every butterfly shows and nothing comes of it; in the light
+// the ground is dirt, the butterflies hide and the second statue gives its hint; the flash
+// wakes them, and with all eight shown in the light the keeper stands in the dark face's
+// place again, to be killed for the flame.
+TEST(FlameRoutesReplay, LevelSeventeenPuzzlePlayedToTheSixthFlame) {
     const temporaryFolder folder;
-    writeWholeFile(folder.file("track"),
-                   "3 e down\n4 e up\n40 e down\n41 e up\n60 space down\n61 space up\n");
-    const replayResult result =
-        runReplay("--frames 95 --level 16 --pose 39,34.5,90 --input " + folder.file("track") +
-                  " --shot 58:" + folder.file("before.png") + " --shot 95:" + folder.file("flame.png") +
-                  " --data-dir " + folder.path());
-    ASSERT_EQ(result.exitCode, 0) << result.errors;
-    EXPECT_EQ(flamePixels(folder.file("before.png")), 0);
-    EXPECT_GT(flamePixels(folder.file("flame.png")), 5);
+    const trackedRun run =
+        playTrack(folder,
+                  "--level 16 --pose 55.4,43.7,270 --shot 2754:" + folder.file("keeper.png") +
+                      " --shot 2960:" + folder.file("flame.png"),
+                  seventeenTrack, 2990, {35, 36, 127, 2581, 2583, 2990});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.field(35, "level"), "17");
+    EXPECT_EQ(run.field(35, "groundTile"), "88");
+    EXPECT_EQ(run.field(35, "music"), "2"); // all eight in sight in the dark
+    EXPECT_EQ(run.field(35, "stage"), "1");
+    EXPECT_EQ(run.field(36, "groundTile"), "0");
+    EXPECT_EQ(run.field(36, "music"), "1"); // none in sight in the light
+    EXPECT_NE(run.at(127).find(R"("message": "he hides beneath the e key")"), std::string::npos);
+    EXPECT_EQ(run.field(2581, "stage"), "1"); // seven woken, the last flash just going off
+    EXPECT_EQ(run.field(2583, "stage"), "3");
+    EXPECT_EQ(run.field(2990, "progressFlags"), "\"000001\"");
+    EXPECT_EQ(run.saved, "2000001");
+    EXPECT_EQ(pixelsIn(folder.file("keeper.png"), 64, 230, 576, 290, flaming), 0);
+    EXPECT_GT(pixelsIn(folder.file("flame.png"), 64, 230, 576, 290, flaming), 500);
 }

@@ -280,14 +280,31 @@ TEST(LevelFifteen, ItsTwoExitsLeadToTheMoonLevelFartherAlongY) {
     }
 }
 
-TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndSwapTheButterflies) {
+namespace {
+
+constexpr int32_t seventeenButterflies[] = {4, 5, 6, 7, 9, 10, 11, 12};
+
+// What the flash does to the butterflies hidden in the light, group by group.
+void showButterflies(routeRig &rig, std::initializer_list<int32_t> groups) {
+    for (const int32_t group : groups) {
+        setVisible(rig.world, group, true);
+    }
+}
+
+} // namespace
+
+// All eight butterflies show in the dark from the start, which does not count; the light
+// hides them, and only all eight shown in the light end the puzzle.
+TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndOnlyTheLitFaceCounts) {
     routeRig rig;
     levelSeventeen &seventeen = rig.levelAt<levelSeventeen>(17);
     rig.enter(17, 40.5, 20, heading::plusY);
     EXPECT_EQ(seventeen.groundGrid[0][0], 88);
     EXPECT_EQ(seventeen.groundGrid[79][79], 88);
     EXPECT_FALSE(rig.world.car.headlightsOn);
-    setVisible(rig.world, 4, false); // one butterfly out of sight keeps the puzzle open
+    rig.frame(3);
+    EXPECT_EQ(seventeen.stage, 1);
+    EXPECT_EQ(seventeen.music, 2);
 
     rig.world.car.headlightsOn = true;
     rig.frame();
@@ -296,8 +313,15 @@ TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndSwapTheButterflies) {
     EXPECT_TRUE(rig.homeCopy(17).visible);
     EXPECT_TRUE(rig.homeCopy(2).visible);
     EXPECT_FALSE(rig.homeCopy(0).visible);
-    EXPECT_TRUE(rig.homeCopy(4).visible);
-    EXPECT_FALSE(rig.homeCopy(5).visible);
+    for (const int32_t group : seventeenButterflies) {
+        EXPECT_FALSE(rig.homeCopy(group).visible) << group;
+        EXPECT_TRUE(rig.homeCopy(group).emitsLight) << group << " still glows";
+    }
+    EXPECT_EQ(seventeen.music, 1);
+    setMode(rig.world, 17, objectMode::trigger);
+    showButterflies(rig, {4, 5, 6, 7, 9, 10, 11});
+    rig.frame();
+    EXPECT_EQ(rig.messageOnScreen(), "he hides beneath the e key");
     EXPECT_EQ(seventeen.stage, 1);
 
     rig.world.car.headlightsOn = false;
@@ -307,9 +331,13 @@ TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndSwapTheButterflies) {
     EXPECT_FALSE(rig.homeCopy(17).visible);
     EXPECT_EQ(rig.homeCopy(0).frame, 39);
     EXPECT_FALSE(rig.homeCopy(4).visible);
-    EXPECT_TRUE(rig.homeCopy(5).visible);
+    EXPECT_TRUE(rig.homeCopy(12).visible);
 
-    setVisible(rig.world, 4, true);
+    rig.world.car.headlightsOn = true;
+    rig.frame();
+    EXPECT_TRUE(rig.homeCopy(4).visible); // the ones woken in the light stay awake there
+    EXPECT_FALSE(rig.homeCopy(12).visible);
+    showButterflies(rig, {12});
     rig.frame();
     EXPECT_EQ(seventeen.stage, 2);
 }
@@ -318,8 +346,17 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
     routeRig rig;
     levelSeventeen &seventeen = rig.levelAt<levelSeventeen>(17);
     rig.enter(17, 40.5, 34.5, heading::plusY);
+    rig.world.car.headlightsOn = true;
+    rig.frame();
+    showButterflies(rig, {4, 5, 6, 7, 9, 10, 11, 12});
     rig.frame(2);
-    ASSERT_EQ(seventeen.stage, 3); // every butterfly was in sight from the start
+    ASSERT_EQ(seventeen.stage, 3);
+    EXPECT_EQ(seventeen.groundGrid[40][40], 0); // the ground stays as the lights left it
+    EXPECT_TRUE(rig.homeCopy(8).visible);
+    setMode(rig.world, 17, objectMode::trigger);
+    rig.frame();
+    EXPECT_EQ(rig.messageOnScreen(), "crush him");
+
     changeGroup(rig.world, 8, {.frame = 0, .state = 2});
     rig.frame(3);
     EXPECT_EQ(seventeen.stage, 6);
@@ -329,6 +366,9 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
     EXPECT_NEAR(rig.homeCopy(18).x, 40.5, 1e-9);
     EXPECT_NEAR(rig.homeCopy(18).y, 40.5 + 2.1, 1e-9);
 
+    setMode(rig.world, 17, objectMode::end);
+    rig.frame();
+    rig.text.commandMessages(textCommand::blank);
     setMode(rig.world, 17, objectMode::trigger); // the second statue's last word
     rig.driveTo(40.5, 41, heading::plusY);
     EXPECT_TRUE(rig.world.car.progressFlags[5]);

@@ -47,7 +47,8 @@ TEST(RouteStagesReplay, LevelFourteenRaceIsTakenAndTheLongRoadLeadsOn) {
 
 // Facing the three ghosts coming up the road, one flash puts them all to rest; backed into the
 // road's second half, the car sees them come again, and the middle one rams it. Lights off,
-// the road leads on to level 17, which opens in the dark and stays on sand when they go on.
+// the road leads on to level 17, which opens in the dark on sand and turns to dirt when they go
+// on again.
 TEST(RouteStagesReplay, LevelSixteenGhostsComeBackAndTheDarkLeadsOn) {
     const temporaryFolder folder;
     const trackedRun run = playTrack(folder, "--level 16 --pose 40.5,34.5,270 --objects",
@@ -76,9 +77,9 @@ TEST(RouteStagesReplay, LevelSixteenGhostsComeBackAndTheDarkLeadsOn) {
     EXPECT_EQ(run.field(560, "level"), "16");
     EXPECT_EQ(run.field(561, "level"), "17");
     EXPECT_EQ(run.field(561, "groundTile"), "88");
-    EXPECT_EQ(run.field(563, "stage"), "3"); // every butterfly in sight at once: the dark face stays
+    EXPECT_EQ(run.field(563, "stage"), "1"); // every butterfly in sight, but in the dark
     EXPECT_EQ(run.field(640, "headlightsOn"), "true");
-    EXPECT_EQ(run.field(640, "groundTile"), "88");
+    EXPECT_EQ(run.field(640, "groundTile"), "0");
 }
 
 // With the fourth flame already won, the cross still turns and can be held again for the flame.

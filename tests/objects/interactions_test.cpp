@@ -141,6 +141,28 @@ TEST(Interactions, TheFlashTogglesLampsAndActsOnlyWithinReach) {
     EXPECT_EQ(near.frame, 3);
 }
 
+// A lamp is placed as nine copies a side apart; the flash switches them all, and the home
+// copy alone asks for the sound.
+TEST(Interactions, AFlashedLampGroupRingsOnce) {
+    worldRig rig;
+    standCar(rig, 8, 10.0, 10.5, 0.0); // beam point (15.5, 10.5)
+    const int32_t side = rig.world.car.side;
+    for (int a = -1; a <= 1; a++) {
+        for (int b = -1; b <= 1; b++) {
+            rig.place(objectKind::lamp, 0, 0, 16.0 + a * side, 10.5 + b * side);
+        }
+    }
+    fireFlash(rig);
+    int switched = 0, cues = 0;
+    forEachPlaced(rig.world, [&](basicObj &object) {
+        object.update(rig.world.car, side);
+        switched += object.frame == 1;
+        cues += object.soundCue;
+    });
+    EXPECT_EQ(switched, 9);
+    EXPECT_EQ(cues, 1);
+}
+
 TEST(Interactions, TheFlashKillsGhostsOnlyWhileAbroadAndGrowsSaplings) {
     const objectMode abroad[] = {objectMode::patrol, objectMode::attack, objectMode::standing,
                                  objectMode::straight, objectMode::race};
