@@ -1,8 +1,8 @@
 #include "app/pauseMenu.h"
 
 #include "app/stateContext.h"
+#include "levels/saveGame.h"
 #include "media/textBox.h"
-#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 
 namespace {
@@ -30,8 +30,8 @@ void toggle(stateContext &context, bool &flag, std::string &label) {
     flag = !flag;
     label = toggleLabel(flag);
     showPage(context, menuPage::settings, context.pauseMenu.cursor);
-    if (context.files != nullptr) {
-        saveSettings(*context.flags, *context.files);
+    if (context.world != nullptr) {
+        saveDisplaySettings(*context.world);
     }
 }
 

@@ -24,7 +24,7 @@ class stateContext {
     objectWorld *world = nullptr;
     textBox *text = nullptr;
     const keyboardState *keyboard = nullptr;
-    const dataFiles *files = nullptr;
+    dataFiles *files = nullptr;
     soundBank *sounds = nullptr;
 
     std::string gameSaveText = "0000000";

@@ -188,15 +188,11 @@ void levelZero::pressEnterOnSettings(objectWorld &world) {
         thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
     }
     showPage(world, menuPage::settings, cursor);
-    if (world.files != nullptr) {
-        saveSettings(world.flags, *world.files);
-    }
+    saveDisplaySettings(world);
 }
 
 void levelZero::startGame(objectWorld &world) {
-    if (world.files != nullptr) {
-        saveNewGame(*world.files);
-    }
+    saveNewGame(world);
     list->startLevel = 1;
     for (bool &won : world.car.progressFlags) {
         won = false;

@@ -28,8 +28,8 @@ class objectWorld {
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;
-    textBox *text = nullptr;          // the levels show their lines through it
-    const dataFiles *files = nullptr; // where progress is saved
+    textBox *text = nullptr;    // the levels show their lines through it
+    dataFiles *files = nullptr; // where progress is saved
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list
