@@ -19,9 +19,11 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
         settingsWithDisplayChoice(readOrCreateFile(files.settingsPath, defaultSettingsText), display);
 }
 
-// The chunks go back to the mixer while it is still open.
+// The chunks go back to the mixer while it is still open. Saves that failed during play
+// have their last try on the way out.
 game::~game() {
     sounds.freeSounds();
+    saveWaitingTexts(files);
 }
 
 void runPassLogic(game &session) {

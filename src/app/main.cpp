@@ -27,6 +27,10 @@ int main(int argc, char **argv) {
     // The data folder is settled before the move into the asset folder, where a relative
     // one would land otherwise.
     const std::string dataFolder = absolutePath(defaultDataFolder());
+    if (dataFolderIsLocal()) {
+        std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
+                     dataFolder.c_str());
+    }
     enterAssetFolder();
     const screenHandle screen = openGameWindow(choice.scale);
     if (!screen.isOpen()) {

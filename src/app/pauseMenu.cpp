@@ -1,6 +1,7 @@
 #include "app/pauseMenu.h"
 
 #include "app/stateContext.h"
+#include "levels/saveGame.h"
 #include "media/textBox.h"
 #include "player/keyboardState.h"
 
@@ -39,7 +40,7 @@ void pressEnter(stateContext &context) {
             menu.page = menuPage::title;
         }
     } else if (menu.page == menuPage::settings) {
-        if (context.pauseSettings.pressEnter(menu, context.flags, &context.files, text)) {
+        if (context.pauseSettings.pressEnter(menu, context.world)) {
             showMainPage(context);
         }
     }

@@ -13,7 +13,7 @@
 #include "player/keyboardState.h"
 
 stateContext::stateContext(gameFlags &switches, levelList &allLevels, objectWorld &objects, textBox &lines,
-                           const keyboardState &keys, const dataFiles &folder, soundBank &bank)
+                           const keyboardState &keys, dataFiles &folder, soundBank &bank)
     : flags(switches), levels(allLevels), world(objects), text(lines), keyboard(keys), files(folder),
       sounds(bank) {}
 

@@ -22,7 +22,7 @@ class stateContext {
   public:
     // Linked once to the parts of the game the states work on, which outlive it.
     stateContext(gameFlags &flags, levelList &levels, objectWorld &world, textBox &text,
-                 const keyboardState &keyboard, const dataFiles &files, soundBank &sounds);
+                 const keyboardState &keyboard, dataFiles &files, soundBank &sounds);
     stateContext(const stateContext &) = delete;
     stateContext &operator=(const stateContext &) = delete;
 
@@ -31,7 +31,7 @@ class stateContext {
     objectWorld &world;
     textBox &text;
     const keyboardState &keyboard;
-    const dataFiles &files;
+    dataFiles &files;
     soundBank &sounds;
 
     std::string gameSaveText = "0000000";

@@ -136,7 +136,7 @@ void levelFour::script(objectWorld &world) {
 
 // The first checkpoint: a player who quits from here on starts again in this level.
 void levelFour::enter(objectWorld &world) {
-    saveProgress(world.files, world.currentLevel.index, world.car.progressFlags);
+    saveProgress(world);
     music = 1;
     setFrame(world, middleTree, grownFrame);
     stage = 1;

@@ -86,7 +86,7 @@ void levelSix::script(objectWorld &world) {
 
 // The second checkpoint, saved on every arrival.
 void levelSix::enter(objectWorld &world) {
-    saveProgress(world.files, world.currentLevel.index, world.car.progressFlags);
+    saveProgress(world);
     music = 0;
     fadeStarted = false;
     world.fade.fadeIn();

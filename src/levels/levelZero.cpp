@@ -173,15 +173,13 @@ void levelZero::pressEnterOnNewGame(objectWorld &world) {
 }
 
 void levelZero::pressEnterOnSettings(objectWorld &world) {
-    if (settings.pressEnter(menu, world.flags, world.files, *world.text)) {
+    if (settings.pressEnter(menu, world)) {
         showPage(world, menuPage::main, hasContinue() ? 2 : 1);
     }
 }
 
 void levelZero::startGame(objectWorld &world) {
-    if (world.files != nullptr) {
-        saveNewGame(*world.files);
-    }
+    saveNewGame(world);
     list->startLevel = 1;
     for (bool &won : world.car.progressFlags) {
         won = false;

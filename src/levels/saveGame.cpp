@@ -2,6 +2,7 @@
 
 #include "levels/levelList.h"
 #include "levels/savedProgress.h"
+#include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
 
@@ -34,13 +35,31 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]) {
     return text;
 }
 
-bool saveProgress(const dataFiles *files, const int currentLevel, const bool (&progressFlags)[6]) {
-    if (files == nullptr) {
-        return false;
+static bool savedOrTold(objectWorld &world, const bool saved) {
+    if (!saved && world.text != nullptr) {
+        world.text->showNotice(unsavedNotice);
     }
-    return writeTextFile(files->gameSavePath, progressText(currentLevel, progressFlags));
+    return saved;
 }
 
-bool saveNewGame(const dataFiles &files) {
-    return writeTextFile(files.gameSavePath, newGameText);
+bool saveProgress(objectWorld &world) {
+    if (world.files == nullptr) {
+        return false;
+    }
+    const std::string text = progressText(world.currentLevel.index, world.car.progressFlags);
+    return savedOrTold(world, saveDataFile(*world.files, dataFile::savedGame, text));
+}
+
+bool saveNewGame(objectWorld &world) {
+    if (world.files == nullptr) {
+        return false;
+    }
+    return savedOrTold(world, saveDataFile(*world.files, dataFile::savedGame, newGameText));
+}
+
+bool saveDisplaySettings(objectWorld &world) {
+    if (world.files == nullptr) {
+        return false;
+    }
+    return savedOrTold(world, saveSettings(world.flags, *world.files));
 }

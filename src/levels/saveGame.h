@@ -6,6 +6,7 @@
 
 struct dataFiles;
 class levelList;
+class objectWorld;
 class playerCar;
 
 inline constexpr const char *newGameText = "0000000";
@@ -17,7 +18,13 @@ void applySavedGameText(std::string_view text, levelList &levels, playerCar &car
 
 // The text that saves the current level's checkpoint and the flames won.
 std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
-// Saves the game from the current level and the flames won; false when it could not be
-// written (or there is no data folder).
-bool saveProgress(const dataFiles *files, int currentLevel, const bool (&progressFlags)[6]);
-bool saveNewGame(const dataFiles &files);
+
+// The saves made during play: the game from the current level and the flames won, a new
+// game, the two display settings. Each is false when it could not be written (or there is
+// no data folder); the player then reads "could not save" on screen, and the text waits in
+// memory to be written at the next save and on the way out.
+bool saveProgress(objectWorld &world);
+bool saveNewGame(objectWorld &world);
+bool saveDisplaySettings(objectWorld &world);
+
+inline constexpr const char *unsavedNotice = "could not save";

@@ -258,7 +258,7 @@ void takeFlame(objectWorld &world, const int32_t flagIndex, const int32_t flameG
     car.cockpit.whiteFrame = whiteFlashStart;
     car.battery = fullBattery;
     car.headlightsOn = true;
-    saveProgress(world.files, world.currentLevel.index, car.progressFlags);
+    saveProgress(world);
 }
 
 void pickUpFlame(objectWorld &world, level &lvl, const int32_t flagIndex, const int32_t flameGroup) {

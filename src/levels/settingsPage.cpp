@@ -1,8 +1,9 @@
 #include "levels/settingsPage.h"
 
 #include "levels/menuPages.h"
+#include "levels/saveGame.h"
+#include "objects/objectWorld.h"
 #include "platform/gameFlags.h"
-#include "platform/settingsFile.h"
 
 namespace {
 
@@ -30,10 +31,11 @@ void settingsPage::open(menuPages &menu, textBox &text) const {
     menu.show(text);
 }
 
-bool settingsPage::pressEnter(menuPages &menu, gameFlags &flags, const dataFiles *files, textBox &text) {
+bool settingsPage::pressEnter(menuPages &menu, objectWorld &world) {
     if (menu.cursor == goBackItem) {
         return true;
     }
+    gameFlags &flags = world.flags;
     if (menu.cursor == fullscreenItem) {
         flags.fullscreen = !flags.fullscreen;
         fullscreenLabel = toggleLabel(flags.fullscreen);
@@ -42,9 +44,7 @@ bool settingsPage::pressEnter(menuPages &menu, gameFlags &flags, const dataFiles
         thirtyFpsLabel = toggleLabel(flags.thirtyFps);
     }
     fill(menu);
-    menu.show(text);
-    if (files != nullptr) {
-        saveSettings(flags, *files);
-    }
+    menu.show(*world.text);
+    saveDisplaySettings(world);
     return false;
 }

@@ -6,7 +6,7 @@
 
 class menuPages;
 class textBox;
-struct dataFiles;
+class objectWorld;
 struct gameFlags;
 
 class settingsPage {
@@ -23,8 +23,8 @@ class settingsPage {
     void fill(menuPages &menu) const;
     // The menu turns to this page with the cursor on "go back", every item writing itself in.
     void open(menuPages &menu, textBox &text) const;
-    // "enter" on the page. A toggle switches its flag and shows the page afresh with the
-    // cursor where it was; the settings are saved when there is a folder to save them in.
+    // "enter" on the page. A toggle switches its flag, shows the page afresh with the cursor
+    // where it was and saves the settings (a failed save is told on screen and retried).
     // True on "go back": each menu goes back to a main page of its own.
-    bool pressEnter(menuPages &menu, gameFlags &flags, const dataFiles *files, textBox &text);
+    bool pressEnter(menuPages &menu, objectWorld &world);
 };

@@ -1,11 +1,10 @@
 #include "media/imageBank.h"
 
-#include <SDL_image.h>
-
 #include <algorithm>
 
 #include "media/helpers.h"
 #include "media/pngFile.h"
+#include "platform/regularFile.h"
 
 imageBank::imageBank() {
     std::fill(std::begin(slots), std::end(slots), nullptr);
@@ -37,7 +36,7 @@ SDL_Surface *imageBank::loadImage(const std::string &path) {
 }
 
 SDL_Surface *imageBank::loadThroughImageLibrary(const std::string &path) {
-    SDL_Surface *loaded = IMG_Load(path.c_str());
+    SDL_Surface *loaded = loadPictureFile(path);
     if (loaded == nullptr) {
         return nullptr;
     }

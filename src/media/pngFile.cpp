@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "media/helpers.h"
+#include "platform/regularFile.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ SDL_Surface *readPlainPng(const std::string &path, const SDL_Surface *like) {
     if (like == nullptr || !hasByteChannels(like->format)) {
         return nullptr;
     }
-    std::FILE *file = std::fopen(path.c_str(), "rb");
+    std::FILE *file = openRegularStream(path);
     if (file == nullptr) {
         return nullptr;
     }

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "media/soundBank.h"
+#include "platform/regularFile.h"
 
 namespace {
 
@@ -34,9 +35,19 @@ std::array<chunkFile, soundFileCount> chunkFiles(soundBank &bank) {
 
 void soundBank::loadSounds() {
     for (const chunkFile &file : chunkFiles(*this)) {
-        // A missing file leaves its chunk empty, and an empty chunk plays nothing.
-        SDL_RWops *source = SDL_RWFromFile(file.path, "rb");
-        *file.chunk = source != nullptr ? mixer.loadWav(source, 1) : nullptr;
+        // A missing file, or a pipe or device in its place, leaves its chunk empty, and an
+        // empty chunk plays nothing.
+        *file.chunk = nullptr;
+        std::FILE *stream = openRegularStream(file.path);
+        if (stream == nullptr) {
+            continue;
+        }
+        SDL_RWops *source = SDL_RWFromFP(stream, SDL_TRUE); // closes the stream when freed
+        if (source == nullptr) {
+            std::fclose(stream);
+            continue;
+        }
+        *file.chunk = mixer.loadWav(source, 1);
     }
 }
 

@@ -14,6 +14,10 @@ constexpr int dimStyle = 2;        // where a menu line rests, and where an inst
 constexpr int flashStyle = 4;      // a flicker starts at full brightness
 constexpr int noReFlash = 2;       // a flicker with both re-flashes used goes after one run
 constexpr int passesPerLetter = 2; // a line writes itself in one letter every two passes
+constexpr int noticeLeft = 8;
+constexpr int noticeTop = 8;
+constexpr int brightStyle = 4;
+constexpr int noticePasses = 240; // four seconds at full brightness before the fade
 
 // How a placing operation lays out its text.
 struct textPlacement {
@@ -162,6 +166,20 @@ void textBox::commandMessages(const textCommand command) {
 
 void textBox::showHint(const int x, const int y, const std::string_view text, const bool wavy) {
     placeText(hint, text, {x, y, wavy ? letterEffect::wavy : letterEffect::game, 0, false});
+}
+
+void textBox::showNotice(const std::string_view text) {
+    int pen = 0;
+    for (size_t i = 0; i < text.size(); i++) {
+        textLetter *const slot = hint.firstFree();
+        if (slot == nullptr) {
+            return;
+        }
+        // The letters go in the order they stand, as a line that wrote itself in would.
+        const int fadeWait = noticePasses + passesPerLetter * static_cast<int>(i);
+        slot->place(noticeLeft + pen, noticeTop, text[i], letterEffect::fade, brightStyle, 0, fadeWait);
+        pen += letterAdvance(text[i], nextCharacter(text, i));
+    }
 }
 
 void textBox::commandHint(const textCommand command) {

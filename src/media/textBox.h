@@ -60,6 +60,9 @@ class textBox {
     void commandMessages(textCommand command);
 
     void showHint(int x, int y, std::string_view text, bool wavy);
+    // A word from the game itself (a save that failed) at the top left, in the hint area:
+    // there at once at full brightness, it stays a few seconds and fades by itself.
+    void showNotice(std::string_view text);
     // blank, flicker or fade.
     void commandHint(textCommand command);
 

@@ -28,9 +28,9 @@ class objectWorld {
     const animTables &animations;
     drawList &sprites;
     gameFlags &flags;
-    const keyboardState &keyboard;    // the title menu reads its keys here; the car has its bindings
-    textBox *text = nullptr;          // the levels show their lines through it
-    const dataFiles *files = nullptr; // where progress is saved
+    const keyboardState &keyboard; // the title menu reads its keys here; the car has its bindings
+    textBox *text = nullptr;       // the levels show their lines through it
+    dataFiles *files = nullptr;    // where progress is saved
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list

@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <cstring>
 #include <unistd.h>
 
 #include "platform/dataFolder.h"
 #include "platform/firstLine.h"
+#include "platform/regularFile.h"
 
 dataFiles prepareDataFiles(const std::string &folder) {
     dataFiles files;
@@ -18,23 +18,19 @@ dataFiles prepareDataFiles(const std::string &folder) {
     if (!files.writable) {
         std::fprintf(stderr, "velmora: cannot write to %s; settings and progress will not be kept\n",
                      folder.c_str());
+        return files;
     }
+    removeLeftTemporaries(folder, {"settings.sav", "game.sav"});
     return files;
 }
 
-// Only a regular file is read, and it is opened without blocking: a named pipe or a device
-// in the file's place would otherwise stop the game at start-up waiting for a writer.
+// Only a regular file is read; anything else in its place is unreadable.
 enum class fileRead { read, missing, unreadable };
 
 static fileRead readFileStart(const std::string &path, std::string &bytes) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = openRegularFile(path);
     if (fd < 0) {
         return errno == ENOENT ? fileRead::missing : fileRead::unreadable;
-    }
-    struct stat info;
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return fileRead::unreadable;
     }
     bytes.resize(firstLineBytesNeeded);
     size_t got = 0;
@@ -87,6 +83,66 @@ bool writeTextFile(const std::string &path, std::string_view text) {
     return replaceFileAtomically(path, text);
 }
 
+namespace {
+
+struct fileToSave {
+    const std::string &path;
+    unsavedText &unsaved;
+};
+
+fileToSave fileOf(dataFiles &files, const dataFile which) {
+    if (which == dataFile::settings) {
+        return {files.settingsPath, files.unsavedSettings};
+    }
+    return {files.gameSavePath, files.unsavedGame};
+}
+
+bool writeOrKeep(const fileToSave file, const std::string_view text) {
+    const bool wasWaiting = file.unsaved.waiting;
+    if (writeTextFile(file.path, text)) {
+        if (wasWaiting) {
+            std::fprintf(stderr, "velmora: saved %s at last\n", file.path.c_str());
+        }
+        file.unsaved.waiting = false;
+        return true;
+    }
+    std::fprintf(stderr, "velmora: could not save %s: %s; kept in memory to try again\n", file.path.c_str(),
+                 std::strerror(errno));
+    if (file.unsaved.text.data() != text.data()) {
+        file.unsaved.text.assign(text);
+    }
+    file.unsaved.waiting = true;
+    return false;
+}
+
+} // namespace
+
+bool saveDataFile(dataFiles &files, const dataFile which, const std::string_view text) {
+    for (const dataFile other : {dataFile::settings, dataFile::savedGame}) {
+        const fileToSave waiting = fileOf(files, other);
+        if (other != which && waiting.unsaved.waiting) {
+            writeOrKeep(waiting, waiting.unsaved.text);
+        }
+    }
+    return writeOrKeep(fileOf(files, which), text);
+}
+
+void saveWaitingTexts(dataFiles &files) {
+    for (const dataFile which : {dataFile::settings, dataFile::savedGame}) {
+        const fileToSave file = fileOf(files, which);
+        if (!file.unsaved.waiting) {
+            continue;
+        }
+        if (writeTextFile(file.path, file.unsaved.text)) {
+            std::fprintf(stderr, "velmora: saved %s at last\n", file.path.c_str());
+            file.unsaved.waiting = false;
+        } else {
+            std::fprintf(stderr, "velmora: could not save %s on the way out: %s; what it held is lost\n",
+                         file.path.c_str(), std::strerror(errno));
+        }
+    }
+}
+
 std::string settingsText(const gameFlags &flags) {
     std::string text;
     text += flags.fullscreen ? '1' : '0';
@@ -94,8 +150,8 @@ std::string settingsText(const gameFlags &flags) {
     return text;
 }
 
-bool saveSettings(const gameFlags &flags, const dataFiles &files) {
-    return writeTextFile(files.settingsPath, settingsText(flags));
+bool saveSettings(const gameFlags &flags, dataFiles &files) {
+    return saveDataFile(files, dataFile::settings, settingsText(flags));
 }
 
 void applySettingsText(std::string_view text, gameFlags &flags) {

@@ -8,15 +8,27 @@
 
 inline constexpr const char *defaultSettingsText = "00";
 
+enum class dataFile : unsigned char { settings, savedGame };
+
+// A save that could not be written: its text waits here for the next try. Both files' texts
+// are short enough to live inside the string, so keeping one never allocates.
+struct unsavedText {
+    std::string text;
+    bool waiting = false;
+};
+
 struct dataFiles {
     std::string folder;
     std::string settingsPath;
     std::string gameSavePath;
     bool writable = false;
+    unsavedText unsavedSettings;
+    unsavedText unsavedGame;
 };
 
-// Creates the folder; when it cannot be created or written, says so in one line on
-// standard error and leaves `writable` false. The game runs on with its defaults.
+// Creates the folder and removes the temporary files a save killed halfway left there; when
+// the folder cannot be created or written, says so in one line on standard error and leaves
+// `writable` false. The game runs on with its defaults.
 dataFiles prepareDataFiles(const std::string &folder);
 
 // The file's first line; when the file is missing or that line's length differs from the
@@ -30,9 +42,16 @@ std::string malformedCopyPath(const std::string &path);
 // Replaces the file's content with the text, atomically; false when the write failed.
 bool writeTextFile(const std::string &path, std::string_view text);
 
+// Writes one of the two files. A failed write is said on standard error and its text kept
+// in memory, to be written at the next save of either file and on the way out; a text still
+// waiting is tried first. False when this save failed.
+bool saveDataFile(dataFiles &files, dataFile which, std::string_view text);
+// The way out: a last try for every text still waiting, and word of any that is lost.
+void saveWaitingTexts(dataFiles &files);
+
 // The settings text for the flags: fullscreen first, then 30 fps.
 std::string settingsText(const gameFlags &flags);
-bool saveSettings(const gameFlags &flags, const dataFiles &files);
+bool saveSettings(const gameFlags &flags, dataFiles &files);
 
 // A '1' switches its flag on; any other character leaves the flag as it is.
 void applySettingsText(std::string_view text, gameFlags &flags);

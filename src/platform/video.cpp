@@ -1,7 +1,6 @@
 #include "platform/video.h"
 
 #include <SDL.h>
-#include <SDL_image.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -10,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "platform/regularFile.h"
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
 static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
@@ -83,7 +84,7 @@ static SDL_Surface *shrunkIcon(SDL_Surface *picture) {
 
 // A missing or unusable icon leaves the window without one; the game plays on.
 static void setWindowIcon() {
-    SDL_Surface *picture = IMG_Load("art/icon.png");
+    SDL_Surface *picture = loadPictureFile("art/icon.png");
     if (picture == nullptr) {
         return;
     }

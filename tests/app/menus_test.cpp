@@ -156,8 +156,8 @@ TEST(SavedGame, ProgressSavesTheCheckpointOfTheCurrentLevel) {
         const char *saved;
     } cases[] = {{3, "0010000"}, {4, "1010000"}, {5, "1010000"}, {6, "2010000"}, {17, "2010000"}};
     for (const auto &c : cases) {
-        rig.session->levels.current = c.level;
-        EXPECT_TRUE(saveProgress(rig.session->world.files, c.level, car.progressFlags));
+        rig.session->world.currentLevel.index = c.level;
+        EXPECT_TRUE(saveProgress(rig.session->world));
         EXPECT_EQ(rig.savedGame(), c.saved) << c.level;
     }
 }

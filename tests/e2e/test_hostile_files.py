@@ -1,6 +1,6 @@
 """Files a hostile or careless user could hand the game: an icon far too large for any window
-system, and settings and save files holding junk of the right length, bytes that are not
-UTF-8 included."""
+system, named pipes in place of pictures and sounds, and settings and save files holding junk of the right
+length, bytes that are not UTF-8 included."""
 import json
 import os
 import shutil
@@ -19,17 +19,25 @@ def check(condition, message):
         raise AssertionError(message)
 
 
+def assets_with(assets, replaced):
+    """A copy of the assets folder (links, not copies) in which each file named in `replaced`
+    (a path such as art/icon.png) is left for the caller to put in place."""
+    folder = tempfile.mkdtemp(prefix="velmora-assets-")
+    for top in ("art", "sounds"):
+        for root, _, files in os.walk(os.path.join(assets, top)):
+            mirror = os.path.join(folder, os.path.relpath(root, assets))
+            os.makedirs(mirror, exist_ok=True)
+            for name in files:
+                if os.path.relpath(os.path.join(root, name), assets) not in replaced:
+                    os.symlink(os.path.join(root, name), os.path.join(mirror, name))
+    return folder
+
+
 def assets_with_icon(assets, size):
-    """A copy of the assets folder (links, not copies) whose art/icon.png is a size x size picture."""
-    folder = tempfile.mkdtemp(prefix="velmora-icon-")
-    os.symlink(os.path.join(assets, "sounds"), os.path.join(folder, "sounds"))
-    art = os.path.join(folder, "art")
-    os.mkdir(art)
-    for name in os.listdir(os.path.join(assets, "art")):
-        if name != "icon.png":
-            os.symlink(os.path.join(assets, "art", name), os.path.join(art, name))
-    subprocess.run(["convert", "-size", "%dx%d" % (size, size), "gradient:red-blue", "PNG32:" + art + "/icon.png"],
-                   check=True)
+    """A copy of the assets folder whose art/icon.png is a size x size picture."""
+    folder = assets_with(assets, {"art/icon.png"})
+    subprocess.run(["convert", "-size", "%dx%d" % (size, size), "gradient:red-blue",
+                    "PNG32:" + folder + "/art/icon.png"], check=True)
     return folder
 
 
@@ -54,6 +62,24 @@ def test_a_huge_icon_is_shrunk_and_the_game_plays(binary, assets, display):
         check(size is not None and max(size) <= 256, "the window's icon is %r" % (size,))
         game.process.send_signal(signal.SIGTERM)
         check(game.process.wait(timeout=5) == 0, "the game did not close cleanly")
+    finally:
+        game.close()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def test_named_pipes_in_place_of_pictures_and_sounds_are_passed_over(binary, assets, display):
+    files = {"art/icon.png", "art/blank.png", "art/hud/headlights.png", "sounds/sfx/alarm.wav"}
+    folder = assets_with(assets, files)
+    for name in files:
+        os.mkfifo(os.path.join(folder, name))
+    game = Game(binary, folder, display)
+    try:
+        game.wait_for_window()
+        time.sleep(1.5)  # loading, then the logo
+        check(game.process.poll() is None, "the game stopped: %r" % game.output()[-2000:])
+        # A game still held in open() by a pipe hears no signal: this one is in its main loop.
+        game.process.send_signal(signal.SIGTERM)
+        check(game.process.wait(timeout=10) == 0, "the game did not close: %r" % game.output()[-2000:])
     finally:
         game.close()
         shutil.rmtree(folder, ignore_errors=True)
@@ -86,4 +112,5 @@ def test_junk_files_of_the_right_length_are_kept_and_read_as_off(binary, assets,
 
 if __name__ == "__main__":
     sys.exit(run_tests([test_a_huge_icon_is_shrunk_and_the_game_plays,
+                        test_named_pipes_in_place_of_pictures_and_sounds_are_passed_over,
                         test_junk_files_of_the_right_length_are_kept_and_read_as_off]))

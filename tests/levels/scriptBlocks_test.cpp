@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <numbers>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
 #include "platform/settingsFile.h"
 #include "scriptRig.h"
@@ -11,6 +14,14 @@
 namespace {
 
 constexpr double quarterTurn = std::numbers::pi / 2;
+
+std::string lettersOf(const textArea &area) {
+    std::string text;
+    for (const textLetter &letter : area.letters) {
+        text += letter.isEmpty() ? "" : letter.letter;
+    }
+    return text;
+}
 
 // Whole sides apart, as the nine copies of one tile are.
 bool sidesApart(double a, double b, int32_t side) {
@@ -200,7 +211,7 @@ TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
 
 TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     const temporaryFolder folder;
-    const dataFiles files = prepareDataFiles(folder.path());
+    dataFiles files = prepareDataFiles(folder.path());
     scriptRig rig;
     rig.world.files = &files;
     rig.enterLevel(9);
@@ -227,4 +238,34 @@ TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     takeFlame(rig.world, 3, 6);
     EXPECT_EQ(flameLevel.music, 3);
     EXPECT_EQ(readWholeFile(files.gameSavePath).substr(0, 7), "2100100");
+}
+
+// A flame won while the saved game cannot be written stays won, the player reads why on
+// screen for a few seconds, and the next save writes it.
+TEST(ScriptBlocks, AFlameThatCannotBeSavedStaysWonIsToldAndSavedLater) {
+    const temporaryFolder folder;
+    dataFiles files = prepareDataFiles(folder.path());
+    ASSERT_EQ(mkdir(files.gameSavePath.c_str(), 0755), 0); // a folder where the file belongs
+    scriptRig rig;
+    rig.world.files = &files;
+    rig.enterLevel(9);
+    rig.placeTile(objectKind::flame, 6, 40.5, 41.5);
+
+    testing::internal::CaptureStderr();
+    takeFlame(rig.world, 0, 6);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("could not save"), std::string::npos);
+    EXPECT_TRUE(rig.world.car.progressFlags[0]);
+    EXPECT_EQ(lettersOf(rig.text.hint), "could not save");
+    rig.text.updateHint();
+    EXPECT_FALSE(rig.text.hintFinished);
+    for (int pass = 0; pass < 360; pass++) {
+        rig.text.updateHint();
+    }
+    EXPECT_TRUE(rig.text.hintFinished);
+
+    rmdir(files.gameSavePath.c_str());
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(saveDisplaySettings(rig.world));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(readWholeFile(files.gameSavePath), "2100000");
 }

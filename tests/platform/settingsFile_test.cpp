@@ -53,7 +53,7 @@ TEST(ReadOrCreateFile, AnUnwritableFolderStillGivesTheDefault) {
 
 TEST(SaveSettings, WritesFullscreenThenThirtyFps) {
     const temporaryFolder folder;
-    const dataFiles files = prepareDataFiles(folder.path());
+    dataFiles files = prepareDataFiles(folder.path());
     ASSERT_TRUE(files.writable);
     gameFlags flags;
     flags.fullscreen = true;

@@ -65,6 +65,47 @@ TEST(Replay, BadArgumentsAndTracksFailWithAMessage) {
     }
 }
 
+// Numbers the tool cannot use are refused before anything runs: no hang in a wrapping loop,
+// no overflow in the floor caster, no pass that never comes.
+TEST(Replay, NumbersOutOfReachAreRefusedWithStatusTwo) {
+    const temporaryFolder data;
+    const struct {
+        const char *arguments;
+        const char *said;
+    } cases[] = {
+        {"--frames -5", "bad value for --frames: '-5'"},
+        {"--frames 1e3", "bad value for --frames"},
+        {"--frames 99999999999999999999", "bad value for --frames"},
+        {"--frames 5 --state 0", "bad value for --state"},
+        {"--frames 5 --shot -1:x.png", "bad value for --shot"},
+        {"--frames 5 --level 18", "bad value for --level"},
+        {"--frames 5 --level -1", "bad value for --level"},
+        {"--frames 5 --map-cell 0 --level 1 --map m.png", "bad value for --map-cell"},
+        {"--frames 5 --level 5 --pose nan,5.5,90", "bad value for --pose"},
+        {"--frames 5 --level 5 --pose inf,5.5,90", "bad value for --pose"},
+        {"--frames 5 --level 5 --pose 1e999,5.5,90", "bad value for --pose"},
+        {"--frames 5 --level 5 --pose 1e300,5.5,90", "--pose: X and Y must lie within -160 to 160"},
+        {"--frames 5 --level 5 --pose 2147483648,5.5,90", "--pose: X and Y"},
+        {"--frames 5 --level 5 --pose 10,-161,90", "--pose: X and Y"},
+        {"--frames 5 --level 5 --pose 1e15,1e15,1e15", "--pose: X and Y"},
+        {"--frames 5 --level 5 --pose 40.5,10.5,1e15", "--pose: HEADING must lie within -360 to 360"},
+        {"--frames 5 --level 1 --pose 10,10,-361", "--pose: HEADING"},
+    };
+    for (const auto &c : cases) {
+        const replayResult result = runReplay(std::string(c.arguments) + " --data-dir " + data.path());
+        EXPECT_EQ(result.exitCode, 2) << c.arguments;
+        EXPECT_NE(result.errors.find(std::string("velmora-replay: ") + c.said), std::string::npos)
+            << c.arguments << "\n"
+            << result.errors;
+        EXPECT_TRUE(result.lines.empty()) << c.arguments;
+    }
+    // The edges themselves are fine.
+    const replayResult edge =
+        runReplay("--frames 2 --state 2 --level 5 --pose -160,160,-360 --data-dir " + data.path());
+    EXPECT_EQ(edge.exitCode, 0) << edge.errors;
+    EXPECT_EQ(edge.lines.size(), 1u);
+}
+
 TEST(Replay, AnUnwritableShotPathIsAFailure) {
     const temporaryFolder data;
     const replayResult result =

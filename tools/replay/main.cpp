@@ -17,6 +17,7 @@
 #include "journeyDriver.h"
 #include "levelMap.h"
 #include "levels/levelList.h"
+#include "levels/levelSet.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
 #include "platform/video.h"
@@ -196,6 +197,14 @@ int fail(const std::string &message) {
     return 2;
 }
 
+// The side of a level as its setup builds it, read before the game is.
+int sideOfLevel(const int index) {
+    const std::unique_ptr<levelSet> levels = std::make_unique<levelSet>();
+    levelList list;
+    levels->linkInto(list);
+    return list.levels[index]->side;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -203,6 +212,9 @@ int main(int argc, char **argv) {
     options.assetsDir = VELMORA_ASSETS_DIR;
     std::string error;
     if (!parseReplayOptions(argc, argv, options, error)) {
+        return fail(error);
+    }
+    if (options.hasPose && !poseFitsLevel(options.pose, sideOfLevel(options.level), error)) {
         return fail(error);
     }
     inputTrack track;
@@ -214,6 +226,14 @@ int main(int argc, char **argv) {
         return fail(error);
     }
     journeyDriver driver(std::move(plan));
+    // The player's own folder, settled as the game settles it: before the move into the assets.
+    if (options.dataDir.empty()) {
+        options.dataDir = defaultDataFolder();
+        if (dataFolderIsLocal()) {
+            std::fprintf(stderr, "velmora-replay: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
+                         std::filesystem::absolute(options.dataDir).c_str());
+        }
+    }
     makePathsAbsolute(options);
     if (chdir(options.assetsDir.c_str()) != 0) {
         return fail("cannot enter the assets folder " + options.assetsDir);
@@ -225,11 +245,11 @@ int main(int argc, char **argv) {
     if (!screen.isOpen()) {
         return 1;
     }
-    const std::string dataDir = options.dataDir.empty() ? defaultDataFolder() : options.dataDir;
     bool reportsOk = true;
     bool soundAudible = true;
     {
-        const std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(dataDir));
+        const std::unique_ptr<game> session =
+            std::make_unique<game>(screen, prepareDataFiles(options.dataDir));
         if (!options.progressFlags.empty()) {
             parseProgressFlags(options.progressFlags, session->world.car.progressFlags);
         }

@@ -14,7 +14,12 @@ const char *const replayUsage =
     "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n"
     "                      [--flags 101000] [--fourth 0|1] [--plan FILE [--give-up-shot FILE.png]]\n";
 
-static bool parseCount(std::string_view text, int &value) {
+namespace {
+
+constexpr double largestTurn = 360.0;
+
+// A whole number of at most nine digits, digits only: no sign, no exponent, nothing to overflow.
+bool parseCount(std::string_view text, int &value) {
     if (text.empty() || text.size() > 9 || !std::all_of(text.begin(), text.end(), ::isdigit)) {
         return false;
     }
@@ -22,10 +27,14 @@ static bool parseCount(std::string_view text, int &value) {
     return true;
 }
 
-static bool parseShot(std::string_view text, replayOptions &options) {
+bool parsePass(std::string_view text, int &pass) {
+    return parseCount(text, pass) && pass >= 1;
+}
+
+bool parseShot(std::string_view text, replayOptions &options) {
     const size_t colon = text.find(':');
     screenshotRequest shot;
-    if (colon == std::string_view::npos || !parseCount(text.substr(0, colon), shot.pass) ||
+    if (colon == std::string_view::npos || !parsePass(text.substr(0, colon), shot.pass) ||
         colon + 1 == text.size()) {
         return false;
     }
@@ -34,13 +43,14 @@ static bool parseShot(std::string_view text, replayOptions &options) {
     return true;
 }
 
-static bool parseNumber(const std::string &text, double &value) {
+bool parseNumber(const std::string &text, double &value) {
     char *end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return !text.empty() && end == text.c_str() + text.size() && std::isfinite(value);
 }
 
-static bool parsePose(std::string_view text, replayOptions &options) {
+// Three finite numbers; whether they fit the level is judged once the level is known.
+bool parsePose(std::string_view text, replayOptions &options) {
     const size_t first = text.find(',');
     const size_t second = first == std::string_view::npos ? first : text.find(',', first + 1);
     if (second == std::string_view::npos) {
@@ -52,73 +62,86 @@ static bool parsePose(std::string_view text, replayOptions &options) {
     return options.hasPose;
 }
 
-static bool parseState(std::string_view text, replayOptions &options) {
+bool parseState(std::string_view text, replayOptions &options) {
     if (text == "all") {
         options.stateEveryPass = true;
         return true;
     }
     int pass = 0;
-    if (!parseCount(text, pass)) {
+    if (!parsePass(text, pass)) {
         return false;
     }
     options.statePasses.push_back(pass);
     return true;
 }
 
-// Applies one option that takes a value; false when the value is not valid.
-static bool applyOption(std::string_view name, std::string_view value, replayOptions &options) {
-    if (name == "--frames") {
-        return parseCount(value, options.frames);
+bool parseName(std::string_view value, std::string &name) {
+    name = value;
+    return !value.empty();
+}
+
+// One option that takes a value, what it wants, and how it reads the value.
+struct valueOption {
+    std::string_view name;
+    const char *wants;
+    bool (*apply)(std::string_view value, replayOptions &options);
+};
+
+const valueOption valueOptions[] = {
+    {"--frames", "a whole number of passes, 0 to 999999999",
+     [](std::string_view v, replayOptions &o) { return parseCount(v, o.frames); }},
+    {"--input", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.inputPath); }},
+    {"--data-dir", "a folder", [](std::string_view v, replayOptions &o) { return parseName(v, o.dataDir); }},
+    {"--assets", "a folder", [](std::string_view v, replayOptions &o) { return parseName(v, o.assetsDir); }},
+    {"--shot", "PASS:FILE.png with a pass 1 to 999999999", parseShot},
+    {"--state", "a pass 1 to 999999999, or all", parseState},
+    {"--level", "a level 0 to 17",
+     [](std::string_view v, replayOptions &o) { return parseCount(v, o.level) && o.level < levelCount; }},
+    {"--pose", "three finite numbers X,Y,HEADING", parsePose},
+    {"--flags", "six characters 0 or 1",
+     [](std::string_view v, replayOptions &o) {
+         o.progressFlags = v;
+         return v.size() == 6 && v.find_first_not_of("01") == std::string_view::npos;
+     }},
+    {"--fourth", "0 or 1",
+     [](std::string_view v, replayOptions &o) {
+         o.fourth = v == "1" ? 1 : v == "0" ? 0 : -1;
+         return o.fourth >= 0;
+     }},
+    {"--plan", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.planPath); }},
+    {"--give-up-shot", "a file",
+     [](std::string_view v, replayOptions &o) { return parseName(v, o.giveUpShot); }},
+    {"--map", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.mapPath); }},
+    {"--map-cell", "a whole number of pixels, 1 to 64",
+     [](std::string_view v, replayOptions &o) {
+         return parseCount(v, o.mapCellSize) && o.mapCellSize >= 1 && o.mapCellSize <= 64;
+     }},
+};
+
+const valueOption *findValueOption(std::string_view name) {
+    for (const valueOption &option : valueOptions) {
+        if (option.name == name) {
+            return &option;
+        }
     }
-    if (name == "--input") {
-        options.inputPath = value;
-        return !value.empty();
+    return nullptr;
+}
+
+} // namespace
+
+bool poseFitsLevel(const headingPose &pose, const int side, std::string &error) {
+    const double reach = 2.0 * side;
+    if (!(std::fabs(pose.x) <= reach && std::fabs(pose.y) <= reach)) {
+        error = "--pose: X and Y must lie within -" + std::to_string(2 * side) + " to " +
+                std::to_string(2 * side) + ", two sides of this level's " + std::to_string(side) +
+                "-tile square";
+        return false;
     }
-    if (name == "--data-dir") {
-        options.dataDir = value;
-        return !value.empty();
+    if (!(std::fabs(pose.heading) <= largestTurn)) {
+        error = "--pose: HEADING must lie within -360 to 360 degrees";
+        return false;
     }
-    if (name == "--assets") {
-        options.assetsDir = value;
-        return !value.empty();
-    }
-    if (name == "--shot") {
-        return parseShot(value, options);
-    }
-    if (name == "--state") {
-        return parseState(value, options);
-    }
-    if (name == "--level") {
-        return parseCount(value, options.level) && options.level < levelCount;
-    }
-    if (name == "--pose") {
-        return parsePose(value, options);
-    }
-    if (name == "--flags") {
-        options.progressFlags = value;
-        return value.size() == 6 && value.find_first_not_of("01") == std::string_view::npos;
-    }
-    if (name == "--fourth") {
-        options.fourth = value == "1" ? 1 : value == "0" ? 0 : -1;
-        return options.fourth >= 0;
-    }
-    if (name == "--plan") {
-        options.planPath = value;
-        return !value.empty();
-    }
-    if (name == "--give-up-shot") {
-        options.giveUpShot = value;
-        return !value.empty();
-    }
-    if (name == "--map") {
-        options.mapPath = value;
-        return !value.empty();
-    }
-    if (name == "--map-cell") {
-        return parseCount(value, options.mapCellSize) && options.mapCellSize >= 1 &&
-               options.mapCellSize <= 64;
-    }
-    return false;
+    return true;
 }
 
 bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::string &error) {
@@ -129,12 +152,18 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
             (name == "--timedemo" ? options.timedemo : options.listObjects) = true;
             continue;
         }
-        if (i + 1 >= argc) {
-            error = "missing value or unknown option: " + std::string(name);
+        const valueOption *option = findValueOption(name);
+        if (option == nullptr) {
+            error = "unknown option: " + std::string(name);
             return false;
         }
-        if (!applyOption(name, argv[i + 1], options)) {
-            error = "bad option: " + std::string(name) + " " + argv[i + 1];
+        if (i + 1 >= argc) {
+            error = std::string(name) + " wants " + option->wants;
+            return false;
+        }
+        if (!option->apply(argv[i + 1], options)) {
+            error =
+                "bad value for " + std::string(name) + ": '" + argv[i + 1] + "'; it wants " + option->wants;
             return false;
         }
         framesGiven = framesGiven || name == "--frames";

@@ -39,4 +39,9 @@ struct replayOptions {
 // False with a message when the arguments are not understood.
 bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::string &error);
 
+// A pose fits a level of `side` tiles when X and Y lie within two sides of the square either
+// way and the heading within one turn: farther out, wrapping the car back into the square
+// would take ages and the floor's tile arithmetic would overflow. False with a message.
+bool poseFitsLevel(const headingPose &pose, int side, std::string &error);
+
 extern const char *const replayUsage;

@@ -1,0 +1,18 @@
+#pragma once
+// Opening the game's own files for reading. A named pipe or a device put where a picture or a
+// save file belongs would hold a plain open() until a writer comes, deaf to the signals SDL
+// catches; these never wait, and open nothing but regular files.
+#include <SDL.h>
+
+#include <cstdio>
+#include <string>
+
+// A read-only descriptor of the file, or -1 when it is missing (errno ENOENT), cannot be
+// opened, or is not a regular file.
+int openRegularFile(const std::string &path);
+
+// The same as a stream for binary reading; null when openRegularFile gives -1.
+std::FILE *openRegularStream(const std::string &path);
+
+// A picture read by the image library from a regular file; null otherwise.
+SDL_Surface *loadPictureFile(const std::string &path);
