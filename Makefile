@@ -6,8 +6,10 @@ FUZZ_SECONDS ?= 60
 SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+# The recipes read these from the environment, so a prefix with spaces or quotes stays whole.
+export PREFIX DESTDIR
 
-.PHONY: all deps build run install test test-sanitize fuzz soak bench figures screenshots format clean
+.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench figures screenshots format clean
 
 all: build
 
@@ -25,11 +27,16 @@ run: build
 	cd $(BUILD_DIR)/assets && VELMORA_DATA_DIR=. ../velmora
 
 # The game, its art and sounds, a desktop entry and the icon under PREFIX (no root needed
-# when PREFIX is writable); DESTDIR stages the files for a package.
+# when PREFIX is writable); DESTDIR stages the files for a package. Only what is installed
+# is built: the game and the asset generator, which then makes the art and sounds.
 install: deps $(BUILD_DIR)/CMakeCache.txt
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX="$$PREFIX"
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora assets
+	bash scripts/install.sh $(BUILD_DIR)
+
+# Takes away what the last install from this build placed, and the folders it made.
+uninstall:
+	bash scripts/uninstall.sh $(BUILD_DIR)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -9,16 +9,17 @@
 
 const char *const usageLine = "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n";
 const char *const optionsText =
-    "  --scale N     show each pixel as N x N pixels this run (default: 2 on\n"
-    "                desktops 2560 pixels wide or wider, else 1)\n"
+    "  --scale N     show each pixel as N x N pixels this run (default: the largest\n"
+    "                of 1, 2 and 3 that fits the desktop; never 4 unasked, since\n"
+    "                without a graphics card it takes nearly a whole frame to show)\n"
     "  --windowed    play in a window this run, whatever the settings say\n"
     "  --fullscreen  play fullscreen this run, whatever the settings say\n"
     "  --version     print the version and exit\n"
     "  -h, --help    print this and exit\n"
     "The pictures and sounds are read from $VELMORA_DATA_DIR when it is set, else from\n"
-    "the installed share/velmora folder, else from the working folder. The settings\n"
-    "and the saved game are kept in $APPDATA/Velmora, else $XDG_DATA_HOME/Velmora,\n"
-    "else ~/.local/share/Velmora.\n";
+    "assets/ beside the program (a build), else from the installed share/velmora\n"
+    "folder, else from the working folder. The settings and the saved game are kept\n"
+    "in $APPDATA/Velmora, else $XDG_DATA_HOME/Velmora, else ~/.local/share/Velmora.\n";
 
 namespace {
 

@@ -30,9 +30,9 @@ std::string chooseAssetFolder(const assetFolderPlaces &places, bool (*holdsAsset
     if (!places.fromEnvironment.empty()) {
         return places.fromEnvironment;
     }
-    for (const std::string *installed : {&places.besideProgram, &places.builtIn}) {
-        if (!installed->empty() && holdsAssets(*installed)) {
-            return *installed;
+    for (const std::string *place : {&places.buildAssets, &places.besideProgram, &places.builtIn}) {
+        if (!place->empty() && holdsAssets(*place)) {
+            return *place;
         }
     }
     return ".";
@@ -56,6 +56,9 @@ assetFolderPlaces assetFolderPlacesOfThisProgram() {
         places.fromEnvironment = value;
     }
     const std::string binFolder = programFolder();
+    if (!binFolder.empty()) {
+        places.buildAssets = joinPath(binFolder, "assets");
+    }
     if (!binFolder.empty() && VELMORA_DATA_DIR_FROM_BIN[0] != '\0') {
         places.besideProgram = joinPath(binFolder, VELMORA_DATA_DIR_FROM_BIN);
     }

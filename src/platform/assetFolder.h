@@ -10,19 +10,20 @@ inline constexpr const char *assetFolderVariable = "VELMORA_DATA_DIR";
 // The places an asset folder may be, in the order they are tried.
 struct assetFolderPlaces {
     std::string fromEnvironment; // the variable's value; empty when unset
+    std::string buildAssets;     // assets/ beside the program, where a build generates them
     std::string besideProgram;   // the installed share folder, found from the program's own folder
     std::string builtIn;         // the share folder of the install this program was built for
 };
 
 // The variable's folder whenever it is set: the player asked for it. Else the first of the
-// installed folders that holds the game's assets; else the working folder, ".".
+// build's and the installed folders that holds the game's assets; else the working folder, ".".
 std::string chooseAssetFolder(const assetFolderPlaces &places, bool (*holdsAssets)(const std::string &));
 
 // True when the folder holds art/ and sounds/ folders.
 bool holdsGameAssets(const std::string &folder);
 
-// The places for this program: the variable, the installed layout next to the running binary
-// and the install path compiled in.
+// The places for this program: the variable, the build's assets/ and the installed layout next
+// to the running binary, and the install path compiled in.
 assetFolderPlaces assetFolderPlacesOfThisProgram();
 
 // Chooses the asset folder and moves into it. A folder without the game's assets, or one that

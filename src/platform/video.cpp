@@ -4,11 +4,13 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <strings.h>
 
 #include "platform/regularFile.h"
 
@@ -18,11 +20,11 @@ static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
 // Window systems refuse large icons (X raises an error that ends the program), and none
 // shows one larger than this.
 static constexpr int largestIconSide = 256;
-static constexpr int wideDesktopWidth = 2560;
 static constexpr int titleBarAllowance = 64; // the window's frame and a desk panel
 
 static constexpr const char *windowScalingVariable = "SDL12COMPAT_WINDOW_SCALING";
 static constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
+static constexpr const char *videoDriverVariable = "SDL_VIDEODRIVER";
 
 // A 32-bit picture with alpha, bytes in memory order R, G, B, A on any machine.
 static SDL_Surface *rgbaSurface(const int width, const int height) {
@@ -97,56 +99,128 @@ static void setWindowIcon() {
     SDL_FreeSurface(picture);
 }
 
+// The window at this scale fits the desktop with room left for its title bar.
+static bool windowFits(const double scale, const int desktopWidth, const int desktopHeight) {
+    return screenWidth * scale <= desktopWidth && screenHeight * scale <= desktopHeight - titleBarAllowance;
+}
+
 int fittingWindowScale(const int requestedScale, const int desktopWidth, const int desktopHeight) {
-    const int wanted = requestedScale != automaticWindowScale ? requestedScale
-                       : desktopWidth >= wideDesktopWidth     ? 2
-                                                              : 1;
-    int scale = std::clamp(wanted, 1, largestWindowScale);
-    if (desktopWidth <= 0 || desktopHeight <= 0) {
-        return scale;
+    const bool desktopKnown = desktopWidth > 0 && desktopHeight > 0;
+    if (requestedScale == automaticWindowScale && !desktopKnown) {
+        return 1;
     }
-    while (scale > 1 &&
-           (screenWidth * scale > desktopWidth || screenHeight * scale > desktopHeight - titleBarAllowance)) {
+    int scale = requestedScale == automaticWindowScale ? largestAutomaticWindowScale
+                                                       : std::clamp(requestedScale, 1, largestWindowScale);
+    while (desktopKnown && scale > 1 && !windowFits(scale, desktopWidth, desktopHeight)) {
         --scale;
     }
     return scale;
 }
 
-// sdl12-compat reads its window scaling when video starts, and the desktop's size is known
-// only once it has: so look at the desktop, then start video again with the scale set.
-// Without --scale, a scaling the player set in the environment is theirs and kept.
-static bool applyWindowScale(const int requestedScale) {
-    const char *const scaling = std::getenv(windowScalingVariable);
-    if (requestedScale == automaticWindowScale && scaling != nullptr) {
-        return true;
+bool isShowableWindowScaling(const char *const text, const int desktopWidth, const int desktopHeight) {
+    char *end = nullptr;
+    const double scale = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !std::isfinite(scale) || scale < 1) {
+        return false;
     }
+    if (desktopWidth <= 0 || desktopHeight <= 0) {
+        return scale <= largestWindowScale;
+    }
+    return windowFits(scale, desktopWidth, desktopHeight);
+}
+
+static bool isSet(const char *value) {
+    return value != nullptr && value[0] != '\0';
+}
+
+// Why no window could be opened, when the X display is the likely cause.
+static std::string displayTrouble() {
+    const char *const display = std::getenv("DISPLAY");
+    return isSet(display) ? std::string("no connection to the X display ") + display
+                          : std::string("no X display (DISPLAY is not set)");
+}
+
+// Without an X display SDL falls back to a driver that shows nothing, and the game would run
+// unseen until killed. Such a driver is only right when the player names it.
+static bool runsWithoutWindowUnasked() {
+    char driver[32] = "";
+    if (SDL_VideoDriverName(driver, sizeof driver) == nullptr) {
+        return false;
+    }
+    const char *const asked = std::getenv(videoDriverVariable);
+    const bool windowless = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+    return windowless && !(isSet(asked) && strcasecmp(asked, driver) == 0);
+}
+
+// Starts video once, and only once: a start, stop and restart would leave the X server with no
+// client for a moment, and a server whose last client leaves resets itself and may drop the
+// connection that follows.
+static bool startVideo() {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0) {
+        const char *const asked = std::getenv(videoDriverVariable);
+        const bool x11Asked = isSet(asked) && strcasecmp(asked, "x11") == 0;
+        std::fprintf(stderr, "velmora: cannot start video: %s%s\n", SDL_GetError(),
+                     x11Asked ? (" (" + displayTrouble() + ")").c_str() : "");
+        return false;
+    }
+    if (runsWithoutWindowUnasked()) {
+        std::fprintf(stderr, "velmora: cannot start video: %s\n", displayTrouble().c_str());
+        return false;
+    }
+    return true;
+}
+
+// sdl12-compat reads its scaling whenever it makes the window, so the desktop can be looked at
+// after video has started and before the window is made. Without --scale, a scaling the player
+// set is kept when the window can be shown at it.
+static void chooseWindowScaling(const int requestedScale) {
     const SDL_VideoInfo *const desktop = SDL_GetVideoInfo();
-    const int scale = fittingWindowScale(requestedScale, desktop ? desktop->current_w : 0,
-                                         desktop ? desktop->current_h : 0);
-    const std::string wanted = std::to_string(scale);
-    if (scaling == nullptr ? scale == 1 : wanted == scaling) {
-        return true; // video already runs at that scale
+    const int width = desktop ? desktop->current_w : 0;
+    const int height = desktop ? desktop->current_h : 0;
+    const int scale = fittingWindowScale(requestedScale, width, height);
+    if (const char *const scaling = std::getenv(windowScalingVariable);
+        requestedScale == automaticWindowScale && isSet(scaling)) {
+        if (isShowableWindowScaling(scaling, width, height)) {
+            return;
+        }
+        std::fprintf(stderr,
+                     "velmora: %s=%s is no scale the window can be shown at on this desktop; using %d\n",
+                     windowScalingVariable, scaling, scale);
     }
-    setenv(windowScalingVariable, wanted.c_str(), 1);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (scale == 1) {
+        unsetenv(windowScalingVariable);
+    } else {
+        setenv(windowScalingVariable, std::to_string(scale).c_str(), 1);
+    }
+}
+
+// The window at the chosen scale, else at 1x: the scale never keeps the game from starting.
+static SDL_Surface *openWindowSurface() {
+    SDL_Surface *screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
+    if (const char *const scaling = std::getenv(windowScalingVariable); screen == nullptr && isSet(scaling)) {
+        std::fprintf(stderr, "velmora: the window cannot open at scale %s (%s); it opens at 1x\n", scaling,
+                     SDL_GetError());
+        unsetenv(windowScalingVariable);
+        screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
+    }
+    return screen;
 }
 
 screenHandle openGameWindow(const int requestedScale) {
     // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method.
     setenv(scaleMethodVariable, "nearest", 0);
     // The game cannot run without a window; sound is welcome but may be missing.
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0 || !applyWindowScale(requestedScale)) {
-        std::fprintf(stderr, "velmora: cannot start video: %s\n", SDL_GetError());
+    if (!startVideo()) {
         SDL_Quit();
         return {};
     }
+    chooseWindowScaling(requestedScale);
     SDL_InitSubSystem(SDL_INIT_AUDIO);
     SDL_WM_SetCaption(windowCaption, nullptr);
     Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
     Mix_Volume(-1, 77);
 
-    SDL_Surface *screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
+    SDL_Surface *const screen = openWindowSurface();
     if (screen == nullptr) {
         std::fprintf(stderr, "velmora: cannot open the window: %s\n", SDL_GetError());
         SDL_Quit();

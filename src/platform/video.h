@@ -23,16 +23,24 @@ struct screenHandle {
 };
 
 // The window shows each screen pixel as a sharp square of 1 to 4 window pixels; the game
-// always draws at 640 x 480. Automatic: 2 on desktops 2560 pixels wide or wider, else 1.
+// always draws at 640 x 480. Automatic: the largest whole scale that fits the desktop, at
+// most 3, since without a graphics card presenting at 4 takes nearly a whole pass.
 inline constexpr int automaticWindowScale = 0;
 inline constexpr int largestWindowScale = 4;
+inline constexpr int largestAutomaticWindowScale = 3;
 
 // The scale asked for (or the automatic one), lowered until the window fits the desktop with
-// room left for its title bar. A desktop of unknown size (0) lowers nothing.
+// room left for its title bar. A desktop of unknown size (0) lowers nothing, and makes the
+// automatic scale 1.
 int fittingWindowScale(int requestedScale, int desktopWidth, int desktopHeight);
 
+// True when the text is a scale the window can be shown at: a finite number, at least 1, with
+// the window fitting the desktop as above (at most the largest scale when its size is unknown).
+bool isShowableWindowScaling(const char *text, int desktopWidth, int desktopHeight);
+
 // Brings up SDL, the audio device (when there is one) and the window, windowed, with its
-// caption and icon. No screen in the handle when no window can be opened.
+// caption and icon. No screen in the handle when no window can be opened, with the reason
+// given in one line on standard error.
 screenHandle openGameWindow(int requestedScale = automaticWindowScale);
 // Closes the window, lets the audio device go and ends the process with the status;
 // soundAudible tells whether the player could still hear anything at the end.

@@ -36,17 +36,21 @@ def desktop_entry(path):
     return entry
 
 
-def install(binary, prefix):
+SCRIPTS = os.path.join(os.path.dirname(__file__), "..", "..", "scripts")
+
+
+def run_script(name, *args):
+    run = subprocess.run(["bash", os.path.join(SCRIPTS, name), *args], capture_output=True, text=True, timeout=120)
+    check(run.returncode == 0, "%s failed: %s" % (name, run.stderr[-2000:]))
+
+
+def test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing(binary, assets, display):
+    # What make install and make uninstall run, into a prefix with a space that does not exist yet.
+    home = tempfile.mkdtemp(prefix="velmora-home-")
+    prefix = os.path.join(home, "pre fix")
     build = os.path.dirname(binary)
-    run = subprocess.run(["cmake", "--install", build, "--prefix", prefix], capture_output=True, text=True,
-                         timeout=120)
-    check(run.returncode == 0, "cmake --install failed: %s" % run.stderr[-2000:])
-
-
-def test_installed_game_starts_from_its_desktop_entry(binary, assets, display):
-    prefix = tempfile.mkdtemp(prefix="velmora-prefix-")
     try:
-        install(binary, prefix)
+        run_script("install.sh", build, "--prefix", prefix)
         entry = desktop_entry(os.path.join(prefix, "share/applications/velmora.desktop"))
         check(entry.get("Type") == "Application" and entry.get("Icon") == "velmora", "entry: %r" % entry)
         icons = glob.glob(os.path.join(prefix, "share/icons/hicolor/*/apps/velmora.png"))
@@ -70,9 +74,12 @@ def test_installed_game_starts_from_its_desktop_entry(binary, assets, display):
             check(game.read_data_file("settings.sav") == "00", "settings.sav was not written")
         finally:
             game.close()
+        run_script("uninstall.sh", build)
+        left = [os.path.join(root, name) for root, dirs, files in os.walk(home) for name in dirs + files]
+        check(not left, "left after uninstall: %r" % left[:10])
     finally:
-        shutil.rmtree(prefix, ignore_errors=True)
+        shutil.rmtree(home, ignore_errors=True)
 
 
 if __name__ == "__main__":
-    sys.exit(run_tests([test_installed_game_starts_from_its_desktop_entry]))
+    sys.exit(run_tests([test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing]))

@@ -1,6 +1,7 @@
 """The real game opens its window in a real X server and closes cleanly on SIGTERM."""
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -8,7 +9,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import Game, run_tests  # noqa: E402
+from xsession import Game, bright_pixels, run_tests  # noqa: E402
 
 
 def check(condition, message):
@@ -74,7 +75,58 @@ def test_bad_options_are_refused_with_a_message(binary, assets, display):
     check(run.stdout == "velmora %s\n" % version, "version line %r, the project is %s" % (run.stdout, version))
 
 
+def test_the_build_plays_with_its_own_art_from_the_checkout(binary, assets, display):
+    # As ./build/velmora from the folder that holds the build folder.
+    build = os.path.dirname(os.path.abspath(binary))
+    relative = os.path.join(".", os.path.basename(build), os.path.basename(binary))
+    game = Game(relative, os.path.dirname(build), display, pin_assets=False)
+    try:
+        window = game.wait_for_window()
+        time.sleep(1.5)  # the loading word, then the logo and the title picture
+        shot = os.path.join(game.data_home, "build.png")
+        game.screenshot(window, shot)
+        check(bright_pixels(shot, 0, 0, 640, 480) > 1000, "the screen is dark: no pictures were found")
+        check("no art/" not in game.output(), "the game said: %r" % game.output())
+    finally:
+        game.close()
+
+
+def unused_display():
+    number = 90
+    while os.path.exists("/tmp/.X11-unix/X%d" % number):
+        number += 1
+    return ":%d" % number
+
+
+def test_no_display_means_no_game_and_a_reason(binary, assets, display):
+    base = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "SDL_VIDEODRIVER", "WAYLAND_DISPLAY")}
+    data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
+    base.update(SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=data_home, VELMORA_DATA_DIR=assets)
+    for place in (None, unused_display()):
+        for driver in (None, "x11"):
+            env = dict(base, **({"DISPLAY": place} if place else {}), **({"SDL_VIDEODRIVER": driver} if driver else {}))
+            run = subprocess.run([binary], cwd=assets, env=env, capture_output=True, text=True, timeout=20)
+            # (SDL's Wayland driver, tried next, may add a line of its own.)
+            lines = [line for line in run.stderr.splitlines() if line.startswith("velmora:")]
+            check(run.returncode == 1, "DISPLAY %s, driver %s: exit status %d" % (place, driver, run.returncode))
+            check(len(lines) == 1 and ("DISPLAY" in lines[0] if place is None else place in lines[0]),
+                  "DISPLAY %s, driver %s: said %r" % (place, driver, run.stderr))
+    # The windowless drivers still play when they are asked for by name.
+    for driver in ("dummy", "offscreen"):
+        game = subprocess.Popen([binary], cwd=assets, env=dict(base, SDL_VIDEODRIVER=driver),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(1.5)
+            check(game.poll() is None, "%s: exit status %s" % (driver, game.returncode))
+        finally:
+            game.kill()
+            game.wait()
+    shutil.rmtree(data_home, ignore_errors=True)
+
+
 if __name__ == "__main__":
     sys.exit(run_tests([test_window_opens_and_closes, test_unwritable_data_folder_still_plays,
                         test_a_scale_too_large_for_the_desktop_gives_the_largest_that_fits,
-                        test_bad_options_are_refused_with_a_message], ""))
+                        test_bad_options_are_refused_with_a_message,
+                        test_the_build_plays_with_its_own_art_from_the_checkout,
+                        test_no_display_means_no_game_and_a_reason], ""))

@@ -35,7 +35,7 @@ class Game:
     """The velmora binary started in the assets folder with a private data folder."""
 
     def __init__(self, binary, assets, display, settings=None, block_data_folder=False, saved_game=None,
-                 args=(), env=None, pin_assets=True):
+                 args=(), env=None, pin_assets=True, video_driver="x11"):
         self.data_home = tempfile.mkdtemp(prefix="velmora-e2e-")
         self.data_folder = os.path.join(self.data_home, "Velmora")
         if block_data_folder:
@@ -48,9 +48,13 @@ class Game:
                     with open(os.path.join(self.data_folder, name), "w") as f:
                         f.write(text)
         # Only the X server will do: SDL would otherwise fall back to another video driver
-        # (straight to the graphics device) when a connection to the X server fails.
-        self.env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home, SDL_VIDEODRIVER="x11")
-        self.env.pop("APPDATA", None)
+        # (straight to the graphics device) when a connection to the X server fails. None
+        # leaves the choice to SDL, as on a player's desktop.
+        self.env = dict(os.environ, DISPLAY=display, XDG_DATA_HOME=self.data_home)
+        for name in ("APPDATA", "SDL_VIDEODRIVER", "SDL12COMPAT_WINDOW_SCALING"):
+            self.env.pop(name, None)
+        if video_driver is not None:
+            self.env["SDL_VIDEODRIVER"] = video_driver
         # The build's own art and sounds, even on a machine where the game is installed.
         if pin_assets:
             self.env["VELMORA_DATA_DIR"] = assets
@@ -94,6 +98,13 @@ class Game:
             time.sleep(0.1)
         raise AssertionError("no window titled %r within %.0f s; the game said: %r"
                              % (title, timeout, self.output()[-2000:]))
+
+    def window_size(self, window):
+        found = self.xdotool("getwindowgeometry", window)
+        for line in found.stdout.splitlines():
+            if "Geometry:" in line:
+                return tuple(int(v) for v in line.split()[-1].split("x"))
+        raise AssertionError("no geometry for window %s: %r" % (window, found.stderr))
 
     def screenshot(self, window, path):
         subprocess.run(["import", "-window", window, path], env=self.env, check=True, capture_output=True)

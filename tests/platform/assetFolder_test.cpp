@@ -26,13 +26,17 @@ std::string choose(const assetFolderPlaces &places, std::set<std::string> withAs
 
 } // namespace
 
-TEST(AssetFolder, TheVariableThenAnInstallThatHoldsTheAssetsThenTheWorkingFolder) {
-    const assetFolderPlaces all{
-        .fromEnvironment = "/mine", .besideProgram = "/opt/v/share/velmora", .builtIn = "/usr/share/velmora"};
+TEST(AssetFolder, TheVariableThenABuildOrInstallThatHoldsTheAssetsThenTheWorkingFolder) {
+    const assetFolderPlaces all{.fromEnvironment = "/mine",
+                                .buildAssets = "/src/build/assets",
+                                .besideProgram = "/opt/v/share/velmora",
+                                .builtIn = "/usr/share/velmora"};
     // The player's own folder is taken even when it lacks the assets: the warning says so.
     EXPECT_EQ(choose(all, {}), "/mine");
     assetFolderPlaces installed = all;
     installed.fromEnvironment.clear();
+    // A build's fresh assets beat an older install of the game.
+    EXPECT_EQ(choose(installed, {"/src/build/assets", "/usr/share/velmora"}), "/src/build/assets");
     EXPECT_EQ(choose(installed, {"/opt/v/share/velmora", "/usr/share/velmora"}), "/opt/v/share/velmora");
     EXPECT_EQ(choose(installed, {"/usr/share/velmora"}), "/usr/share/velmora");
     EXPECT_EQ(choose(installed, {}), ".");
