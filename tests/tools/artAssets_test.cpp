@@ -1,7 +1,8 @@
 // The generated pictures: every file the image bank and the font load is there with the size
 // and format the game needs, sprites key their holes with magenta and nothing else, the cockpit
 // frames the windscreen at every sway and bump, frame numbers mean what the tables that step
-// through them expect, and the generator paints the same bytes every time.
+// through them expect, the ash pictures darken cleanly, and the generator paints the same
+// bytes every time.
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "media/imageBank.h"
 #include "support/sdlTestEnvironment.h"
 
 namespace {
@@ -446,6 +448,77 @@ TEST(ArtAssets, LogoComesOutOfTheDarkAndLeavesRoomForPressEnter) {
     EXPECT_LT(meanBrightness(first, 0, 0, 640, 480), 8.0);
     EXPECT_GT(meanBrightness(last, 100, 150, 540, 250), 3 * meanBrightness(first, 100, 150, 540, 250));
     EXPECT_LT(meanBrightness(last, 446, 439, 620, 460), 25.0); // "press enter" is written here
+}
+
+namespace {
+
+// A sprite as the image bank holds it: its colours darkened for every light level.
+shadedPicture shadedFromFile(const std::string &relative) {
+    shadedPicture shaded;
+    SDL_Surface *loaded = IMG_Load(assetPath(relative).c_str());
+    SDL_Surface *sample = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF0000, 0xFF00, 0xFF, 0);
+    if (loaded != nullptr && sample != nullptr) {
+        SDL_Surface *xrgb = SDL_ConvertSurface(loaded, sample->format, SDL_SWSURFACE);
+        shaded.index(xrgb);
+        shaded.darken(imageBank().darkenStep);
+        SDL_FreeSurface(xrgb);
+    }
+    SDL_FreeSurface(sample);
+    SDL_FreeSurface(loaded);
+    return shaded;
+}
+
+// The texels still showing at a light level (neither the magenta key nor darkened to black)
+// that no chain of showing neighbours links to the picture's bottom row, where it stands.
+int floatingTexels(const shadedTexels &texels) {
+    bool shown[64][64] = {}, reached[64][64] = {};
+    std::vector<std::pair<int, int>> open;
+    for (int y = 0; y < 64; y++) {
+        for (int x = 0; x < 64; x++) {
+            const Uint32 colour = texels.at(x, y) & 0xFFFFFF;
+            shown[y][x] = colour != 0xFF00FF && colour != 0;
+        }
+    }
+    for (int x = 0; x < 64; x++) {
+        if (shown[63][x]) {
+            reached[63][x] = true;
+            open.push_back({x, 63});
+        }
+    }
+    while (!open.empty()) {
+        const auto [x, y] = open.back();
+        open.pop_back();
+        for (int ny = std::max(y - 1, 0); ny <= std::min(y + 1, 63); ny++) {
+            for (int nx = std::max(x - 1, 0); nx <= std::min(x + 1, 63); nx++) {
+                if (shown[ny][nx] && !reached[ny][nx]) {
+                    reached[ny][nx] = true;
+                    open.push_back({nx, ny});
+                }
+            }
+        }
+    }
+    int floating = 0;
+    for (int y = 0; y < 64; y++) {
+        for (int x = 0; x < 64; x++) {
+            floating += shown[y][x] && !reached[y][x];
+        }
+    }
+    return floating;
+}
+
+} // namespace
+
+// The night takes the same amount off every channel, so a picture whose texels vary a lot
+// from one to the next breaks up into loose dots at the middle levels: what shows of an
+// ash tree or bush must stay one shape standing on the ground, at every level.
+TEST(ArtAssets, AshPicturesFadeAsOneShapeStandingOnTheGround) {
+    for (const char *path : {"art/tree/ashTree.png", "art/tree/ashBush.png"}) {
+        const shadedPicture shaded = shadedFromFile(path);
+        ASSERT_FALSE(shaded.empty()) << path;
+        for (int level = 0; level < lightLevels; level++) {
+            EXPECT_EQ(floatingTexels(shaded.atLevel(level)), 0) << path << " at light level " << level;
+        }
+    }
 }
 
 TEST(ArtAssets, TwoRunsWriteIdenticalArt) {

@@ -1,5 +1,6 @@
 // Trees from sapling to luminous white tree, the burnt ash tree and bush, and the
 // glowing butterflies.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -73,24 +74,98 @@ Canvas tree(int stage) {
     return c;
 }
 
-// Burnt and dead: bare grey-black wood with pale ash on the upper edges.
+// The ash pictures keep what the cut keeps of a stroke in one piece: no twig is thinner
+// than this, and only wood this thick carries the charred and ashen sides.
+constexpr float ashCut = 0.5f;
+constexpr float thinnestTwig = 1.6f;
+constexpr float thickWood = 3.0f;
+
+// Dead wood forks in two, wide apart, one fork leading a little longer than the other.
+void growDeadWood(std::vector<Branch> &out, ArtRandom &random, float x, float y, float angle, float length,
+                  float width, int depth) {
+    const float x1 = x + std::cos(angle) * length, y1 = y - std::sin(angle) * length;
+    out.push_back({x, y, x1, y1, std::max(width, thinnestTwig)});
+    if (depth == 0) {
+        return;
+    }
+    const float lean = random.range(-0.12f, 0.12f);
+    for (const float side : {-1.0f, 1.0f}) {
+        const float spread = side * random.range(0.32f, 0.52f) + lean;
+        const float reach = random.range(0.68f, 0.82f) * (side * lean > 0 ? 1.0f : 0.9f);
+        growDeadWood(out, random, x1, y1, angle + spread, length * reach, width * 0.68f, depth - 1);
+    }
+}
+
+// Every texel the nearest of the picture's few tones: each tone then covers whole texels,
+// as the magenta cut makes of the outline, and a stripe of one tone in another stays
+// unbroken however dark the night takes it.
+void snapToTones(Canvas &canvas, const std::vector<Colour> &tones) {
+    for (float *p = canvas.px.data(); p < canvas.px.data() + canvas.px.size(); p += 4) {
+        if (p[3] <= 0.0f) {
+            continue;
+        }
+        const auto distance = [p](Colour t) {
+            return (p[0] - t.r) * (p[0] - t.r) + (p[1] - t.g) * (p[1] - t.g) + (p[2] - t.b) * (p[2] - t.b);
+        };
+        const Colour nearest = *std::min_element(
+            tones.begin(), tones.end(), [&](Colour a, Colour b) { return distance(a) < distance(b); });
+        p[0] = nearest.r, p[1] = nearest.g, p[2] = nearest.b;
+    }
+}
+
+std::vector<Branch> ashSkeleton(ArtRandom &random, bool bush) {
+    std::vector<Branch> branches;
+    if (!bush) {
+        growDeadWood(branches, random, 32, 63, 1.5708f, 16, 5.5f, 4);
+        return branches;
+    }
+    // Four stems fanning out from the ground.
+    for (int i = 0; i < 4; i++) {
+        const float across = i - 1.5f;
+        growDeadWood(branches, random, 32 + across * 4, 63, 1.5708f - across * 0.45f, 11, 3.2f, 2);
+    }
+    return branches;
+}
+
+// Burnt and dead: bare wood gone pale with ash, charred down its right side, ash down its
+// left and a few cinders in the wood between. The night darkens the picture texel by
+// texel, taking the same amount off every channel, so it is painted to fade as a whole:
+// a texel brighter than the ones around it outlasts them and is left hanging in the dark
+// as a loose dot. So the edge texels keep their wood's own colour, nothing is brighter
+// than the ash, the cinders fade with the wood, and the ash runs unbroken down the trunk
+// and the limbs: it is the last of the tree the night takes.
 Canvas ashTree(bool bush) {
     Canvas c(64, 64);
     ArtRandom random(bush ? 520 : 510);
-    std::vector<Branch> branches;
-    if (bush) {
-        for (int i = 0; i < 5; i++) {
-            growBranches(branches, random, 32 + (i - 2) * 2.0f, 63, 1.5708f + (i - 2) * 0.45f, 8, 2.0f, 2);
+    const std::vector<Branch> branches = ashSkeleton(random, bush);
+    const Colour charred = rgb(78, 75, 73), wood = rgb(120, 116, 111), ash = rgb(166, 163, 156);
+    const Colour cinder = rgb(120, 44, 20);
+    std::vector<Branch> thick;
+    for (const Branch &b : branches) {
+        const bool isThick = b.width >= thickWood;
+        drawLine(c, b.x0, b.y0, b.x1, b.y1, b.width, isThick ? charred : wood);
+        if (isThick) {
+            thick.push_back(b);
         }
-    } else {
-        growBranches(branches, random, 32, 63, 1.5708f, 17, 5.0f, 4);
     }
-    paintBranches(c, branches, rgb(46, 44, 44), rgb(150, 146, 140));
-    // Cinders still glowing deep in the wood.
-    for (int i = 0; i < 6; i++) {
-        const Branch &b = branches[random.next() % branches.size()];
-        fillCircle(c, (b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2, 0.8f, rgb(200, 70, 30));
+    for (const Branch &b : thick) {
+        const float woodSide = b.width * 0.15f;
+        drawLine(c, b.x0 - woodSide, b.y0, b.x1 - woodSide, b.y1, b.width * 0.7f, wood);
     }
+    for (int i = 0; i < (bush ? 2 : 4); i++) {
+        const Branch &b = thick[random.next() % thick.size()];
+        const float t = random.range(0.3f, 0.7f);
+        fillCircle(c, b.x0 + (b.x1 - b.x0) * t, b.y0 + (b.y1 - b.y0) * t, 0.8f, cinder);
+    }
+    // Each limb's ash starts a little back inside the wood it grows from, to join the ash there.
+    for (const Branch &b : thick) {
+        const float ashSide = b.width * 0.25f, length = std::hypot(b.x1 - b.x0, b.y1 - b.y0);
+        const float backX = (b.x0 - b.x1) / length * 1.5f, backY = (b.y0 - b.y1) / length * 1.5f;
+        drawLine(c, b.x0 + backX - ashSide, b.y0 + backY, b.x1 - ashSide, b.y1,
+                 std::max(b.width * 0.4f, thinnestTwig), ash);
+    }
+    settleEdges(c, ashCut);
+    snapToTones(c, {charred, wood, ash, cinder});
     return c;
 }
 
@@ -123,8 +198,8 @@ void paintPlants(PictureSink &sink) {
     for (int n = 1; n <= 8; n++) {
         addSprite(sink, "art/tree/" + std::to_string(n) + ".png", tree(n), 0.3f);
     }
-    addSprite(sink, "art/tree/ashTree.png", ashTree(false));
-    addSprite(sink, "art/tree/ashBush.png", ashTree(true));
+    addSprite(sink, "art/tree/ashTree.png", ashTree(false), ashCut);
+    addSprite(sink, "art/tree/ashBush.png", ashTree(true), ashCut);
     for (int n = 1; n <= 8; n++) {
         addSprite(sink, "art/butterfly/" + std::to_string(n) + ".png", butterfly(n), 0.3f);
     }

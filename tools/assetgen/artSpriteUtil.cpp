@@ -34,6 +34,18 @@ void thinOut(Canvas &canvas, float density, float dim) {
     }
 }
 
+void settleEdges(Canvas &canvas, float cut) {
+    for (int y = 0; y < canvas.height; y++) {
+        for (int x = 0; x < canvas.width; x++) {
+            float *p = canvas.at(x, y);
+            const float scale = p[3] >= cut ? 1.0f / p[3] : 0.0f;
+            for (int c = 0; c < 4; c++) {
+                p[c] *= scale;
+            }
+        }
+    }
+}
+
 void addHalo(Canvas &canvas, Colour colour, int radius, float strength) {
     Canvas spread = canvas;
     blur(spread, radius);
