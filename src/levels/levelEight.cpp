@@ -8,7 +8,7 @@
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelEight::setup() {
     beginLayout(*this, 80);

@@ -4,7 +4,7 @@
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelEleven::setup() {
     beginLayout(*this, 80);

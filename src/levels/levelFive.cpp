@@ -6,7 +6,7 @@
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelFive::setup() {
     beginLayout(*this, 80);

@@ -8,7 +8,7 @@
 #include "objects/treeFrames.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelNine::setup() {
     beginLayout(*this, 80);

@@ -6,7 +6,7 @@
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int32_t nextLevel = 2;
 void levelOne::setup() {
     beginLayout(*this, 35);
     // The only start tile of the game: a new game puts the car here.
-    placeObject(*this, startTile, 30, 17);
+    placeStartTile(*this, 30, 17);
     placeObject(*this, butterfly, 33, 3);
     stage = timer = counter = 0;
 }

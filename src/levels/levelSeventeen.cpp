@@ -10,7 +10,7 @@
 #include "objects/treeFrames.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 void levelSeventeen::setup() {
     beginLayout(*this, 80);

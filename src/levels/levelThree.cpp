@@ -9,7 +9,7 @@
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 

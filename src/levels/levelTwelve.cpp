@@ -5,12 +5,12 @@
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
 // Everything but the flame stands in pairs mirrored about the centre line at x = 40.
-void placeMirrored(level &lvl, int32_t kind, int32_t x, int32_t y) {
+void placeMirrored(level &lvl, objectKind kind, int32_t x, int32_t y) {
     placeObject(lvl, kind, x, y);
     placeObject(lvl, kind, 80 - x, y);
 }

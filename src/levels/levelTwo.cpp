@@ -6,14 +6,14 @@
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelTwo::setup() {
     beginLayout(*this, 40);
     placeStraightRoad(*this, 4);
 
-    placeObjectColumn(*this, objectCode::lamp, 2, 0, 35, 5);
-    placeObjectColumn(*this, objectCode::lamp, 10, 0, 35, 5);
+    placeObjectColumn(*this, objectKind::lamp, 2, 0, 35, 5);
+    placeObjectColumn(*this, objectKind::lamp, 10, 0, 35, 5);
     placeObject(*this, stop, 9, 25);
     placeObjects(*this, butterfly,
                  {{4, 2},

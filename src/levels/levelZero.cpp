@@ -32,7 +32,7 @@ std::string flameLabel(int flames) {
 
 void levelZero::setup() {
     beginLayout(*this, 30);
-    placeObject(*this, objectCode::car, 14, 15);
+    placeObject(*this, objectKind::car, 14, 15);
     menuReady = 0;
     menu.page = menuPage::main;
     menu.cursor = 0;

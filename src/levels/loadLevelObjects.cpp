@@ -46,8 +46,8 @@ void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y
         return;
     }
     // A tile counts against its kind's limit by three; past the limit it takes no number.
-    const std::optional<objectKind> kind = kindOfGridValue(value);
-    if (kind && counters.perKind[kindIndex(*kind)] < kindRow(*kind).capacity) {
+    const std::optional<objectKind> kind = kindOfGridCode(value);
+    if (kind && counters.perKind[kindIndex(*kind)] < capacityOf(*kind)) {
         placeTile(world, *kind, levels.currentSide(), x, y, counters);
     }
 }

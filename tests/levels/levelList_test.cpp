@@ -65,7 +65,7 @@ TEST(LevelList, ReadsTheCurrentLevelsGrids) {
     EXPECT_EQ(built.list.groundAt(38, 0), groundCode::capLeft);
     EXPECT_EQ(built.list.groundAt(40, 79), groundCode::lineUpDown);
     EXPECT_EQ(built.list.groundAt(0, 0), groundCode::dirt);
-    EXPECT_EQ(built.list.objectAt(44, 30), objectCode::roadSign);
+    EXPECT_EQ(built.list.objectAt(44, 30), gridCode(objectKind::roadSign));
 
     // Level 1's world wraps after 35 tiles; its start tile is the only one in the game.
     built.list.current = 1;
@@ -116,5 +116,5 @@ TEST(LevelList, ResetUndoesWhatScriptsChanged) {
     EXPECT_EQ(nine.groundGrid[38][0], groundCode::capLeft);
     EXPECT_EQ(nine.music, 0);
     EXPECT_EQ(seventeen.groundGrid[10][10], groundCode::dirt);
-    EXPECT_EQ(seventeen.objectGrid[79][79], objectCode::flame);
+    EXPECT_EQ(seventeen.objectGrid[79][79], gridCode(objectKind::flame));
 }

@@ -34,7 +34,7 @@ struct scratchRig : worldRig {
 
 TEST(LevelPopulation, NineCopiesOfATileOneSideApartOnlyTheHomeOneOnTheMap) {
     scratchRig rig;
-    rig.scratch.objectGrid[3][4] = objectCode::lamp;
+    rig.scratch.objectGrid[3][4] = gridCode(objectKind::lamp);
     rig.load();
     ASSERT_EQ(rig.placedCount(objectKind::lamp), 9);
     std::vector<std::pair<double, double>> positions;
@@ -56,9 +56,9 @@ TEST(LevelPopulation, NineCopiesOfATileOneSideApartOnlyTheHomeOneOnTheMap) {
 TEST(LevelPopulation, AShortageOfObjectsKeepsLaterGroupNumbers) {
     scratchRig rig;
     for (int y = 0; y < 11; y++) {
-        rig.scratch.objectGrid[5][y] = objectCode::statue; // one more tile than there are statues
+        rig.scratch.objectGrid[5][y] = gridCode(objectKind::statue); // one more tile than there are statues
     }
-    rig.scratch.objectGrid[6][0] = objectCode::lamp;
+    rig.scratch.objectGrid[6][0] = gridCode(objectKind::lamp);
     rig.load();
     EXPECT_EQ(rig.placedCount(objectKind::statue), 90);
     const basicObj *lampCopy = rig.firstPlaced(objectKind::lamp);
@@ -70,7 +70,7 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
     scratchRig rig;
     rig.scratch.objectGrid[7][2] = objectCode::startTile;
     rig.scratch.objectGrid[3][60] = objectCode::startTile; // first in x-major order
-    rig.scratch.objectGrid[9][9] = objectCode::stop;
+    rig.scratch.objectGrid[9][9] = gridCode(objectKind::stop);
     rig.load();
     EXPECT_DOUBLE_EQ(rig.world.car.x, 3.5);
     EXPECT_DOUBLE_EQ(rig.world.car.y, 60.5);
