@@ -1,6 +1,7 @@
 #include "levels/levelTwelve.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
@@ -55,15 +56,15 @@ constexpr butterflyMove gathering[] = {{2, 5, 6}, {3, 5, -6}, {17, -5, 6}, {18, 
 
 } // namespace
 
-void levelTwelve::script(objectWorld &world) {
+void levelTwelve::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
         waitForLamps(world);
     } else if (stage == 2) {
-        waitForPickup(world);
+        waitForPickup(world, services.files);
     }
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -102,11 +103,11 @@ void levelTwelve::waitForLamps(objectWorld &world) {
     stage = 2;
 }
 
-void levelTwelve::waitForPickup(objectWorld &world) {
+void levelTwelve::waitForPickup(objectWorld &world, const dataFiles &files) {
     if (!carInBox(world.car, strict(38, 42), strict(48.5, 52.5))) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, files, *this, flagIndex, theFlame);
     stage = 3;
 }
 

@@ -5,6 +5,7 @@
 #include "levels/levelLayout.h"
 #include "levels/levelList.h"
 #include "levels/saveGame.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "media/wrapping.h"
@@ -70,7 +71,7 @@ void levelZero::fillPage() {
     }
 }
 
-void levelZero::buildMenu(objectWorld &world) {
+void levelZero::buildMenu(objectWorld &world, const scriptServices &services) {
     cooldown = 0;
     spin = restingSpin;
     spinning = true;
@@ -81,122 +82,115 @@ void levelZero::buildMenu(objectWorld &world) {
         }
         continueLabel = flameLabel(flameCount);
     }
-    thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
-    fullscreenLabel = toggleLabel(world.flags.fullscreen);
+    thirtyFpsLabel = toggleLabel(services.flags.thirtyFps);
+    fullscreenLabel = toggleLabel(services.flags.fullscreen);
     menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
     fillPage();
-    menu.open(*world.text);
+    menu.open(services.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
     world.view.light = 0;
     menuReady = 1;
 }
 
-void levelZero::script(objectWorld &world) {
-    if (world.text == nullptr) {
-        return;
-    }
+void levelZero::script(objectWorld &world, const scriptServices &services) {
     if (menuReady == 0) {
-        buildMenu(world);
+        buildMenu(world, services);
     }
     if (cooldown > 0) {
         cooldown--;
     } else {
         if (!starting) {
-            readCursorKeys(world);
+            readCursorKeys(world, services.text);
         }
         if (world.car.keyboard.isKeyPressed(keyCode::enter)) {
-            pressEnter(world);
+            pressEnter(world, services);
         }
     }
     turnView(world);
 }
 
 // Each cursor move keeps the keys away for a few passes and whirls the view round.
-void levelZero::readCursorKeys(objectWorld &world) {
-    for (int moves = menu.readCursorKeys(world.car.keyboard, *world.text); moves > 0; moves--) {
+void levelZero::readCursorKeys(objectWorld &world, textBox &text) {
+    for (int moves = menu.readCursorKeys(world.car.keyboard, text); moves > 0; moves--) {
         cooldown = cursorCooldown;
         spin *= 100;
     }
 }
 
 // A new page after an enter: every line writes itself in.
-void levelZero::showPage(objectWorld &world, const menuPage newPage, const int newCursor) {
+void levelZero::showPage(textBox &text, const menuPage newPage, const int newCursor) {
     menu.page = newPage;
     menu.cursor = newCursor;
     fillPage();
-    menu.show(*world.text);
+    menu.show(text);
 }
 
-void levelZero::pressEnter(objectWorld &world) {
+void levelZero::pressEnter(objectWorld &world, const scriptServices &services) {
     switch (menu.page) {
     case menuPage::main:
-        pressEnterOnMain(world);
+        pressEnterOnMain(world, services);
         break;
     case menuPage::newGame:
-        pressEnterOnNewGame(world);
+        pressEnterOnNewGame(world, services);
         break;
     case menuPage::settings:
-        pressEnterOnSettings(world);
+        pressEnterOnSettings(services);
         break;
     case menuPage::title:
         break;
     }
 }
 
-void levelZero::pressEnterOnMain(objectWorld &world) {
+void levelZero::pressEnterOnMain(objectWorld &world, const scriptServices &services) {
     const bool withContinue = hasContinue();
     const int settingsItem = withContinue ? 2 : 1;
     const int cursor = menu.cursor;
     if (cursor == 0) {
         if (withContinue) {
-            showPage(world, menuPage::newGame, 1); // a saved game is only erased when asked twice
+            showPage(services.text, menuPage::newGame, 1); // a saved game is only erased when asked twice
         } else {
-            startGame(world);
+            startGame(world, services);
         }
     } else if (withContinue && cursor == 1) {
         starting = true;
         spinning = false;
         world.fade.fadeOut();
-        world.text->commandMenu(textCommand::menu);
+        services.text.commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        showPage(world, menuPage::settings, 2);
+        showPage(services.text, menuPage::settings, 2);
     } else {
-        world.flags.quit = true;
+        services.flags.quit = true;
     }
 }
 
-void levelZero::pressEnterOnNewGame(objectWorld &world) {
+void levelZero::pressEnterOnNewGame(objectWorld &world, const scriptServices &services) {
     if (menu.cursor == 0) {
-        startGame(world);
+        startGame(world, services);
     } else {
-        showPage(world, menuPage::main, 0);
+        showPage(services.text, menuPage::main, 0);
     }
 }
 
-void levelZero::pressEnterOnSettings(objectWorld &world) {
+void levelZero::pressEnterOnSettings(const scriptServices &services) {
     const int cursor = menu.cursor;
     if (cursor == 2) {
-        showPage(world, menuPage::main, hasContinue() ? 2 : 1);
+        showPage(services.text, menuPage::main, hasContinue() ? 2 : 1);
         return;
     }
     if (cursor == 0) {
-        world.flags.fullscreen = !world.flags.fullscreen;
-        fullscreenLabel = toggleLabel(world.flags.fullscreen);
+        services.flags.fullscreen = !services.flags.fullscreen;
+        fullscreenLabel = toggleLabel(services.flags.fullscreen);
     } else {
-        world.flags.thirtyFps = !world.flags.thirtyFps;
-        thirtyFpsLabel = toggleLabel(world.flags.thirtyFps);
+        services.flags.thirtyFps = !services.flags.thirtyFps;
+        thirtyFpsLabel = toggleLabel(services.flags.thirtyFps);
     }
-    showPage(world, menuPage::settings, cursor);
-    if (world.files != nullptr) {
-        saveSettings(world.flags, *world.files);
-    }
+    showPage(services.text, menuPage::settings, cursor);
+    saveSettings(services.flags, services.files);
 }
 
-void levelZero::startGame(objectWorld &world) {
-    if (world.files != nullptr) {
-        saveNewGame(*world.files);
-    }
+void levelZero::startGame(objectWorld &world, const scriptServices &services) {
+    saveNewGame(services.files);
     list->startLevel = 1;
     for (bool &won : world.car.progressFlags) {
         won = false;
@@ -204,7 +198,7 @@ void levelZero::startGame(objectWorld &world) {
     starting = true;
     spinning = false;
     world.fade.fadeOut();
-    world.text->commandMenu(textCommand::menu);
+    services.text.commandMenu(textCommand::menu);
 }
 
 // The view circles the title scene, fast for a moment after each cursor move; once a game

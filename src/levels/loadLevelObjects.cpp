@@ -54,7 +54,8 @@ void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y
 
 } // namespace
 
-void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectWorld &world) {
+void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectWorld &world,
+                      const scriptServices &services) {
     if (newLevel < 0 || newLevel >= levelCount) {
         return;
     }
@@ -72,5 +73,5 @@ void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectW
             placeCell(levels, moveCar, world, x, y, counters);
         }
     }
-    levels.runLevelScript(world);
+    levels.runLevelScript(world, services);
 }

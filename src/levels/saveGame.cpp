@@ -34,11 +34,8 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]) {
     return text;
 }
 
-bool saveProgress(const dataFiles *files, const int currentLevel, const bool (&progressFlags)[6]) {
-    if (files == nullptr) {
-        return false;
-    }
-    return writeTextFile(files->gameSavePath, progressText(currentLevel, progressFlags));
+bool saveProgress(const dataFiles &files, const int currentLevel, const bool (&progressFlags)[6]) {
+    return writeTextFile(files.gameSavePath, progressText(currentLevel, progressFlags));
 }
 
 bool saveNewGame(const dataFiles &files) {

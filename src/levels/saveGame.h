@@ -18,6 +18,6 @@ void applySavedGameText(std::string_view text, levelList &levels, playerCar &car
 // The text that saves the current level's checkpoint and the flames won.
 std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
 // Saves the game from the current level and the flames won; false when it could not be
-// written (or there is no data folder).
-bool saveProgress(const dataFiles *files, int currentLevel, const bool (&progressFlags)[6]);
+// written.
+bool saveProgress(const dataFiles &files, int currentLevel, const bool (&progressFlags)[6]);
 bool saveNewGame(const dataFiles &files);

@@ -3,9 +3,8 @@
 #include "media/wrapping.h"
 #include "objects/interactions.h"
 
-objectWorld::objectWorld(imageBank &bank, const animTables &tables, drawList &spriteList, gameFlags &switches,
-                         const keyboardState &keyboard)
-    : images(bank), animations(tables), sprites(spriteList), flags(switches), car(keyboard, tables) {}
+objectWorld::objectWorld(const animTables &tables, drawList &spriteList, const keyboardState &keyboard)
+    : animations(tables), sprites(spriteList), car(keyboard, tables) {}
 
 namespace {
 

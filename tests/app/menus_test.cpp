@@ -157,7 +157,7 @@ TEST(SavedGame, ProgressSavesTheCheckpointOfTheCurrentLevel) {
     } cases[] = {{3, "0010000"}, {4, "1010000"}, {5, "1010000"}, {6, "2010000"}, {17, "2010000"}};
     for (const auto &c : cases) {
         rig.session->levels.current = c.level;
-        EXPECT_TRUE(saveProgress(rig.session->world.files, c.level, car.progressFlags));
+        EXPECT_TRUE(saveProgress(rig.session->files, c.level, car.progressFlags));
         EXPECT_EQ(rig.savedGame(), c.saved) << c.level;
     }
 }

@@ -4,7 +4,10 @@
 #include <vector>
 
 #include "levelTestSupport.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
+#include "media/textBox.h"
+#include "platform/settingsFile.h"
 
 namespace {
 
@@ -14,11 +17,13 @@ struct recordingLevel : level {
     std::vector<int32_t> *setupLog = nullptr;
     int32_t scriptCalls = 0;
     objectWorld *scriptWorld = nullptr;
+    const scriptServices *scriptServicesHanded = nullptr;
 
     void setup() override { setupLog->push_back(index); }
-    void script(objectWorld &world) override {
+    void script(objectWorld &world, const scriptServices &services) override {
         scriptCalls++;
         scriptWorld = &world;
+        scriptServicesHanded = &services;
     }
 };
 
@@ -80,14 +85,19 @@ TEST(LevelList, RunsOnlyTheCurrentLevelsScriptWithTheGivenWorld) {
     recording->list.previous = 3;
     alignas(16) unsigned char worldStorage[16];
     objectWorld &world = *reinterpret_cast<objectWorld *>(worldStorage); // never dereferenced
+    textBox text;
+    const dataFiles files;
+    gameFlags flags;
+    const scriptServices services{text, files, flags};
 
-    recording->list.runLevelScript(world);
-    recording->list.runLevelScript(world);
+    recording->list.runLevelScript(world, services);
+    recording->list.runLevelScript(world, services);
 
     for (int32_t i = 0; i < levelCount; i++) {
         EXPECT_EQ(recording->levels[i].scriptCalls, i == 7 ? 2 : 0) << "level " << i;
     }
     EXPECT_EQ(recording->levels[7].scriptWorld, &world);
+    EXPECT_EQ(recording->levels[7].scriptServicesHanded, &services);
 }
 
 TEST(LevelList, ResetSetsUpEveryLevelOnceInIndexOrder) {

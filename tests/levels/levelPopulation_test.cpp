@@ -4,7 +4,7 @@
 
 #include "levels/loadLevelObjects.h"
 #include "levels/tileCodes.h"
-#include "objects/worldRig.h"
+#include "scriptRig.h"
 
 namespace {
 
@@ -18,16 +18,16 @@ class scratchLevel : public level {
             std::fill(std::begin(column), std::end(column), 0);
         }
     }
-    void script(objectWorld &) override { scriptRuns++; }
+    void script(objectWorld &, const scriptServices &) override { scriptRuns++; }
 };
 
-struct scratchRig : worldRig {
+struct scratchRig : scriptRig {
     scratchLevel scratch;
     scratchRig() {
         scratch.setup();
         levels.levels[17] = &scratch;
     }
-    void load(bool moveCar = true) { loadLevelObjects(levels, moveCar, 17, world); }
+    void load(bool moveCar = true) { loadLevelObjects(levels, moveCar, 17, world, services); }
 };
 
 } // namespace
@@ -82,15 +82,15 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
 }
 
 TEST(LevelPopulation, ALoadClearsTheLastLevelAndRemembersIt) {
-    worldRig rig;
-    loadLevelObjects(rig.levels, true, 8, rig.world);
+    scriptRig rig;
+    loadLevelObjects(rig.levels, true, 8, rig.world, rig.services);
     EXPECT_GT(rig.placedCount(objectKind::lamp), 0);
     rig.world.sprites.records[5].visible = true;
-    loadLevelObjects(rig.levels, true, 7, rig.world);
+    loadLevelObjects(rig.levels, true, 7, rig.world, rig.services);
     EXPECT_EQ(rig.levels.previous, 8);
     EXPECT_EQ(rig.placedCount(objectKind::lamp), 0);
     EXPECT_EQ(rig.placedCount(objectKind::moon), 9);
     EXPECT_FALSE(rig.world.sprites.records[5].visible);
-    loadLevelObjects(rig.levels, true, 18, rig.world); // no such level: nothing happens
+    loadLevelObjects(rig.levels, true, 18, rig.world, rig.services); // no such level: nothing happens
     EXPECT_EQ(rig.levels.current, 7);
 }

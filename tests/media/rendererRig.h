@@ -29,7 +29,7 @@ struct rendererRig {
     lightShapes shapes;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
+    objectWorld world{animations, sprites, keyboard};
     stateContext context;
     std::unique_ptr<renderer> frames;
     scene shown;
