@@ -52,7 +52,7 @@ struct moonLevelWorld : logicWorld {
 void moonLevelLogic(benchmark::State &state) {
     const auto scene = std::make_unique<moonLevelWorld>();
     for (auto _ : state) {
-        scene->levels.runLevelScript(scene->world);
+        scene->levels.runLevelScript(scene->world, scene->services);
         scene->wakeEverything();
         updateObjects(scene->world);
         buildSpriteList(scene->world);

@@ -1,15 +1,19 @@
 #pragma once
 // The world without a screen, for the logic benchmarks: the objects, the levels and the car,
-// with one level placed and the car standing in it.
+// with one level placed and the car standing in it. The scripts' text goes to a box nobody
+// draws, and there is no data folder to save to.
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "levels/loadLevelObjects.h"
+#include "levels/scriptServices.h"
 #include "media/animTables.h"
 #include "media/drawList.h"
 #include "media/imageBank.h"
+#include "media/textBox.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
 #include "platform/gameFlags.h"
+#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 
 struct logicWorld {
@@ -20,13 +24,16 @@ struct logicWorld {
     animTables animations;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
+    textBox text;
+    dataFiles files;
+    const scriptServices services{text, files, flags, keyboard};
+    objectWorld world{animations, sprites, keyboard};
     objectArrays objects;
 
     logicWorld(const int32_t level, const bool moveCar, const carPose &pose) {
         allLevels.linkInto(levels);
         objects.linkInto(world);
-        loadLevelObjects(levels, moveCar, level, world);
+        loadLevelObjects(levels, moveCar, level, world, services);
         world.car.placeAt(pose);
         world.car.headlightsOn = true;
     }

@@ -4,14 +4,12 @@
 #include "media/loadingWord.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)
-    : sprites(images), world(images, animations, sprites, flags, keyboard),
+    : sprites(images), world(animations, sprites, keyboard),
       context(flags, levels, world, text, keyboard, files, sounds),
       frameRenderer(images, shapes, animations, sprites), files(dataFolder) {
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
-    world.text = &text;
-    world.files = &files;
     sounds.loadSounds();
     sounds.startLoops();
     frameRenderer.prepareRenderer(world.view);

@@ -2,6 +2,7 @@
 
 #include "app/stateContext.h"
 #include "levels/saveGame.h"
+#include "levels/scriptServices.h"
 #include "media/textBox.h"
 #include "player/keyboardState.h"
 
@@ -40,7 +41,7 @@ void pressEnter(stateContext &context) {
             menu.page = menuPage::title;
         }
     } else if (menu.page == menuPage::settings) {
-        if (context.pauseSettings.pressEnter(menu, context.world)) {
+        if (context.pauseSettings.pressEnter(menu, scriptServicesOf(context))) {
             showMainPage(context);
         }
     }

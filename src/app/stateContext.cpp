@@ -4,6 +4,7 @@
 #include "levels/levelList.h"
 #include "levels/loadLevelObjects.h"
 #include "levels/saveGame.h"
+#include "levels/scriptServices.h"
 #include "media/soundBank.h"
 #include "media/textBox.h"
 #include "objects/buildSpriteList.h"
@@ -16,6 +17,11 @@ stateContext::stateContext(gameFlags &switches, levelList &allLevels, objectWorl
                            const keyboardState &keys, dataFiles &folder, soundBank &bank)
     : flags(switches), levels(allLevels), world(objects), text(lines), keyboard(keys), files(folder),
       sounds(bank) {}
+
+scriptServices scriptServicesOf(const stateContext &context) {
+    return {
+        .text = context.text, .files = context.files, .flags = context.flags, .keyboard = context.keyboard};
+}
 
 namespace {
 
@@ -63,12 +69,13 @@ void updateTitle(stateContext &context) {
 // The title level with its menu; play begins once the closing menu box is empty.
 void updateIntroMenu(stateContext &context) {
     objectWorld &world = context.world;
+    const scriptServices services = scriptServicesOf(context);
     if (!context.entered) {
-        loadLevelObjects(context.levels, true, 0, world);
+        loadLevelObjects(context.levels, true, 0, world, services);
         world.fade.fadeIn();
         context.entered = true;
     }
-    context.levels.runLevelScript(world);
+    context.levels.runLevelScript(world, services);
     context.text.updateMenu();
     updateObjects(world);
     buildSpriteList(world);
@@ -93,18 +100,19 @@ void placeCarAtCrossroads(playerCar &car) {
 void updatePlay(stateContext &context) {
     objectWorld &world = context.world;
     levelList &levels = context.levels;
+    const scriptServices services = scriptServicesOf(context);
     if (!context.entered) {
         if (levels.startLevel == 6) {
             placeCarAtCrossroads(world.car);
         }
-        loadLevelObjects(levels, true, levels.startLevel, world);
+        loadLevelObjects(levels, true, levels.startLevel, world, services);
         context.entered = true;
         return;
     }
     if (pressed(context, keyCode::esc)) {
         changeState(context, gameState::paused);
     }
-    levels.runLevelScript(world);
+    levels.runLevelScript(world, services);
     updateObjects(world);
     context.text.updateMessages();
     context.text.updateHint();

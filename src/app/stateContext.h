@@ -15,6 +15,7 @@ class textBox;
 class keyboardState;
 class soundBank;
 struct dataFiles;
+struct scriptServices;
 
 inline constexpr int logoLastFrame = 83; // the logo runs 84 passes; its last frame is the title
 
@@ -42,6 +43,9 @@ class stateContext {
     bool entered = false;
     int logoCounter = 0;
 };
+
+// What the level scripts and the shared settings page are handed besides the world.
+scriptServices scriptServicesOf(const stateContext &context);
 
 // One pass of game logic for the current state.
 void updateState(stateContext &context);

@@ -2,4 +2,4 @@
 
 void level::setup() {}
 
-void level::script(objectWorld &) {}
+void level::script(objectWorld &, const scriptServices &) {}

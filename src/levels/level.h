@@ -6,6 +6,7 @@
 
 class levelList;
 class objectWorld;
+struct scriptServices;
 
 // One level of the game: the ground and the objects of a square world that wraps at its edges,
 // and the per-frame script that tells its story. Each level is a class of its own.
@@ -22,5 +23,5 @@ class level {
     // Puts the level back into its built state: side, music, grids and script state.
     virtual void setup();
     // Runs once per frame while the level is current.
-    virtual void script(objectWorld &world);
+    virtual void script(objectWorld &world, const scriptServices &services);
 };

@@ -4,11 +4,12 @@
 
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelEight::setup() {
     beginLayout(*this, 80);
@@ -98,17 +99,17 @@ void callOffGhosts(objectWorld &world) {
 
 } // namespace
 
-void levelEight::script(objectWorld &world) {
-    if (runStage(world) == levelExit::left) {
+void levelEight::script(objectWorld &world, const scriptServices &services) {
+    if (runStage(world, services) == levelExit::left) {
         return;
     }
-    speakOrFall(world);
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    speakOrFall(world, services.text);
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
 
-levelExit levelEight::runStage(objectWorld &world) {
+levelExit levelEight::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
     case 0:
         enter(world);
@@ -132,7 +133,7 @@ levelExit levelEight::runStage(objectWorld &world) {
         dimButterflies(world);
         break;
     case 7:
-        return waitAndLeave(world);
+        return waitAndLeave(world, services);
     default:
         break;
     }
@@ -236,7 +237,7 @@ void levelEight::dimButterflies(objectWorld &world) {
 }
 
 // A short wait, then the start of the road leads on.
-levelExit levelEight::waitAndLeave(objectWorld &world) {
+levelExit levelEight::waitAndLeave(objectWorld &world, const scriptServices &services) {
     if (waitTimer < framesBeforeLeaving) {
         waitTimer++;
         return levelExit::stayed;
@@ -244,17 +245,17 @@ levelExit levelEight::waitAndLeave(objectWorld &world) {
     if (!carInBox(world.car, inclusive(36, 44), inclusive(0, 2))) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     forgetVisit();
     return exit;
 }
 
 // The statue speaks only while the ghosts are about.
-void levelEight::speakOrFall(objectWorld &world) {
+void levelEight::speakOrFall(const objectWorld &world, textBox &text) {
     if (stage == 2 || stage == 3) {
-        statueMessage(world, statueLine, messageShown);
+        statueMessage(world, text, statueLine, messageShown);
     } else {
-        withdrawMessage(world, messageShown);
+        withdrawMessage(text, messageShown);
     }
 }
 

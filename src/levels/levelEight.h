@@ -5,6 +5,8 @@
 #include "levels/level.h"
 #include "levels/scriptBlocks.h"
 
+class textBox;
+
 // The long road where the ghost cars are met first. Each pass over the ends of the road
 // switches off the lamps behind the player, half a side at a time; lighting eight of the
 // lamps left dark sends the ghosts away, and two more passes lead on to level 9.
@@ -18,10 +20,10 @@ class levelEight : public level {
     levelEight() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    levelExit runStage(objectWorld &world);
+    levelExit runStage(objectWorld &world, const scriptServices &services);
     void enter(objectWorld &world);
     void startFirstPass(objectWorld &world);
     void endFirstPass(objectWorld &world);
@@ -29,8 +31,8 @@ class levelEight : public level {
     void endSecondPass(objectWorld &world);
     void endReturnPass(objectWorld &world);
     void dimButterflies(objectWorld &world);
-    levelExit waitAndLeave(objectWorld &world);
-    void speakOrFall(objectWorld &world);
+    levelExit waitAndLeave(objectWorld &world, const scriptServices &services);
+    void speakOrFall(const objectWorld &world, textBox &text);
     // The state of a visit, as it is before the level is first entered.
     void forgetVisit();
 };

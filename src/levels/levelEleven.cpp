@@ -4,7 +4,7 @@
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelEleven::setup() {
     beginLayout(*this, 80);
@@ -64,16 +64,16 @@ void hideEverySecond(objectWorld &world, const groupRange lamps) {
 
 } // namespace
 
-void levelEleven::script(objectWorld &world) {
-    if (runStage(world) == levelExit::left) {
+void levelEleven::script(objectWorld &world, const scriptServices &services) {
+    if (runStage(world, services) == levelExit::left) {
         return;
     }
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
 
-levelExit levelEleven::runStage(objectWorld &world) {
+levelExit levelEleven::runStage(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
@@ -83,7 +83,7 @@ levelExit levelEleven::runStage(objectWorld &world) {
     } else if (stage >= firstLapStage && stage <= lastLapStage) {
         lap(world);
     } else if (stage == lastLapStage + 1) {
-        return lastLap(world);
+        return lastLap(world, services);
     }
     return levelExit::stayed;
 }
@@ -157,7 +157,7 @@ void levelEleven::lap(objectWorld &world) {
 
 // After a short wait, one more pass through the gate leads on. The car must have left the
 // gate since the last lap, as on every lap.
-levelExit levelEleven::lastLap(objectWorld &world) {
+levelExit levelEleven::lastLap(objectWorld &world, const scriptServices &services) {
     if (timer < framesBeforeLeaving) {
         timer++;
         if (!inGate(world.car)) {
@@ -169,7 +169,7 @@ levelExit levelEleven::lastLap(objectWorld &world) {
         return levelExit::stayed;
     }
     forgetVisit();
-    return leaveFor(world, *this, nextLevel);
+    return leaveFor(world, services, *this, nextLevel);
 }
 
 void levelEleven::forgetVisit() {

@@ -18,16 +18,16 @@ class levelEleven : public level {
     levelEleven() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    levelExit runStage(objectWorld &world);
+    levelExit runStage(objectWorld &world, const scriptServices &services);
     void enter(objectWorld &world);
     void startFirstPass(objectWorld &world);
     void endFirstPass(objectWorld &world);
     // True once per pass through the gate, as the car enters it.
     bool passesGate(const playerCar &car);
     void lap(objectWorld &world);
-    levelExit lastLap(objectWorld &world);
+    levelExit lastLap(objectWorld &world, const scriptServices &services);
     void forgetVisit();
 };

@@ -1,11 +1,12 @@
 #include "levels/levelFifteen.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -141,7 +142,7 @@ void darkenRing(objectWorld &world) {
 
 } // namespace
 
-void levelFifteen::script(objectWorld &world) {
+void levelFifteen::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 2) {
@@ -149,7 +150,7 @@ void levelFifteen::script(objectWorld &world) {
     } else if (stage == 4) {
         showFlame(world);
     } else if (stage == 5) {
-        waitForPickup(world);
+        waitForPickup(world, services);
     }
     const int32_t lit = burningRingLamps(world);
     turnRing(world, lit);
@@ -159,7 +160,7 @@ void levelFifteen::script(objectWorld &world) {
     if (saplingGrowing(world)) {
         stage = 4;
     }
-    if (leave(world) == levelExit::left) {
+    if (leave(world, services) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -194,11 +195,11 @@ void levelFifteen::showFlame(objectWorld &world) {
     stage = 5;
 }
 
-void levelFifteen::waitForPickup(objectWorld &world) {
+void levelFifteen::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(39, 41), strict(59, 61))) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, services, *this, flagIndex, theFlame);
     darkenRing(world);
     stage = 6;
 }
@@ -237,7 +238,7 @@ void levelFifteen::followLamps(const int32_t litLamps) {
 
 // Two ways out to the moon level once the centre has been reached, instead of the side
 // exits: crossing y ≈ 30 or y ≈ 10 the right way round; the car arrives farther along y.
-levelExit levelFifteen::leave(objectWorld &world) {
+levelExit levelFifteen::leave(objectWorld &world, const scriptServices &services) {
     if (armed == 0) {
         armInCentre(world.car, armed);
         return levelExit::stayed;
@@ -250,7 +251,7 @@ levelExit levelFifteen::leave(objectWorld &world) {
     if (!outOfFirstStretch && !outOfSecondStretch) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, moonLevel);
+    const levelExit exit = leaveFor(world, services, *this, moonLevel);
     world.car.y += outOfFirstStretch ? 45 : 65;
     return exit;
 }

@@ -19,15 +19,15 @@ class levelFifteen : public level {
     levelFifteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
     void showSapling(objectWorld &world);
     void showFlame(objectWorld &world);
-    void waitForPickup(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
     void turnRing(objectWorld &world, int32_t litLamps);
     void followLamps(int32_t litLamps);
-    levelExit leave(objectWorld &world);
+    levelExit leave(objectWorld &world, const scriptServices &services);
     void forgetVisit();
 };

@@ -6,7 +6,7 @@
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelFive::setup() {
     beginLayout(*this, 80);
@@ -52,7 +52,7 @@ void putOut(objectWorld &world, const groupRange lights) {
 
 } // namespace
 
-void levelFive::script(objectWorld &world) {
+void levelFive::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
@@ -60,7 +60,7 @@ void levelFive::script(objectWorld &world) {
     } else if (stage == 2) {
         putOutPassedLights(world);
     } else if (stage == 3) {
-        if (leave(world) == levelExit::left) {
+        if (leave(world, services) == levelExit::left) {
             return; // level 6 has the rest of the pass
         }
     }
@@ -109,7 +109,7 @@ void levelFive::putOutPassedLights(objectWorld &world) {
     }
 }
 
-levelExit levelFive::leave(objectWorld &world) {
+levelExit levelFive::leave(objectWorld &world, const scriptServices &services) {
     world.car.y += nextRoadOffsetY;
-    return leaveFor(world, *this, nextLevel);
+    return leaveFor(world, services, *this, nextLevel);
 }

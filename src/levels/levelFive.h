@@ -15,11 +15,11 @@ class levelFive : public level {
     levelFive() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
     void chooseSide(objectWorld &world);
     void putOutPassedLights(objectWorld &world);
-    levelExit leave(objectWorld &world);
+    levelExit leave(objectWorld &world, const scriptServices &services);
 };

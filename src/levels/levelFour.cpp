@@ -3,13 +3,14 @@
 #include "levels/levelLayout.h"
 #include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/helpers.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -110,13 +111,13 @@ void openLightsBetween(objectWorld &world, const int32_t first, const int32_t la
 
 } // namespace
 
-void levelFour::script(objectWorld &world) {
+void levelFour::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
     case 0:
-        enter(world);
+        enter(world, services);
         break;
     case 1:
-        teachAndOpen(world);
+        teachAndOpen(world, services.text);
         break;
     case 2:
         runAlongGroves(world);
@@ -125,7 +126,7 @@ void levelFour::script(objectWorld &world) {
         passTrees(world);
         break;
     case 4:
-        if (leaveAtEdge(world) == levelExit::left) {
+        if (leaveAtEdge(world, services) == levelExit::left) {
             return; // level 5 has the rest of the pass
         }
         break;
@@ -135,23 +136,23 @@ void levelFour::script(objectWorld &world) {
 }
 
 // The first checkpoint: a player who quits from here on starts again in this level.
-void levelFour::enter(objectWorld &world) {
-    saveProgress(world);
+void levelFour::enter(objectWorld &world, const scriptServices &services) {
+    saveProgress(services, world.currentLevel.index, world.car.progressFlags);
     music = 1;
     setFrame(world, middleTree, grownFrame);
     stage = 1;
     world.fade.fadeIn();
 }
 
-void levelFour::teachAndOpen(objectWorld &world) {
-    speak(world);
+void levelFour::teachAndOpen(objectWorld &world, textBox &text) {
+    speak(world, text);
     openGate(world, leftGate, firstOpened, secondOpened);
     openGate(world, rightGate, secondOpened, firstOpened);
 }
 
 // The three statues share their three lines, told in turn.
-void levelFour::speak(objectWorld &world) {
-    if (statueMessage(world, statueLines[counter], messageShown)) {
+void levelFour::speak(objectWorld &world, textBox &text) {
+    if (statueMessage(world, text, statueLines[counter], messageShown)) {
         counter = (counter + 1) % statueLineCount;
     }
 }
@@ -222,9 +223,9 @@ void levelFour::passTrees(objectWorld &world) {
     }
 }
 
-levelExit levelFour::leaveAtEdge(objectWorld &world) {
+levelExit levelFour::leaveAtEdge(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, inclusive(1, 2), groveLine)) {
         return levelExit::stayed;
     }
-    return leaveFor(world, *this, nextLevel);
+    return leaveFor(world, services, *this, nextLevel);
 }

@@ -26,15 +26,15 @@ class levelFour : public level {
     levelFour() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    void enter(objectWorld &world);
-    void teachAndOpen(objectWorld &world);
-    void speak(objectWorld &world);
+    void enter(objectWorld &world, const scriptServices &services);
+    void teachAndOpen(objectWorld &world, textBox &text);
+    void speak(objectWorld &world, textBox &text);
     void openGate(objectWorld &world, const gate &grove, bool &opened, bool otherOpened);
     void clearTheAsh(objectWorld &world);
     void runAlongGroves(objectWorld &world);
     void passTrees(objectWorld &world);
-    levelExit leaveAtEdge(objectWorld &world);
+    levelExit leaveAtEdge(objectWorld &world, const scriptServices &services);
 };

@@ -3,12 +3,13 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -122,23 +123,23 @@ bool aTreeRecharged(const objectWorld &world) {
 
 } // namespace
 
-void levelFourteen::script(objectWorld &world) {
-    if (runStage(world) == levelExit::left) {
+void levelFourteen::script(objectWorld &world, const scriptServices &services) {
+    if (runStage(world, services) == levelExit::left) {
         return;
     }
     // Recharging at the tree gives the race up: back to the crossroads, from any stage.
     if (aTreeRecharged(world)) {
-        (void)leaveTo(world, crossroads);
+        (void)leaveTo(world, services, crossroads);
     }
 }
 
-levelExit levelFourteen::runStage(objectWorld &world) {
+levelExit levelFourteen::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
     case 0:
         enter(world);
         break;
     case 1:
-        statueMessage(world, raceLine, messageShown);
+        statueMessage(world, services.text, raceLine, messageShown);
         watchTheRace(world);
         break;
     case 2:
@@ -146,7 +147,7 @@ levelExit levelFourteen::runStage(objectWorld &world) {
         stage = 3;
         break;
     case 3:
-        statueMessage(world, homeLine, messageShown);
+        statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
             stage = 4;
         }
@@ -157,9 +158,9 @@ levelExit levelFourteen::runStage(objectWorld &world) {
         }
         break;
     case 5:
-        statueMessage(world, homeLine, messageShown);
+        statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
-            return leaveTo(world, nextLevel);
+            return leaveTo(world, services, nextLevel);
         }
         break;
     default:
@@ -196,8 +197,9 @@ void levelFourteen::watchTheRace(objectWorld &world) {
 }
 
 // Every way out of this level starts the next visit afresh.
-levelExit levelFourteen::leaveTo(objectWorld &world, const int32_t nextLevel) {
+levelExit levelFourteen::leaveTo(objectWorld &world, const scriptServices &services,
+                                 const int32_t nextLevel) {
     messageShown = false;
     stage = 0;
-    return leaveFor(world, *this, nextLevel);
+    return leaveFor(world, services, *this, nextLevel);
 }

@@ -17,11 +17,11 @@ class levelFourteen : public level {
     levelFourteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    levelExit runStage(objectWorld &world);
+    levelExit runStage(objectWorld &world, const scriptServices &services);
     void enter(objectWorld &world);
     void watchTheRace(objectWorld &world);
-    levelExit leaveTo(objectWorld &world, int32_t nextLevel);
+    levelExit leaveTo(objectWorld &world, const scriptServices &services, int32_t nextLevel);
 };

@@ -12,6 +12,10 @@ int32_t wrap(int32_t value, int32_t side) {
     return ((value % side) + side) % side;
 }
 
+void setObjectCell(level &lvl, int32_t x, int32_t y, int32_t code) {
+    lvl.objectGrid[wrap(x, lvl.side)][wrap(y, lvl.side)] = code;
+}
+
 // A short dash of the centre line, four rows long, from yFirst on.
 void placeDash(level &lvl, int32_t x, int32_t yFirst) {
     setGround(lvl, x, yFirst, lineCapDown);
@@ -25,7 +29,7 @@ void beginLayout(level &lvl, int32_t side) {
     lvl.side = side;
     lvl.music = 0;
     std::fill(&lvl.groundGrid[0][0], &lvl.groundGrid[0][0] + levelGridSize * levelGridSize, dirt);
-    std::fill(&lvl.objectGrid[0][0], &lvl.objectGrid[0][0] + levelGridSize * levelGridSize, 0);
+    std::fill(&lvl.objectGrid[0][0], &lvl.objectGrid[0][0] + levelGridSize * levelGridSize, objectCode::none);
 }
 
 void setGround(level &lvl, int32_t x, int32_t y, int32_t value) {
@@ -119,33 +123,37 @@ void placeDiagonalColumn(level &lvl, int32_t x, int32_t r) {
 }
 
 void placeDiagonalLamps(level &lvl, int32_t x, int32_t r) {
-    placeObject(lvl, objectCode::lamp, x, r - 1);
-    placeObject(lvl, objectCode::lamp, x, r + 10);
+    placeObject(lvl, objectKind::lamp, x, r - 1);
+    placeObject(lvl, objectKind::lamp, x, r + 10);
 }
 
-void placeObject(level &lvl, int32_t kind, int32_t x, int32_t y) {
-    lvl.objectGrid[wrap(x, lvl.side)][wrap(y, lvl.side)] = kind;
+void placeStartTile(level &lvl, int32_t x, int32_t y) {
+    setObjectCell(lvl, x, y, objectCode::startTile);
 }
 
-void placeObjects(level &lvl, int32_t kind, std::initializer_list<tileSpot> spots) {
+void placeObject(level &lvl, objectKind kind, int32_t x, int32_t y) {
+    setObjectCell(lvl, x, y, gridCode(kind));
+}
+
+void placeObjects(level &lvl, objectKind kind, std::initializer_list<tileSpot> spots) {
     for (const tileSpot spot : spots) {
         placeObject(lvl, kind, spot.x, spot.y);
     }
 }
 
-void placeObjectColumn(level &lvl, int32_t kind, int32_t x, int32_t yFirst, int32_t yLast, int32_t step) {
+void placeObjectColumn(level &lvl, objectKind kind, int32_t x, int32_t yFirst, int32_t yLast, int32_t step) {
     for (int32_t y = yFirst; y <= yLast; y += step) {
         placeObject(lvl, kind, x, y);
     }
 }
 
-void placeObjectRow(level &lvl, int32_t kind, int32_t y, int32_t xFirst, int32_t xLast, int32_t step) {
+void placeObjectRow(level &lvl, objectKind kind, int32_t y, int32_t xFirst, int32_t xLast, int32_t step) {
     for (int32_t x = xFirst; x <= xLast; x += step) {
         placeObject(lvl, kind, x, y);
     }
 }
 
 void placeRoadsideLamps(level &lvl) {
-    placeObjectColumn(lvl, objectCode::lamp, 36, 0, 75, 5);
-    placeObjectColumn(lvl, objectCode::lamp, 44, 0, 75, 5);
+    placeObjectColumn(lvl, objectKind::lamp, 36, 0, 75, 5);
+    placeObjectColumn(lvl, objectKind::lamp, 44, 0, 75, 5);
 }

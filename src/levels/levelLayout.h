@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "levels/level.h"
+#include "objects/objectKinds.h"
 
 // Building blocks for the levels' setup. Every coordinate wraps at the level's side, so a run
 // may cross the edge of the world and negative rows count back from the far edge.
@@ -46,11 +47,13 @@ struct tileSpot {
     int32_t y;
 };
 
-void placeObject(level &lvl, int32_t kind, int32_t x, int32_t y);
-void placeObjects(level &lvl, int32_t kind, std::initializer_list<tileSpot> spots);
+// Where a new game puts the player car.
+void placeStartTile(level &lvl, int32_t x, int32_t y);
+void placeObject(level &lvl, objectKind kind, int32_t x, int32_t y);
+void placeObjects(level &lvl, objectKind kind, std::initializer_list<tileSpot> spots);
 // Objects at (x, yFirst), (x, yFirst + step), … up to yLast.
-void placeObjectColumn(level &lvl, int32_t kind, int32_t x, int32_t yFirst, int32_t yLast, int32_t step);
+void placeObjectColumn(level &lvl, objectKind kind, int32_t x, int32_t yFirst, int32_t yLast, int32_t step);
 // Objects at (xFirst, y), (xFirst + step, y), … up to xLast.
-void placeObjectRow(level &lvl, int32_t kind, int32_t y, int32_t xFirst, int32_t xLast, int32_t step);
+void placeObjectRow(level &lvl, objectKind kind, int32_t y, int32_t xFirst, int32_t xLast, int32_t step);
 // Lamps every five tiles on both sides of the straight road at x = 38 … 42.
 void placeRoadsideLamps(level &lvl);

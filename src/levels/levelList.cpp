@@ -14,8 +14,8 @@ void levelList::makeCurrent(const int32_t index, levelInPlay &record) {
     record = {.index = index, .side = now.side, .ground = now.groundGrid};
 }
 
-void levelList::runLevelScript(objectWorld &world) {
-    currentLevel().script(world);
+void levelList::runLevelScript(objectWorld &world, const scriptServices &services) {
+    currentLevel().script(world, services);
 }
 
 int32_t levelList::currentSide() const {

@@ -25,7 +25,7 @@ class levelList {
     void makeCurrent(int32_t index, levelInPlay &record);
     bool isCurrent(const level &lvl) const { return levels[current] == &lvl; }
 
-    void runLevelScript(objectWorld &world);
+    void runLevelScript(objectWorld &world, const scriptServices &services);
     int32_t currentSide() const;
     // Callers bring x and y into 0 … side − 1 first.
     int32_t groundAt(int32_t x, int32_t y) const;

@@ -3,10 +3,11 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelNine::setup() {
     beginLayout(*this, 80);
@@ -34,18 +35,18 @@ constexpr std::string_view secondLine = "the sun fell far from the road";
 
 } // namespace
 
-void levelNine::script(objectWorld &world) {
+void levelNine::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
-        waitForPickup(world);
+        waitForPickup(world, services);
     } else if (stage == 2) {
         music = 0; // a frame after the pickup
         stage = 3;
     }
-    speak(world);
+    speak(world, services.text);
     orbitKind(world, objectKind::butterfly, ringCentre, ringTurn, orbitPoint::home);
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -63,18 +64,18 @@ void levelNine::enter(objectWorld &world) {
     }
 }
 
-void levelNine::waitForPickup(objectWorld &world) {
+void levelNine::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(38, 42), strict(39, 43))) {
         return;
     }
-    takeFlame(world, flagIndex, theFlame);
+    takeFlame(world, services, flagIndex, theFlame);
     stage = 2;
 }
 
 // The first reading tells where the flame goes; every later one where the sun is.
-void levelNine::speak(objectWorld &world) {
+void levelNine::speak(objectWorld &world, textBox &text) {
     const std::string_view line = lineIndex == 1 ? firstLine : secondLine;
-    if (statueMessage(world, line, messageShown) && lineIndex == 1) {
+    if (statueMessage(world, text, line, messageShown) && lineIndex == 1) {
         lineIndex = 2;
     }
 }

@@ -18,12 +18,12 @@ class levelNine : public level {
     levelNine() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
-    void waitForPickup(objectWorld &world);
-    void speak(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
+    void speak(objectWorld &world, textBox &text);
     // The state of a visit; the statues' turn and the music outlast it.
     void forgetVisit();
 };

@@ -2,11 +2,12 @@
 
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -18,20 +19,20 @@ constexpr int32_t nextLevel = 2;
 void levelOne::setup() {
     beginLayout(*this, 35);
     // The only start tile of the game: a new game puts the car here.
-    placeObject(*this, startTile, 30, 17);
+    placeStartTile(*this, 30, 17);
     placeObject(*this, butterfly, 33, 3);
     stage = timer = counter = 0;
 }
 
-void levelOne::script(objectWorld &world) {
+void levelOne::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
-        showOpeningWords(world);
+        showOpeningWords(world, services.text);
     } else if (stage == 1) {
-        waitForTheLight(world);
+        waitForTheLight(world, services.text);
     } else if (stage == 2) {
-        teachDriving(world);
+        teachDriving(world, services.text);
     } else if (stage == 3) {
-        if (driveAway(world) == levelExit::left) {
+        if (driveAway(world, services) == levelExit::left) {
             return; // level 2 has the rest of the pass
         }
     }
@@ -46,26 +47,26 @@ void levelOne::holdCar(objectWorld &world) const {
     car.speed = 0.0;
 }
 
-void levelOne::showOpeningWords(objectWorld &world) {
+void levelOne::showOpeningWords(objectWorld &world, textBox &text) {
     music = 1;
     holdCar(world);
     if (counter > 19) {
         counter = 0;
-        world.text->showHint(142, 200, "the roads always there", false);
-        world.text->showHint(137, 221, "youve just got to find it", false);
+        text.showHint(142, 200, "the roads always there", false);
+        text.showHint(137, 221, "youve just got to find it", false);
         stage = 1;
     } else {
         counter++;
     }
 }
 
-void levelOne::waitForTheLight(objectWorld &world) {
+void levelOne::waitForTheLight(objectWorld &world, textBox &text) {
     holdCar(world);
     if (timer < 350) {
         timer++;
     }
     if (timer == 240) {
-        world.text->commandHint(textCommand::fade);
+        text.commandHint(textCommand::fade);
     }
     if (timer == 350) {
         stage = 2;
@@ -75,29 +76,29 @@ void levelOne::waitForTheLight(objectWorld &world) {
     }
 }
 
-void levelOne::teachDriving(objectWorld &world) {
+void levelOne::teachDriving(objectWorld &world, textBox &text) {
     if (timer < 1000) {
         timer++;
     }
     if (timer == 360) {
-        world.text->showMessage("wasd to drive");
+        text.showMessage("wasd to drive");
     }
     if (timer == 540) {
-        world.text->commandMessages(textCommand::fade);
+        text.commandMessages(textCommand::fade);
     }
     if (world.car.x < 30) {
-        world.text->commandMessages(textCommand::fade);
+        text.commandMessages(textCommand::fade);
         timer = 0;
         stage = 3;
     }
 }
 
-levelExit levelOne::driveAway(objectWorld &world) {
+levelExit levelOne::driveAway(objectWorld &world, const scriptServices &services) {
     timer++;
     if (timer <= 299) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     timer = 0;
     counter = 0;
     return exit;

@@ -17,12 +17,12 @@ class levelOne : public level {
     int32_t counter;
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void holdCar(objectWorld &world) const;
-    void showOpeningWords(objectWorld &world);
-    void waitForTheLight(objectWorld &world);
-    void teachDriving(objectWorld &world);
-    levelExit driveAway(objectWorld &world);
+    void showOpeningWords(objectWorld &world, textBox &text);
+    void waitForTheLight(objectWorld &world, textBox &text);
+    void teachDriving(objectWorld &world, textBox &text);
+    levelExit driveAway(objectWorld &world, const scriptServices &services);
 };

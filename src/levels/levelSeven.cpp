@@ -12,7 +12,7 @@
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -161,7 +161,7 @@ void slide(double &push, double &coordinate) {
 
 } // namespace
 
-void levelSeven::script(objectWorld &world) {
+void levelSeven::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
@@ -169,7 +169,7 @@ void levelSeven::script(objectWorld &world) {
             stage = 2;
         }
     } else if (stage == 2) {
-        if (leaveForCrossroads(world) == levelExit::left) {
+        if (leaveForCrossroads(world, services) == levelExit::left) {
             return; // the crossroads have the rest of the pass
         }
     }
@@ -204,12 +204,12 @@ void levelSeven::enter(objectWorld &world) {
 }
 
 // Open while the trials have not begun, and later only with the headlights on.
-levelExit levelSeven::leaveForCrossroads(objectWorld &world) {
+levelExit levelSeven::leaveForCrossroads(objectWorld &world, const scriptServices &services) {
     const playerCar &car = world.car;
     if (!(moonPhase < 3 || car.headlightsOn) || !atSideExit(car)) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     forgetVisit();
     return exit;
 }

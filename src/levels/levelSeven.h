@@ -30,7 +30,7 @@ class levelSeven : public level {
     levelSeven() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     // The state of a visit, as it is before the level is first entered.
@@ -38,7 +38,7 @@ class levelSeven : public level {
     void placeStrikePoints();
 
     void enter(objectWorld &world);
-    levelExit leaveForCrossroads(objectWorld &world);
+    levelExit leaveForCrossroads(objectWorld &world, const scriptServices &services);
     void deliverFlames(objectWorld &world);
     void runMoonPhase(objectWorld &world);
     void circleTheMoon(objectWorld &world);

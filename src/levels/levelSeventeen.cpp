@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/helpers.h"
 #include "media/textBox.h"
@@ -10,7 +11,7 @@
 #include "objects/treeFrames.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 void levelSeventeen::setup() {
     beginLayout(*this, 80);
@@ -103,16 +104,16 @@ const basicObj *statueOf(const objectWorld &world, const int32_t group) {
 
 } // namespace
 
-void levelSeventeen::script(objectWorld &world) {
+void levelSeventeen::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
     case 0:
         enter(world);
         break;
     case 1:
-        followHeadlights(world);
+        followHeadlights(world, services.text);
         break;
     case 2:
-        settleInTheDark(world);
+        settleInTheDark(world, services.text);
         break;
     case 3:
         waitForTheKill(world);
@@ -127,15 +128,15 @@ void levelSeventeen::script(objectWorld &world) {
         glideFlame(world);
         break;
     case 7:
-        waitForPickup(world);
+        waitForPickup(world, services);
         break;
     default:
         break;
     }
     if (stage > 0) {
-        speak(world);
+        speak(world, services.text);
     }
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -164,12 +165,12 @@ void levelSeventeen::enter(objectWorld &world) {
 // Until the flame is won the level turns its face with the headlights. The lit face hides
 // the butterflies the dark face shows; the flash wakes them there, and every butterfly in
 // sight in the light ends the puzzle. (In the dark all eight show from the start.)
-void levelSeventeen::followHeadlights(objectWorld &world) {
+void levelSeventeen::followHeadlights(objectWorld &world, textBox &text) {
     if (world.car.progressFlags[flagIndex]) {
         return;
     }
     if (world.car.headlightsOn) {
-        showLitFace(world);
+        showLitFace(world, text);
     } else {
         showDarkFace(world);
     }
@@ -193,7 +194,7 @@ void levelSeventeen::showDarkFace(objectWorld &world) {
     invertButterflies(world);
 }
 
-void levelSeventeen::showLitFace(objectWorld &world) {
+void levelSeventeen::showLitFace(objectWorld &world, textBox &text) {
     if (groundGrid[0][0] != sand) {
         return;
     }
@@ -208,13 +209,13 @@ void levelSeventeen::showLitFace(objectWorld &world) {
     }
     setVisible(world, secondStatue, true);
     invertButterflies(world);
-    withdrawMessage(world, messageShown);
+    withdrawMessage(text, messageShown);
 }
 
 // The dark face's objects once more, whatever the ground shows.
-void levelSeventeen::settleInTheDark(objectWorld &world) {
+void levelSeventeen::settleInTheDark(objectWorld &world, textBox &text) {
     showDarkObjects(world);
-    withdrawMessage(world, messageShown);
+    withdrawMessage(text, messageShown);
     endCloseReadings(world);
     stage = 3;
 }
@@ -267,18 +268,18 @@ void levelSeventeen::glideFlame(objectWorld &world) {
     waitTimer--;
 }
 
-void levelSeventeen::waitForPickup(objectWorld &world) {
+void levelSeventeen::waitForPickup(objectWorld &world, const scriptServices &services) {
     const basicObj *flame = homeCopyOf(world, theFlame);
     if (flame == nullptr ||
         wrappedDistance(world.car.x, world.car.y, flame->x, flame->y, side) >= pickupReach) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, services, *this, flagIndex, theFlame);
     stage = 8;
 }
 
 // The keeper speaks until its flame is taken; the second statue tells the way.
-void levelSeventeen::speak(objectWorld &world) {
+void levelSeventeen::speak(objectWorld &world, textBox &text) {
     const int32_t reading = messageShown ? -1 : triggeredStatueGroup(world);
     std::string_view line;
     if (reading == firstStatue && !world.car.progressFlags[flagIndex]) {
@@ -287,12 +288,10 @@ void levelSeventeen::speak(objectWorld &world) {
         line = stage == 1 ? hintLine : stage == 3 || stage == 4 ? crushLine : stage > 4 ? farewellLine : "";
     }
     if (!line.empty()) {
-        if (world.text != nullptr) {
-            world.text->showMessage(line);
-        }
+        text.showMessage(line);
         messageShown = true;
     } else if (messageShown && statueEnded(world)) {
-        withdrawMessage(world, messageShown);
+        withdrawMessage(text, messageShown);
     }
 }
 

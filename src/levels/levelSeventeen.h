@@ -20,20 +20,20 @@ class levelSeventeen : public level {
     levelSeventeen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
-    void followHeadlights(objectWorld &world);
+    void followHeadlights(objectWorld &world, textBox &text);
     void showDarkFace(objectWorld &world);
-    void showLitFace(objectWorld &world);
-    void settleInTheDark(objectWorld &world);
+    void showLitFace(objectWorld &world, textBox &text);
+    void settleInTheDark(objectWorld &world, textBox &text);
     void waitForTheKill(objectWorld &world);
     void waitForTheFall(objectWorld &world);
     void bringFlame(objectWorld &world);
     void glideFlame(objectWorld &world);
-    void waitForPickup(objectWorld &world);
-    void speak(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
+    void speak(objectWorld &world, textBox &text);
     void coverGround(int32_t value);
     void forgetVisit();
 };

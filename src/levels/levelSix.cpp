@@ -3,13 +3,14 @@
 #include "levels/levelLayout.h"
 #include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelSix::setup() {
     beginLayout(*this, 80);
@@ -47,15 +48,15 @@ struct route {
 constexpr route northRoutes[] = {{1, 10}, {3, 13}, {5, 16}};
 constexpr route southRoutes[] = {{0, 8}, {2, 11}, {4, 14}};
 
-int32_t routeFrom(const route (&routes)[3], const objectWorld &world) {
-    const bool(&won)[progressFlagCount] = world.car.progressFlags;
+int32_t routeFrom(const route (&routes)[3], const playerCar &car, const gameFlags &flags) {
+    const bool(&won)[progressFlagCount] = car.progressFlags;
     if (!won[routes[0].flag]) {
         return routes[0].level;
     }
     if (!won[routes[1].flag]) {
         return routes[1].level;
     }
-    if (!won[routes[2].flag] && !world.flags.fourth) {
+    if (!won[routes[2].flag] && !flags.fourth) {
         return routes[2].level;
     }
     return noLevel;
@@ -71,22 +72,22 @@ bool atSouthEnd(const playerCar &car) {
 
 } // namespace
 
-void levelSix::script(objectWorld &world) {
+void levelSix::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
-        enter(world);
+        enter(world, services);
     } else if (stage == 1) {
         reachMiddle(world);
     } else if (stage == 2) {
-        if (lightAndLeave(world) == levelExit::left) {
+        if (lightAndLeave(world, services) == levelExit::left) {
             return; // the next level has the rest of the pass
         }
     }
-    endOrFade(world);
+    endOrFade(world, services);
 }
 
 // The second checkpoint, saved on every arrival.
-void levelSix::enter(objectWorld &world) {
-    saveProgress(world);
+void levelSix::enter(objectWorld &world, const scriptServices &services) {
+    saveProgress(services, world.currentLevel.index, world.car.progressFlags);
     music = 0;
     fadeStarted = false;
     world.fade.fadeIn();
@@ -102,7 +103,7 @@ void levelSix::reachMiddle(objectWorld &world) {
     }
 }
 
-levelExit levelSix::lightAndLeave(objectWorld &world) {
+levelExit levelSix::lightAndLeave(objectWorld &world, const scriptServices &services) {
     const playerCar &car = world.car;
     if (car.speed > lightingSpeed) {
         for (const int32_t group : roadside) {
@@ -112,43 +113,41 @@ levelExit levelSix::lightAndLeave(objectWorld &world) {
         }
     }
     if (atSideExit(car)) {
-        return takeExit(world, moonLevel);
+        return takeExit(world, services, moonLevel);
     }
     if (atNorthEnd(car)) {
-        return takeExit(world, routeFrom(northRoutes, world));
+        return takeExit(world, services, routeFrom(northRoutes, car, services.flags));
     }
     if (atSouthEnd(car)) {
-        return takeExit(world, routeFrom(southRoutes, world));
+        return takeExit(world, services, routeFrom(southRoutes, car, services.flags));
     }
     return levelExit::stayed;
 }
 
 // An end with no route left open is no exit: the player stays at the crossroads.
-levelExit levelSix::takeExit(objectWorld &world, const int32_t nextLevel) {
+levelExit levelSix::takeExit(objectWorld &world, const scriptServices &services, const int32_t nextLevel) {
     if (nextLevel == noLevel) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     stage = 0;
     return exit;
 }
 
 // Once the four flames are won the journey ends here for now. Until then, a line carried in
 // from the level before fades out; the fade is started once and left to run.
-void levelSix::endOrFade(objectWorld &world) {
-    if (!world.flags.fourth || finished != 0) {
+void levelSix::endOrFade(objectWorld &world, const scriptServices &services) {
+    if (!services.flags.fourth || finished != 0) {
         return;
     }
     const bool(&won)[progressFlagCount] = world.car.progressFlags;
     if (won[0] && won[1] && won[2] && won[3]) {
-        if (world.text != nullptr) {
-            world.text->showMessage(endLine);
-        }
+        services.text.showMessage(endLine);
         finished = 1;
         return;
     }
-    if (!fadeStarted && world.text != nullptr) {
-        world.text->commandMessages(textCommand::fade);
+    if (!fadeStarted) {
+        services.text.commandMessages(textCommand::fade);
     }
     fadeStarted = true;
 }

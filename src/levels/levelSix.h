@@ -18,12 +18,12 @@ class levelSix : public level {
     levelSix() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    void enter(objectWorld &world);
+    void enter(objectWorld &world, const scriptServices &services);
     void reachMiddle(objectWorld &world);
-    levelExit lightAndLeave(objectWorld &world);
-    levelExit takeExit(objectWorld &world, int32_t nextLevel);
-    void endOrFade(objectWorld &world);
+    levelExit lightAndLeave(objectWorld &world, const scriptServices &services);
+    levelExit takeExit(objectWorld &world, const scriptServices &services, int32_t nextLevel);
+    void endOrFade(objectWorld &world, const scriptServices &services);
 };

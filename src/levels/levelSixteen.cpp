@@ -4,7 +4,7 @@
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelSixteen::setup() {
     beginLayout(*this, 80);
@@ -39,14 +39,14 @@ int32_t restingGhosts(const objectWorld &world) {
 
 } // namespace
 
-void levelSixteen::script(objectWorld &world) {
+void levelSixteen::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
-    } else if (stage == 1 && waitForDarkness(world) == levelExit::left) {
+    } else if (stage == 1 && waitForDarkness(world, services) == levelExit::left) {
         return;
     }
     respawnGhosts(world);
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -59,13 +59,13 @@ void levelSixteen::enter(objectWorld &world) {
 }
 
 // Before the sixth flame is won, driving on in the dark leads to it.
-levelExit levelSixteen::waitForDarkness(objectWorld &world) {
+levelExit levelSixteen::waitForDarkness(objectWorld &world, const scriptServices &services) {
     const playerCar &car = world.car;
     if (car.progressFlags[flagIndex] || car.headlightsOn) {
         return levelExit::stayed;
     }
     forgetVisit();
-    return leaveFor(world, *this, nextLevel);
+    return leaveFor(world, services, *this, nextLevel);
 }
 
 // Once all three ghosts have been put to rest, they come back down the road while the

@@ -15,11 +15,11 @@ class levelSixteen : public level {
     levelSixteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
-    levelExit waitForDarkness(objectWorld &world);
+    levelExit waitForDarkness(objectWorld &world, const scriptServices &services);
     void respawnGhosts(objectWorld &world);
     void forgetVisit();
 };

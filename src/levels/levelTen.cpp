@@ -3,11 +3,12 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -116,14 +117,14 @@ bool atCornerExit(const playerCar &car) {
 
 } // namespace
 
-void levelTen::script(objectWorld &world) {
+void levelTen::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else {
-        runPhase(world);
+        runPhase(world, services);
     }
-    speak(world);
-    if (leave(world) == levelExit::left) {
+    speak(world, services.text);
+    if (leave(world, services) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -152,7 +153,7 @@ void levelTen::enter(objectWorld &world) {
     }
 }
 
-void levelTen::runPhase(objectWorld &world) {
+void levelTen::runPhase(objectWorld &world, const scriptServices &services) {
     switch (phase) {
     case 0:
         flickerLine(world, lowLine, 1, 2);
@@ -206,7 +207,7 @@ void levelTen::runPhase(objectWorld &world) {
         phase = 9;
         break;
     case 9:
-        waitForPickup(world);
+        waitForPickup(world, services);
         break;
     default: // -1: the flame is won; 10: just taken
         break;
@@ -264,11 +265,11 @@ void levelTen::bringFlame(objectWorld &world) {
     setLightShape(world, theFlame, steadyLight);
 }
 
-void levelTen::waitForPickup(objectWorld &world) {
+void levelTen::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(38, 42), strict(36.5, 40.5))) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, services, *this, flagIndex, theFlame);
     for (const groupRange line : {lowLine, highLine}) {
         for (const int32_t group : line) {
             setLightShape(world, group, 0);
@@ -277,18 +278,18 @@ void levelTen::waitForPickup(objectWorld &world) {
     phase = 10;
 }
 
-void levelTen::speak(objectWorld &world) {
-    statueMessage(world, world.car.progressFlags[flagIndex] ? wonLine : hiddenLine, messageShown);
+void levelTen::speak(objectWorld &world, textBox &text) {
+    statueMessage(world, text, world.car.progressFlags[flagIndex] ? wonLine : hiddenLine, messageShown);
 }
 
 // The side exits, and once the level has begun the four corners of the world, lead to the
 // moon level.
-levelExit levelTen::leave(objectWorld &world) {
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+levelExit levelTen::leave(objectWorld &world, const scriptServices &services) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         return levelExit::left;
     }
     if (armed == 1 && stage > 0 && atCornerExit(world.car)) {
-        return leaveFor(world, *this, moonLevel);
+        return leaveFor(world, services, *this, moonLevel);
     }
     return levelExit::stayed;
 }

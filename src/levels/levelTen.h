@@ -21,18 +21,18 @@ class levelTen : public level {
     levelTen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
-    void runPhase(objectWorld &world);
+    void runPhase(objectWorld &world, const scriptServices &services);
     void flickerLine(objectWorld &world, groupRange line, int32_t low, int32_t high);
     // One frame of a move that lasts 31 frames; true on its last.
     bool moveLine(objectWorld &world, groupRange line, double direction);
     bool closeLines(objectWorld &world);
     void bringFlame(objectWorld &world);
-    void waitForPickup(objectWorld &world);
-    void speak(objectWorld &world);
-    levelExit leave(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
+    void speak(objectWorld &world, textBox &text);
+    levelExit leave(objectWorld &world, const scriptServices &services);
     void forgetVisit();
 };

@@ -4,11 +4,12 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -88,16 +89,16 @@ void setSwitchLamps(objectWorld &world, const int32_t frame) {
 
 } // namespace
 
-void levelThirteen::script(objectWorld &world) {
+void levelThirteen::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
         alignCross(world);
     } else if (stage == 2) {
-        waitForPickup(world);
+        waitForPickup(world, services);
     }
-    speak(world);
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    speak(world, services.text);
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -164,19 +165,19 @@ void levelThirteen::snapCrossHome(objectWorld &world) {
     }
 }
 
-void levelThirteen::waitForPickup(objectWorld &world) {
+void levelThirteen::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(38.5, 42.5), strict(22.5, 26.5))) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, services, *this, flagIndex, theFlame);
     for (const crossLight &light : cross) {
         setLightShape(world, light.group, 0);
     }
     stage = 3;
 }
 
-void levelThirteen::speak(objectWorld &world) {
-    statueMessage(world, world.car.progressFlags[flagIndex] ? wonLine : puzzleLine, messageShown);
+void levelThirteen::speak(objectWorld &world, textBox &text) {
+    statueMessage(world, text, world.car.progressFlags[flagIndex] ? wonLine : puzzleLine, messageShown);
 }
 
 void levelThirteen::forgetVisit() {

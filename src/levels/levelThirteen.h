@@ -29,7 +29,7 @@ class levelThirteen : public level {
     levelThirteen() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
@@ -38,7 +38,7 @@ class levelThirteen : public level {
     bool crossNearlyHome(const objectWorld &world) const;
     void snapCrossHome(objectWorld &world);
     void alignCross(objectWorld &world);
-    void waitForPickup(objectWorld &world);
-    void speak(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
+    void speak(objectWorld &world, textBox &text);
     void forgetVisit();
 };

@@ -9,7 +9,7 @@
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
@@ -99,11 +99,11 @@ constexpr int32_t nextLevel = 4;
 
 } // namespace
 
-void levelThree::script(objectWorld &world) {
+void levelThree::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
-        if (leaveWhenCharged(world) == levelExit::left) {
+        if (leaveWhenCharged(world, services) == levelExit::left) {
             return; // level 4 has the rest of the pass
         }
     }
@@ -123,12 +123,12 @@ void levelThree::enter(objectWorld &world) {
     stage = 1;
 }
 
-levelExit levelThree::leaveWhenCharged(objectWorld &world) {
+levelExit levelThree::leaveWhenCharged(objectWorld &world, const scriptServices &services) {
     if (world.car.battery != fullBattery) {
         return levelExit::stayed;
     }
     world.car.cockpit.whiteFrame = whiteFlashHeld;
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     world.car.cockpit.whiteFrame = whiteFlashHeld; // level 4's entry must not end the flash
     return exit;
 }

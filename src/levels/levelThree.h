@@ -15,9 +15,9 @@ class levelThree : public level {
     levelThree() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
-    levelExit leaveWhenCharged(objectWorld &world);
+    levelExit leaveWhenCharged(objectWorld &world, const scriptServices &services);
 };

@@ -1,16 +1,17 @@
 #include "levels/levelTwelve.h"
 
 #include "levels/levelLayout.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
 
 using namespace groundCode;
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
 // Everything but the flame stands in pairs mirrored about the centre line at x = 40.
-void placeMirrored(level &lvl, int32_t kind, int32_t x, int32_t y) {
+void placeMirrored(level &lvl, objectKind kind, int32_t x, int32_t y) {
     placeObject(lvl, kind, x, y);
     placeObject(lvl, kind, 80 - x, y);
 }
@@ -55,15 +56,15 @@ constexpr butterflyMove gathering[] = {{2, 5, 6}, {3, 5, -6}, {17, -5, 6}, {18, 
 
 } // namespace
 
-void levelTwelve::script(objectWorld &world) {
+void levelTwelve::script(objectWorld &world, const scriptServices &services) {
     if (stage == 0) {
         enter(world);
     } else if (stage == 1) {
         waitForLamps(world);
     } else if (stage == 2) {
-        waitForPickup(world);
+        waitForPickup(world, services);
     }
-    if (leaveSideways(world, *this, armed) == levelExit::left) {
+    if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         forgetVisit();
     }
 }
@@ -102,11 +103,11 @@ void levelTwelve::waitForLamps(objectWorld &world) {
     stage = 2;
 }
 
-void levelTwelve::waitForPickup(objectWorld &world) {
+void levelTwelve::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(38, 42), strict(48.5, 52.5))) {
         return;
     }
-    pickUpFlame(world, *this, flagIndex, theFlame);
+    pickUpFlame(world, services, *this, flagIndex, theFlame);
     stage = 3;
 }
 

@@ -15,11 +15,11 @@ class levelTwelve : public level {
     levelTwelve() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
     void waitForLamps(objectWorld &world);
-    void waitForPickup(objectWorld &world);
+    void waitForPickup(objectWorld &world, const scriptServices &services);
     void forgetVisit();
 };

@@ -6,14 +6,14 @@
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 void levelTwo::setup() {
     beginLayout(*this, 40);
     placeStraightRoad(*this, 4);
 
-    placeObjectColumn(*this, objectCode::lamp, 2, 0, 35, 5);
-    placeObjectColumn(*this, objectCode::lamp, 10, 0, 35, 5);
+    placeObjectColumn(*this, objectKind::lamp, 2, 0, 35, 5);
+    placeObjectColumn(*this, objectKind::lamp, 10, 0, 35, 5);
     placeObject(*this, stop, 9, 25);
     placeObjects(*this, butterfly,
                  {{4, 2},
@@ -64,7 +64,7 @@ void lightLampsOf(objectWorld &world, std::initializer_list<int32_t> lamps) {
 
 } // namespace
 
-void levelTwo::script(objectWorld &world) {
+void levelTwo::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
     case 0:
         enter(world);
@@ -85,7 +85,7 @@ void levelTwo::script(objectWorld &world) {
         passStopSign(world);
         break;
     case 6:
-        if (driveOn(world) == levelExit::left) {
+        if (driveOn(world, services) == levelExit::left) {
             return; // level 3 has the rest of the pass
         }
         break;
@@ -197,12 +197,12 @@ void levelTwo::passStopSign(objectWorld &world) {
     stage = 6;
 }
 
-levelExit levelTwo::driveOn(objectWorld &world) {
+levelExit levelTwo::driveOn(objectWorld &world, const scriptServices &services) {
     playerCar &car = world.car;
     if (!(carInBox(car, road, strict(1, 3)) && facesStopSign(car))) {
         return levelExit::stayed;
     }
-    const levelExit exit = leaveFor(world, *this, nextLevel);
+    const levelExit exit = leaveFor(world, services, *this, nextLevel);
     car.x += nextRoadOffsetX;
     return exit;
 }

@@ -17,7 +17,7 @@ class levelTwo : public level {
     levelTwo() { setup(); }
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
     void enter(objectWorld &world);
@@ -26,5 +26,5 @@ class levelTwo : public level {
     void dimButterflies(objectWorld &world);
     void lightLamps(objectWorld &world);
     void passStopSign(objectWorld &world);
-    levelExit driveOn(objectWorld &world);
+    levelExit driveOn(objectWorld &world, const scriptServices &services);
 };

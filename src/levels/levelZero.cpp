@@ -5,6 +5,7 @@
 #include "levels/levelLayout.h"
 #include "levels/levelList.h"
 #include "levels/saveGame.h"
+#include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "media/wrapping.h"
@@ -32,7 +33,7 @@ std::string flameLabel(int flames) {
 
 void levelZero::setup() {
     beginLayout(*this, 30);
-    placeObject(*this, objectCode::car, 14, 15);
+    placeObject(*this, objectKind::car, 14, 15);
     menuReady = 0;
     menu.page = menuPage::main;
     menu.cursor = 0;
@@ -69,7 +70,7 @@ void levelZero::fillPage() {
     }
 }
 
-void levelZero::buildMenu(objectWorld &world) {
+void levelZero::buildMenu(objectWorld &world, const scriptServices &services) {
     cooldown = 0;
     spin = restingSpin;
     spinning = true;
@@ -80,106 +81,103 @@ void levelZero::buildMenu(objectWorld &world) {
         }
         continueLabel = flameLabel(flameCount);
     }
-    settings.readFlags(world.flags);
+    settings.readFlags(services.flags);
     menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
     fillPage();
-    menu.open(*world.text);
+    menu.open(services.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
     world.view.light = 0;
     menuReady = 1;
 }
 
-void levelZero::script(objectWorld &world) {
-    if (world.text == nullptr) {
-        return;
-    }
+void levelZero::script(objectWorld &world, const scriptServices &services) {
     if (menuReady == 0) {
-        buildMenu(world);
+        buildMenu(world, services);
     }
     if (cooldown > 0) {
         cooldown--;
     } else {
         if (!starting) {
-            readCursorKeys(world);
+            readCursorKeys(services);
         }
-        if (world.keyboard.isKeyPressed(keyCode::enter)) {
-            pressEnter(world);
+        if (services.keyboard.isKeyPressed(keyCode::enter)) {
+            pressEnter(world, services);
         }
     }
     turnView(world);
 }
 
 // Each cursor move keeps the keys away for a few passes and whirls the view round.
-void levelZero::readCursorKeys(objectWorld &world) {
-    for (int moves = menu.readCursorKeys(world.keyboard, *world.text); moves > 0; moves--) {
+void levelZero::readCursorKeys(const scriptServices &services) {
+    for (int moves = menu.readCursorKeys(services.keyboard, services.text); moves > 0; moves--) {
         cooldown = cursorCooldown;
         spin *= 100;
     }
 }
 
 // A new page after an enter: every line writes itself in.
-void levelZero::showPage(objectWorld &world, const menuPage newPage, const int newCursor) {
+void levelZero::showPage(textBox &text, const menuPage newPage, const int newCursor) {
     menu.page = newPage;
     menu.cursor = newCursor;
     fillPage();
-    menu.show(*world.text);
+    menu.show(text);
 }
 
-void levelZero::pressEnter(objectWorld &world) {
+void levelZero::pressEnter(objectWorld &world, const scriptServices &services) {
     switch (menu.page) {
     case menuPage::main:
-        pressEnterOnMain(world);
+        pressEnterOnMain(world, services);
         break;
     case menuPage::newGame:
-        pressEnterOnNewGame(world);
+        pressEnterOnNewGame(world, services);
         break;
     case menuPage::settings:
-        pressEnterOnSettings(world);
+        pressEnterOnSettings(services);
         break;
     case menuPage::title:
         break;
     }
 }
 
-void levelZero::pressEnterOnMain(objectWorld &world) {
+void levelZero::pressEnterOnMain(objectWorld &world, const scriptServices &services) {
     const bool withContinue = hasContinue();
     const int settingsItem = withContinue ? 2 : 1;
     const int cursor = menu.cursor;
     if (cursor == 0) {
         if (withContinue) {
-            showPage(world, menuPage::newGame, 1); // a saved game is only erased when asked twice
+            showPage(services.text, menuPage::newGame, 1); // a saved game is only erased when asked twice
         } else {
-            startGame(world);
+            startGame(world, services);
         }
     } else if (withContinue && cursor == 1) {
         starting = true;
         spinning = false;
         world.fade.fadeOut();
-        world.text->commandMenu(textCommand::menu);
+        services.text.commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        settings.open(menu, *world.text);
+        settings.open(menu, services.text);
     } else {
-        world.flags.quit = true;
+        services.flags.quit = true;
     }
 }
 
-void levelZero::pressEnterOnNewGame(objectWorld &world) {
+void levelZero::pressEnterOnNewGame(objectWorld &world, const scriptServices &services) {
     if (menu.cursor == 0) {
-        startGame(world);
+        startGame(world, services);
     } else {
-        showPage(world, menuPage::main, 0);
+        showPage(services.text, menuPage::main, 0);
     }
 }
 
-void levelZero::pressEnterOnSettings(objectWorld &world) {
-    if (settings.pressEnter(menu, world)) {
-        showPage(world, menuPage::main, hasContinue() ? 2 : 1);
+void levelZero::pressEnterOnSettings(const scriptServices &services) {
+    if (settings.pressEnter(menu, services)) {
+        showPage(services.text, menuPage::main, hasContinue() ? 2 : 1);
     }
 }
 
-void levelZero::startGame(objectWorld &world) {
-    saveNewGame(world);
+void levelZero::startGame(objectWorld &world, const scriptServices &services) {
+    saveNewGame(services);
     list->startLevel = 1;
     for (bool &won : world.car.progressFlags) {
         won = false;
@@ -187,7 +185,7 @@ void levelZero::startGame(objectWorld &world) {
     starting = true;
     spinning = false;
     world.fade.fadeOut();
-    world.text->commandMenu(textCommand::menu);
+    services.text.commandMenu(textCommand::menu);
 }
 
 // The view circles the title scene, fast for a moment after each cursor move; once a game

@@ -5,6 +5,8 @@
 #include "levels/menuPages.h"
 #include "levels/settingsPage.h"
 
+class textBox;
+
 // The title scene behind the main menu: a standing car on bare ground, the view slowly
 // circling it, and the menu that starts a new game, continues the saved one, changes the
 // display settings or quits.
@@ -23,18 +25,18 @@ class levelZero : public level {
     settingsPage settings;
 
     void setup() override;
-    void script(objectWorld &world) override;
+    void script(objectWorld &world, const scriptServices &services) override;
 
   private:
-    void buildMenu(objectWorld &world);
-    void readCursorKeys(objectWorld &world);
-    void pressEnter(objectWorld &world);
-    void pressEnterOnMain(objectWorld &world);
-    void pressEnterOnNewGame(objectWorld &world);
-    void pressEnterOnSettings(objectWorld &world);
-    void showPage(objectWorld &world, menuPage newPage, int newCursor);
+    void buildMenu(objectWorld &world, const scriptServices &services);
+    void readCursorKeys(const scriptServices &services);
+    void pressEnter(objectWorld &world, const scriptServices &services);
+    void pressEnterOnMain(objectWorld &world, const scriptServices &services);
+    void pressEnterOnNewGame(objectWorld &world, const scriptServices &services);
+    void pressEnterOnSettings(const scriptServices &services);
+    void showPage(textBox &text, menuPage newPage, int newCursor);
     void fillPage();
-    void startGame(objectWorld &world);
+    void startGame(objectWorld &world, const scriptServices &services);
     void turnView(objectWorld &world);
 
     bool hasContinue() const;

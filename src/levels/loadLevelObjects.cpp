@@ -46,15 +46,16 @@ void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y
         return;
     }
     // A tile counts against its kind's limit by three; past the limit it takes no number.
-    const std::optional<objectKind> kind = kindOfGridValue(value);
-    if (kind && counters.perKind[kindIndex(*kind)] < kindRow(*kind).capacity) {
+    const std::optional<objectKind> kind = kindOfGridCode(value);
+    if (kind && counters.perKind[kindIndex(*kind)] < capacityOf(*kind)) {
         placeTile(world, *kind, levels.currentSide(), x, y, counters);
     }
 }
 
 } // namespace
 
-void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectWorld &world) {
+void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectWorld &world,
+                      const scriptServices &services) {
     if (newLevel < 0 || newLevel >= levelCount) {
         return;
     }
@@ -72,5 +73,5 @@ void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectW
             placeCell(levels, moveCar, world, x, y, counters);
         }
     }
-    levels.runLevelScript(world);
+    levels.runLevelScript(world, services);
 }

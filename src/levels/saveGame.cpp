@@ -2,6 +2,7 @@
 
 #include "levels/levelList.h"
 #include "levels/savedProgress.h"
+#include "levels/scriptServices.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
@@ -35,31 +36,22 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]) {
     return text;
 }
 
-static bool savedOrTold(objectWorld &world, const bool saved) {
-    if (!saved && world.text != nullptr) {
-        world.text->showNotice(unsavedNotice);
+static bool savedOrTold(const scriptServices &services, const bool saved) {
+    if (!saved) {
+        services.text.showNotice(unsavedNotice);
     }
     return saved;
 }
 
-bool saveProgress(objectWorld &world) {
-    if (world.files == nullptr) {
-        return false;
-    }
-    const std::string text = progressText(world.currentLevel.index, world.car.progressFlags);
-    return savedOrTold(world, saveDataFile(*world.files, dataFile::savedGame, text));
+bool saveProgress(const scriptServices &services, const int currentLevel, const bool (&progressFlags)[6]) {
+    const std::string text = progressText(currentLevel, progressFlags);
+    return savedOrTold(services, saveDataFile(services.files, dataFile::savedGame, text));
 }
 
-bool saveNewGame(objectWorld &world) {
-    if (world.files == nullptr) {
-        return false;
-    }
-    return savedOrTold(world, saveDataFile(*world.files, dataFile::savedGame, newGameText));
+bool saveNewGame(const scriptServices &services) {
+    return savedOrTold(services, saveDataFile(services.files, dataFile::savedGame, newGameText));
 }
 
-bool saveDisplaySettings(objectWorld &world) {
-    if (world.files == nullptr) {
-        return false;
-    }
-    return savedOrTold(world, saveSettings(world.flags, *world.files));
+bool saveDisplaySettings(const scriptServices &services) {
+    return savedOrTold(services, saveSettings(services.flags, services.files));
 }

@@ -6,8 +6,8 @@
 
 struct dataFiles;
 class levelList;
-class objectWorld;
 class playerCar;
+struct scriptServices;
 
 inline constexpr const char *newGameText = "0000000";
 
@@ -20,11 +20,11 @@ void applySavedGameText(std::string_view text, levelList &levels, playerCar &car
 std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
 
 // The saves made during play: the game from the current level and the flames won, a new
-// game, the two display settings. Each is false when it could not be written (or there is
-// no data folder); the player then reads "could not save" on screen, and the text waits in
-// memory to be written at the next save and on the way out.
-bool saveProgress(objectWorld &world);
-bool saveNewGame(objectWorld &world);
-bool saveDisplaySettings(objectWorld &world);
+// game, the two display settings. Each is false when it could not be written; the player
+// then reads "could not save" on screen, and the text waits in memory to be written at the
+// next save and on the way out.
+bool saveProgress(const scriptServices &services, int currentLevel, const bool (&progressFlags)[6]);
+bool saveNewGame(const scriptServices &services);
+bool saveDisplaySettings(const scriptServices &services);
 
 inline constexpr const char *unsavedNotice = "could not save";

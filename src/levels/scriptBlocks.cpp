@@ -13,9 +13,10 @@
 
 // ---- Leaving the level ----
 
-levelExit leaveFor(objectWorld &world, const level &from, const int32_t nextLevel) {
+levelExit leaveFor(objectWorld &world, const scriptServices &services, const level &from,
+                   const int32_t nextLevel) {
     if (from.list != nullptr && from.list->isCurrent(from)) {
-        loadLevelObjects(*from.list, false, nextLevel, world);
+        loadLevelObjects(*from.list, false, nextLevel, world, services);
     }
     return levelExit::left;
 }
@@ -109,7 +110,8 @@ bool atSideExit(const playerCar &car) {
     return leftEdge || rightEdge;
 }
 
-levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed) {
+levelExit leaveSideways(objectWorld &world, const scriptServices &services, const level &from,
+                        int32_t &armed) {
     if (armed == 0) {
         armInCentre(world.car, armed);
         return levelExit::stayed;
@@ -117,7 +119,7 @@ levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed) {
     if (!atSideExit(world.car)) {
         return levelExit::stayed;
     }
-    return leaveFor(world, from, moonLevel);
+    return leaveFor(world, services, from, moonLevel);
 }
 
 // ---- Statues' lines ----
@@ -137,20 +139,18 @@ bool anyStatueInMode(const objectWorld &world, const objectMode mode, const int3
     return false;
 }
 
-bool showOrWithdraw(objectWorld &world, const int32_t groupId, const std::string_view line,
-                    bool &messageShown) {
+bool showOrWithdraw(const objectWorld &world, textBox &text, const int32_t groupId,
+                    const std::string_view line, bool &messageShown) {
     if (!messageShown) {
         if (!anyStatueInMode(world, objectMode::trigger, groupId)) {
             return false;
         }
-        if (world.text != nullptr) {
-            world.text->showMessage(line);
-        }
+        text.showMessage(line);
         messageShown = true;
         return true;
     }
     if (anyStatueInMode(world, objectMode::end, groupId)) {
-        withdrawMessage(world, messageShown);
+        withdrawMessage(text, messageShown);
     }
     return false;
 }
@@ -165,26 +165,24 @@ bool statueEnded(const objectWorld &world) {
     return anyStatueInMode(world, objectMode::end);
 }
 
-bool statueMessage(objectWorld &world, const std::string_view line, bool &messageShown) {
-    return showOrWithdraw(world, anyGroup, line, messageShown);
+bool statueMessage(const objectWorld &world, textBox &text, const std::string_view line, bool &messageShown) {
+    return showOrWithdraw(world, text, anyGroup, line, messageShown);
 }
 
-bool statueMessage(objectWorld &world, const int32_t groupId, const std::string_view line,
-                   bool &messageShown) {
+bool statueMessage(const objectWorld &world, textBox &text, const int32_t groupId,
+                   const std::string_view line, bool &messageShown) {
     // A group below 0 names no statue: it never speaks.
     if (groupId < 0) {
         return false;
     }
-    return showOrWithdraw(world, groupId, line, messageShown);
+    return showOrWithdraw(world, text, groupId, line, messageShown);
 }
 
-void withdrawMessage(objectWorld &world, bool &messageShown) {
+void withdrawMessage(textBox &text, bool &messageShown) {
     if (!messageShown) {
         return;
     }
-    if (world.text != nullptr) {
-        world.text->commandMessages(textCommand::fade);
-    }
+    text.commandMessages(textCommand::fade);
     messageShown = false;
 }
 
@@ -251,18 +249,20 @@ int32_t litLampCount(const objectWorld &world) {
     return count;
 }
 
-void takeFlame(objectWorld &world, const int32_t flagIndex, const int32_t flameGroup) {
+void takeFlame(objectWorld &world, const scriptServices &services, const int32_t flagIndex,
+               const int32_t flameGroup) {
     playerCar &car = world.car;
     car.progressFlags[flagIndex] = true;
     setFrame(world, flameGroup, takenFlame);
     car.cockpit.whiteFrame = whiteFlashStart;
     car.battery = fullBattery;
     car.headlightsOn = true;
-    saveProgress(world);
+    saveProgress(services, world.currentLevel.index, car.progressFlags);
 }
 
-void pickUpFlame(objectWorld &world, level &lvl, const int32_t flagIndex, const int32_t flameGroup) {
-    takeFlame(world, flagIndex, flameGroup);
+void pickUpFlame(objectWorld &world, const scriptServices &services, level &lvl, const int32_t flagIndex,
+                 const int32_t flameGroup) {
+    takeFlame(world, services, flagIndex, flameGroup);
     lvl.music = 0;
 }
 

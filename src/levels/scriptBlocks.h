@@ -13,6 +13,9 @@ class basicObj;
 class level;
 class objectWorld;
 class playerCar;
+class textBox;
+struct dataFiles;
+struct scriptServices;
 
 // ---- Leaving the level ----
 
@@ -25,7 +28,7 @@ enum class [[nodiscard]] levelExit { stayed, left };
 
 // Sends the player from `from` to the level `nextLevel`. A level that is no longer current
 // has already been left in this pass: it is not left a second time.
-levelExit leaveFor(objectWorld &world, const level &from, int32_t nextLevel);
+levelExit leaveFor(objectWorld &world, const scriptServices &services, const level &from, int32_t nextLevel);
 
 // ---- Changes to object groups ----
 
@@ -113,7 +116,8 @@ void armInCentre(const playerCar &car, int32_t &armed);
 bool atSideExit(const playerCar &car);
 // Arms in the centre; once armed, a side exit leaves `from` for the moon level. When it has
 // left, the caller resets its own script state and music.
-levelExit leaveSideways(objectWorld &world, const level &from, int32_t &armed);
+levelExit leaveSideways(objectWorld &world, const scriptServices &services, const level &from,
+                        int32_t &armed);
 
 // ---- Statues' lines ----
 
@@ -123,12 +127,13 @@ bool statueTriggered(const objectWorld &world);
 bool statueEnded(const objectWorld &world);
 // Shows the line when a statue is read and fades it when the reading ends. True in the
 // frame the line is shown, for levels that change their line afterwards.
-bool statueMessage(objectWorld &world, std::string_view line, bool &messageShown);
+bool statueMessage(const objectWorld &world, textBox &text, std::string_view line, bool &messageShown);
 // The same for one statue of a level with several, each with its own line: only the statue
 // of `groupId` shows the line and ends it.
-bool statueMessage(objectWorld &world, int32_t groupId, std::string_view line, bool &messageShown);
+bool statueMessage(const objectWorld &world, textBox &text, int32_t groupId, std::string_view line,
+                   bool &messageShown);
 // Fades a shown line away, for the stretches of a level in which its statue says nothing.
-void withdrawMessage(objectWorld &world, bool &messageShown);
+void withdrawMessage(textBox &text, bool &messageShown);
 // The group of the first statue being read this frame, or -1: for levels whose statues
 // each say their own line.
 int32_t triggeredStatueGroup(const objectWorld &world);
@@ -157,9 +162,10 @@ int32_t litLampCount(const objectWorld &world);
 
 // The car takes a flame: its progress flag is won, the flame shows as taken, the screen
 // flashes white, the battery is full, the headlights come on and the game is saved at once.
-void takeFlame(objectWorld &world, int32_t flagIndex, int32_t flameGroup);
+void takeFlame(objectWorld &world, const scriptServices &services, int32_t flagIndex, int32_t flameGroup);
 // takeFlame, and the music falls silent.
-void pickUpFlame(objectWorld &world, level &lvl, int32_t flagIndex, int32_t flameGroup);
+void pickUpFlame(objectWorld &world, const scriptServices &services, level &lvl, int32_t flagIndex,
+                 int32_t flameGroup);
 
 // ---- Orbits ----
 

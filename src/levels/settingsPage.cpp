@@ -2,7 +2,7 @@
 
 #include "levels/menuPages.h"
 #include "levels/saveGame.h"
-#include "objects/objectWorld.h"
+#include "levels/scriptServices.h"
 #include "platform/gameFlags.h"
 
 namespace {
@@ -31,11 +31,11 @@ void settingsPage::open(menuPages &menu, textBox &text) const {
     menu.show(text);
 }
 
-bool settingsPage::pressEnter(menuPages &menu, objectWorld &world) {
+bool settingsPage::pressEnter(menuPages &menu, const scriptServices &services) {
     if (menu.cursor == goBackItem) {
         return true;
     }
-    gameFlags &flags = world.flags;
+    gameFlags &flags = services.flags;
     if (menu.cursor == fullscreenItem) {
         flags.fullscreen = !flags.fullscreen;
         fullscreenLabel = toggleLabel(flags.fullscreen);
@@ -44,7 +44,7 @@ bool settingsPage::pressEnter(menuPages &menu, objectWorld &world) {
         thirtyFpsLabel = toggleLabel(flags.thirtyFps);
     }
     fill(menu);
-    menu.show(*world.text);
-    saveDisplaySettings(world);
+    menu.show(services.text);
+    saveDisplaySettings(services);
     return false;
 }

@@ -6,7 +6,7 @@
 
 class menuPages;
 class textBox;
-class objectWorld;
+struct scriptServices;
 struct gameFlags;
 
 class settingsPage {
@@ -26,5 +26,5 @@ class settingsPage {
     // "enter" on the page. A toggle switches its flag, shows the page afresh with the cursor
     // where it was and saves the settings (a failed save is told on screen and retried).
     // True on "go back": each menu goes back to a main page of its own.
-    bool pressEnter(menuPages &menu, objectWorld &world);
+    bool pressEnter(menuPages &menu, const scriptServices &services);
 };

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "objects/objectKinds.h"
+
 // What a cell of a level's ground grid holds: the number of the road picture drawn on the tile.
 namespace groundCode {
 constexpr int32_t dirt = 0; // bare ground: the car is held to off-road speeds here
@@ -30,22 +32,10 @@ constexpr int32_t edge61 = 72; // lower low-x corner of a pointed road end
 constexpr int32_t sand = 88; // only ever written by level scripts while they run
 } // namespace groundCode
 
-// What a cell of a level's object grid holds: the kind of world object placed on the tile.
+// What a cell of a level's object grid holds when it places no object: the cells that do
+// hold their kind's gridCode (objects/objectKinds.h).
 namespace objectCode {
 constexpr int32_t none = 0;
 constexpr int32_t startTile = 1; // where the player car is put; takes no group number
-constexpr int32_t lamp = 2;
-constexpr int32_t stop = 3;
-constexpr int32_t car = 4;
-constexpr int32_t ghostCar = 5;
-constexpr int32_t tree = 6;
-constexpr int32_t butterfly = 7;
-constexpr int32_t ashTree = 8;
-constexpr int32_t ashBush = 9;
-constexpr int32_t statue = 10;
-constexpr int32_t gLight = 11;
-constexpr int32_t moon = 12;
-constexpr int32_t flame = 13;
-constexpr int32_t roadSign = 14;
-constexpr int32_t lightning = 15;
 } // namespace objectCode
+static_assert(objectCode::startTile + 1 == firstKindGridCode, "the kinds' codes follow the start tile");

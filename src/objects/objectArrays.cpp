@@ -4,8 +4,9 @@
 
 namespace {
 
-template <typename kindClass, int count>
+template <objectKind kind, typename kindClass, int count>
 void append(objectWorld &world, int &next, kindClass (&objects)[count]) {
+    static_assert(count == capacityOf(kind), "each kind's array is as long as its capacity");
     for (kindClass &object : objects) {
         object.world = &world;
         world.objects[next++] = &object;
@@ -16,18 +17,18 @@ void append(objectWorld &world, int &next, kindClass (&objects)[count]) {
 
 void objectArrays::linkInto(objectWorld &world) {
     int next = 0;
-    append(world, next, lamps);
-    append(world, next, stops);
-    append(world, next, cars);
-    append(world, next, ghostCars);
-    append(world, next, trees);
-    append(world, next, butterflies);
-    append(world, next, ashTrees);
-    append(world, next, ashBushes);
-    append(world, next, statues);
-    append(world, next, groundLights);
-    append(world, next, moons);
-    append(world, next, flames);
-    append(world, next, roadSigns);
-    append(world, next, lightnings);
+    append<objectKind::lamp>(world, next, lamps);
+    append<objectKind::stop>(world, next, stops);
+    append<objectKind::car>(world, next, cars);
+    append<objectKind::ghostCar>(world, next, ghostCars);
+    append<objectKind::tree>(world, next, trees);
+    append<objectKind::butterfly>(world, next, butterflies);
+    append<objectKind::ashTree>(world, next, ashTrees);
+    append<objectKind::ashBush>(world, next, ashBushes);
+    append<objectKind::statue>(world, next, statues);
+    append<objectKind::gLight>(world, next, groundLights);
+    append<objectKind::moon>(world, next, moons);
+    append<objectKind::flame>(world, next, flames);
+    append<objectKind::roadSign>(world, next, roadSigns);
+    append<objectKind::lightning>(world, next, lightnings);
 }

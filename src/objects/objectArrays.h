@@ -19,20 +19,20 @@
 class objectWorld;
 
 struct objectArrays {
-    lamp lamps[630];
-    stop stops[45];
-    car cars[9];
-    ghostCar ghostCars[180];
-    tree trees[90];
-    butterfly butterflies[180];
-    ashTree ashTrees[450];
-    ashBush ashBushes[450];
-    statue statues[90];
-    gLight groundLights[450];
-    moon moons[9];
-    flame flames[108];
-    roadSign roadSigns[9];
-    lightning lightnings[450];
+    lamp lamps[capacityOf(objectKind::lamp)];
+    stop stops[capacityOf(objectKind::stop)];
+    car cars[capacityOf(objectKind::car)];
+    ghostCar ghostCars[capacityOf(objectKind::ghostCar)];
+    tree trees[capacityOf(objectKind::tree)];
+    butterfly butterflies[capacityOf(objectKind::butterfly)];
+    ashTree ashTrees[capacityOf(objectKind::ashTree)];
+    ashBush ashBushes[capacityOf(objectKind::ashBush)];
+    statue statues[capacityOf(objectKind::statue)];
+    gLight groundLights[capacityOf(objectKind::gLight)];
+    moon moons[capacityOf(objectKind::moon)];
+    flame flames[capacityOf(objectKind::flame)];
+    roadSign roadSigns[capacityOf(objectKind::roadSign)];
+    lightning lightnings[capacityOf(objectKind::lightning)];
 
     // Fills the world's table kind by kind in table order, each kind in array order.
     void linkInto(objectWorld &world);

@@ -3,10 +3,8 @@
 #include "media/wrapping.h"
 #include "objects/interactions.h"
 
-objectWorld::objectWorld(imageBank &bank, const animTables &tables, drawList &spriteList, gameFlags &switches,
-                         const keyboardState &keys)
-    : images(bank), animations(tables), sprites(spriteList), flags(switches), keyboard(keys),
-      car(keys, tables) {}
+objectWorld::objectWorld(const animTables &tables, drawList &spriteList, const keyboardState &keyboard)
+    : animations(tables), sprites(spriteList), car(keyboard, tables) {}
 
 namespace {
 

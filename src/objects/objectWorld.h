@@ -1,36 +1,27 @@
 #pragma once
 // The one container of the world: the player car and its camera, the table of all 3150
-// world objects, the screen fade, and the links every object behaviour needs.
+// world objects, the screen fade, the frame tables the objects step through and the draw
+// list their sprites go to.
 #include "media/camera.h"
 #include "media/fadeCounter.h"
 #include "media/levelInPlay.h"
 #include "objects/basicObj.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
-#include "platform/gameFlags.h"
 #include "player/playerCar.h"
 
-class imageBank;
 class animTables;
 class drawList;
 class keyboardState;
-class textBox;
-struct dataFiles;
 
 class objectWorld {
   public:
-    objectWorld(imageBank &images, const animTables &animations, drawList &sprites, gameFlags &flags,
-                const keyboardState &keyboard);
+    objectWorld(const animTables &animations, drawList &sprites, const keyboardState &keyboard);
     objectWorld(const objectWorld &) = delete;
     objectWorld &operator=(const objectWorld &) = delete;
 
-    imageBank &images;
-    const animTables &animations;
-    drawList &sprites;
-    gameFlags &flags;
-    const keyboardState &keyboard; // the title menu reads its keys here; the car has its bindings
-    textBox *text = nullptr;       // the levels show their lines through it
-    dataFiles *files = nullptr;    // where progress is saved
+    const animTables &animations; // the ghost cars' frames and every kind's sprite frames
+    drawList &sprites;            // refilled from the placed objects every frame
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list

@@ -3,6 +3,7 @@
 #include "levels/levelList.h"
 #include "levels/levelZero.h"
 #include "levels/saveGame.h"
+#include "levels/scriptServices.h"
 #include "sessionRig.h"
 
 namespace {
@@ -156,8 +157,8 @@ TEST(SavedGame, ProgressSavesTheCheckpointOfTheCurrentLevel) {
         const char *saved;
     } cases[] = {{3, "0010000"}, {4, "1010000"}, {5, "1010000"}, {6, "2010000"}, {17, "2010000"}};
     for (const auto &c : cases) {
-        rig.session->world.currentLevel.index = c.level;
-        EXPECT_TRUE(saveProgress(rig.session->world));
+        rig.session->levels.current = c.level;
+        EXPECT_TRUE(saveProgress(scriptServicesOf(rig.session->context), c.level, car.progressFlags));
         EXPECT_EQ(rig.savedGame(), c.saved) << c.level;
     }
 }

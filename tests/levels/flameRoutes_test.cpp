@@ -23,7 +23,7 @@ struct routeRig : scriptRig {
 
     void enter(int32_t index, double x, double y, heading towards) {
         putCar(x, y, towards);
-        loadLevelObjects(levels, false, index, world);
+        loadLevelObjects(levels, false, index, world, services);
         markHomeSquare();
     }
 

@@ -20,7 +20,7 @@ struct levelEightRig : scriptRig {
     // Arrives from the crossroads somewhere off the road.
     void enter() {
         putCar(10.5, 10.5, heading::plusY);
-        loadLevelObjects(levels, false, 8, world);
+        loadLevelObjects(levels, false, 8, world, services);
     }
 
     // Driving on towards +y through the middle of the road, then back towards −y.
@@ -233,7 +233,7 @@ TEST(LevelEight, LeavingForLevelNineEndsLevelEightsPass) {
 
     int32_t armed = 1;
     rig.putCar(1.5, 40, heading::minusX);
-    EXPECT_EQ(leaveSideways(rig.world, rig.eight, armed), levelExit::left);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, rig.eight, armed), levelExit::left);
     EXPECT_EQ(rig.levels.current, 9);
     EXPECT_EQ(rig.levels.previous, 8);
     EXPECT_EQ(rig.placedCount(), placed);
@@ -255,7 +255,7 @@ TEST(LevelEight, SideExitsNeedTheCentreAndLeavingForgetsTheVisit) {
     EXPECT_EQ(rig.eight.music, 0);
 
     // Coming back starts the road again from its entry.
-    loadLevelObjects(rig.levels, false, 8, rig.world);
+    loadLevelObjects(rig.levels, false, 8, rig.world, rig.services);
     EXPECT_EQ(rig.eight.stage, 1);
     EXPECT_FALSE(rig.homeCopy(firstGhost).visible);
     EXPECT_TRUE(rig.homeCopy(20).visible);

@@ -4,7 +4,11 @@
 #include <vector>
 
 #include "levelTestSupport.h"
+#include "levels/scriptServices.h"
+#include "player/keyboardState.h"
 #include "levels/tileCodes.h"
+#include "media/textBox.h"
+#include "platform/settingsFile.h"
 
 namespace {
 
@@ -14,11 +18,13 @@ struct recordingLevel : level {
     std::vector<int32_t> *setupLog = nullptr;
     int32_t scriptCalls = 0;
     objectWorld *scriptWorld = nullptr;
+    const scriptServices *scriptServicesHanded = nullptr;
 
     void setup() override { setupLog->push_back(index); }
-    void script(objectWorld &world) override {
+    void script(objectWorld &world, const scriptServices &services) override {
         scriptCalls++;
         scriptWorld = &world;
+        scriptServicesHanded = &services;
     }
 };
 
@@ -65,7 +71,7 @@ TEST(LevelList, ReadsTheCurrentLevelsGrids) {
     EXPECT_EQ(built.list.groundAt(38, 0), groundCode::capLeft);
     EXPECT_EQ(built.list.groundAt(40, 79), groundCode::lineUpDown);
     EXPECT_EQ(built.list.groundAt(0, 0), groundCode::dirt);
-    EXPECT_EQ(built.list.objectAt(44, 30), objectCode::roadSign);
+    EXPECT_EQ(built.list.objectAt(44, 30), gridCode(objectKind::roadSign));
 
     // Level 1's world wraps after 35 tiles; its start tile is the only one in the game.
     built.list.current = 1;
@@ -80,14 +86,20 @@ TEST(LevelList, RunsOnlyTheCurrentLevelsScriptWithTheGivenWorld) {
     recording->list.previous = 3;
     alignas(16) unsigned char worldStorage[16];
     objectWorld &world = *reinterpret_cast<objectWorld *>(worldStorage); // never dereferenced
+    textBox text;
+    dataFiles files;
+    gameFlags flags;
+    const keyboardState keyboard;
+    const scriptServices services{text, files, flags, keyboard};
 
-    recording->list.runLevelScript(world);
-    recording->list.runLevelScript(world);
+    recording->list.runLevelScript(world, services);
+    recording->list.runLevelScript(world, services);
 
     for (int32_t i = 0; i < levelCount; i++) {
         EXPECT_EQ(recording->levels[i].scriptCalls, i == 7 ? 2 : 0) << "level " << i;
     }
     EXPECT_EQ(recording->levels[7].scriptWorld, &world);
+    EXPECT_EQ(recording->levels[7].scriptServicesHanded, &services);
 }
 
 TEST(LevelList, ResetSetsUpEveryLevelOnceInIndexOrder) {
@@ -116,5 +128,5 @@ TEST(LevelList, ResetUndoesWhatScriptsChanged) {
     EXPECT_EQ(nine.groundGrid[38][0], groundCode::capLeft);
     EXPECT_EQ(nine.music, 0);
     EXPECT_EQ(seventeen.groundGrid[10][10], groundCode::dirt);
-    EXPECT_EQ(seventeen.objectGrid[79][79], objectCode::flame);
+    EXPECT_EQ(seventeen.objectGrid[79][79], gridCode(objectKind::flame));
 }

@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "levelTestSupport.h"
 #include "levels/tileCodes.h"
 
-using namespace objectCode;
+using enum objectKind;
 
 namespace {
 
 struct numberedTile {
     int32_t group;
-    int32_t kind;
+    objectKind kind;
     int32_t x;
     int32_t y;
 
@@ -20,30 +21,30 @@ struct numberedTile {
 };
 
 std::ostream &operator<<(std::ostream &out, const numberedTile &tile) {
-    return out << "group " << tile.group << " kind " << tile.kind << " at (" << tile.x << ", " << tile.y
-               << ")";
+    return out << "group " << tile.group << " kind " << kindIndex(tile.kind) << " at (" << tile.x << ", "
+               << tile.y << ")";
 }
 
 // A run of consecutive groups of one kind, each a step further than the one before.
 struct objectRun {
     int32_t firstGroup;
     int32_t lastGroup;
-    int32_t kind;
+    objectKind kind;
     int32_t x;
     int32_t y;
     int32_t stepX;
     int32_t stepY;
 };
 
-objectRun one(int32_t group, int32_t kind, int32_t x, int32_t y) {
+objectRun one(int32_t group, objectKind kind, int32_t x, int32_t y) {
     return {group, group, kind, x, y, 0, 0};
 }
 // Groups first … last on column x from yFirst on.
-objectRun down(int32_t first, int32_t last, int32_t kind, int32_t x, int32_t yFirst, int32_t step) {
+objectRun down(int32_t first, int32_t last, objectKind kind, int32_t x, int32_t yFirst, int32_t step) {
     return {first, last, kind, x, yFirst, 0, step};
 }
 // Groups first … last on row y from xFirst on.
-objectRun across(int32_t first, int32_t last, int32_t kind, int32_t y, int32_t xFirst, int32_t step) {
+objectRun across(int32_t first, int32_t last, objectKind kind, int32_t y, int32_t xFirst, int32_t step) {
     return {first, last, kind, xFirst, y, step, 0};
 }
 
@@ -63,9 +64,8 @@ std::vector<numberedTile> numberObjectTiles(const level &lvl) {
     std::vector<numberedTile> tiles;
     for (int32_t x = 0; x < levelGridSize; x++) {
         for (int32_t y = 0; y < levelGridSize; y++) {
-            const int32_t kind = lvl.objectGrid[x][y];
-            if (kind >= lamp && kind <= lightning) {
-                tiles.push_back({static_cast<int32_t>(tiles.size()), kind, x, y});
+            if (const std::optional<objectKind> kind = kindOfGridCode(lvl.objectGrid[x][y])) {
+                tiles.push_back({static_cast<int32_t>(tiles.size()), *kind, x, y});
             }
         }
     }
@@ -241,7 +241,7 @@ std::vector<objectRun> expectedGroups(int32_t index) {
 
 // How many tiles of each kind every level holds, counted from the layout text on its own so
 // that a slip in the group tables above shows up here too.
-const std::map<int32_t, int32_t> kindCounts[levelCount] = {
+const std::map<objectKind, int32_t> kindCounts[levelCount] = {
     {{car, 1}},
     {{butterfly, 1}},
     {{lamp, 16}, {butterfly, 12}, {stop, 1}},
@@ -263,8 +263,8 @@ const std::map<int32_t, int32_t> kindCounts[levelCount] = {
 };
 // clang-format on
 
-std::map<int32_t, int32_t> countKinds(const std::vector<numberedTile> &tiles) {
-    std::map<int32_t, int32_t> counts;
+std::map<objectKind, int32_t> countKinds(const std::vector<numberedTile> &tiles) {
+    std::map<objectKind, int32_t> counts;
     for (const numberedTile &tile : tiles) {
         counts[tile.kind]++;
     }
@@ -294,12 +294,12 @@ TEST(LevelObjects, OnlyLevelOneHasAStartTile) {
         int32_t startTiles = 0;
         for (int32_t x = 0; x < levelGridSize; x++) {
             for (int32_t y = 0; y < levelGridSize; y++) {
-                startTiles += built.at(index).objectGrid[x][y] == startTile;
+                startTiles += built.at(index).objectGrid[x][y] == objectCode::startTile;
             }
         }
         EXPECT_EQ(startTiles, index == 1 ? 1 : 0) << "level " << index;
     }
-    EXPECT_EQ(built.at(1).objectGrid[30][17], startTile);
+    EXPECT_EQ(built.at(1).objectGrid[30][17], objectCode::startTile);
 }
 
 TEST(LevelObjects, LevelFourStatuesShareTheCounterWithEveryOtherKind) {

@@ -4,7 +4,7 @@
 
 #include "levels/loadLevelObjects.h"
 #include "levels/tileCodes.h"
-#include "objects/worldRig.h"
+#include "scriptRig.h"
 
 namespace {
 
@@ -18,23 +18,23 @@ class scratchLevel : public level {
             std::fill(std::begin(column), std::end(column), 0);
         }
     }
-    void script(objectWorld &) override { scriptRuns++; }
+    void script(objectWorld &, const scriptServices &) override { scriptRuns++; }
 };
 
-struct scratchRig : worldRig {
+struct scratchRig : scriptRig {
     scratchLevel scratch;
     scratchRig() {
         scratch.setup();
         levels.levels[17] = &scratch;
     }
-    void load(bool moveCar = true) { loadLevelObjects(levels, moveCar, 17, world); }
+    void load(bool moveCar = true) { loadLevelObjects(levels, moveCar, 17, world, services); }
 };
 
 } // namespace
 
 TEST(LevelPopulation, NineCopiesOfATileOneSideApartOnlyTheHomeOneOnTheMap) {
     scratchRig rig;
-    rig.scratch.objectGrid[3][4] = objectCode::lamp;
+    rig.scratch.objectGrid[3][4] = gridCode(objectKind::lamp);
     rig.load();
     ASSERT_EQ(rig.placedCount(objectKind::lamp), 9);
     std::vector<std::pair<double, double>> positions;
@@ -56,9 +56,9 @@ TEST(LevelPopulation, NineCopiesOfATileOneSideApartOnlyTheHomeOneOnTheMap) {
 TEST(LevelPopulation, AShortageOfObjectsKeepsLaterGroupNumbers) {
     scratchRig rig;
     for (int y = 0; y < 11; y++) {
-        rig.scratch.objectGrid[5][y] = objectCode::statue; // one more tile than there are statues
+        rig.scratch.objectGrid[5][y] = gridCode(objectKind::statue); // one more tile than there are statues
     }
-    rig.scratch.objectGrid[6][0] = objectCode::lamp;
+    rig.scratch.objectGrid[6][0] = gridCode(objectKind::lamp);
     rig.load();
     EXPECT_EQ(rig.placedCount(objectKind::statue), 90);
     const basicObj *lampCopy = rig.firstPlaced(objectKind::lamp);
@@ -70,7 +70,7 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
     scratchRig rig;
     rig.scratch.objectGrid[7][2] = objectCode::startTile;
     rig.scratch.objectGrid[3][60] = objectCode::startTile; // first in x-major order
-    rig.scratch.objectGrid[9][9] = objectCode::stop;
+    rig.scratch.objectGrid[9][9] = gridCode(objectKind::stop);
     rig.load();
     EXPECT_DOUBLE_EQ(rig.world.car.x, 3.5);
     EXPECT_DOUBLE_EQ(rig.world.car.y, 60.5);
@@ -82,15 +82,15 @@ TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {
 }
 
 TEST(LevelPopulation, ALoadClearsTheLastLevelAndRemembersIt) {
-    worldRig rig;
-    loadLevelObjects(rig.levels, true, 8, rig.world);
+    scriptRig rig;
+    loadLevelObjects(rig.levels, true, 8, rig.world, rig.services);
     EXPECT_GT(rig.placedCount(objectKind::lamp), 0);
     rig.world.sprites.records[5].visible = true;
-    loadLevelObjects(rig.levels, true, 7, rig.world);
+    loadLevelObjects(rig.levels, true, 7, rig.world, rig.services);
     EXPECT_EQ(rig.levels.previous, 8);
     EXPECT_EQ(rig.placedCount(objectKind::lamp), 0);
     EXPECT_EQ(rig.placedCount(objectKind::moon), 9);
     EXPECT_FALSE(rig.world.sprites.records[5].visible);
-    loadLevelObjects(rig.levels, true, 18, rig.world); // no such level: nothing happens
+    loadLevelObjects(rig.levels, true, 18, rig.world, rig.services); // no such level: nothing happens
     EXPECT_EQ(rig.levels.current, 7);
 }

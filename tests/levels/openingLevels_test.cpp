@@ -22,7 +22,7 @@ struct openingRig : scriptRig {
 
     void enter(int32_t index, double x, double y, heading towards) {
         putCar(x, y, towards);
-        loadLevelObjects(levels, false, index, world);
+        loadLevelObjects(levels, false, index, world, services);
         markHomeSquare();
     }
 
@@ -137,7 +137,7 @@ TEST(LevelSix, ALineBroughtInFadesOutAndIsNotHeldByTheFade) {
 TEST(LevelSix, TheFifthAndSixthRoutesOpenOnlyBeyondTheFourthFlame) {
     for (const bool fourth : {true, false}) {
         openingRig rig;
-        rig.world.flags.fourth = fourth;
+        rig.flags.fourth = fourth;
         for (const int32_t k : {0, 1, 2, 3}) {
             rig.world.car.progressFlags[k] = true;
         }

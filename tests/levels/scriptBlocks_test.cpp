@@ -131,28 +131,28 @@ TEST(ScriptBlocks, StatueLineShowsOnceWhileReadAndFadesWhenTheReadingEnds) {
     scriptRig rig;
     rig.placeTile(objectKind::statue, 0, 5.5, 5.5);
     bool shown = false;
-    EXPECT_FALSE(statueMessage(rig.world, "the line", shown));
+    EXPECT_FALSE(statueMessage(rig.world, rig.text, "the line", shown));
     EXPECT_FALSE(shown);
     EXPECT_EQ(rig.messageOnScreen(), "");
 
     setMode(rig.world, 0, objectMode::trigger);
-    EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
+    EXPECT_TRUE(statueMessage(rig.world, rig.text, "the line", shown));
     EXPECT_TRUE(shown);
     EXPECT_EQ(rig.messageOnScreen(), "the line");
-    EXPECT_FALSE(statueMessage(rig.world, "the line", shown)); // not shown twice
+    EXPECT_FALSE(statueMessage(rig.world, rig.text, "the line", shown)); // not shown twice
     EXPECT_EQ(rig.messageOnScreen(), "the line");
 
     setMode(rig.world, 0, objectMode::end);
-    statueMessage(rig.world, "the line", shown);
+    statueMessage(rig.world, rig.text, "the line", shown);
     EXPECT_FALSE(shown);
     EXPECT_TRUE(rig.messageFading());
 
-    // Without a text box the flag still follows the statue.
-    rig.world.text = nullptr;
+    // Withdrawn by hand, for a stretch in which the statue says nothing.
     setMode(rig.world, 0, objectMode::trigger);
-    EXPECT_TRUE(statueMessage(rig.world, "the line", shown));
-    withdrawMessage(rig.world, shown);
+    EXPECT_TRUE(statueMessage(rig.world, rig.text, "the line", shown));
+    withdrawMessage(rig.text, shown);
     EXPECT_FALSE(shown);
+    EXPECT_TRUE(rig.messageFading());
 }
 
 TEST(ScriptBlocks, EachOfTwoStatuesSpeaksOnlyItsOwnLine) {
@@ -161,20 +161,20 @@ TEST(ScriptBlocks, EachOfTwoStatuesSpeaksOnlyItsOwnLine) {
     rig.placeTile(objectKind::statue, 17, 15.5, 5.5);
     bool shown = false;
     setMode(rig.world, 17, objectMode::trigger);
-    EXPECT_FALSE(statueMessage(rig.world, 8, "first", shown)) << "the other statue is read";
-    EXPECT_TRUE(statueMessage(rig.world, 17, "second", shown));
+    EXPECT_FALSE(statueMessage(rig.world, rig.text, 8, "first", shown)) << "the other statue is read";
+    EXPECT_TRUE(statueMessage(rig.world, rig.text, 17, "second", shown));
     EXPECT_EQ(rig.messageOnScreen(), "second");
 
     // The other statue's end leaves the line; its own end fades it.
     setMode(rig.world, 8, objectMode::end);
-    statueMessage(rig.world, 17, "second", shown);
+    statueMessage(rig.world, rig.text, 17, "second", shown);
     EXPECT_TRUE(shown);
     setMode(rig.world, 17, objectMode::end);
-    statueMessage(rig.world, 17, "second", shown);
+    statueMessage(rig.world, rig.text, 17, "second", shown);
     EXPECT_FALSE(shown);
     EXPECT_TRUE(rig.messageFading());
     setMode(rig.world, 8, objectMode::trigger);
-    EXPECT_FALSE(statueMessage(rig.world, -1, "nobody", shown)) << "no group, no speaker";
+    EXPECT_FALSE(statueMessage(rig.world, rig.text, -1, "nobody", shown)) << "no group, no speaker";
 }
 
 TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
@@ -184,36 +184,33 @@ TEST(ScriptBlocks, SideExitsOpenOnlyAfterTheCentreAndLeadToTheMoonLevel) {
     int32_t armed = 0;
 
     rig.putCar(1.5, 40, heading::minusX);
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::stayed);
     rig.putCar(20, 40, heading::minusX); // the centre's bounds are strict
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::stayed);
     EXPECT_EQ(armed, 0);
     rig.putCar(20.5, 59.5, heading::minusX);
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::stayed);
     EXPECT_EQ(armed, 1);
 
     rig.putCar(1.5, 40, heading::plusX); // at the edge but heading back in
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::stayed);
     rig.putCar(2.5, 40, heading::minusX);
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::stayed);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::stayed);
     EXPECT_EQ(rig.levels.current, 8);
 
     rig.putCar(2, 40, heading::minusX);
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::left);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::left);
     EXPECT_EQ(rig.levels.current, moonLevel);
     EXPECT_EQ(rig.levels.previous, 8);
 
     rig.enterLevel(8);
     rig.putCar(78.5, 10, heading::plusX);
-    EXPECT_EQ(leaveSideways(rig.world, eight, armed), levelExit::left);
+    EXPECT_EQ(leaveSideways(rig.world, rig.services, eight, armed), levelExit::left);
     EXPECT_EQ(rig.levels.current, moonLevel);
 }
 
 TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
-    const temporaryFolder folder;
-    dataFiles files = prepareDataFiles(folder.path());
     scriptRig rig;
-    rig.world.files = &files;
     rig.enterLevel(9);
     level &flameLevel = *rig.levels.levels[9];
     flameLevel.music = 3;
@@ -223,7 +220,7 @@ TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     car.headlightsOn = false;
     car.cockpit.whiteFrame = 35;
 
-    pickUpFlame(rig.world, flameLevel, 0, 6);
+    pickUpFlame(rig.world, rig.services, flameLevel, 0, 6);
     EXPECT_TRUE(car.progressFlags[0]);
     EXPECT_FALSE(car.progressFlags[1]);
     EXPECT_TRUE(allCopies(rig, 6, [](const basicObj &o) { return o.frame == 29; }));
@@ -231,28 +228,26 @@ TEST(ScriptBlocks, TakingAFlameWinsItsFlagRestoresTheCarAndSavesAtOnce) {
     EXPECT_EQ(car.battery, 13);
     EXPECT_TRUE(car.headlightsOn);
     EXPECT_EQ(flameLevel.music, 0);
-    EXPECT_EQ(readWholeFile(files.gameSavePath).substr(0, 7), "2100000");
+    EXPECT_EQ(readWholeFile(rig.files.gameSavePath).substr(0, 7), "2100000");
 
     // The level that silences its music a frame later takes the flame without it.
     flameLevel.music = 3;
-    takeFlame(rig.world, 3, 6);
+    takeFlame(rig.world, rig.services, 3, 6);
     EXPECT_EQ(flameLevel.music, 3);
-    EXPECT_EQ(readWholeFile(files.gameSavePath).substr(0, 7), "2100100");
+    EXPECT_EQ(readWholeFile(rig.files.gameSavePath).substr(0, 7), "2100100");
 }
 
 // A flame won while the saved game cannot be written stays won, the player reads why on
 // screen for a few seconds, and the next save writes it.
 TEST(ScriptBlocks, AFlameThatCannotBeSavedStaysWonIsToldAndSavedLater) {
-    const temporaryFolder folder;
-    dataFiles files = prepareDataFiles(folder.path());
-    ASSERT_EQ(mkdir(files.gameSavePath.c_str(), 0755), 0); // a folder where the file belongs
     scriptRig rig;
-    rig.world.files = &files;
+    const dataFiles &files = rig.files;
+    ASSERT_EQ(mkdir(files.gameSavePath.c_str(), 0755), 0); // a folder where the file belongs
     rig.enterLevel(9);
     rig.placeTile(objectKind::flame, 6, 40.5, 41.5);
 
     testing::internal::CaptureStderr();
-    takeFlame(rig.world, 0, 6);
+    takeFlame(rig.world, rig.services, 0, 6);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("could not save"), std::string::npos);
     EXPECT_TRUE(rig.world.car.progressFlags[0]);
     EXPECT_EQ(lettersOf(rig.text.hint), "could not save");
@@ -265,7 +260,7 @@ TEST(ScriptBlocks, AFlameThatCannotBeSavedStaysWonIsToldAndSavedLater) {
 
     rmdir(files.gameSavePath.c_str());
     testing::internal::CaptureStderr();
-    EXPECT_TRUE(saveDisplaySettings(rig.world));
+    EXPECT_TRUE(saveDisplaySettings(rig.services));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(readWholeFile(files.gameSavePath), "2100000");
 }

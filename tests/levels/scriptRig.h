@@ -1,19 +1,27 @@
 #pragma once
 // A world for driving level scripts by hand: the car is put down and turned directly, the
-// text box is the scripts' own, and the objects' copies can be looked at group by group.
+// text box, the switches and a data folder of its own are the scripts', and the objects'
+// copies can be looked at group by group.
 #include <string>
 #include <vector>
 
+#include "levels/scriptServices.h"
 #include "media/textBox.h"
 #include "objects/worldRig.h"
+#include "platform/gameFlags.h"
+#include "platform/settingsFile.h"
+#include "support/sdlTestEnvironment.h"
 
 enum class heading { plusX, minusX, plusY, minusY };
 
 struct scriptRig : worldRig {
     textBox text;
+    gameFlags flags;
+    const temporaryFolder dataFolder;
+    dataFiles files = prepareDataFiles(dataFolder.path());
+    const scriptServices services{text, files, flags, parts->keyboard};
 
     scriptRig() {
-        world.text = &text;
         text.messageFinished = true; // an empty message area: lines go straight on screen
     }
 
@@ -40,7 +48,7 @@ struct scriptRig : worldRig {
 
     void runScript(int frames = 1) {
         for (int i = 0; i < frames; i++) {
-            levels.runLevelScript(world);
+            levels.runLevelScript(world, services);
         }
     }
 

@@ -32,7 +32,7 @@ struct rendererRig {
     lightShapes shapes;
     drawList sprites{images};
     gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
+    objectWorld world{animations, sprites, keyboard};
     textBox text;
     dataFiles files;
     soundBank sounds;

@@ -10,7 +10,6 @@
 #include "media/imageBank.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
-#include "platform/gameFlags.h"
 #include "player/keyboardState.h"
 
 struct worldParts {
@@ -20,8 +19,7 @@ struct worldParts {
     levelSet allLevels;
     animTables animations;
     drawList sprites{images};
-    gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
+    objectWorld world{animations, sprites, keyboard};
     objectArrays objects;
 
     worldParts() {

@@ -10,7 +10,6 @@
 #include "media/drawList.h"
 #include "media/imageBank.h"
 #include "objects/objectWorld.h"
-#include "platform/gameFlags.h"
 #include "platform/sdlInput.h"
 #include "player/keyboardState.h"
 
@@ -21,8 +20,7 @@ struct carRig {
     animTables animations;
     imageBank images;
     drawList sprites{images};
-    gameFlags flags;
-    objectWorld world{images, animations, sprites, flags, keyboard};
+    objectWorld world{animations, sprites, keyboard};
     playerCar &car = world.car;
 
     explicit carRig(int level) {

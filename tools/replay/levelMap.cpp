@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <iterator>
+#include <optional>
+
 #include "levels/level.h"
 #include "levels/tileCodes.h"
 #include "media/glyphs.h"
@@ -11,10 +14,10 @@
 
 namespace {
 
-// Short labels for the object kinds, by object-grid value.
-const char *const kindLabels[] = {"",    "start", "lamp",   "stop",   "car",  "ghost", "tree", "fly",
-                                  "ash", "bush",  "statue", "glight", "moon", "flame", "sign", "bolt"};
-constexpr int kindLabelCount = sizeof(kindLabels) / sizeof(kindLabels[0]);
+// Short labels for the object kinds, in table order.
+const char *const kindLabels[] = {"lamp", "stop",   "car",    "ghost", "tree",  "fly",  "ash",
+                                  "bush", "statue", "glight", "moon",  "flame", "sign", "bolt"};
+static_assert(std::size(kindLabels) == objectKindCount);
 
 // Copies a ground tile (its full-light texels) into a cell, scaled by nearest texel.
 void drawCell(SDL_Surface *map, const imageBank &images, int code, int cellX, int cellY, int cellSize) {
@@ -58,19 +61,20 @@ void writeLabel(SDL_Surface *map, const imageBank &images, int x, int y, const s
     }
 }
 
-// Marks an object tile; labels only fit when cells are drawn at full size.
-void markObject(SDL_Surface *map, const imageBank &images, int cellX, int cellY, int cellSize, int kind,
-                int group) {
+// Marks an object tile, the start tile without a kind or a group; labels only fit when cells
+// are drawn at full size.
+void markObject(SDL_Surface *map, const imageBank &images, int cellX, int cellY, int cellSize,
+                std::optional<objectKind> kind, int group) {
     outlineCell(map, cellX, cellY, cellSize, SDL_MapRGB(map->format, 255, 200, 0));
-    if (cellSize < 64 || kind <= 0 || kind >= kindLabelCount) {
+    if (cellSize < 64) {
         return;
     }
     const int left = cellX * cellSize;
     const int top = cellY * cellSize;
     SDL_Rect box = makeRect(static_cast<Sint16>(left + 2), static_cast<Sint16>(top + 2), 60, 44);
     SDL_FillRect(map, &box, SDL_MapRGB(map->format, 20, 20, 40));
-    writeLabel(map, images, left + 3, top + 3, kindLabels[kind]);
-    if (kind != objectCode::startTile) {
+    writeLabel(map, images, left + 3, top + 3, kind ? kindLabels[kindIndex(*kind)] : "start");
+    if (kind) {
         writeLabel(map, images, left + 3, top + 24, intToString(group));
     }
 }
@@ -99,10 +103,10 @@ bool writeLevelMap(const level &map, const imageBank &images, int cellSize, cons
     // Object tiles are numbered in scan order, every kind sharing one counter.
     for (int x = 0; x < side; x++) {
         for (int y = 0; y < side; y++) {
-            const int kind = map.objectGrid[x][y];
-            if (kind == objectCode::startTile) {
-                markObject(picture, images, x, y, cellSize, kind, -1);
-            } else if (kind >= objectCode::lamp && kind <= objectCode::lightning) {
+            const int32_t code = map.objectGrid[x][y];
+            if (code == objectCode::startTile) {
+                markObject(picture, images, x, y, cellSize, std::nullopt, -1);
+            } else if (const std::optional<objectKind> kind = kindOfGridCode(code)) {
                 markObject(picture, images, x, y, cellSize, kind, group++);
             }
         }
