@@ -58,9 +58,9 @@ soak: build
 bench: build
 	$(BUILD_DIR)/bench/velmoraBench
 
-# The whole journey under the replay tool's timedemo: the per-level table in README.
+# The whole journey under the replay tool's timedemo: the per-level table in docs/performance.md.
 figures: build
-	python3 tests/journey/figures.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets README.md
+	python3 tests/journey/figures.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs/performance.md
 
 # Pictures from the whole journey into docs/, shown in README.
 screenshots: build

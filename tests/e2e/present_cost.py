@@ -1,5 +1,5 @@
 """How much the real game spends presenting its frames under Xvfb, for each scale and each way
-sdl12-compat and SDL2 can present. Not a test: a measurement for the README.
+sdl12-compat and SDL2 can present. Not a test: a measurement for docs/performance.md.
 
     python3 tests/e2e/present_cost.py build/velmora build/assets [SECONDS]
 

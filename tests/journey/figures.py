@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Times the whole journey with the replay tool's timedemo and writes the figures into the
-README between its journey-figures markers.
+"""Times the whole journey with the replay tool's timedemo and writes the figures into a page
+between its journey-figures markers (`make figures` names docs/performance.md).
 
-    figures.py REPLAY ASSETS README"""
+    figures.py REPLAY ASSETS PAGE"""
 import json
 import os
 import re
@@ -54,14 +54,14 @@ def table(whole, levels):
 def main():
     if len(sys.argv) != 4:
         sys.exit(__doc__)
-    replay, assets, readme = sys.argv[1:]
-    whole, levels = run_timedemo(replay, assets)
-    text = open(readme).read()
+    replay, assets, page = sys.argv[1:]
+    text = open(page).read()
     if BEGIN not in text or END not in text:
-        sys.exit(f"{readme} has no journey figures markers")
+        sys.exit(f"{page} has no journey figures markers")
+    whole, levels = run_timedemo(replay, assets)
     text = re.sub(re.escape(BEGIN) + ".*?" + re.escape(END),
                   lambda _: BEGIN + "\n" + table(whole, levels) + "\n" + END, text, flags=re.S)
-    open(readme, "w").write(text)
+    open(page, "w").write(text)
     print(table(whole, levels))
 
 

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
-"""Pictures from the whole journey for the README: plays the journey once to find its
-moments in the state lines, then again to take the screens of those passes.
+"""Pictures for the README and the walkthrough (docs/): plays the whole journey once to find its
+moments in the state lines, then again to take the screens of those passes; the hero picture and
+the moon's come from a level entered at a pose.
 
     screenshots.py REPLAY ASSETS OUTPUT_DIR
 
-The fifth and sixth flames come from the saved four-flame game continued with the last routes
-open."""
+The sixth flame comes from the saved four-flame game continued with the last routes open."""
 import json
 import os
 import subprocess
@@ -68,11 +68,26 @@ def moments(lines):
         "journey-ghost.png": ghost,
         "journey-moon.png": first(lines, lambda s, c: s["level"] == 7 and 37 < c["y"] < 40
                                   and 30 < c["x"] < 32),
-        "journey-flame1.png": before_flag_of(0),
-        "journey-flame2.png": before_flag_of(1),
         "journey-flame3.png": before_flag_of(2),
-        "journey-flame4.png": before_flag_of(3),
     }
+
+
+# Pictures taken standing in a level: name, the replay tool's options, the pass.
+POSED = [
+    # Level 16: three ghost cars come down the lamp-lit road at the car.
+    ("hero.png", ["--level", "16", "--pose", "40.5,34.5,270"], 75),
+    # Level 7 with every flame won: the flames come out beside the moon.
+    ("moon-flames.png", ["--level", "7", "--flags", "111111", "--pose", "40.5,34,90"], 345),
+]
+
+
+def take_posed(replay, assets, output):
+    for name, options, pass_number in POSED:
+        with tempfile.TemporaryDirectory() as data_dir:
+            subprocess.run([replay, "--assets", assets, "--frames", str(pass_number), "--data-dir", data_dir,
+                            "--shot", f"{pass_number}:{os.path.join(output, name)}"] + options,
+                           check=True, stdout=subprocess.DEVNULL)
+        print(f"{name}: pass {pass_number}")
 
 
 def take(replay, assets, output, wanted, journey):
@@ -91,8 +106,8 @@ def main():
     os.makedirs(output, exist_ok=True)
     take(replay, assets, output, moments(states(replay, assets)), JOURNEY)
     last = states(replay, assets, LAST_ROUTES)
-    take(replay, assets, output, {"journey-flame5.png": before_flag(last, 4),
-                                  "journey-flame6.png": before_flag(last, 5)}, LAST_ROUTES)
+    take(replay, assets, output, {"journey-flame6.png": before_flag(last, 5)}, LAST_ROUTES)
+    take_posed(replay, assets, output)
 
 
 if __name__ == "__main__":
