@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "media/glyphTable.h"
 #include "media/imageBank.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -128,52 +129,6 @@ std::vector<std::string> groundPaths() {
         paths.push_back(std::string("art/startRoad/") + name + ".png");
     }
     return paths;
-}
-
-// The font: 42 characters, five styles each, and the advance the text box moves after each.
-const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789_.:-!?";
-std::string glyphFolder(char c) {
-    switch (c) {
-    case '_':
-        return "arrow";
-    case '.':
-        return "period";
-    case ':':
-        return "colon";
-    case '-':
-        return "dash";
-    case '!':
-        return "exclamation";
-    case '?':
-        return "question";
-    default:
-        return std::string(1, c);
-    }
-}
-int widestAdvance(char c) {
-    switch (c) {
-    case 'e':
-    case 'f':
-        return 15;
-    case 'i':
-        return 7;
-    case 'm':
-    case 'w':
-        return 25;
-    case 'o':
-    case 'q':
-    case 's':
-    case 't':
-    case '6':
-    case '_':
-        return 18;
-    case 'r':
-        return 17;
-    case '1':
-        return 9;
-    default:
-        return 16;
-    }
 }
 
 struct sizedPicture {
@@ -321,12 +276,14 @@ TEST(ArtAssets, GroundTilesHaveNoHolesAndNoKey) {
     }
 }
 
+// Each glyph is there, no wider than the pen moves after it (at the end of a text, its
+// widest) and no taller than a line.
 TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
-    for (const char *c = kAlphabet; *c != '\0'; c++) {
-        for (int style = 0; style < 5; style++) {
-            const std::string path = "art/font/" + glyphFolder(*c) + "/" + std::to_string(style) + ".png";
+    for (const char c : fontCharacters) {
+        for (int style = 0; style < glyphStyles; style++) {
+            const std::string path = glyphPath(c, style);
             const picture p = mustLoad(path);
-            EXPECT_LE(p.width, widestAdvance(*c)) << path;
+            EXPECT_LE(p.width, letterAdvance(c, '\0')) << path;
             EXPECT_LE(p.height, 21) << path;
             EXPECT_GT(p.height, 0) << path;
         }
@@ -336,8 +293,8 @@ TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
 TEST(ArtAssets, GlyphStylesBrightenFromZeroToFour) {
     for (const char c : {'a', 'm', '7', '_'}) {
         int lastBrightest = -1;
-        for (int style = 0; style < 5; style++) {
-            const picture p = mustLoad("art/font/" + glyphFolder(c) + "/" + std::to_string(style) + ".png");
+        for (int style = 0; style < glyphStyles; style++) {
+            const picture p = mustLoad(glyphPath(c, style));
             int brightest = 0;
             for (const texel &t : p.texels) {
                 brightest = std::max(brightest, t.a > 200 ? t.brightness() : 0);

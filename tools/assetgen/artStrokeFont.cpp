@@ -1,6 +1,6 @@
 #include "artStrokeFont.h"
 
-#include "media/glyphs.h"
+#include "media/glyphTable.h"
 
 #include <cmath>
 #include <sstream>
