@@ -22,18 +22,18 @@ std::string rowKey(const std::string &path) {
     return path.substr(0, second == std::string::npos ? path.size() : second);
 }
 
-int cellWidth(const SheetEntry &e) {
+int cellWidth(const sheetEntry &e) {
     return std::max(e.thumbnail.width, labelWidth(e.path)) + kGap;
 }
-int cellHeight(const SheetEntry &e) {
+int cellHeight(const sheetEntry &e) {
     return e.thumbnail.height + kLabelHeight + 4 + kGap;
 }
 
-std::vector<Placed> layOut(const std::vector<SheetEntry> &sheet, int &height) {
+std::vector<Placed> layOut(const std::vector<sheetEntry> &sheet, int &height) {
     std::vector<Placed> places;
     int x = kGap, y = kGap, rowHeight = 0;
     std::string key;
-    for (const SheetEntry &e : sheet) {
+    for (const sheetEntry &e : sheet) {
         const bool newKey = !key.empty() && rowKey(e.path) != key;
         if (newKey || x + cellWidth(e) > kSheetWidth) {
             x = kGap;
@@ -51,7 +51,7 @@ std::vector<Placed> layOut(const std::vector<SheetEntry> &sheet, int &height) {
 
 // The sheet is large, so it is composed in bytes rather than on a float canvas.
 struct Sheet {
-    Image8 image;
+    byteImage image;
     void put(int x, int y, const uint8_t *rgb, int alpha) {
         if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
             return;
@@ -63,7 +63,7 @@ struct Sheet {
     }
 };
 
-void drawThumbnail(Sheet &sheet, const Image8 &image, int ox, int oy) {
+void drawThumbnail(Sheet &sheet, const byteImage &image, int ox, int oy) {
     for (int y = 0; y < image.height; y++) {
         for (int x = 0; x < image.width; x++) {
             const uint8_t *p = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
@@ -85,7 +85,7 @@ void drawThumbnail(Sheet &sheet, const Image8 &image, int ox, int oy) {
 
 } // namespace
 
-bool writeContactSheet(const std::string &outDir, const std::vector<SheetEntry> &sheet) {
+bool writeContactSheet(const std::string &outDir, const std::vector<sheetEntry> &sheet) {
     int height = 0;
     const std::vector<Placed> places = layOut(sheet, height);
     Sheet canvas;
@@ -94,7 +94,7 @@ bool writeContactSheet(const std::string &outDir, const std::vector<SheetEntry> 
     canvas.image.rgba.assign(static_cast<size_t>(kSheetWidth) * height * 4, kGround);
     const uint8_t ink[3] = {20, 20, 24};
     for (size_t i = 0; i < sheet.size(); i++) {
-        const SheetEntry &e = sheet[i];
+        const sheetEntry &e = sheet[i];
         drawThumbnail(canvas, e.thumbnail, places[i].x, places[i].y);
         drawLabel([&](int x, int y) { canvas.put(x, y, ink, 255); }, places[i].x,
                   places[i].y + e.thumbnail.height + 3, e.path);

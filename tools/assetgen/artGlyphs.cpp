@@ -9,18 +9,18 @@
 namespace {
 
 // The pale moonlit ink of all text; style 0 is almost lost in the dark, 4 glows.
-constexpr Colour kInk = rgb(238, 232, 214);
+constexpr rgbColour kInk = rgb(238, 232, 214);
 constexpr float kStyleBrightness[glyphStyles] = {0.20f, 0.38f, 0.58f, 0.80f, 1.0f};
 constexpr float kStyleGlow[glyphStyles] = {0.0f, 0.0f, 0.10f, 0.25f, 0.45f};
 
-Canvas glyphPicture(char c, int style) {
+floatCanvas glyphPicture(char c, int style) {
     const int width = glyphAdvance(c);
-    Canvas mask(width, static_cast<int>(kGlyphHeight));
+    floatCanvas mask(width, static_cast<int>(kGlyphHeight));
     strokeGlyph(mask, c, 0, 0, 1.0f, 2.0f, rgb(255, 255, 255));
 
     // A soft dark shadow keeps letters readable over the lit road and the dashboard.
-    Canvas picture(width, static_cast<int>(kGlyphHeight));
-    Canvas halo = mask;
+    floatCanvas picture(width, static_cast<int>(kGlyphHeight));
+    floatCanvas halo = mask;
     blur(halo, 1);
     for (int i = 0; i < width * static_cast<int>(kGlyphHeight); i++) {
         const float a = std::min(1.0f, halo.px[i * 4 + 3] * 1.6f);
@@ -28,7 +28,7 @@ Canvas glyphPicture(char c, int style) {
         picture.blend(i % width, i / width, rgb(0, 0, 0), a * 0.55f);
         picture.addLight(i % width, i / width, rgb(255, 214, 150), glow);
     }
-    const Colour ink = scaled(kInk, kStyleBrightness[style]);
+    const rgbColour ink = scaled(kInk, kStyleBrightness[style]);
     for (int i = 0; i < width * static_cast<int>(kGlyphHeight); i++) {
         picture.blend(i % width, i / width, ink, mask.px[i * 4 + 3]);
     }
@@ -37,7 +37,7 @@ Canvas glyphPicture(char c, int style) {
 
 } // namespace
 
-void paintGlyphs(PictureSink &sink) {
+void paintGlyphs(pictureSink &sink) {
     // The contact sheet shows the letters first, then the digits and signs.
     for (const bool letters : {true, false}) {
         for (const char c : fontCharacters) {

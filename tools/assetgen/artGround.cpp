@@ -71,7 +71,7 @@ std::vector<TileShape> tileShapes() {
 }
 
 // Asphalt: cool grey, bright enough to stay visible a few light levels out.
-Colour asphalt(float x, float y) {
+rgbColour asphalt(float x, float y) {
     const float grain = hash01(static_cast<int>(x * 2) & 127, static_cast<int>(y * 2) & 127, 11);
     const float patch = tiledFractal(x / 8.0f, y / 8.0f, 8, 12, 3);
     float v = 0.47f + (patch - 0.5f) * 0.10f + (grain - 0.5f) * 0.07f;
@@ -82,11 +82,11 @@ Colour asphalt(float x, float y) {
 }
 
 // Dirt: warm brown earth with pebbles and darker clods.
-Colour dirt(float x, float y) {
+rgbColour dirt(float x, float y) {
     const float clods = tiledFractal(x / 6.0f, y / 6.0f, 11, 21, 4);
     const float grain = hash01(static_cast<int>(x * 2) & 127, static_cast<int>(y * 2) & 127, 22);
     float v = 0.78f + (clods - 0.5f) * 0.45f + (grain - 0.5f) * 0.12f;
-    Colour c = scaled(rgb(128, 98, 70), v);
+    rgbColour c = scaled(rgb(128, 98, 70), v);
     const float pebble = tiledNoise(x / 2.0f, y / 2.0f, 32, 23);
     if (pebble > 0.86f) {
         c = mixed(c, rgb(150, 140, 124), (pebble - 0.86f) * 6.0f);
@@ -95,12 +95,12 @@ Colour dirt(float x, float y) {
 }
 
 // Paint: worn in places so the lines read as old road paint.
-Colour paint(float x, float y, Colour fresh) {
+rgbColour paint(float x, float y, rgbColour fresh) {
     const float wear = tiledFractal(x / 3.0f, y / 3.0f, 21, 31, 3);
     return mixed(fresh, rgb(140, 140, 140), smooth01(0.55f, 0.85f, wear) * 0.6f);
 }
 
-Colour sand(float x, float y) {
+rgbColour sand(float x, float y) {
     const float warp = tiledFractal(x / 16.0f, y / 16.0f, 4, 41, 3);
     const float ripple = std::sin((3.0f * x + 1.0f * y) / kTile * 6.2831853f + warp * 6.0f);
     const float grain = hash01(static_cast<int>(x * 2) & 127, static_cast<int>(y * 2) & 127, 42);
@@ -108,7 +108,7 @@ Colour sand(float x, float y) {
     return scaled(rgb(196, 176, 132), v);
 }
 
-Colour groundSample(const TileShape &tile, float x, float y) {
+rgbColour groundSample(const TileShape &tile, float x, float y) {
     const float d = tile.edge(x, y);
     if (d < 0.0f) {
         return dirt(x, y);
@@ -123,16 +123,16 @@ Colour groundSample(const TileShape &tile, float x, float y) {
 }
 
 // Four by four samples per texel smooth the diagonal edges and line ends.
-Canvas paintTile(const std::function<Colour(float, float)> &sample) {
-    Canvas canvas(64, 64);
+floatCanvas paintTile(const std::function<rgbColour(float, float)> &sample) {
+    floatCanvas canvas(64, 64);
     for (int ty = 0; ty < 64; ty++) {
         for (int tx = 0; tx < 64; tx++) {
-            Colour sum;
+            rgbColour sum;
             for (int s = 0; s < 16; s++) {
                 sum = added(sum, sample(tx + (s % 4 + 0.5f) / 4.0f, ty + (s / 4 + 0.5f) / 4.0f));
             }
             // No texel may be pure black: the floor caster skips those.
-            const Colour c = scaled(sum, 1.0f / 16.0f);
+            const rgbColour c = scaled(sum, 1.0f / 16.0f);
             canvas.blend(tx, ty, {std::max(c.r, 0.03f), std::max(c.g, 0.03f), std::max(c.b, 0.03f)}, 1.0f);
         }
     }
@@ -141,9 +141,9 @@ Canvas paintTile(const std::function<Colour(float, float)> &sample) {
 
 } // namespace
 
-void paintGroundTiles(PictureSink &sink) {
+void paintGroundTiles(pictureSink &sink) {
     for (const TileShape &tile : tileShapes()) {
-        const Canvas canvas = paintTile([&tile](float x, float y) { return groundSample(tile, x, y); });
+        const floatCanvas canvas = paintTile([&tile](float x, float y) { return groundSample(tile, x, y); });
         sink.add("art/startRoad/" + tile.name + ".png", toRgb(canvas));
     }
     sink.add("art/startRoad/sand.png", toRgb(paintTile(sand)));

@@ -11,18 +11,18 @@ namespace {
 constexpr int kW = 640, kH = 480;
 constexpr float kWordScale = 4.6f;
 constexpr float kBaselineY = 232;
-constexpr Colour kMoonInk = rgb(236, 230, 212);
-constexpr Colour kGlowInk = rgb(255, 196, 130);
+constexpr rgbColour kMoonInk = rgb(236, 230, 212);
+constexpr rgbColour kGlowInk = rgb(255, 196, 130);
 
 struct LogoLayers {
-    Canvas word;     // crisp letters, alpha only matters
-    Canvas nearGlow; // the word blurred a little
-    Canvas farGlow;  // and a lot
-    Canvas scene;    // the night road under it
+    floatCanvas word;     // crisp letters, alpha only matters
+    floatCanvas nearGlow; // the word blurred a little
+    floatCanvas farGlow;  // and a lot
+    floatCanvas scene;    // the night road under it
 };
 
-Canvas wordMask() {
-    Canvas mask(kW, kH);
+floatCanvas wordMask() {
+    floatCanvas mask(kW, kH);
     const float width = textWidth("velmora", kWordScale);
     strokeText(mask, "velmora", 320 - width / 2, kBaselineY - 15 * kWordScale, kWordScale, 2.1f,
                rgb(255, 255, 255));
@@ -30,17 +30,17 @@ Canvas wordMask() {
 }
 
 // A road running away to the horizon, kept clear of the corner where "press enter" goes.
-Canvas nightScene() {
-    Canvas c(kW, kH);
+floatCanvas nightScene() {
+    floatCanvas c(kW, kH);
     for (int y = 0; y < kH; y++) {
         const float t = y / static_cast<float>(kH);
         const float fog = std::exp(-std::pow((y - 300.0f) / 40.0f, 2.0f)) * 0.5f;
-        const Colour sky = added(mixed(rgb(3, 4, 10), rgb(9, 10, 20), t), scaled(rgb(30, 34, 52), fog));
+        const rgbColour sky = added(mixed(rgb(3, 4, 10), rgb(9, 10, 20), t), scaled(rgb(30, 34, 52), fog));
         for (int x = 0; x < kW; x++) {
             c.blend(x, y, sky, 1.0f);
         }
     }
-    const Point vanish{320, 300};
+    const point vanish{320, 300};
     for (float bottomX : {206.0f, 434.0f}) {
         drawLine(c, vanish.x, vanish.y, bottomX, kH, 1.6f, rgb(70, 70, 78));
     }
@@ -69,17 +69,17 @@ LogoLayers logoLayers() {
 
 // Frame f of 35: a light sweeps across the word and leaves it lit; the glow swells,
 // then settles; the road fades up last. Frame 34 is the title picture.
-Canvas logoFrame(const LogoLayers &layers, int f) {
+floatCanvas logoFrame(const LogoLayers &layers, int f) {
     const float sweepX = -120.0f + f * 880.0f / 26.0f;
     const float wordLight = smooth01(2, 30, static_cast<float>(f));
     const float swell =
         smooth01(18, 28, static_cast<float>(f)) * (1.0f + 0.5f * smooth01(34, 28, static_cast<float>(f)));
     const float scene = smooth01(16, 34, static_cast<float>(f));
-    Canvas c(kW, kH);
+    floatCanvas c(kW, kH);
     for (int y = 0; y < kH; y++) {
         for (int x = 0; x < kW; x++) {
             const float *bg = layers.scene.at(x, y);
-            Colour colour = scaled({bg[0], bg[1], bg[2]}, scene);
+            rgbColour colour = scaled({bg[0], bg[1], bg[2]}, scene);
             const float reached = smooth01(-40, 60, sweepX - x);
             const float beam = std::exp(-std::pow((sweepX - x) / 70.0f, 2.0f)) * (f <= 26 ? 1.0f : 0.0f);
             const float lit = std::max(reached * (0.25f + 0.75f * wordLight), beam);
@@ -93,17 +93,17 @@ Canvas logoFrame(const LogoLayers &layers, int f) {
     return c;
 }
 
-Canvas copyrightLine() {
+floatCanvas copyrightLine() {
     const std::string text = "velmora - a night drive";
     const float scale = 0.62f;
-    Canvas c(static_cast<int>(textWidth(text, scale)) + 4, 14);
+    floatCanvas c(static_cast<int>(textWidth(text, scale)) + 4, 14);
     strokeText(c, text, 1, 0, scale, 2.0f, rgb(118, 112, 104));
     return c;
 }
 
 // A night road under a pale moon, on a dark rounded tile.
-Canvas icon() {
-    Canvas c(32, 32);
+floatCanvas icon() {
+    floatCanvas c(32, 32);
     fillShape(
         c, {0, 0, 32, 32}, [](float x, float y) { return sdBox(x, y, 16, 16, 15.5f, 15.5f, 5); },
         rgb(10, 12, 26));
@@ -118,7 +118,7 @@ Canvas icon() {
 
 } // namespace
 
-void paintLogo(PictureSink &sink) {
+void paintLogo(pictureSink &sink) {
     const LogoLayers layers = logoLayers();
     for (int f = 0; f <= 34; f++) {
         sink.add("art/introLogo/" + std::to_string(f) + ".png", toRgb(logoFrame(layers, f)));
