@@ -12,7 +12,7 @@ constexpr int kSheetWidth = 1800;
 constexpr int kGap = 10;
 constexpr uint8_t kGround = 128;
 
-struct Placed {
+struct sheetPlace {
     int x, y;
 };
 
@@ -29,8 +29,8 @@ int cellHeight(const sheetEntry &e) {
     return e.thumbnail.height + kLabelHeight + 4 + kGap;
 }
 
-std::vector<Placed> layOut(const std::vector<sheetEntry> &sheet, int &height) {
-    std::vector<Placed> places;
+std::vector<sheetPlace> layOut(const std::vector<sheetEntry> &sheet, int &height) {
+    std::vector<sheetPlace> places;
     int x = kGap, y = kGap, rowHeight = 0;
     std::string key;
     for (const sheetEntry &e : sheet) {
@@ -50,7 +50,7 @@ std::vector<Placed> layOut(const std::vector<sheetEntry> &sheet, int &height) {
 }
 
 // The sheet is large, so it is composed in bytes rather than on a float canvas.
-struct Sheet {
+struct sheetCanvas {
     byteImage image;
     void put(int x, int y, const uint8_t *rgb, int alpha) {
         if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
@@ -63,7 +63,7 @@ struct Sheet {
     }
 };
 
-void drawThumbnail(Sheet &sheet, const byteImage &image, int ox, int oy) {
+void drawThumbnail(sheetCanvas &sheet, const byteImage &image, int ox, int oy) {
     for (int y = 0; y < image.height; y++) {
         for (int x = 0; x < image.width; x++) {
             const uint8_t *p = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
@@ -87,8 +87,8 @@ void drawThumbnail(Sheet &sheet, const byteImage &image, int ox, int oy) {
 
 bool writeContactSheet(const std::string &outDir, const std::vector<sheetEntry> &sheet) {
     int height = 0;
-    const std::vector<Placed> places = layOut(sheet, height);
-    Sheet canvas;
+    const std::vector<sheetPlace> places = layOut(sheet, height);
+    sheetCanvas canvas;
     canvas.image.width = kSheetWidth;
     canvas.image.height = height;
     canvas.image.rgba.assign(static_cast<size_t>(kSheetWidth) * height * 4, kGround);

@@ -19,15 +19,15 @@ const float kRoot2 = std::sqrt(2.0f);
 const float kRoot5by4 = std::sqrt(1.25f);
 
 // Distance in texels from the road edge, positive on the road.
-using RoadEdge = std::function<float(float, float)>;
+using roadEdge = std::function<float(float, float)>;
 // True where the centre line is painted.
-using CentreLine = std::function<bool(float, float)>;
+using centreLine = std::function<bool(float, float)>;
 
-struct TileShape {
+struct tileShape {
     int code;
     std::string name;
-    RoadEdge edge;
-    CentreLine line;
+    roadEdge edge;
+    centreLine line;
 };
 
 bool noLine(float, float) {
@@ -40,7 +40,7 @@ bool alongX(float, float y) {
     return std::abs(y - 32.0f) < kCentreHalf;
 }
 
-std::vector<TileShape> tileShapes() {
+std::vector<tileShape> tileShapes() {
     auto full = [](float, float) { return kInf; };
     return {
         {0, "blankDirt", [](float, float) { return -kInf; }, noLine},
@@ -108,7 +108,7 @@ rgbColour sand(float x, float y) {
     return scaled(rgb(196, 176, 132), v);
 }
 
-rgbColour groundSample(const TileShape &tile, float x, float y) {
+rgbColour groundSample(const tileShape &tile, float x, float y) {
     const float d = tile.edge(x, y);
     if (d < 0.0f) {
         return dirt(x, y);
@@ -142,7 +142,7 @@ floatCanvas paintTile(const std::function<rgbColour(float, float)> &sample) {
 } // namespace
 
 void paintGroundTiles(pictureSink &sink) {
-    for (const TileShape &tile : tileShapes()) {
+    for (const tileShape &tile : tileShapes()) {
         const floatCanvas canvas = paintTile([&tile](float x, float y) { return groundSample(tile, x, y); });
         sink.add("art/startRoad/" + tile.name + ".png", toRgb(canvas));
     }

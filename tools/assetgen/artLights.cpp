@@ -65,14 +65,14 @@ floatCanvas flame(float size, float phase) {
     return c;
 }
 
-struct Bolt {
+struct lightningBolt {
     std::vector<point> trunk;
     std::vector<std::vector<point>> branches;
 };
 
-Bolt makeBolt() {
+lightningBolt makeBolt() {
     artRandom random(4242);
-    Bolt bolt;
+    lightningBolt bolt;
     float x = 30;
     for (float y = 0; y <= 63; y += 4.5f) {
         bolt.trunk.push_back({x, y});
@@ -111,7 +111,7 @@ void strokePath(floatCanvas &c, const std::vector<point> &path, float upTo, floa
 
 // Lightning frames: 1, 2 the leader feeling its way down, 3 the stroke, 4 the
 // brightest flash with its branches, 5 … 8 the channel cooling away.
-floatCanvas lightning(const Bolt &bolt, int frame) {
+floatCanvas lightning(const lightningBolt &bolt, int frame) {
     floatCanvas c(64, 64);
     const float reach[] = {0, 24, 46, 64, 64, 64, 64, 64, 64};
     const float power[] = {0, 0.55f, 0.7f, 0.95f, 1.0f, 0.85f, 0.6f, 0.4f, 0.25f};
@@ -154,7 +154,7 @@ void paintLights(pictureSink &sink) {
         const float breathe = n <= 6 ? 0.94f + 0.06f * std::sin(phase) : 1.0f;
         addSprite(sink, "art/flame/" + std::to_string(n) + ".png", flame(sizes[n] * breathe, phase), 0.3f);
     }
-    const Bolt bolt = makeBolt();
+    const lightningBolt bolt = makeBolt();
     for (int n = 1; n <= 8; n++) {
         addSprite(sink, "art/lightning/" + std::to_string(n) + ".png", lightning(bolt, n), 0.3f);
     }

@@ -14,7 +14,7 @@ constexpr float kBaselineY = 232;
 constexpr rgbColour kMoonInk = rgb(236, 230, 212);
 constexpr rgbColour kGlowInk = rgb(255, 196, 130);
 
-struct LogoLayers {
+struct logoLayers {
     floatCanvas word;     // crisp letters, alpha only matters
     floatCanvas nearGlow; // the word blurred a little
     floatCanvas farGlow;  // and a lot
@@ -58,8 +58,8 @@ floatCanvas nightScene() {
     return c;
 }
 
-LogoLayers logoLayers() {
-    LogoLayers layers{wordMask(), {}, {}, nightScene()};
+logoLayers paintLogoLayers() {
+    logoLayers layers{wordMask(), {}, {}, nightScene()};
     layers.nearGlow = layers.word;
     blur(layers.nearGlow, 4);
     layers.farGlow = layers.word;
@@ -69,7 +69,7 @@ LogoLayers logoLayers() {
 
 // Frame f of 35: a light sweeps across the word and leaves it lit; the glow swells,
 // then settles; the road fades up last. Frame 34 is the title picture.
-floatCanvas logoFrame(const LogoLayers &layers, int f) {
+floatCanvas logoFrame(const logoLayers &layers, int f) {
     const float sweepX = -120.0f + f * 880.0f / 26.0f;
     const float wordLight = smooth01(2, 30, static_cast<float>(f));
     const float swell =
@@ -119,7 +119,7 @@ floatCanvas icon() {
 } // namespace
 
 void paintLogo(pictureSink &sink) {
-    const LogoLayers layers = logoLayers();
+    const logoLayers layers = paintLogoLayers();
     for (int f = 0; f <= 34; f++) {
         sink.add("art/introLogo/" + std::to_string(f) + ".png", toRgb(logoFrame(layers, f)));
     }

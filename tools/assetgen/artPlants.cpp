@@ -9,13 +9,13 @@
 
 namespace {
 
-struct Branch {
+struct treeBranch {
     float x0, y0, x1, y1, width;
 };
 
 // A branching skeleton grown from a seed: the same seed grows the same tree.
-void growBranches(std::vector<Branch> &out, artRandom &random, float x, float y, float angle, float length,
-                  float width, int depth) {
+void growBranches(std::vector<treeBranch> &out, artRandom &random, float x, float y, float angle,
+                  float length, float width, int depth) {
     const float x1 = x + std::cos(angle) * length, y1 = y - std::sin(angle) * length;
     out.push_back({x, y, x1, y1, width});
     if (depth == 0) {
@@ -29,8 +29,8 @@ void growBranches(std::vector<Branch> &out, artRandom &random, float x, float y,
     }
 }
 
-void paintBranches(floatCanvas &c, const std::vector<Branch> &branches, rgbColour bark, rgbColour lit) {
-    for (const Branch &b : branches) {
+void paintBranches(floatCanvas &c, const std::vector<treeBranch> &branches, rgbColour bark, rgbColour lit) {
+    for (const treeBranch &b : branches) {
         drawLine(c, b.x0, b.y0, b.x1, b.y1, b.width, bark);
         drawLine(c, b.x0 - b.width * 0.25f, b.y0, b.x1 - b.width * 0.25f, b.y1, b.width * 0.35f, lit);
     }
@@ -56,13 +56,13 @@ floatCanvas tree(int stage) {
         return c;
     }
     artRandom random(300);
-    std::vector<Branch> branches;
+    std::vector<treeBranch> branches;
     const float size = 0.45f + 0.55f * growth;
     growBranches(branches, random, 32, 63, 1.5708f, 16 * size, 4.5f * size, 2 + stage / 3);
     paintBranches(c, branches, bark, mixed(bark, rgb(255, 255, 255), 0.3f));
     // Leaf clusters at the branch ends, shaded darker underneath.
     artRandom leaves(301);
-    for (const Branch &b : branches) {
+    for (const treeBranch &b : branches) {
         if (b.width > 1.6f * size) {
             continue;
         }
@@ -81,8 +81,8 @@ constexpr float thinnestTwig = 1.6f;
 constexpr float thickWood = 3.0f;
 
 // Dead wood forks in two, wide apart, one fork leading a little longer than the other.
-void growDeadWood(std::vector<Branch> &out, artRandom &random, float x, float y, float angle, float length,
-                  float width, int depth) {
+void growDeadWood(std::vector<treeBranch> &out, artRandom &random, float x, float y, float angle,
+                  float length, float width, int depth) {
     const float x1 = x + std::cos(angle) * length, y1 = y - std::sin(angle) * length;
     out.push_back({x, y, x1, y1, std::max(width, thinnestTwig)});
     if (depth == 0) {
@@ -113,8 +113,8 @@ void snapToTones(floatCanvas &canvas, const std::vector<rgbColour> &tones) {
     }
 }
 
-std::vector<Branch> ashSkeleton(artRandom &random, bool bush) {
-    std::vector<Branch> branches;
+std::vector<treeBranch> ashSkeleton(artRandom &random, bool bush) {
+    std::vector<treeBranch> branches;
     if (!bush) {
         growDeadWood(branches, random, 32, 63, 1.5708f, 16, 5.5f, 4);
         return branches;
@@ -137,28 +137,28 @@ std::vector<Branch> ashSkeleton(artRandom &random, bool bush) {
 floatCanvas ashTree(bool bush) {
     floatCanvas c(64, 64);
     artRandom random(bush ? 520 : 510);
-    const std::vector<Branch> branches = ashSkeleton(random, bush);
+    const std::vector<treeBranch> branches = ashSkeleton(random, bush);
     const rgbColour charred = rgb(78, 75, 73), wood = rgb(120, 116, 111), ash = rgb(166, 163, 156);
     const rgbColour cinder = rgb(120, 44, 20);
-    std::vector<Branch> thick;
-    for (const Branch &b : branches) {
+    std::vector<treeBranch> thick;
+    for (const treeBranch &b : branches) {
         const bool isThick = b.width >= thickWood;
         drawLine(c, b.x0, b.y0, b.x1, b.y1, b.width, isThick ? charred : wood);
         if (isThick) {
             thick.push_back(b);
         }
     }
-    for (const Branch &b : thick) {
+    for (const treeBranch &b : thick) {
         const float woodSide = b.width * 0.15f;
         drawLine(c, b.x0 - woodSide, b.y0, b.x1 - woodSide, b.y1, b.width * 0.7f, wood);
     }
     for (int i = 0; i < (bush ? 2 : 4); i++) {
-        const Branch &b = thick[random.next() % thick.size()];
+        const treeBranch &b = thick[random.next() % thick.size()];
         const float t = random.range(0.3f, 0.7f);
         fillCircle(c, b.x0 + (b.x1 - b.x0) * t, b.y0 + (b.y1 - b.y0) * t, 0.8f, cinder);
     }
     // Each limb's ash starts a little back inside the wood it grows from, to join the ash there.
-    for (const Branch &b : thick) {
+    for (const treeBranch &b : thick) {
         const float ashSide = b.width * 0.25f, length = std::hypot(b.x1 - b.x0, b.y1 - b.y0);
         const float backX = (b.x0 - b.x1) / length * 1.5f, backY = (b.y0 - b.y1) / length * 1.5f;
         drawLine(c, b.x0 + backX - ashSide, b.y0 + backY, b.x1 - ashSide, b.y1,

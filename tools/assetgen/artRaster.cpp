@@ -83,7 +83,7 @@ namespace {
 
 constexpr int kSamples = 4; // per pixel along each axis
 
-struct Projection {
+struct projection {
     float cosYaw, sinYaw, sinElev, cosElev, scale;
     vec3 toEye; // from the surface towards the viewer, model turned into view space
 
@@ -95,10 +95,10 @@ struct Projection {
     }
 };
 
-Projection projectionFor(const cameraView &view) {
+projection projectionFor(const cameraView &view) {
     const float yaw = view.yawDegrees * 3.14159265f / 180.0f;
     const float elev = view.elevationDegrees * 3.14159265f / 180.0f;
-    Projection p{std::cos(yaw), std::sin(yaw), std::sin(elev), std::cos(elev), view.pixelsPerUnit, {}};
+    projection p{std::cos(yaw), std::sin(yaw), std::sin(elev), std::cos(elev), view.pixelsPerUnit, {}};
     p.toEye = {0, -std::cos(elev), std::sin(elev)};
     return p;
 }
@@ -112,7 +112,7 @@ rgbColour sampleTexture(const floatCanvas &tex, float u, float v, float &alpha) 
     return {p[0] * inv, p[1] * inv, p[2] * inv};
 }
 
-rgbColour shade(const surfaceMaterial &m, rgbColour base, vec3 normal, const Projection &proj) {
+rgbColour shade(const surfaceMaterial &m, rgbColour base, vec3 normal, const projection &proj) {
     if (dot(normal, proj.toEye) < 0) {
         normal = normal * -1.0f; // two-sided
     }
@@ -131,14 +131,14 @@ rgbColour shade(const surfaceMaterial &m, rgbColour base, vec3 normal, const Pro
     return added(c, m.emission);
 }
 
-struct Target {
+struct rasterTarget {
     int width, height;
     std::vector<float> depth;
     std::vector<rgbColour> colour;
 };
 
-void rasterise(const triangle &t, const surfaceMaterial &m, const Projection &proj, float ox, float oy,
-               Target &target) {
+void rasterise(const triangle &t, const surfaceMaterial &m, const projection &proj, float ox, float oy,
+               rasterTarget &target) {
     vec3 s[3];
     for (int i = 0; i < 3; i++) {
         const vec3 q = proj.toScreen(t.p[i]);
@@ -188,7 +188,7 @@ void rasterise(const triangle &t, const surfaceMaterial &m, const Projection &pr
     }
 }
 
-float lowestScreenUp(const triangleMesh &mesh, const Projection &proj) {
+float lowestScreenUp(const triangleMesh &mesh, const projection &proj) {
     float lowest = std::numeric_limits<float>::max();
     for (const triangle &t : mesh.tris) {
         for (const vec3 &p : t.p) {
@@ -201,10 +201,10 @@ float lowestScreenUp(const triangleMesh &mesh, const Projection &proj) {
 } // namespace
 
 floatCanvas renderMesh(const triangleMesh &mesh, const cameraView &view) {
-    const Projection proj = projectionFor(view);
+    const projection proj = projectionFor(view);
     // Rest the lowest point of the model on the ground row, whatever the view.
     const float originRow = view.groundRow + 0.5f + lowestScreenUp(mesh, proj) * proj.scale;
-    Target target{view.width * kSamples, view.height * kSamples, {}, {}};
+    rasterTarget target{view.width * kSamples, view.height * kSamples, {}, {}};
     target.depth.assign(static_cast<size_t>(target.width) * target.height, std::numeric_limits<float>::max());
     target.colour.assign(target.depth.size(), rgbColour{});
     for (const triangle &t : mesh.tris) {

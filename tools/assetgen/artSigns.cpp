@@ -60,11 +60,11 @@ void addPlate(triangleMesh &mesh, const std::vector<point> &outline, int texture
     }
 }
 
-struct SignTextures {
+struct signTextures {
     floatCanvas front, back;
 };
 
-triangleMesh stopMesh(const SignTextures &tex) {
+triangleMesh stopMesh(const signTextures &tex) {
     triangleMesh mesh;
     const int pole = mesh.addMaterial({rgb(150, 152, 158), {}, 0.5f});
     const int front = mesh.addMaterial({rgb(255, 255, 255), {}, 0.35f, 0, {}, &tex.front});
@@ -95,7 +95,7 @@ floatCanvas roadFace() {
     return face;
 }
 
-triangleMesh roadSignMesh(const SignTextures &tex) {
+triangleMesh roadSignMesh(const signTextures &tex) {
     triangleMesh mesh;
     const int pole = mesh.addMaterial({rgb(140, 142, 148), {}, 0.5f});
     const int front = mesh.addMaterial({rgb(255, 255, 255), {}, 0.3f, 0, {}, &tex.front});
@@ -118,12 +118,12 @@ floatCanvas signView(const triangleMesh &mesh, float relative) {
 } // namespace
 
 void paintSigns(pictureSink &sink) {
-    const SignTextures stop{stopFace(), plainBack(octagon(64, 64, 63), 128)};
+    const signTextures stop{stopFace(), plainBack(octagon(64, 64, 63), 128)};
     const triangleMesh stopSign = stopMesh(stop);
     for (int k = 0; k < 8; k++) {
         addSprite(sink, "art/stopSign/" + std::to_string(k + 1) + ".png", signView(stopSign, 45.0f * k));
     }
-    const SignTextures road{roadFace(), plainBack(boardOutline(), 128)};
+    const signTextures road{roadFace(), plainBack(boardOutline(), 128)};
     const triangleMesh roadSign = roadSignMesh(road);
     // The middle of each of the uneven sectors.
     const float centres[8] = {0.0f, 51.25f, 90.0f, 128.75f, 180.0f, 231.25f, 270.0f, 308.75f};

@@ -102,7 +102,7 @@ const char *glyphProgram(char c) {
     }
 }
 
-struct Pen {
+struct strokePen {
     floatCanvas &canvas;
     float ox, oy, scale, halfWidth;
     rgbColour colour;
@@ -151,7 +151,7 @@ struct Pen {
     }
 };
 
-void runProgram(Pen &pen, const char *program) {
+void runProgram(strokePen &pen, const char *program) {
     std::istringstream in(program);
     std::string op;
     while (in >> op) {
@@ -186,7 +186,7 @@ int glyphAdvance(char c) {
 
 void strokeGlyph(floatCanvas &canvas, char c, float x, float y, float scale, float penWidth,
                  rgbColour colour) {
-    Pen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
+    strokePen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
     runProgram(pen, glyphProgram(c));
     pen.paint();
 }

@@ -14,22 +14,22 @@
 
 namespace {
 
-struct CarLook {
+struct carLook {
     surfaceMaterial body, glass, tyre, hub, chrome, headlamp, taillamp, grille;
 };
 
 void addBody(triangleMesh &mesh, int body) {
     // Slices along the car: y, bottom, top, half width at the top.
-    struct Slice {
+    struct bodySlice {
         float y, bottom, top, halfTop;
     };
-    const Slice slices[] = {
+    const bodySlice slices[] = {
         {-0.87f, 0.12f, 0.31f, 0.36f}, {-0.80f, 0.09f, 0.37f, 0.39f}, {-0.45f, 0.09f, 0.39f, 0.40f},
         {0.30f, 0.09f, 0.385f, 0.40f}, {0.78f, 0.09f, 0.35f, 0.39f},  {0.87f, 0.12f, 0.30f, 0.36f},
     };
     const float halfBottom = 0.38f;
     for (size_t i = 0; i + 1 < std::size(slices); i++) {
-        const Slice a = slices[i], b = slices[i + 1];
+        const bodySlice a = slices[i], b = slices[i + 1];
         const vec3 c[8] = {
             {-halfBottom, a.y, a.bottom}, {halfBottom, a.y, a.bottom}, {halfBottom, b.y, b.bottom},
             {-halfBottom, b.y, b.bottom}, {-a.halfTop, a.y, a.top},    {a.halfTop, a.y, a.top},
@@ -67,7 +67,7 @@ void addLamps(triangleMesh &mesh, int headlamp, int taillamp, int chrome, int gr
     mesh.addBox({0, -0.89f, 0.15f}, {0.39f, 0.025f, 0.025f}, chrome);
 }
 
-triangleMesh carMesh(const CarLook &look) {
+triangleMesh carMesh(const carLook &look) {
     triangleMesh mesh;
     const int body = mesh.addMaterial(look.body);
     const int glass = mesh.addMaterial(look.glass);
@@ -88,8 +88,8 @@ triangleMesh carMesh(const CarLook &look) {
     return mesh;
 }
 
-CarLook standingCarLook() {
-    CarLook look;
+carLook standingCarLook() {
+    carLook look;
     look.body = {rgb(150, 40, 44), {}, 0.55f};
     look.glass = {rgb(40, 52, 66), {}, 0.9f};
     look.tyre = {rgb(26, 26, 28), {}, 0.05f};
@@ -101,9 +101,9 @@ CarLook standingCarLook() {
     return look;
 }
 
-CarLook ghostCarLook() {
+carLook ghostCarLook() {
     const rgbColour rim = rgb(120, 225, 255);
-    CarLook look;
+    carLook look;
     look.body = {rgb(22, 44, 60), rgb(6, 18, 26), 0.4f, 1.4f, rim};
     look.glass = {rgb(6, 12, 20), {}, 0.6f, 1.2f, rim};
     look.tyre = {rgb(16, 26, 34), {}, 0.0f, 0.9f, rim};
