@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int kSheetWidth = 1800;
-constexpr int kGap = 10;
-constexpr uint8_t kGround = 128;
+constexpr int sheetWidth = 1800;
+constexpr int cellGap = 10;
+constexpr uint8_t sheetGrey = 128;
 
 struct sheetPlace {
     int x, y;
@@ -23,21 +23,21 @@ std::string rowKey(const std::string &path) {
 }
 
 int cellWidth(const sheetEntry &e) {
-    return std::max(e.thumbnail.width, labelWidth(e.path)) + kGap;
+    return std::max(e.thumbnail.width, labelWidth(e.path)) + cellGap;
 }
 int cellHeight(const sheetEntry &e) {
-    return e.thumbnail.height + kLabelHeight + 4 + kGap;
+    return e.thumbnail.height + labelHeight + 4 + cellGap;
 }
 
 std::vector<sheetPlace> layOut(const std::vector<sheetEntry> &sheet, int &height) {
     std::vector<sheetPlace> places;
-    int x = kGap, y = kGap, rowHeight = 0;
+    int x = cellGap, y = cellGap, rowHeight = 0;
     std::string key;
     for (const sheetEntry &e : sheet) {
         const bool newKey = !key.empty() && rowKey(e.path) != key;
-        if (newKey || x + cellWidth(e) > kSheetWidth) {
-            x = kGap;
-            y += rowHeight + (newKey ? kGap : 0);
+        if (newKey || x + cellWidth(e) > sheetWidth) {
+            x = cellGap;
+            y += rowHeight + (newKey ? cellGap : 0);
             rowHeight = 0;
         }
         key = rowKey(e.path);
@@ -45,7 +45,7 @@ std::vector<sheetPlace> layOut(const std::vector<sheetEntry> &sheet, int &height
         x += cellWidth(e);
         rowHeight = std::max(rowHeight, cellHeight(e));
     }
-    height = y + rowHeight + kGap;
+    height = y + rowHeight + cellGap;
     return places;
 }
 
@@ -89,9 +89,9 @@ bool writeContactSheet(const std::string &outDir, const std::vector<sheetEntry> 
     int height = 0;
     const std::vector<sheetPlace> places = layOut(sheet, height);
     sheetCanvas canvas;
-    canvas.image.width = kSheetWidth;
+    canvas.image.width = sheetWidth;
     canvas.image.height = height;
-    canvas.image.rgba.assign(static_cast<size_t>(kSheetWidth) * height * 4, kGround);
+    canvas.image.rgba.assign(static_cast<size_t>(sheetWidth) * height * 4, sheetGrey);
     const uint8_t ink[3] = {20, 20, 24};
     for (size_t i = 0; i < sheet.size(); i++) {
         const sheetEntry &e = sheet[i];

@@ -11,12 +11,12 @@
 
 namespace {
 
-constexpr float kTile = 64.0f;
-constexpr float kInf = 1e9f;
-constexpr float kEdgeLine = 3.0f;   // painted edge line, texels inside the road
-constexpr float kCentreHalf = 2.2f; // half width of the centre line
-const float kRoot2 = std::sqrt(2.0f);
-const float kRoot5by4 = std::sqrt(1.25f);
+constexpr float tileSize = 64.0f;
+constexpr float farAway = 1e9f;
+constexpr float edgeLineWidth = 3.0f;       // painted edge line, texels inside the road
+constexpr float centreLineHalfWidth = 2.2f; // half width of the centre line
+const float root2 = std::sqrt(2.0f);
+const float root5by4 = std::sqrt(1.25f);
 
 // Distance in texels from the road edge, positive on the road.
 using roadEdge = std::function<float(float, float)>;
@@ -34,20 +34,20 @@ bool noLine(float, float) {
     return false;
 }
 bool alongY(float x, float) {
-    return std::abs(x - 32.0f) < kCentreHalf;
+    return std::abs(x - 32.0f) < centreLineHalfWidth;
 }
 bool alongX(float, float y) {
-    return std::abs(y - 32.0f) < kCentreHalf;
+    return std::abs(y - 32.0f) < centreLineHalfWidth;
 }
 
 std::vector<tileShape> tileShapes() {
-    auto full = [](float, float) { return kInf; };
+    auto full = [](float, float) { return farAway; };
     return {
-        {0, "blankDirt", [](float, float) { return -kInf; }, noLine},
+        {0, "blankDirt", [](float, float) { return -farAway; }, noLine},
         {1, "blankRoad", full, noLine},
         {2, "capUp", [](float, float y) { return y; }, noLine},
-        {3, "capDown", [](float, float y) { return kTile - y; }, noLine},
-        {4, "capRight", [](float x, float) { return kTile - x; }, noLine},
+        {3, "capDown", [](float, float y) { return tileSize - y; }, noLine},
+        {4, "capRight", [](float x, float) { return tileSize - x; }, noLine},
         {5, "capLeft", [](float x, float) { return x; }, noLine},
         // The dash ends at the middle of the tile: 7 then 6 makes a dash, 6 then 7 a gap.
         {6, "lineCapUp", full, [](float x, float y) { return alongY(x, y) && y < 32.0f; }},
@@ -57,16 +57,16 @@ std::vector<tileShape> tileShapes() {
         {10, "lineUpDown", full, alongY},
         {11, "lineLeftRight", full, alongX},
         // 45° pieces: which half is road follows from where the rings and gaps put them.
-        {15, "4", [](float x, float y) { return (kTile - x - y) / kRoot2; }, noLine},
-        {32, "21", [](float x, float y) { return (x + y - kTile) / kRoot2; }, noLine},
-        {65, "54", [](float x, float y) { return (y - x) / kRoot2; }, noLine},
-        {72, "61", [](float x, float y) { return (x - y) / kRoot2; }, noLine},
+        {15, "4", [](float x, float y) { return (tileSize - x - y) / root2; }, noLine},
+        {32, "21", [](float x, float y) { return (x + y - tileSize) / root2; }, noLine},
+        {65, "54", [](float x, float y) { return (y - x) / root2; }, noLine},
+        {72, "61", [](float x, float y) { return (x - y) / root2; }, noLine},
         // Two-to-one pieces: the road drops one tile every two columns, even columns
         // holding the lower half of the slope and odd columns the upper half.
-        {34, "23", [](float x, float y) { return (y - kTile + x * 0.5f) / kRoot5by4; }, noLine},
-        {55, "44", [](float x, float y) { return (y - 32.0f + x * 0.5f) / kRoot5by4; }, noLine},
-        {17, "6", [](float x, float y) { return (kTile - x * 0.5f - y) / kRoot5by4; }, noLine},
-        {47, "36", [](float x, float y) { return (32.0f - x * 0.5f - y) / kRoot5by4; }, noLine},
+        {34, "23", [](float x, float y) { return (y - tileSize + x * 0.5f) / root5by4; }, noLine},
+        {55, "44", [](float x, float y) { return (y - 32.0f + x * 0.5f) / root5by4; }, noLine},
+        {17, "6", [](float x, float y) { return (tileSize - x * 0.5f - y) / root5by4; }, noLine},
+        {47, "36", [](float x, float y) { return (32.0f - x * 0.5f - y) / root5by4; }, noLine},
     };
 }
 
@@ -102,7 +102,7 @@ rgbColour paint(float x, float y, rgbColour fresh) {
 
 rgbColour sand(float x, float y) {
     const float warp = tiledFractal(x / 16.0f, y / 16.0f, 4, 41, 3);
-    const float ripple = std::sin((3.0f * x + 1.0f * y) / kTile * 6.2831853f + warp * 6.0f);
+    const float ripple = std::sin((3.0f * x + 1.0f * y) / tileSize * 6.2831853f + warp * 6.0f);
     const float grain = hash01(static_cast<int>(x * 2) & 127, static_cast<int>(y * 2) & 127, 42);
     const float v = 0.86f + ripple * 0.07f + (grain - 0.5f) * 0.08f;
     return scaled(rgb(196, 176, 132), v);
@@ -113,7 +113,7 @@ rgbColour groundSample(const tileShape &tile, float x, float y) {
     if (d < 0.0f) {
         return dirt(x, y);
     }
-    if (d < kEdgeLine && d < kInf) {
+    if (d < edgeLineWidth && d < farAway) {
         return paint(x, y, rgb(222, 222, 214));
     }
     if (tile.line(x, y)) {

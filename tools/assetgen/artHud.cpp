@@ -11,14 +11,14 @@
 
 namespace {
 
-constexpr float kMid = kCockpitWidth / 2.0f;
+constexpr float cockpitMiddle = cockpitWidth / 2.0f;
 // The gauge pictures share one top-left corner, 52, 352 in dashboard picture coordinates.
-constexpr float kGaugeX = 52, kGaugeY = 352;
-constexpr int kGaugeW = 180, kGaugeH = 128;
-constexpr float kDialX = 66, kDialY = 66, kDialR = 56; // in gauge coordinates
+constexpr float gaugeX = 52, gaugeY = 352;
+constexpr int gaugeWidth = 180, gaugeHeight = 128;
+constexpr float dialX = 66, dialY = 66, dialRadius = 56; // in gauge coordinates
 
 float across(float x) {
-    return (x - kMid) / kMid;
+    return (x - cockpitMiddle) / cockpitMiddle;
 }
 
 // Frames 1 … 5 are lit ever more brightly by the flash, 6 … 10 glow.
@@ -28,12 +28,12 @@ float flashOf(int frame) {
 float glowOf(int frame) {
     return frame >= 6 ? (frame - 5) / 5.0f : 0.0f;
 }
-constexpr rgbColour kFlashLight = rgb(235, 240, 255);
-constexpr rgbColour kGlowLight = rgb(120, 230, 200);
+constexpr rgbColour flashLight = rgb(235, 240, 255);
+constexpr rgbColour glowLight = rgb(120, 230, 200);
 
 rgbColour litBy(rgbColour base, int frame, float exposure) {
-    rgbColour c = added(base, scaled(kFlashLight, 0.55f * flashOf(frame) * exposure));
-    return added(c, scaled(kGlowLight, 0.22f * glowOf(frame) * exposure));
+    rgbColour c = added(base, scaled(flashLight, 0.55f * flashOf(frame) * exposure));
+    return added(c, scaled(glowLight, 0.22f * glowOf(frame) * exposure));
 }
 
 std::vector<point> leftPillar() {
@@ -44,9 +44,9 @@ std::vector<point> rightPillar() {
 }
 
 floatCanvas bonnet(int frame) {
-    floatCanvas c(kCockpitWidth, kCockpitHeight);
+    floatCanvas c(cockpitWidth, cockpitHeight);
     fillShape(
-        c, {0, 300, kCockpitWidth, kCockpitHeight}, [](float x, float y) { return bonnetTop(x) - y; },
+        c, {0, 300, cockpitWidth, cockpitHeight}, [](float x, float y) { return bonnetTop(x) - y; },
         [frame](float x, float y) {
             const float depth = (y - bonnetTop(x)) / 60.0f;
             // Dark paint; the far edge catches the lit road, a ridge runs down the middle.
@@ -71,7 +71,7 @@ rgbColour dashPlastic(float x, float y, int frame) {
 
 void paintDashBody(floatCanvas &c, int frame) {
     fillShape(
-        c, {0, 250, kCockpitWidth, kCockpitHeight}, [](float x, float y) { return dashTop(x) - y; },
+        c, {0, 250, cockpitWidth, cockpitHeight}, [](float x, float y) { return dashTop(x) - y; },
         [frame](float x, float y) { return dashPlastic(x, y, frame); });
     for (const auto &pillar : {leftPillar(), rightPillar()}) {
         fillShape(
@@ -89,7 +89,7 @@ void paintDashBody(floatCanvas &c, int frame) {
 
 // The binnacle round the gauges and the small panel that holds the four lamps.
 void paintRecesses(floatCanvas &c, int frame) {
-    const float bx = kGaugeX + kGaugeW / 2.0f, by = kGaugeY + kGaugeH / 2.0f + 4;
+    const float bx = gaugeX + gaugeWidth / 2.0f, by = gaugeY + gaugeHeight / 2.0f + 4;
     fillShape(
         c, {bx - 104, by - 80, bx + 104, by + 80},
         [=](float x, float y) { return sdBox(x, y, bx, by, 100, 74, 22); }, litBy(rgb(70, 68, 72), frame, 1));
@@ -105,7 +105,7 @@ void paintRecesses(floatCanvas &c, int frame) {
 }
 
 floatCanvas dashboard(int frame) {
-    floatCanvas c(kCockpitWidth, kCockpitHeight);
+    floatCanvas c(cockpitWidth, cockpitHeight);
     paintDashBody(c, frame);
     paintRecesses(c, frame);
     return c;
@@ -113,9 +113,9 @@ floatCanvas dashboard(int frame) {
 
 // The road just in front of the bonnet, lit by the two headlights.
 floatCanvas headlightSpill() {
-    floatCanvas c(kCockpitWidth, kCockpitHeight);
+    floatCanvas c(cockpitWidth, cockpitHeight);
     for (int y = 230; y < 360; y++) {
-        for (int x = 0; x < kCockpitWidth; x++) {
+        for (int x = 0; x < cockpitWidth; x++) {
             float a = 0;
             for (float lamp : {200.0f, 460.0f}) {
                 const float dx = (x - lamp) / 190.0f, dy = (y - 322.0f) / 46.0f;
@@ -130,7 +130,7 @@ floatCanvas headlightSpill() {
 // Gauges, in their own 180 × 128 pictures.
 point dialPoint(float angleDegrees, float radius) {
     const float a = angleDegrees * 3.14159265f / 180.0f;
-    return {kDialX + std::cos(a) * radius, kDialY - std::sin(a) * radius};
+    return {dialX + std::cos(a) * radius, dialY - std::sin(a) * radius};
 }
 // Needle position 0 rests at the lower left; 11 is flat out at the lower right.
 float needleAngle(float position) {
@@ -138,20 +138,20 @@ float needleAngle(float position) {
 }
 
 floatCanvas gaugeBack() {
-    floatCanvas c(kGaugeW, kGaugeH);
-    addGlow(c, kDialX, kDialY, kDialR + 6, rgb(255, 150, 60), 0.35f);
-    fillCircle(c, kDialX, kDialY, kDialR, rgb(22, 18, 16));
-    fillCircle(c, kDialX, kDialY, kDialR - 3, rgb(14, 12, 12));
+    floatCanvas c(gaugeWidth, gaugeHeight);
+    addGlow(c, dialX, dialY, dialRadius + 6, rgb(255, 150, 60), 0.35f);
+    fillCircle(c, dialX, dialY, dialRadius, rgb(22, 18, 16));
+    fillCircle(c, dialX, dialY, dialRadius - 3, rgb(14, 12, 12));
     for (int i = 0; i <= 22; i++) {
         const float a = needleAngle(i / 2.0f);
         const bool major = i % 2 == 0;
-        const point p0 = dialPoint(a, kDialR - 6), p1 = dialPoint(a, kDialR - (major ? 14 : 10));
+        const point p0 = dialPoint(a, dialRadius - 6), p1 = dialPoint(a, dialRadius - (major ? 14 : 10));
         drawLine(c, p0.x, p0.y, p1.x, p1.y, major ? 2.0f : 1.0f,
                  i >= 18 ? rgb(255, 90, 60) : rgb(255, 190, 110));
     }
     for (int i = 0; i <= 5; i++) {
         const std::string label = std::to_string(i * 2);
-        const point p = dialPoint(needleAngle(i * 2.2f), kDialR - 24);
+        const point p = dialPoint(needleAngle(i * 2.2f), dialRadius - 24);
         strokeText(c, label, p.x - textWidth(label, 0.55f) / 2 + 1, p.y - 6, 0.55f, 2.0f, rgb(255, 200, 130));
     }
     // The battery's scale: a slot of thirteen cells beside the dial.
@@ -164,20 +164,20 @@ floatCanvas gaugeBack() {
 }
 
 floatCanvas needle(int position) {
-    floatCanvas c(kGaugeW, kGaugeH);
+    floatCanvas c(gaugeWidth, gaugeHeight);
     const float a = needleAngle(static_cast<float>(position));
-    const point tip = dialPoint(a, kDialR - 8), tail = dialPoint(a + 180, 10);
+    const point tip = dialPoint(a, dialRadius - 8), tail = dialPoint(a + 180, 10);
     addGlow(c, tip.x, tip.y, 8, rgb(255, 90, 40), 0.3f);
     drawLine(c, tail.x, tail.y, tip.x, tip.y, 2.6f, rgb(255, 84, 40));
     drawLine(c, tail.x, tail.y, tip.x, tip.y, 1.0f, rgb(255, 200, 150));
-    fillCircle(c, kDialX, kDialY, 6, rgb(60, 56, 54));
-    fillCircle(c, kDialX - 1.5f, kDialY - 1.5f, 2, rgb(140, 136, 130));
+    fillCircle(c, dialX, dialY, 6, rgb(60, 56, 54));
+    fillCircle(c, dialX - 1.5f, dialY - 1.5f, 2, rgb(140, 136, 130));
     return c;
 }
 
 // Battery level 0 is empty, 13 full: one lit cell per unit, red at the bottom to green.
 floatCanvas battery(int level) {
-    floatCanvas c(kGaugeW, kGaugeH);
+    floatCanvas c(gaugeWidth, gaugeHeight);
     for (int cell = 0; cell < 13; cell++) {
         const float y = 96 - cell * 7.0f;
         const bool lit = cell < level;

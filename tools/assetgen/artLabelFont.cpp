@@ -10,7 +10,7 @@ struct labelGlyph {
     std::array<uint8_t, 7> rows; // five dots per row, the high bit on the left
 };
 
-constexpr labelGlyph kGlyphs[] = {
+constexpr labelGlyph labelGlyphs[] = {
     {'A', {0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}}, {'B', {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E}},
     {'C', {0x0E, 0x11, 0x10, 0x10, 0x10, 0x11, 0x0E}}, {'D', {0x1C, 0x12, 0x11, 0x11, 0x11, 0x12, 0x1C}},
     {'E', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x1F}}, {'F', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x10}},
@@ -48,7 +48,7 @@ constexpr labelGlyph kGlyphs[] = {
 };
 
 const labelGlyph *findGlyph(char c) {
-    for (const labelGlyph &g : kGlyphs) {
+    for (const labelGlyph &g : labelGlyphs) {
         if (g.c == c) {
             return &g;
         }
@@ -59,7 +59,7 @@ const labelGlyph *findGlyph(char c) {
 } // namespace
 
 int labelWidth(const std::string &text, int scale) {
-    return static_cast<int>(text.size()) * kLabelAdvance * scale;
+    return static_cast<int>(text.size()) * labelAdvance * scale;
 }
 
 void drawLabel(const std::function<void(int, int)> &plot, int x, int y, const std::string &text, int scale) {
@@ -68,7 +68,7 @@ void drawLabel(const std::function<void(int, int)> &plot, int x, int y, const st
         if (glyph == nullptr) {
             continue;
         }
-        const int left = x + static_cast<int>(i) * kLabelAdvance * scale;
+        const int left = x + static_cast<int>(i) * labelAdvance * scale;
         for (int row = 0; row < 7; row++) {
             for (int col = 0; col < 5; col++) {
                 if ((glyph->rows[row] >> (4 - col) & 1) == 0) {

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr rgbColour kIron = rgb(58, 62, 70);
-constexpr rgbColour kWarm = rgb(255, 196, 110);
+constexpr rgbColour iron = rgb(58, 62, 70);
+constexpr rgbColour warmLight = rgb(255, 196, 110);
 
 // Lamp frames: 1 dark, 2 catching (a dim flicker), 3 burning.
 floatCanvas lampPost(int frame) {
@@ -16,13 +16,13 @@ floatCanvas lampPost(int frame) {
     const float glow[] = {0.0f, 0.0f, 0.35f, 1.0f};
     const float lit = glow[frame];
     if (lit > 0) {
-        addGlow(c, 32, 8, 20, scaled(kWarm, 0.9f), 1.3f * lit);
+        addGlow(c, 32, 8, 20, scaled(warmLight, 0.9f), 1.3f * lit);
     }
     // Post: a tapering iron column, lit from the viewer's left.
-    fillPolygon(c, {{29.5f, 64}, {34.5f, 64}, {33.3f, 13}, {30.7f, 13}}, kIron);
+    fillPolygon(c, {{29.5f, 64}, {34.5f, 64}, {33.3f, 13}, {30.7f, 13}}, iron);
     drawLine(c, 30.6f, 63, 31.3f, 14, 0.9f, rgb(120, 126, 136));
     fillShape(
-        c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, kIron);
+        c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, iron);
     fillShape(
         c, {27, 11, 37, 15}, [](float x, float y) { return sdBox(x, y, 32, 13, 4.5f, 1.2f, 0.5f); },
         rgb(80, 84, 92));
@@ -35,8 +35,8 @@ floatCanvas lampPost(int frame) {
         drawLine(c, 28.5f, 10, 29.5f, 5, 1.0f, rgb(90, 100, 116)); // a cold glint on the glass
     }
     fillPolygon(c, {{25, 4.5f}, {39, 4.5f}, {35, 1}, {29, 1}}, rgb(70, 74, 82));
-    drawLine(c, 27.5f, 11, 27.5f, 4, 0.8f, kIron);
-    drawLine(c, 36.5f, 11, 36.5f, 4, 0.8f, kIron);
+    drawLine(c, 27.5f, 11, 27.5f, 4, 0.8f, iron);
+    drawLine(c, 36.5f, 11, 36.5f, 4, 0.8f, iron);
     return c;
 }
 

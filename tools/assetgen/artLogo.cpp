@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr int kW = 640, kH = 480;
-constexpr float kWordScale = 4.6f;
-constexpr float kBaselineY = 232;
-constexpr rgbColour kMoonInk = rgb(236, 230, 212);
-constexpr rgbColour kGlowInk = rgb(255, 196, 130);
+constexpr int screenWidth = 640, screenHeight = 480;
+constexpr float wordScale = 4.6f;
+constexpr float baselineY = 232;
+constexpr rgbColour moonInk = rgb(236, 230, 212);
+constexpr rgbColour glowInk = rgb(255, 196, 130);
 
 struct logoLayers {
     floatCanvas word;     // crisp letters, alpha only matters
@@ -22,35 +22,35 @@ struct logoLayers {
 };
 
 floatCanvas wordMask() {
-    floatCanvas mask(kW, kH);
-    const float width = textWidth("velmora", kWordScale);
-    strokeText(mask, "velmora", 320 - width / 2, kBaselineY - 15 * kWordScale, kWordScale, 2.1f,
+    floatCanvas mask(screenWidth, screenHeight);
+    const float width = textWidth("velmora", wordScale);
+    strokeText(mask, "velmora", 320 - width / 2, baselineY - 15 * wordScale, wordScale, 2.1f,
                rgb(255, 255, 255));
     return mask;
 }
 
 // A road running away to the horizon, kept clear of the corner where "press enter" goes.
 floatCanvas nightScene() {
-    floatCanvas c(kW, kH);
-    for (int y = 0; y < kH; y++) {
-        const float t = y / static_cast<float>(kH);
+    floatCanvas c(screenWidth, screenHeight);
+    for (int y = 0; y < screenHeight; y++) {
+        const float t = y / static_cast<float>(screenHeight);
         const float fog = std::exp(-std::pow((y - 300.0f) / 40.0f, 2.0f)) * 0.5f;
         const rgbColour sky = added(mixed(rgb(3, 4, 10), rgb(9, 10, 20), t), scaled(rgb(30, 34, 52), fog));
-        for (int x = 0; x < kW; x++) {
+        for (int x = 0; x < screenWidth; x++) {
             c.blend(x, y, sky, 1.0f);
         }
     }
     const point vanish{320, 300};
     for (float bottomX : {206.0f, 434.0f}) {
-        drawLine(c, vanish.x, vanish.y, bottomX, kH, 1.6f, rgb(70, 70, 78));
+        drawLine(c, vanish.x, vanish.y, bottomX, screenHeight, 1.6f, rgb(70, 70, 78));
     }
     for (int dash = 0; dash < 6; dash++) {
         const float t0 = std::pow((dash + 0.2f) / 6.0f, 1.6f), t1 = std::pow((dash + 0.6f) / 6.0f, 1.6f);
         drawLine(c, 320, vanish.y + t0 * 180, 320, vanish.y + t1 * 180, 1 + t1 * 3, rgb(90, 84, 60));
     }
     // The glow of our own headlights on the road.
-    for (int y = 300; y < kH; y++) {
-        for (int x = 0; x < kW; x++) {
+    for (int y = 300; y < screenHeight; y++) {
+        for (int x = 0; x < screenWidth; x++) {
             const float dx = (x - 320) / 130.0f, dy = (y - 470) / 120.0f;
             c.addLight(x, y, rgb(255, 220, 170), 0.10f * std::exp(-(dx * dx + dy * dy)));
         }
@@ -75,18 +75,18 @@ floatCanvas logoFrame(const logoLayers &layers, int f) {
     const float swell =
         smooth01(18, 28, static_cast<float>(f)) * (1.0f + 0.5f * smooth01(34, 28, static_cast<float>(f)));
     const float scene = smooth01(16, 34, static_cast<float>(f));
-    floatCanvas c(kW, kH);
-    for (int y = 0; y < kH; y++) {
-        for (int x = 0; x < kW; x++) {
+    floatCanvas c(screenWidth, screenHeight);
+    for (int y = 0; y < screenHeight; y++) {
+        for (int x = 0; x < screenWidth; x++) {
             const float *bg = layers.scene.at(x, y);
             rgbColour colour = scaled({bg[0], bg[1], bg[2]}, scene);
             const float reached = smooth01(-40, 60, sweepX - x);
             const float beam = std::exp(-std::pow((sweepX - x) / 70.0f, 2.0f)) * (f <= 26 ? 1.0f : 0.0f);
             const float lit = std::max(reached * (0.25f + 0.75f * wordLight), beam);
-            colour = added(colour, scaled(kGlowInk, layers.farGlow.alpha(x, y) * 0.55f * swell));
+            colour = added(colour, scaled(glowInk, layers.farGlow.alpha(x, y) * 0.55f * swell));
             colour =
-                added(colour, scaled(kGlowInk, layers.nearGlow.alpha(x, y) * (0.35f * swell + 0.6f * beam)));
-            colour = mixed(colour, scaled(kMoonInk, 0.08f + 0.92f * lit), layers.word.alpha(x, y));
+                added(colour, scaled(glowInk, layers.nearGlow.alpha(x, y) * (0.35f * swell + 0.6f * beam)));
+            colour = mixed(colour, scaled(moonInk, 0.08f + 0.92f * lit), layers.word.alpha(x, y));
             c.blend(x, y, colour, 1.0f);
         }
     }

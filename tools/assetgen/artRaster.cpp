@@ -81,7 +81,7 @@ void triangleMesh::addPole(vec3 base, float radius, float height, int material) 
 
 namespace {
 
-constexpr int kSamples = 4; // per pixel along each axis
+constexpr int samplesPerAxis = 4; // per pixel along each axis
 
 struct projection {
     float cosYaw, sinYaw, sinElev, cosElev, scale;
@@ -142,7 +142,7 @@ void rasterise(const triangle &t, const surfaceMaterial &m, const projection &pr
     vec3 s[3];
     for (int i = 0; i < 3; i++) {
         const vec3 q = proj.toScreen(t.p[i]);
-        s[i] = {(ox + q.x * proj.scale) * kSamples, (oy - q.y * proj.scale) * kSamples, q.z};
+        s[i] = {(ox + q.x * proj.scale) * samplesPerAxis, (oy - q.y * proj.scale) * samplesPerAxis, q.z};
     }
     const float area = (s[1].x - s[0].x) * (s[2].y - s[0].y) - (s[2].x - s[0].x) * (s[1].y - s[0].y);
     if (std::abs(area) < 1e-6f) {
@@ -204,7 +204,7 @@ floatCanvas renderMesh(const triangleMesh &mesh, const cameraView &view) {
     const projection proj = projectionFor(view);
     // Rest the lowest point of the model on the ground row, whatever the view.
     const float originRow = view.groundRow + 0.5f + lowestScreenUp(mesh, proj) * proj.scale;
-    rasterTarget target{view.width * kSamples, view.height * kSamples, {}, {}};
+    rasterTarget target{view.width * samplesPerAxis, view.height * samplesPerAxis, {}, {}};
     target.depth.assign(static_cast<size_t>(target.width) * target.height, std::numeric_limits<float>::max());
     target.colour.assign(target.depth.size(), rgbColour{});
     for (const triangle &t : mesh.tris) {
@@ -215,15 +215,16 @@ floatCanvas renderMesh(const triangleMesh &mesh, const cameraView &view) {
         for (int x = 0; x < view.width; x++) {
             rgbColour sum;
             int covered = 0;
-            for (int s = 0; s < kSamples * kSamples; s++) {
-                const size_t at = static_cast<size_t>(y * kSamples + s / kSamples) * target.width +
-                                  x * kSamples + s % kSamples;
+            for (int s = 0; s < samplesPerAxis * samplesPerAxis; s++) {
+                const size_t at =
+                    static_cast<size_t>(y * samplesPerAxis + s / samplesPerAxis) * target.width +
+                    x * samplesPerAxis + s % samplesPerAxis;
                 if (target.depth[at] < std::numeric_limits<float>::max()) {
                     sum = added(sum, target.colour[at]);
                     covered++;
                 }
             }
-            const float k = 1.0f / (kSamples * kSamples);
+            const float k = 1.0f / (samplesPerAxis * samplesPerAxis);
             float *p = out.at(x, y);
             p[0] = sum.r * k, p[1] = sum.g * k, p[2] = sum.b * k, p[3] = covered * k;
         }

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr float kPlateThickness = 0.014f;
+constexpr float plateThickness = 0.014f;
 
 std::vector<point> octagon(float cx, float cy, float r) {
     std::vector<point> points;
@@ -44,7 +44,7 @@ floatCanvas plainBack(const std::vector<point> &outline, int size) {
 // A flat plate: textured front and back, and thin edges all round.
 void addPlate(triangleMesh &mesh, const std::vector<point> &outline, int textureSize, float halfWidth,
               float halfHeight, float centreZ, int front, int back, int edge) {
-    const float h = kPlateThickness * 0.5f;
+    const float h = plateThickness * 0.5f;
     auto at = [&](float u, float v, float y) {
         return vec3{(u / textureSize * 2 - 1) * halfWidth, y,
                     centreZ - (v / textureSize * 2 - 1) * halfHeight};

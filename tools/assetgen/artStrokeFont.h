@@ -5,7 +5,7 @@
 
 #include "artCanvas.h"
 
-constexpr float kGlyphHeight = 20.0f; // design box height; the baseline is at 15
+constexpr float glyphHeight = 20.0f; // design box height; the baseline is at 15
 
 // Pixels the pen moves after the character at the design size (the game's advance table).
 int glyphAdvance(char c);
