@@ -81,7 +81,7 @@ struct spriteGroup {
     const char *folder;
     int first, last;
 };
-const spriteGroup kSpriteGroups[] = {
+const spriteGroup spriteGroups[] = {
     {"art/lampPost/", 1, 3},
     {"art/stopSign/", 1, 8},
     {"art/roadSign/", 1, 8},
@@ -101,11 +101,11 @@ const spriteGroup kSpriteGroups[] = {
     {"art/flame/", 1, 10},
     {"art/lightning/", 1, 8},
 };
-const char *const kSingleSprites[] = {
+const char *const singleSprites[] = {
     "art/blank.png",         "art/tree/ashTree.png",   "art/tree/ashBush.png",   "art/statues/1.png",
     "art/moon/moonLeft.png", "art/moon/moonRight.png", "art/moon/crackLeft.png", "art/moon/crackRight.png",
 };
-const char *const kGroundTiles[] = {
+const char *const groundTiles[] = {
     "blankDirt", "blankRoad",   "capUp",       "capDown",      "capRight",   "capLeft",
     "lineCapUp", "lineCapDown", "lineCapLeft", "lineCapRight", "lineUpDown", "lineLeftRight",
     "4",         "6",           "21",          "23",           "36",         "44",
@@ -114,18 +114,18 @@ const char *const kGroundTiles[] = {
 
 std::vector<std::string> spritePaths() {
     std::vector<std::string> paths;
-    for (const spriteGroup &g : kSpriteGroups) {
+    for (const spriteGroup &g : spriteGroups) {
         for (int n = g.first; n <= g.last; n++) {
             paths.push_back(numbered(g.folder, n));
         }
     }
-    paths.insert(paths.end(), std::begin(kSingleSprites), std::end(kSingleSprites));
+    paths.insert(paths.end(), std::begin(singleSprites), std::end(singleSprites));
     return paths;
 }
 
 std::vector<std::string> groundPaths() {
     std::vector<std::string> paths;
-    for (const char *name : kGroundTiles) {
+    for (const char *name : groundTiles) {
         paths.push_back(std::string("art/startRoad/") + name + ".png");
     }
     return paths;
@@ -171,8 +171,8 @@ std::vector<sizedPicture> fixedSizePictures() {
 }
 
 // Bonnet and dashboard are drawn at (sway − 10, bump − 10), sway −5 … 5, bump −12 … 12.
-const int kSways[] = {-5, 5};
-const int kBumps[] = {-12, 12};
+const int sways[] = {-5, 5};
+const int bumps[] = {-12, 12};
 
 bool opaqueAt(const picture &layer, int sway, int bump, int screenX, int screenY) {
     const int x = screenX - (sway - 10), y = screenY - (bump - 10);
@@ -308,10 +308,10 @@ TEST(ArtAssets, GlyphStylesBrightenFromZeroToFour) {
 TEST(ArtAssets, BonnetAndDashboardFrameTheWindscreenAtEveryOffset) {
     const picture hood = mustLoad("art/hud/hood/0.png");
     const picture dash = mustLoad("art/hud/dashboard/0.png");
-    for (int hoodSway : kSways) {
-        for (int hoodBump : kBumps) {
-            for (int dashSway : kSways) {
-                for (int dashBump : kBumps) {
+    for (int hoodSway : sways) {
+        for (int hoodBump : bumps) {
+            for (int dashSway : sways) {
+                for (int dashBump : bumps) {
                     // At the deepest bump the pictures start two rows down; only the sky is there.
                     for (int y = 2; y < 480; y += 3) {
                         for (int x = 0; x < 640; x += 3) {
