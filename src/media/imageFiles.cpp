@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "media/glyphTable.h"
 #include "media/helpers.h"
 #include "media/imageSlots.h"
 
@@ -18,10 +19,6 @@ static void addShadedFrames(pictureList &list, const std::string &folder, int ba
     addNumbered(list, folder, base, lightLevels, 1, frames);
 }
 
-static void addGlyphStyles(pictureList &list, const std::string &character, int firstSlot) {
-    addNumbered(list, "art/font/" + character + "/", firstSlot, 1, 0, glyphStyles - 1);
-}
-
 std::string logoFramePath(int frame) {
     return "art/introLogo/" + intToString(frame) + ".png";
 }
@@ -32,18 +29,11 @@ pictureList logoAndFontPictures() {
         list.push_back({logoFramePath(frame), introLogoBase + frame});
     }
     list.push_back({"art/copyrights.png", copyrightsSlot});
-    for (int digit = 0; digit <= 9; digit++) {
-        addGlyphStyles(list, intToString(digit), fontDigitBase + glyphStyles * digit);
+    for (const char character : fontCharacters) {
+        for (int style = 0; style < glyphStyles; style++) {
+            list.push_back({glyphPath(character, style), glyphSlot(character, style)});
+        }
     }
-    for (char letter = 'a'; letter <= 'z'; letter++) {
-        addGlyphStyles(list, std::string(1, letter), fontLetterBase + glyphStyles * (letter - 'a'));
-    }
-    addGlyphStyles(list, "arrow", fontArrowBase);
-    addGlyphStyles(list, "period", fontPeriodBase);
-    addGlyphStyles(list, "colon", fontColonBase);
-    addGlyphStyles(list, "dash", fontDashBase);
-    addGlyphStyles(list, "exclamation", fontExclamationBase);
-    addGlyphStyles(list, "question", fontQuestionBase);
     return list;
 }
 

@@ -20,16 +20,10 @@ constexpr int introLogoBase = 1; // frames 0 ... 34
 constexpr int introLogoFrames = 35;
 constexpr int copyrightsSlot = 36;
 
-// Glyphs: five styles per character, darkest (0) to brightest (4).
+// Glyphs: five styles per character, darkest (0) to brightest (4), the characters in
+// the order of the glyph table (media/glyphTable.h).
 constexpr int glyphStyles = 5;
-constexpr int fontDigitBase = 37;   // + 5 * digit + style
-constexpr int fontLetterBase = 87;  // + 5 * (letter - 'a') + style
-constexpr int fontArrowBase = 217;  // '_'
-constexpr int fontPeriodBase = 222; // '.'
-constexpr int fontColonBase = 227;  // ':'
-constexpr int fontDashBase = 232;   // '-'
-constexpr int fontExclamationBase = 237;
-constexpr int fontQuestionBase = 242;
+constexpr int fontBase = 37; // + 5 * (place in the table) + style
 
 // Dashboard and overlays.
 constexpr int wheelBase = 247; // speedometer needle, frames 0 ... 11

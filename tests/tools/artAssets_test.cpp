@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "media/glyphTable.h"
 #include "media/imageBank.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -80,7 +81,7 @@ struct spriteGroup {
     const char *folder;
     int first, last;
 };
-const spriteGroup kSpriteGroups[] = {
+const spriteGroup spriteGroups[] = {
     {"art/lampPost/", 1, 3},
     {"art/stopSign/", 1, 8},
     {"art/roadSign/", 1, 8},
@@ -100,11 +101,11 @@ const spriteGroup kSpriteGroups[] = {
     {"art/flame/", 1, 10},
     {"art/lightning/", 1, 8},
 };
-const char *const kSingleSprites[] = {
+const char *const singleSprites[] = {
     "art/blank.png",         "art/tree/ashTree.png",   "art/tree/ashBush.png",   "art/statues/1.png",
     "art/moon/moonLeft.png", "art/moon/moonRight.png", "art/moon/crackLeft.png", "art/moon/crackRight.png",
 };
-const char *const kGroundTiles[] = {
+const char *const groundTiles[] = {
     "blankDirt", "blankRoad",   "capUp",       "capDown",      "capRight",   "capLeft",
     "lineCapUp", "lineCapDown", "lineCapLeft", "lineCapRight", "lineUpDown", "lineLeftRight",
     "4",         "6",           "21",          "23",           "36",         "44",
@@ -113,67 +114,21 @@ const char *const kGroundTiles[] = {
 
 std::vector<std::string> spritePaths() {
     std::vector<std::string> paths;
-    for (const spriteGroup &g : kSpriteGroups) {
+    for (const spriteGroup &g : spriteGroups) {
         for (int n = g.first; n <= g.last; n++) {
             paths.push_back(numbered(g.folder, n));
         }
     }
-    paths.insert(paths.end(), std::begin(kSingleSprites), std::end(kSingleSprites));
+    paths.insert(paths.end(), std::begin(singleSprites), std::end(singleSprites));
     return paths;
 }
 
 std::vector<std::string> groundPaths() {
     std::vector<std::string> paths;
-    for (const char *name : kGroundTiles) {
+    for (const char *name : groundTiles) {
         paths.push_back(std::string("art/startRoad/") + name + ".png");
     }
     return paths;
-}
-
-// The font: 42 characters, five styles each, and the advance the text box moves after each.
-const char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789_.:-!?";
-std::string glyphFolder(char c) {
-    switch (c) {
-    case '_':
-        return "arrow";
-    case '.':
-        return "period";
-    case ':':
-        return "colon";
-    case '-':
-        return "dash";
-    case '!':
-        return "exclamation";
-    case '?':
-        return "question";
-    default:
-        return std::string(1, c);
-    }
-}
-int widestAdvance(char c) {
-    switch (c) {
-    case 'e':
-    case 'f':
-        return 15;
-    case 'i':
-        return 7;
-    case 'm':
-    case 'w':
-        return 25;
-    case 'o':
-    case 'q':
-    case 's':
-    case 't':
-    case '6':
-    case '_':
-        return 18;
-    case 'r':
-        return 17;
-    case '1':
-        return 9;
-    default:
-        return 16;
-    }
 }
 
 struct sizedPicture {
@@ -216,8 +171,8 @@ std::vector<sizedPicture> fixedSizePictures() {
 }
 
 // Bonnet and dashboard are drawn at (sway − 10, bump − 10), sway −5 … 5, bump −12 … 12.
-const int kSways[] = {-5, 5};
-const int kBumps[] = {-12, 12};
+const int sways[] = {-5, 5};
+const int bumps[] = {-12, 12};
 
 bool opaqueAt(const picture &layer, int sway, int bump, int screenX, int screenY) {
     const int x = screenX - (sway - 10), y = screenY - (bump - 10);
@@ -321,12 +276,14 @@ TEST(ArtAssets, GroundTilesHaveNoHolesAndNoKey) {
     }
 }
 
+// Each glyph is there, no wider than the pen moves after it (at the end of a text, its
+// widest) and no taller than a line.
 TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
-    for (const char *c = kAlphabet; *c != '\0'; c++) {
-        for (int style = 0; style < 5; style++) {
-            const std::string path = "art/font/" + glyphFolder(*c) + "/" + std::to_string(style) + ".png";
+    for (const char c : fontCharacters) {
+        for (int style = 0; style < glyphStyles; style++) {
+            const std::string path = glyphPath(c, style);
             const picture p = mustLoad(path);
-            EXPECT_LE(p.width, widestAdvance(*c)) << path;
+            EXPECT_LE(p.width, letterAdvance(c, '\0')) << path;
             EXPECT_LE(p.height, 21) << path;
             EXPECT_GT(p.height, 0) << path;
         }
@@ -336,8 +293,8 @@ TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
 TEST(ArtAssets, GlyphStylesBrightenFromZeroToFour) {
     for (const char c : {'a', 'm', '7', '_'}) {
         int lastBrightest = -1;
-        for (int style = 0; style < 5; style++) {
-            const picture p = mustLoad("art/font/" + glyphFolder(c) + "/" + std::to_string(style) + ".png");
+        for (int style = 0; style < glyphStyles; style++) {
+            const picture p = mustLoad(glyphPath(c, style));
             int brightest = 0;
             for (const texel &t : p.texels) {
                 brightest = std::max(brightest, t.a > 200 ? t.brightness() : 0);
@@ -351,10 +308,10 @@ TEST(ArtAssets, GlyphStylesBrightenFromZeroToFour) {
 TEST(ArtAssets, BonnetAndDashboardFrameTheWindscreenAtEveryOffset) {
     const picture hood = mustLoad("art/hud/hood/0.png");
     const picture dash = mustLoad("art/hud/dashboard/0.png");
-    for (int hoodSway : kSways) {
-        for (int hoodBump : kBumps) {
-            for (int dashSway : kSways) {
-                for (int dashBump : kBumps) {
+    for (int hoodSway : sways) {
+        for (int hoodBump : bumps) {
+            for (int dashSway : sways) {
+                for (int dashBump : bumps) {
                     // At the deepest bump the pictures start two rows down; only the sky is there.
                     for (int y = 2; y < 480; y += 3) {
                         for (int x = 0; x < 640; x += 3) {

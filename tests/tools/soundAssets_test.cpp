@@ -26,7 +26,7 @@ struct expectedSound {
 };
 
 // The sound bank's file table.
-const expectedSound kSounds[] = {
+const expectedSound expectedSounds[] = {
     {"sounds/sfx/click/0.wav", false},    {"sounds/sfx/click/1.wav", false},
     {"sounds/sfx/flash/0.wav", false},    {"sounds/sfx/flash/1.wav", false},
     {"sounds/sfx/flash/2.wav", false},    {"sounds/sfx/rev/0.wav", true},
@@ -41,7 +41,7 @@ const expectedSound kSounds[] = {
     {"sounds/sfx/menu2.wav", false},
 };
 
-constexpr int kRate = 44100;
+constexpr int sampleRate = 44100;
 
 std::string assetPath(const char *relative) {
     return std::string(VELMORA_ASSETS_DIR) + "/" + relative;
@@ -171,8 +171,8 @@ seam seamOf(const std::vector<int16_t> &samples) {
 // The lag of the strongest repetition between 20 and 200 Hz; the shortest of the near-best lags,
 // so a note is not mistaken for its lower octave.
 double fundamentalHz(const std::vector<int16_t> &samples) {
-    const size_t window = kRate / 2;
-    const size_t shortest = kRate / 200, longest = kRate / 20;
+    const size_t window = sampleRate / 2;
+    const size_t shortest = sampleRate / 200, longest = sampleRate / 20;
     std::vector<double> correlation(longest + 1, 0.0);
     double best = 0.0;
     for (size_t lag = shortest; lag <= longest; ++lag) {
@@ -185,7 +185,7 @@ double fundamentalHz(const std::vector<int16_t> &samples) {
         const bool localPeak =
             correlation[lag] >= correlation[lag - 1] && correlation[lag] >= correlation[lag + 1];
         if (localPeak && correlation[lag] >= 0.9 * best) {
-            return static_cast<double>(kRate) / lag;
+            return static_cast<double>(sampleRate) / lag;
         }
     }
     return 0.0;
@@ -197,7 +197,7 @@ wavFile load(const char *relative) {
 
 TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
     uintmax_t totalBytes = 0;
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         SCOPED_TRACE(sound.path);
         const std::string path = assetPath(sound.path);
         ASSERT_TRUE(fs::is_regular_file(path));
@@ -219,7 +219,7 @@ TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
 TEST(SoundAssets, MixerLoadsEveryFile) {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         SCOPED_TRACE(sound.path);
         Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromFile(assetPath(sound.path).c_str(), "rb"), 1);
         ASSERT_NE(chunk, nullptr) << Mix_GetError();
@@ -232,13 +232,13 @@ TEST(SoundAssets, MixerLoadsEveryFile) {
 }
 
 TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         if (!sound.loops) {
             continue;
         }
         SCOPED_TRACE(sound.path);
         const wavFile wav = load(sound.path);
-        ASSERT_GT(wav.frames(), static_cast<size_t>(kRate / 2));
+        ASSERT_GT(wav.frames(), static_cast<size_t>(sampleRate / 2));
         for (const std::vector<int16_t> *channel : {&wav.left, &wav.right}) {
             const seam wrap = seamOf(*channel);
             EXPECT_LE(wrap.wrapStep, wrap.ordinaryStep + 2);
@@ -251,14 +251,14 @@ TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
 
 TEST(SoundAssets, OneShotsAreShortAndStartAndEndInSilence) {
     const int nearSilence = 33; // 0.1 % of full scale
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         if (sound.loops) {
             continue;
         }
         SCOPED_TRACE(sound.path);
         const wavFile wav = load(sound.path);
         ASSERT_GT(wav.frames(), 0u);
-        EXPECT_LT(wav.frames(), static_cast<size_t>(3 * kRate));
+        EXPECT_LT(wav.frames(), static_cast<size_t>(3 * sampleRate));
         EXPECT_GT(peakOf(wav.left), 0.3f);
         for (const std::vector<int16_t> *channel : {&wav.left, &wav.right}) {
             EXPECT_LE(std::abs(channel->front()), nearSilence);
@@ -290,13 +290,13 @@ TEST(SoundAssets, EngineNotesRiseInPitch) {
 
 // A hunting ghost car cues its alarm every 31 frames; a longer alarm would pile up on the free channels.
 TEST(SoundAssets, GhostAlarmEndsBeforeTheNextOne) {
-    EXPECT_LT(load("sounds/sfx/alarm.wav").frames(), static_cast<size_t>(kRate * 31 / 60));
+    EXPECT_LT(load("sounds/sfx/alarm.wav").frames(), static_cast<size_t>(sampleRate * 31 / 60));
 }
 
 // A copy-paste slip in the generator would give two cues the same sound.
 TEST(SoundAssets, EverySoundIsDistinct) {
     std::vector<std::vector<int16_t>> seen;
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         const std::vector<int16_t> samples = load(sound.path).left;
         EXPECT_EQ(std::find(seen.begin(), seen.end(), samples), seen.end()) << sound.path;
         seen.push_back(samples);
@@ -321,7 +321,7 @@ TEST(SoundAssets, TwoGeneratorRunsWriteIdenticalSounds) {
     ASSERT_FALSE(second.empty());
     ASSERT_TRUE(runGenerator(first));
     ASSERT_TRUE(runGenerator(second));
-    for (const expectedSound &sound : kSounds) {
+    for (const expectedSound &sound : expectedSounds) {
         const std::vector<uint8_t> a = readBytes(first + "/" + sound.path);
         EXPECT_FALSE(a.empty()) << sound.path;
         EXPECT_TRUE(a == readBytes(second + "/" + sound.path)) << sound.path;

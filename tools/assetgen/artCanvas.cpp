@@ -27,12 +27,12 @@ float sdBox(float x, float y, float cx, float cy, float halfW, float halfH, floa
     return outside + std::min(std::max(qx, qy), 0.0f) - corner;
 }
 
-float sdPolygon(float x, float y, const std::vector<Point> &poly) {
+float sdPolygon(float x, float y, const std::vector<point> &poly) {
     float best = 1e30f;
     bool in = false;
     const size_t n = poly.size();
     for (size_t i = 0, j = n - 1; i < n; j = i++) {
-        const Point a = poly[j], b = poly[i];
+        const point a = poly[j], b = poly[i];
         const float ex = b.x - a.x, ey = b.y - a.y;
         const float wx = x - a.x, wy = y - a.y;
         const float t = clamp01((wx * ex + wy * ey) / std::max(ex * ex + ey * ey, 1e-12f));
@@ -46,9 +46,9 @@ float sdPolygon(float x, float y, const std::vector<Point> &poly) {
     return in ? -d : d;
 }
 
-Rect boundsOf(const std::vector<Point> &poly, float margin) {
-    Rect r{1e30f, 1e30f, -1e30f, -1e30f};
-    for (const Point &p : poly) {
+floatRect boundsOf(const std::vector<point> &poly, float margin) {
+    floatRect r{1e30f, 1e30f, -1e30f, -1e30f};
+    for (const point &p : poly) {
         r.x0 = std::min(r.x0, p.x);
         r.y0 = std::min(r.y0, p.y);
         r.x1 = std::max(r.x1, p.x);
@@ -57,31 +57,33 @@ Rect boundsOf(const std::vector<Point> &poly, float margin) {
     return {r.x0 - margin, r.y0 - margin, r.x1 + margin, r.y1 + margin};
 }
 
-void fillCircle(Canvas &canvas, float cx, float cy, float r, Colour c, float opacity) {
+void fillCircle(floatCanvas &canvas, float cx, float cy, float r, rgbColour c, float opacity) {
     fillShape(
         canvas, {cx - r, cy - r, cx + r, cy + r}, [=](float x, float y) { return sdCircle(x, y, cx, cy, r); },
         c, opacity);
 }
 
-void fillEllipse(Canvas &canvas, float cx, float cy, float rx, float ry, Colour c, float opacity) {
+void fillEllipse(floatCanvas &canvas, float cx, float cy, float rx, float ry, rgbColour c, float opacity) {
     fillShape(
         canvas, {cx - rx, cy - ry, cx + rx, cy + ry},
         [=](float x, float y) { return sdEllipse(x, y, cx, cy, rx, ry); }, c, opacity);
 }
 
-void fillPolygon(Canvas &canvas, const std::vector<Point> &poly, Colour c, float opacity) {
+void fillPolygon(floatCanvas &canvas, const std::vector<point> &poly, rgbColour c, float opacity) {
     fillShape(
         canvas, boundsOf(poly), [&](float x, float y) { return sdPolygon(x, y, poly); }, c, opacity);
 }
 
-void drawLine(Canvas &canvas, float ax, float ay, float bx, float by, float width, Colour c, float opacity) {
+void drawLine(floatCanvas &canvas, float ax, float ay, float bx, float by, float width, rgbColour c,
+              float opacity) {
     const float h = width * 0.5f;
-    const Rect box{std::min(ax, bx) - h, std::min(ay, by) - h, std::max(ax, bx) + h, std::max(ay, by) + h};
+    const floatRect box{std::min(ax, bx) - h, std::min(ay, by) - h, std::max(ax, bx) + h,
+                        std::max(ay, by) + h};
     fillShape(
         canvas, box, [=](float x, float y) { return sdSegment(x, y, ax, ay, bx, by, h); }, c, opacity);
 }
 
-void addGlow(Canvas &canvas, float cx, float cy, float radius, Colour c, float peak) {
+void addGlow(floatCanvas &canvas, float cx, float cy, float radius, rgbColour c, float peak) {
     const int x0 = std::max(0, static_cast<int>(cx - radius - 1));
     const int y0 = std::max(0, static_cast<int>(cy - radius - 1));
     const int x1 = std::min(canvas.width - 1, static_cast<int>(cx + radius + 1));
@@ -120,7 +122,7 @@ static void blurLine(float *data, int count, int stride, int radius, std::vector
     }
 }
 
-void blur(Canvas &canvas, int radius) {
+void blur(floatCanvas &canvas, int radius) {
     std::vector<float> scratch;
     for (int pass = 0; pass < 3; pass++) {
         for (int y = 0; y < canvas.height; y++) {
@@ -132,7 +134,7 @@ void blur(Canvas &canvas, int radius) {
     }
 }
 
-void paintOver(Canvas &dst, const Canvas &src, int ox, int oy, float opacity) {
+void paintOver(floatCanvas &dst, const floatCanvas &src, int ox, int oy, float opacity) {
     for (int y = 0; y < src.height; y++) {
         for (int x = 0; x < src.width; x++) {
             if (!dst.inside(x + ox, y + oy)) {

@@ -6,21 +6,21 @@
 #include <cstdint>
 #include <vector>
 
-struct Colour {
+struct rgbColour {
     float r = 0, g = 0, b = 0;
 };
 
-constexpr Colour rgb(int r, int g, int b) {
-    return Colour{static_cast<float>(r) / 255.0f, static_cast<float>(g) / 255.0f,
-                  static_cast<float>(b) / 255.0f};
+constexpr rgbColour rgb(int r, int g, int b) {
+    return rgbColour{static_cast<float>(r) / 255.0f, static_cast<float>(g) / 255.0f,
+                     static_cast<float>(b) / 255.0f};
 }
-inline Colour scaled(Colour c, float k) {
+inline rgbColour scaled(rgbColour c, float k) {
     return {c.r * k, c.g * k, c.b * k};
 }
-inline Colour mixed(Colour a, Colour b, float t) {
+inline rgbColour mixed(rgbColour a, rgbColour b, float t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-inline Colour added(Colour a, Colour b) {
+inline rgbColour added(rgbColour a, rgbColour b) {
     return {a.r + b.r, a.g + b.g, a.b + b.b};
 }
 
@@ -32,13 +32,13 @@ inline float smooth01(float e0, float e1, float v) {
     return t * t * (3.0f - 2.0f * t);
 }
 
-struct Canvas {
+struct floatCanvas {
     int width = 0;
     int height = 0;
     std::vector<float> px; // r, g, b, a per pixel, colour premultiplied by alpha
 
-    Canvas() = default;
-    Canvas(int w, int h) : width(w), height(h), px(static_cast<size_t>(w) * h * 4, 0.0f) {}
+    floatCanvas() = default;
+    floatCanvas(int w, int h) : width(w), height(h), px(static_cast<size_t>(w) * h * 4, 0.0f) {}
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
     float *at(int x, int y) { return &px[(static_cast<size_t>(y) * width + x) * 4]; }
@@ -46,7 +46,7 @@ struct Canvas {
     float alpha(int x, int y) const { return at(x, y)[3]; }
 
     // Paint colour with the given opacity over what is there.
-    void blend(int x, int y, Colour c, float a) {
+    void blend(int x, int y, rgbColour c, float a) {
         if (a <= 0.0f || !inside(x, y)) {
             return;
         }
@@ -58,7 +58,7 @@ struct Canvas {
         p[3] = a + p[3] * keep;
     }
     // Light adds to what is there; it also makes the texel more opaque.
-    void addLight(int x, int y, Colour c, float amount) {
+    void addLight(int x, int y, rgbColour c, float amount) {
         if (amount <= 0.0f || !inside(x, y)) {
             return;
         }
@@ -68,7 +68,7 @@ struct Canvas {
         p[2] += c.b * amount;
         p[3] = std::min(1.0f, p[3] + amount);
     }
-    void fill(Colour c, float a = 1.0f) {
+    void fill(rgbColour c, float a = 1.0f) {
         for (int y = 0; y < height; y++) {
             for (int x = 0; x < width; x++) {
                 float *p = at(x, y);
@@ -81,14 +81,15 @@ struct Canvas {
     }
 };
 
-struct Rect {
+struct floatRect {
     float x0, y0, x1, y1;
 };
 
 // Fills the shape whose signed distance (pixels, negative inside) sdf gives, over the
 // box, shading each pixel with shade(x, y). Coverage of the pixel edge is the anti-aliasing.
-template <typename Sdf, typename Shade>
-void fillShape(Canvas &canvas, Rect box, Sdf sdf, Shade shade, float opacity = 1.0f) {
+template <typename distanceFunction, typename shadeFunction>
+void fillShape(floatCanvas &canvas, floatRect box, distanceFunction sdf, shadeFunction shade,
+               float opacity = 1.0f) {
     const int x0 = std::max(0, static_cast<int>(std::floor(box.x0 - 1)));
     const int y0 = std::max(0, static_cast<int>(std::floor(box.y0 - 1)));
     const int x1 = std::min(canvas.width - 1, static_cast<int>(std::ceil(box.x1 + 1)));
@@ -105,7 +106,8 @@ void fillShape(Canvas &canvas, Rect box, Sdf sdf, Shade shade, float opacity = 1
     }
 }
 
-template <typename Sdf> void fillShape(Canvas &canvas, Rect box, Sdf sdf, Colour c, float opacity = 1.0f) {
+template <typename distanceFunction>
+void fillShape(floatCanvas &canvas, floatRect box, distanceFunction sdf, rgbColour c, float opacity = 1.0f) {
     fillShape(
         canvas, box, sdf, [c](float, float) { return c; }, opacity);
 }
@@ -117,20 +119,21 @@ inline float sdCircle(float x, float y, float cx, float cy, float r) {
 float sdEllipse(float x, float y, float cx, float cy, float rx, float ry);
 float sdSegment(float x, float y, float ax, float ay, float bx, float by, float halfWidth);
 float sdBox(float x, float y, float cx, float cy, float halfW, float halfH, float corner = 0.0f);
-struct Point {
+struct point {
     float x, y;
 };
-float sdPolygon(float x, float y, const std::vector<Point> &poly);
-Rect boundsOf(const std::vector<Point> &poly, float margin = 1.0f);
+float sdPolygon(float x, float y, const std::vector<point> &poly);
+floatRect boundsOf(const std::vector<point> &poly, float margin = 1.0f);
 
-void fillCircle(Canvas &canvas, float cx, float cy, float r, Colour c, float opacity = 1.0f);
-void fillEllipse(Canvas &canvas, float cx, float cy, float rx, float ry, Colour c, float opacity = 1.0f);
-void fillPolygon(Canvas &canvas, const std::vector<Point> &poly, Colour c, float opacity = 1.0f);
-void drawLine(Canvas &canvas, float ax, float ay, float bx, float by, float width, Colour c,
+void fillCircle(floatCanvas &canvas, float cx, float cy, float r, rgbColour c, float opacity = 1.0f);
+void fillEllipse(floatCanvas &canvas, float cx, float cy, float rx, float ry, rgbColour c,
+                 float opacity = 1.0f);
+void fillPolygon(floatCanvas &canvas, const std::vector<point> &poly, rgbColour c, float opacity = 1.0f);
+void drawLine(floatCanvas &canvas, float ax, float ay, float bx, float by, float width, rgbColour c,
               float opacity = 1.0f);
 // A soft round light: amount falls from peak at the centre to nothing at radius.
-void addGlow(Canvas &canvas, float cx, float cy, float radius, Colour c, float peak);
+void addGlow(floatCanvas &canvas, float cx, float cy, float radius, rgbColour c, float peak);
 // Box-blurs the canvas in place, three passes, for glows.
-void blur(Canvas &canvas, int radius);
+void blur(floatCanvas &canvas, int radius);
 // Paints src over dst with its top-left corner at (ox, oy).
-void paintOver(Canvas &dst, const Canvas &src, int ox, int oy, float opacity = 1.0f);
+void paintOver(floatCanvas &dst, const floatCanvas &src, int ox, int oy, float opacity = 1.0f);

@@ -8,11 +8,11 @@
 
 namespace {
 
-constexpr int kSheetWidth = 1800;
-constexpr int kGap = 10;
-constexpr uint8_t kGround = 128;
+constexpr int sheetWidth = 1800;
+constexpr int cellGap = 10;
+constexpr uint8_t sheetGrey = 128;
 
-struct Placed {
+struct sheetPlace {
     int x, y;
 };
 
@@ -22,22 +22,22 @@ std::string rowKey(const std::string &path) {
     return path.substr(0, second == std::string::npos ? path.size() : second);
 }
 
-int cellWidth(const SheetEntry &e) {
-    return std::max(e.thumbnail.width, labelWidth(e.path)) + kGap;
+int cellWidth(const sheetEntry &e) {
+    return std::max(e.thumbnail.width, labelWidth(e.path)) + cellGap;
 }
-int cellHeight(const SheetEntry &e) {
-    return e.thumbnail.height + kLabelHeight + 4 + kGap;
+int cellHeight(const sheetEntry &e) {
+    return e.thumbnail.height + labelHeight + 4 + cellGap;
 }
 
-std::vector<Placed> layOut(const std::vector<SheetEntry> &sheet, int &height) {
-    std::vector<Placed> places;
-    int x = kGap, y = kGap, rowHeight = 0;
+std::vector<sheetPlace> layOut(const std::vector<sheetEntry> &sheet, int &height) {
+    std::vector<sheetPlace> places;
+    int x = cellGap, y = cellGap, rowHeight = 0;
     std::string key;
-    for (const SheetEntry &e : sheet) {
+    for (const sheetEntry &e : sheet) {
         const bool newKey = !key.empty() && rowKey(e.path) != key;
-        if (newKey || x + cellWidth(e) > kSheetWidth) {
-            x = kGap;
-            y += rowHeight + (newKey ? kGap : 0);
+        if (newKey || x + cellWidth(e) > sheetWidth) {
+            x = cellGap;
+            y += rowHeight + (newKey ? cellGap : 0);
             rowHeight = 0;
         }
         key = rowKey(e.path);
@@ -45,13 +45,13 @@ std::vector<Placed> layOut(const std::vector<SheetEntry> &sheet, int &height) {
         x += cellWidth(e);
         rowHeight = std::max(rowHeight, cellHeight(e));
     }
-    height = y + rowHeight + kGap;
+    height = y + rowHeight + cellGap;
     return places;
 }
 
 // The sheet is large, so it is composed in bytes rather than on a float canvas.
-struct Sheet {
-    Image8 image;
+struct sheetCanvas {
+    byteImage image;
     void put(int x, int y, const uint8_t *rgb, int alpha) {
         if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
             return;
@@ -63,7 +63,7 @@ struct Sheet {
     }
 };
 
-void drawThumbnail(Sheet &sheet, const Image8 &image, int ox, int oy) {
+void drawThumbnail(sheetCanvas &sheet, const byteImage &image, int ox, int oy) {
     for (int y = 0; y < image.height; y++) {
         for (int x = 0; x < image.width; x++) {
             const uint8_t *p = &image.rgba[(static_cast<size_t>(y) * image.width + x) * 4];
@@ -85,16 +85,16 @@ void drawThumbnail(Sheet &sheet, const Image8 &image, int ox, int oy) {
 
 } // namespace
 
-bool writeContactSheet(const std::string &outDir, const std::vector<SheetEntry> &sheet) {
+bool writeContactSheet(const std::string &outDir, const std::vector<sheetEntry> &sheet) {
     int height = 0;
-    const std::vector<Placed> places = layOut(sheet, height);
-    Sheet canvas;
-    canvas.image.width = kSheetWidth;
+    const std::vector<sheetPlace> places = layOut(sheet, height);
+    sheetCanvas canvas;
+    canvas.image.width = sheetWidth;
     canvas.image.height = height;
-    canvas.image.rgba.assign(static_cast<size_t>(kSheetWidth) * height * 4, kGround);
+    canvas.image.rgba.assign(static_cast<size_t>(sheetWidth) * height * 4, sheetGrey);
     const uint8_t ink[3] = {20, 20, 24};
     for (size_t i = 0; i < sheet.size(); i++) {
-        const SheetEntry &e = sheet[i];
+        const sheetEntry &e = sheet[i];
         drawThumbnail(canvas, e.thumbnail, places[i].x, places[i].y);
         drawLabel([&](int x, int y) { canvas.put(x, y, ink, 255); }, places[i].x,
                   places[i].y + e.thumbnail.height + 3, e.path);

@@ -10,12 +10,13 @@ namespace {
 
 // A hooded, robed figure with its arms folded, standing on the ground. bob lifts it
 // (the ghost floats) and sway moves the hem.
-std::vector<Point> robe(float bob, float sway) {
+std::vector<point> robe(float bob, float sway) {
     return {{20 + sway, 62 - bob}, {24, 36 - bob}, {26, 24 - bob}, {38, 24 - bob}, {40, 36 - bob},
             {44 - sway, 62 - bob}, {38, 60 - bob}, {32, 62 - bob}, {26, 60 - bob}};
 }
 
-void paintFigure(Canvas &c, float bob, float sway, Colour body, Colour shadow, Colour light, Colour face) {
+void paintFigure(floatCanvas &c, float bob, float sway, rgbColour body, rgbColour shadow, rgbColour light,
+                 rgbColour face) {
     fillPolygon(c, robe(bob, sway), body);
     fillPolygon(c, {{33, 26 - bob}, {38, 24 - bob}, {40, 36 - bob}, {44 - sway, 62 - bob}, {34, 61 - bob}},
                 shadow);                         // the side turned away from the headlights
@@ -28,10 +29,10 @@ void paintFigure(Canvas &c, float bob, float sway, Colour body, Colour shadow, C
     drawLine(c, 25, 40 - bob, 27, 58 - bob, 0.8f, light);
 }
 
-Canvas stoneFigure(int crumble) {
-    Canvas c(64, 64);
+floatCanvas stoneFigure(int crumble) {
+    floatCanvas c(64, 64);
     paintFigure(c, 0, 0, rgb(128, 126, 120), rgb(84, 84, 82), rgb(158, 156, 148), rgb(36, 36, 38));
-    ArtRandom random(600 + crumble);
+    artRandom random(600 + crumble);
     // Cracks first, then pieces gone, then a heap of rubble.
     for (int i = 0; i < crumble * 3; i++) {
         float x = random.range(24, 40), y = random.range(14, 58);
@@ -60,9 +61,9 @@ Canvas stoneFigure(int crumble) {
     return c;
 }
 
-Canvas plinthStatue() {
-    Canvas c(64, 64);
-    Canvas figure = stoneFigure(0);
+floatCanvas plinthStatue() {
+    floatCanvas c(64, 64);
+    floatCanvas figure = stoneFigure(0);
     paintOver(c, figure, 0, -5);
     fillShape(
         c, {16, 56, 48, 64}, [](float x, float y) { return sdBox(x, y, 32, 60, 14, 4, 1); }, rgb(96, 94, 90));
@@ -71,8 +72,8 @@ Canvas plinthStatue() {
 }
 
 // The ghost sways over a 4-picture cycle (the statue's table plays 1 2 3 4 3 2).
-Canvas ghostFigure(int frame, bool fading) {
-    Canvas c(64, 64);
+floatCanvas ghostFigure(int frame, bool fading) {
+    floatCanvas c(64, 64);
     const float bob = 1.0f + frame * 1.2f, sway = (frame - 2.5f) * 1.5f;
     addGlow(c, 32, 36 - bob, 24, rgb(150, 220, 255), 0.9f);
     paintFigure(c, bob, sway, rgb(170, 215, 240), rgb(110, 160, 200), rgb(220, 245, 255), rgb(10, 20, 40));
@@ -85,8 +86,8 @@ Canvas ghostFigure(int frame, bool fading) {
 }
 
 // The moon rests on the ground, a full tile high, in a halo as wide as the picture.
-Canvas moon(bool cracked) {
-    Canvas c(128, 64);
+floatCanvas moon(bool cracked) {
+    floatCanvas c(128, 64);
     addGlow(c, 64, 32, 64, rgb(200, 215, 255), 1.2f);
     const float cx = 64, cy = 32, r = 30;
     fillShape(
@@ -102,7 +103,7 @@ Canvas moon(bool cracked) {
             return scaled(rgb(236, 236, 226), v);
         });
     if (cracked) {
-        ArtRandom random(808);
+        artRandom random(808);
         for (int crack = 0; crack < 5; crack++) {
             float x = cx + random.range(-6, 6), y = cy + random.range(-6, 6);
             const float heading = crack * 1.256f + random.range(-0.3f, 0.3f);
@@ -123,8 +124,8 @@ Canvas moon(bool cracked) {
 
 } // namespace
 
-void paintFigures(PictureSink &sink) {
-    Canvas blank(64, 64);
+void paintFigures(pictureSink &sink) {
+    floatCanvas blank(64, 64);
     addSprite(sink, "art/blank.png", blank);
     addSprite(sink, "art/statues/1.png", plinthStatue());
     for (int n = 1; n <= 4; n++) {
@@ -133,7 +134,7 @@ void paintFigures(PictureSink &sink) {
         addSprite(sink, "art/statues/ghostFade/" + file, ghostFigure(n, true), 0.3f);
         addSprite(sink, "art/statues/ghostStatue/" + file, stoneFigure(n - 1));
     }
-    const Canvas whole = moon(false), cracked = moon(true);
+    const floatCanvas whole = moon(false), cracked = moon(true);
     addSprite(sink, "art/moon/moonLeft.png", leftHalf(whole), 0.3f);
     addSprite(sink, "art/moon/moonRight.png", rightHalf(whole), 0.3f);
     addSprite(sink, "art/moon/crackLeft.png", leftHalf(cracked), 0.3f);

@@ -5,7 +5,7 @@
 
 // What the contact sheet shows of a picture: full-screen layers at half size, world
 // sprites and glyphs twice as large, everything else as it is.
-static Image8 thumbnailOf(const Image8 &image) {
+static byteImage thumbnailOf(const byteImage &image) {
     if (image.width >= 600) {
         return shrunk(image, 2);
     }
@@ -18,7 +18,7 @@ static Image8 thumbnailOf(const Image8 &image) {
     return image;
 }
 
-void PictureSink::add(const std::string &path, const Image8 &image) {
+void pictureSink::add(const std::string &path, const byteImage &image) {
     if (!writePng(outDir + "/" + path, image)) {
         ok = false;
     }
@@ -26,7 +26,7 @@ void PictureSink::add(const std::string &path, const Image8 &image) {
 }
 
 bool writeAllPictures(const std::string &outDir) {
-    PictureSink sink;
+    pictureSink sink;
     sink.outDir = outDir;
     paintLogo(sink);
     paintGlyphs(sink);

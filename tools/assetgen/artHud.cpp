@@ -11,14 +11,14 @@
 
 namespace {
 
-constexpr float kMid = kCockpitWidth / 2.0f;
+constexpr float cockpitMiddle = cockpitWidth / 2.0f;
 // The gauge pictures share one top-left corner, 52, 352 in dashboard picture coordinates.
-constexpr float kGaugeX = 52, kGaugeY = 352;
-constexpr int kGaugeW = 180, kGaugeH = 128;
-constexpr float kDialX = 66, kDialY = 66, kDialR = 56; // in gauge coordinates
+constexpr float gaugeX = 52, gaugeY = 352;
+constexpr int gaugeWidth = 180, gaugeHeight = 128;
+constexpr float dialX = 66, dialY = 66, dialRadius = 56; // in gauge coordinates
 
 float across(float x) {
-    return (x - kMid) / kMid;
+    return (x - cockpitMiddle) / cockpitMiddle;
 }
 
 // Frames 1 … 5 are lit ever more brightly by the flash, 6 … 10 glow.
@@ -28,56 +28,57 @@ float flashOf(int frame) {
 float glowOf(int frame) {
     return frame >= 6 ? (frame - 5) / 5.0f : 0.0f;
 }
-constexpr Colour kFlashLight = rgb(235, 240, 255);
-constexpr Colour kGlowLight = rgb(120, 230, 200);
+constexpr rgbColour flashLight = rgb(235, 240, 255);
+constexpr rgbColour glowLight = rgb(120, 230, 200);
 
-Colour litBy(Colour base, int frame, float exposure) {
-    Colour c = added(base, scaled(kFlashLight, 0.55f * flashOf(frame) * exposure));
-    return added(c, scaled(kGlowLight, 0.22f * glowOf(frame) * exposure));
+rgbColour litBy(rgbColour base, int frame, float exposure) {
+    rgbColour c = added(base, scaled(flashLight, 0.55f * flashOf(frame) * exposure));
+    return added(c, scaled(glowLight, 0.22f * glowOf(frame) * exposure));
 }
 
-std::vector<Point> leftPillar() {
+std::vector<point> leftPillar() {
     return {{0, 0}, {50, 0}, {74, 300}, {74, 510}, {0, 510}};
 }
-std::vector<Point> rightPillar() {
+std::vector<point> rightPillar() {
     return {{610, 0}, {660, 0}, {660, 510}, {586, 510}, {586, 300}};
 }
 
-Canvas bonnet(int frame) {
-    Canvas c(kCockpitWidth, kCockpitHeight);
+floatCanvas bonnet(int frame) {
+    floatCanvas c(cockpitWidth, cockpitHeight);
     fillShape(
-        c, {0, 300, kCockpitWidth, kCockpitHeight}, [](float x, float y) { return bonnetTop(x) - y; },
+        c, {0, 300, cockpitWidth, cockpitHeight}, [](float x, float y) { return bonnetTop(x) - y; },
         [frame](float x, float y) {
             const float depth = (y - bonnetTop(x)) / 60.0f;
             // Dark paint; the far edge catches the lit road, a ridge runs down the middle.
             float sheen = std::exp(-depth * 5.0f) * 0.35f;
             sheen += std::exp(-std::pow(across(x) * 9.0f, 2.0f)) * 0.10f * std::exp(-depth * 0.8f);
-            const Colour paint = mixed(rgb(70, 16, 20), rgb(26, 8, 10), std::min(1.0f, depth * 0.7f));
-            const Colour c = added(paint, scaled(rgb(255, 210, 190), sheen));
+            const rgbColour paint = mixed(rgb(70, 16, 20), rgb(26, 8, 10), std::min(1.0f, depth * 0.7f));
+            const rgbColour c = added(paint, scaled(rgb(255, 210, 190), sheen));
             return litBy(c, frame, 1.2f - std::min(1.0f, depth * 0.5f));
         });
     return c;
 }
 
-Colour dashPlastic(float x, float y, int frame) {
+rgbColour dashPlastic(float x, float y, int frame) {
     const float grain = tiledFractal(x / 3.0f, y / 3.0f, 256, 91, 2);
     const float fromTop = y - dashTop(x);
     // The top face of the dash catches light; lower down it is in deep shade.
     const float top = std::exp(-fromTop / 12.0f);
-    Colour base = scaled(rgb(28, 27, 31), 0.75f + grain * 0.35f);
+    rgbColour base = scaled(rgb(28, 27, 31), 0.75f + grain * 0.35f);
     base = added(base, scaled(rgb(80, 76, 82), top * 0.5f));
     return litBy(base, frame, 0.4f + top);
 }
 
-void paintDashBody(Canvas &c, int frame) {
+void paintDashBody(floatCanvas &c, int frame) {
     fillShape(
-        c, {0, 250, kCockpitWidth, kCockpitHeight}, [](float x, float y) { return dashTop(x) - y; },
+        c, {0, 250, cockpitWidth, cockpitHeight}, [](float x, float y) { return dashTop(x) - y; },
         [frame](float x, float y) { return dashPlastic(x, y, frame); });
     for (const auto &pillar : {leftPillar(), rightPillar()}) {
         fillShape(
             c, boundsOf(pillar), [&pillar](float x, float y) { return sdPolygon(x, y, pillar); },
             [frame](float x, float y) {
-                const Colour base = scaled(rgb(22, 21, 25), 0.85f + 0.3f * tiledNoise(x / 4, y / 4, 64, 93));
+                const rgbColour base =
+                    scaled(rgb(22, 21, 25), 0.85f + 0.3f * tiledNoise(x / 4, y / 4, 64, 93));
                 return litBy(base, frame, 0.5f);
             });
     }
@@ -87,8 +88,8 @@ void paintDashBody(Canvas &c, int frame) {
 }
 
 // The binnacle round the gauges and the small panel that holds the four lamps.
-void paintRecesses(Canvas &c, int frame) {
-    const float bx = kGaugeX + kGaugeW / 2.0f, by = kGaugeY + kGaugeH / 2.0f + 4;
+void paintRecesses(floatCanvas &c, int frame) {
+    const float bx = gaugeX + gaugeWidth / 2.0f, by = gaugeY + gaugeHeight / 2.0f + 4;
     fillShape(
         c, {bx - 104, by - 80, bx + 104, by + 80},
         [=](float x, float y) { return sdBox(x, y, bx, by, 100, 74, 22); }, litBy(rgb(70, 68, 72), frame, 1));
@@ -103,18 +104,18 @@ void paintRecesses(Canvas &c, int frame) {
         rgb(10, 10, 12));
 }
 
-Canvas dashboard(int frame) {
-    Canvas c(kCockpitWidth, kCockpitHeight);
+floatCanvas dashboard(int frame) {
+    floatCanvas c(cockpitWidth, cockpitHeight);
     paintDashBody(c, frame);
     paintRecesses(c, frame);
     return c;
 }
 
 // The road just in front of the bonnet, lit by the two headlights.
-Canvas headlightSpill() {
-    Canvas c(kCockpitWidth, kCockpitHeight);
+floatCanvas headlightSpill() {
+    floatCanvas c(cockpitWidth, cockpitHeight);
     for (int y = 230; y < 360; y++) {
-        for (int x = 0; x < kCockpitWidth; x++) {
+        for (int x = 0; x < cockpitWidth; x++) {
             float a = 0;
             for (float lamp : {200.0f, 460.0f}) {
                 const float dx = (x - lamp) / 190.0f, dy = (y - 322.0f) / 46.0f;
@@ -127,30 +128,30 @@ Canvas headlightSpill() {
 }
 
 // Gauges, in their own 180 × 128 pictures.
-Point dialPoint(float angleDegrees, float radius) {
+point dialPoint(float angleDegrees, float radius) {
     const float a = angleDegrees * 3.14159265f / 180.0f;
-    return {kDialX + std::cos(a) * radius, kDialY - std::sin(a) * radius};
+    return {dialX + std::cos(a) * radius, dialY - std::sin(a) * radius};
 }
 // Needle position 0 rests at the lower left; 11 is flat out at the lower right.
 float needleAngle(float position) {
     return 225.0f - position * 270.0f / 11.0f;
 }
 
-Canvas gaugeBack() {
-    Canvas c(kGaugeW, kGaugeH);
-    addGlow(c, kDialX, kDialY, kDialR + 6, rgb(255, 150, 60), 0.35f);
-    fillCircle(c, kDialX, kDialY, kDialR, rgb(22, 18, 16));
-    fillCircle(c, kDialX, kDialY, kDialR - 3, rgb(14, 12, 12));
+floatCanvas gaugeBack() {
+    floatCanvas c(gaugeWidth, gaugeHeight);
+    addGlow(c, dialX, dialY, dialRadius + 6, rgb(255, 150, 60), 0.35f);
+    fillCircle(c, dialX, dialY, dialRadius, rgb(22, 18, 16));
+    fillCircle(c, dialX, dialY, dialRadius - 3, rgb(14, 12, 12));
     for (int i = 0; i <= 22; i++) {
         const float a = needleAngle(i / 2.0f);
         const bool major = i % 2 == 0;
-        const Point p0 = dialPoint(a, kDialR - 6), p1 = dialPoint(a, kDialR - (major ? 14 : 10));
+        const point p0 = dialPoint(a, dialRadius - 6), p1 = dialPoint(a, dialRadius - (major ? 14 : 10));
         drawLine(c, p0.x, p0.y, p1.x, p1.y, major ? 2.0f : 1.0f,
                  i >= 18 ? rgb(255, 90, 60) : rgb(255, 190, 110));
     }
     for (int i = 0; i <= 5; i++) {
         const std::string label = std::to_string(i * 2);
-        const Point p = dialPoint(needleAngle(i * 2.2f), kDialR - 24);
+        const point p = dialPoint(needleAngle(i * 2.2f), dialRadius - 24);
         strokeText(c, label, p.x - textWidth(label, 0.55f) / 2 + 1, p.y - 6, 0.55f, 2.0f, rgb(255, 200, 130));
     }
     // The battery's scale: a slot of thirteen cells beside the dial.
@@ -162,25 +163,25 @@ Canvas gaugeBack() {
     return c;
 }
 
-Canvas needle(int position) {
-    Canvas c(kGaugeW, kGaugeH);
+floatCanvas needle(int position) {
+    floatCanvas c(gaugeWidth, gaugeHeight);
     const float a = needleAngle(static_cast<float>(position));
-    const Point tip = dialPoint(a, kDialR - 8), tail = dialPoint(a + 180, 10);
+    const point tip = dialPoint(a, dialRadius - 8), tail = dialPoint(a + 180, 10);
     addGlow(c, tip.x, tip.y, 8, rgb(255, 90, 40), 0.3f);
     drawLine(c, tail.x, tail.y, tip.x, tip.y, 2.6f, rgb(255, 84, 40));
     drawLine(c, tail.x, tail.y, tip.x, tip.y, 1.0f, rgb(255, 200, 150));
-    fillCircle(c, kDialX, kDialY, 6, rgb(60, 56, 54));
-    fillCircle(c, kDialX - 1.5f, kDialY - 1.5f, 2, rgb(140, 136, 130));
+    fillCircle(c, dialX, dialY, 6, rgb(60, 56, 54));
+    fillCircle(c, dialX - 1.5f, dialY - 1.5f, 2, rgb(140, 136, 130));
     return c;
 }
 
 // Battery level 0 is empty, 13 full: one lit cell per unit, red at the bottom to green.
-Canvas battery(int level) {
-    Canvas c(kGaugeW, kGaugeH);
+floatCanvas battery(int level) {
+    floatCanvas c(gaugeWidth, gaugeHeight);
     for (int cell = 0; cell < 13; cell++) {
         const float y = 96 - cell * 7.0f;
         const bool lit = cell < level;
-        const Colour hue = mixed(rgb(255, 70, 40), rgb(110, 255, 140), cell / 12.0f);
+        const rgbColour hue = mixed(rgb(255, 70, 40), rgb(110, 255, 140), cell / 12.0f);
         if (lit) {
             addGlow(c, 153, y, 12, hue, 0.12f);
         }
@@ -192,9 +193,9 @@ Canvas battery(int level) {
 }
 
 // The four small lamps, off (0) and on (1).
-Canvas beamsLamp(bool on) {
-    Canvas c(18, 14);
-    const Colour colour = on ? rgb(110, 200, 255) : rgb(40, 46, 54);
+floatCanvas beamsLamp(bool on) {
+    floatCanvas c(18, 14);
+    const rgbColour colour = on ? rgb(110, 200, 255) : rgb(40, 46, 54);
     if (on) {
         addGlow(c, 7, 7, 9, colour, 0.6f);
     }
@@ -207,9 +208,9 @@ Canvas beamsLamp(bool on) {
     return c;
 }
 
-Canvas energyLamp(bool on) {
-    Canvas c(14, 12);
-    const Colour colour = on ? rgb(255, 220, 80) : rgb(54, 50, 36);
+floatCanvas energyLamp(bool on) {
+    floatCanvas c(14, 12);
+    const rgbColour colour = on ? rgb(255, 220, 80) : rgb(54, 50, 36);
     if (on) {
         addGlow(c, 7, 6, 8, colour, 0.6f);
     }
@@ -217,9 +218,9 @@ Canvas energyLamp(bool on) {
     return c;
 }
 
-Canvas moodLamp(bool on, bool smile, int height) {
-    Canvas c(10, height);
-    const Colour colour = on ? (smile ? rgb(120, 255, 140) : rgb(255, 70, 60)) : rgb(40, 44, 40);
+floatCanvas moodLamp(bool on, bool smile, int height) {
+    floatCanvas c(10, height);
+    const rgbColour colour = on ? (smile ? rgb(120, 255, 140) : rgb(255, 70, 60)) : rgb(40, 44, 40);
     const float cy = height / 2.0f;
     if (on) {
         addGlow(c, 5, cy, 7, colour, 0.5f);
@@ -245,7 +246,7 @@ float dashTop(float x) {
     return 345.0f - 62.0f * across(x) * across(x);
 }
 
-void paintHud(PictureSink &sink) {
+void paintHud(pictureSink &sink) {
     for (int n = 0; n <= 10; n++) {
         sink.add("art/hud/dashboard/" + std::to_string(n) + ".png", toRgba(dashboard(n)));
         sink.add("art/hud/hood/" + std::to_string(n) + ".png", toRgba(bonnet(n)));

@@ -4,8 +4,8 @@ static uint8_t toByte(float v) {
     return static_cast<uint8_t>(std::lround(clamp01(v) * 255.0f));
 }
 
-static Image8 blankImage(const Canvas &canvas, bool hasAlpha) {
-    Image8 image;
+static byteImage blankImage(const floatCanvas &canvas, bool hasAlpha) {
+    byteImage image;
     image.width = canvas.width;
     image.height = canvas.height;
     image.hasAlpha = hasAlpha;
@@ -13,8 +13,8 @@ static Image8 blankImage(const Canvas &canvas, bool hasAlpha) {
     return image;
 }
 
-Image8 toSprite(const Canvas &canvas, float cut, Colour backdrop) {
-    Image8 image = blankImage(canvas, false);
+byteImage toSprite(const floatCanvas &canvas, float cut, rgbColour backdrop) {
+    byteImage image = blankImage(canvas, false);
     for (size_t i = 0; i < image.rgba.size() / 4; i++) {
         const float *p = &canvas.px[i * 4];
         uint8_t *o = &image.rgba[i * 4];
@@ -33,8 +33,8 @@ Image8 toSprite(const Canvas &canvas, float cut, Colour backdrop) {
     return image;
 }
 
-Image8 toRgba(const Canvas &canvas) {
-    Image8 image = blankImage(canvas, true);
+byteImage toRgba(const floatCanvas &canvas) {
+    byteImage image = blankImage(canvas, true);
     for (size_t i = 0; i < image.rgba.size() / 4; i++) {
         const float *p = &canvas.px[i * 4];
         uint8_t *o = &image.rgba[i * 4];
@@ -48,8 +48,8 @@ Image8 toRgba(const Canvas &canvas) {
     return image;
 }
 
-Image8 toRgb(const Canvas &canvas) {
-    Image8 image = blankImage(canvas, false);
+byteImage toRgb(const floatCanvas &canvas) {
+    byteImage image = blankImage(canvas, false);
     for (size_t i = 0; i < image.rgba.size() / 4; i++) {
         for (int c = 0; c < 3; c++) {
             image.rgba[i * 4 + c] = toByte(canvas.px[i * 4 + c]);
@@ -62,8 +62,8 @@ static bool isKey(const uint8_t *p) {
     return p[0] == 255 && p[1] == 0 && p[2] == 255;
 }
 
-Image8 shrunk(const Image8 &image, int factor) {
-    Image8 out;
+byteImage shrunk(const byteImage &image, int factor) {
+    byteImage out;
     out.width = image.width / factor;
     out.height = image.height / factor;
     out.hasAlpha = image.hasAlpha;
@@ -99,8 +99,8 @@ Image8 shrunk(const Image8 &image, int factor) {
     return out;
 }
 
-Image8 enlarged(const Image8 &image, int factor) {
-    Image8 out;
+byteImage enlarged(const byteImage &image, int factor) {
+    byteImage out;
     out.width = image.width * factor;
     out.height = image.height * factor;
     out.hasAlpha = image.hasAlpha;

@@ -5,7 +5,7 @@
 
 #include "artCanvas.h"
 
-struct Image8 {
+struct byteImage {
     int width = 0;
     int height = 0;
     bool hasAlpha = false;
@@ -14,12 +14,12 @@ struct Image8 {
 
 // A sprite for the 3-D view: texels below the cut become the magenta key, the rest are
 // made opaque over the backdrop. No opaque texel is left pure magenta.
-Image8 toSprite(const Canvas &canvas, float cut = 0.5f, Colour backdrop = rgb(4, 4, 8));
+byteImage toSprite(const floatCanvas &canvas, float cut = 0.5f, rgbColour backdrop = rgb(4, 4, 8));
 // A picture with real alpha (overlays, glyphs, the dashboard).
-Image8 toRgba(const Canvas &canvas);
+byteImage toRgba(const floatCanvas &canvas);
 // An opaque picture; alpha is ignored.
-Image8 toRgb(const Canvas &canvas);
+byteImage toRgb(const floatCanvas &canvas);
 // Shrinks by a whole factor, averaging; magenta-keyed sprites keep their key.
-Image8 shrunk(const Image8 &image, int factor);
+byteImage shrunk(const byteImage &image, int factor);
 // Grows by a whole factor, texel by texel.
-Image8 enlarged(const Image8 &image, int factor);
+byteImage enlarged(const byteImage &image, int factor);

@@ -5,12 +5,12 @@
 
 namespace {
 
-struct LabelGlyph {
+struct labelGlyph {
     char c;
     std::array<uint8_t, 7> rows; // five dots per row, the high bit on the left
 };
 
-constexpr LabelGlyph kGlyphs[] = {
+constexpr labelGlyph labelGlyphs[] = {
     {'A', {0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}}, {'B', {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E}},
     {'C', {0x0E, 0x11, 0x10, 0x10, 0x10, 0x11, 0x0E}}, {'D', {0x1C, 0x12, 0x11, 0x11, 0x11, 0x12, 0x1C}},
     {'E', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x1F}}, {'F', {0x1F, 0x10, 0x10, 0x1E, 0x10, 0x10, 0x10}},
@@ -47,8 +47,8 @@ constexpr LabelGlyph kGlyphs[] = {
     {':', {0x00, 0x0C, 0x0C, 0x00, 0x0C, 0x0C, 0x00}},
 };
 
-const LabelGlyph *findGlyph(char c) {
-    for (const LabelGlyph &g : kGlyphs) {
+const labelGlyph *findGlyph(char c) {
+    for (const labelGlyph &g : labelGlyphs) {
         if (g.c == c) {
             return &g;
         }
@@ -59,16 +59,16 @@ const LabelGlyph *findGlyph(char c) {
 } // namespace
 
 int labelWidth(const std::string &text, int scale) {
-    return static_cast<int>(text.size()) * kLabelAdvance * scale;
+    return static_cast<int>(text.size()) * labelAdvance * scale;
 }
 
 void drawLabel(const std::function<void(int, int)> &plot, int x, int y, const std::string &text, int scale) {
     for (size_t i = 0; i < text.size(); i++) {
-        const LabelGlyph *glyph = findGlyph(text[i]);
+        const labelGlyph *glyph = findGlyph(text[i]);
         if (glyph == nullptr) {
             continue;
         }
-        const int left = x + static_cast<int>(i) * kLabelAdvance * scale;
+        const int left = x + static_cast<int>(i) * labelAdvance * scale;
         for (int row = 0; row < 7; row++) {
             for (int col = 0; col < 5; col++) {
                 if ((glyph->rows[row] >> (4 - col) & 1) == 0) {

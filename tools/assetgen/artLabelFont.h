@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-constexpr int kLabelAdvance = 6;
-constexpr int kLabelHeight = 8;
+constexpr int labelAdvance = 6;
+constexpr int labelHeight = 8;
 
 // Calls plot for every pixel of the text set with its top-left corner at (x, y).
 void drawLabel(const std::function<void(int, int)> &plot, int x, int y, const std::string &text,

@@ -7,27 +7,27 @@
 
 namespace {
 
-constexpr Colour kIron = rgb(58, 62, 70);
-constexpr Colour kWarm = rgb(255, 196, 110);
+constexpr rgbColour iron = rgb(58, 62, 70);
+constexpr rgbColour warmLight = rgb(255, 196, 110);
 
 // Lamp frames: 1 dark, 2 catching (a dim flicker), 3 burning.
-Canvas lampPost(int frame) {
-    Canvas c(64, 64);
+floatCanvas lampPost(int frame) {
+    floatCanvas c(64, 64);
     const float glow[] = {0.0f, 0.0f, 0.35f, 1.0f};
     const float lit = glow[frame];
     if (lit > 0) {
-        addGlow(c, 32, 8, 20, scaled(kWarm, 0.9f), 1.3f * lit);
+        addGlow(c, 32, 8, 20, scaled(warmLight, 0.9f), 1.3f * lit);
     }
     // Post: a tapering iron column, lit from the viewer's left.
-    fillPolygon(c, {{29.5f, 64}, {34.5f, 64}, {33.3f, 13}, {30.7f, 13}}, kIron);
+    fillPolygon(c, {{29.5f, 64}, {34.5f, 64}, {33.3f, 13}, {30.7f, 13}}, iron);
     drawLine(c, 30.6f, 63, 31.3f, 14, 0.9f, rgb(120, 126, 136));
     fillShape(
-        c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, kIron);
+        c, {26, 57, 38, 64}, [](float x, float y) { return sdBox(x, y, 32, 61, 5, 3.5f, 1); }, iron);
     fillShape(
         c, {27, 11, 37, 15}, [](float x, float y) { return sdBox(x, y, 32, 13, 4.5f, 1.2f, 0.5f); },
         rgb(80, 84, 92));
     // Lantern: glass between a cap and a base.
-    const Colour glass = mixed(rgb(40, 48, 60), rgb(255, 236, 190), lit);
+    const rgbColour glass = mixed(rgb(40, 48, 60), rgb(255, 236, 190), lit);
     fillPolygon(c, {{27.5f, 11}, {36.5f, 11}, {37.5f, 4}, {26.5f, 4}}, glass);
     if (lit > 0) {
         fillEllipse(c, 32, 7.5f, 2.5f, 3, rgb(255, 250, 235), lit);
@@ -35,19 +35,19 @@ Canvas lampPost(int frame) {
         drawLine(c, 28.5f, 10, 29.5f, 5, 1.0f, rgb(90, 100, 116)); // a cold glint on the glass
     }
     fillPolygon(c, {{25, 4.5f}, {39, 4.5f}, {35, 1}, {29, 1}}, rgb(70, 74, 82));
-    drawLine(c, 27.5f, 11, 27.5f, 4, 0.8f, kIron);
-    drawLine(c, 36.5f, 11, 36.5f, 4, 0.8f, kIron);
+    drawLine(c, 27.5f, 11, 27.5f, 4, 0.8f, iron);
+    drawLine(c, 36.5f, 11, 36.5f, 4, 0.8f, iron);
     return c;
 }
 
 // A flame from a teardrop whose edge licks upwards; phase makes the loop flicker.
-Canvas flame(float size, float phase) {
-    Canvas c(64, 64);
+floatCanvas flame(float size, float phase) {
+    floatCanvas c(64, 64);
     const float base = 62, height = 44 * size, halfWidth = 11 * size;
     addGlow(c, 32, base - height * 0.4f, 26 * size + 6, rgb(255, 140, 50), 0.8f + 0.3f * size);
     for (int layer = 0; layer < 3; layer++) {
         const float k = 1.0f - layer * 0.3f;
-        const Colour colours[] = {rgb(210, 60, 20), rgb(255, 150, 40), rgb(255, 240, 190)};
+        const rgbColour colours[] = {rgb(210, 60, 20), rgb(255, 150, 40), rgb(255, 240, 190)};
         fillShape(
             c, {0, 0, 64, 64},
             [=](float x, float y) {
@@ -65,14 +65,14 @@ Canvas flame(float size, float phase) {
     return c;
 }
 
-struct Bolt {
-    std::vector<Point> trunk;
-    std::vector<std::vector<Point>> branches;
+struct lightningBolt {
+    std::vector<point> trunk;
+    std::vector<std::vector<point>> branches;
 };
 
-Bolt makeBolt() {
-    ArtRandom random(4242);
-    Bolt bolt;
+lightningBolt makeBolt() {
+    artRandom random(4242);
+    lightningBolt bolt;
     float x = 30;
     for (float y = 0; y <= 63; y += 4.5f) {
         bolt.trunk.push_back({x, y});
@@ -80,8 +80,8 @@ Bolt makeBolt() {
     }
     bolt.trunk.back().y = 63;
     for (int b = 0; b < 3; b++) {
-        const Point from = bolt.trunk[3 + b * 3];
-        std::vector<Point> branch{from};
+        const point from = bolt.trunk[3 + b * 3];
+        std::vector<point> branch{from};
         float bx = from.x, by = from.y;
         const float dir = b % 2 == 0 ? 1.0f : -1.0f;
         for (int i = 0; i < 4; i++) {
@@ -94,12 +94,13 @@ Bolt makeBolt() {
     return bolt;
 }
 
-void strokePath(Canvas &c, const std::vector<Point> &path, float upTo, float width, Colour colour, float a) {
+void strokePath(floatCanvas &c, const std::vector<point> &path, float upTo, float width, rgbColour colour,
+                float a) {
     for (size_t i = 1; i < path.size(); i++) {
         if (path[i - 1].y > upTo) {
             break;
         }
-        Point to = path[i];
+        point to = path[i];
         if (to.y > upTo) { // cut the last segment where the leader has got to
             const float t = (upTo - path[i - 1].y) / (to.y - path[i - 1].y);
             to = {path[i - 1].x + (to.x - path[i - 1].x) * t, upTo};
@@ -110,13 +111,13 @@ void strokePath(Canvas &c, const std::vector<Point> &path, float upTo, float wid
 
 // Lightning frames: 1, 2 the leader feeling its way down, 3 the stroke, 4 the
 // brightest flash with its branches, 5 … 8 the channel cooling away.
-Canvas lightning(const Bolt &bolt, int frame) {
-    Canvas c(64, 64);
+floatCanvas lightning(const lightningBolt &bolt, int frame) {
+    floatCanvas c(64, 64);
     const float reach[] = {0, 24, 46, 64, 64, 64, 64, 64, 64};
     const float power[] = {0, 0.55f, 0.7f, 0.95f, 1.0f, 0.85f, 0.6f, 0.4f, 0.25f};
     const float p = power[frame];
-    const Colour glow = rgb(150, 130, 255);
-    Canvas halo(64, 64);
+    const rgbColour glow = rgb(150, 130, 255);
+    floatCanvas halo(64, 64);
     strokePath(halo, bolt.trunk, reach[frame], 5.0f, glow, 1.0f);
     if (frame >= 4 && frame <= 6) {
         for (const auto &branch : bolt.branches) {
@@ -142,7 +143,7 @@ Canvas lightning(const Bolt &bolt, int frame) {
 
 } // namespace
 
-void paintLights(PictureSink &sink) {
+void paintLights(pictureSink &sink) {
     for (int n = 1; n <= 3; n++) {
         addSprite(sink, "art/lampPost/" + std::to_string(n) + ".png", lampPost(n), 0.3f);
     }
@@ -153,7 +154,7 @@ void paintLights(PictureSink &sink) {
         const float breathe = n <= 6 ? 0.94f + 0.06f * std::sin(phase) : 1.0f;
         addSprite(sink, "art/flame/" + std::to_string(n) + ".png", flame(sizes[n] * breathe, phase), 0.3f);
     }
-    const Bolt bolt = makeBolt();
+    const lightningBolt bolt = makeBolt();
     for (int n = 1; n <= 8; n++) {
         addSprite(sink, "art/lightning/" + std::to_string(n) + ".png", lightning(bolt, n), 0.3f);
     }

@@ -2,9 +2,9 @@
 // Seeded randomness for the art: the same seed always paints the same picture.
 #include <cstdint>
 
-struct ArtRandom {
+struct artRandom {
     uint64_t state;
-    explicit ArtRandom(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
+    explicit artRandom(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 0x632BE59BD9B4E019ull) {}
     uint64_t next() {
         // splitmix64
         uint64_t z = (state += 0x9E3779B97F4A7C15ull);

@@ -7,8 +7,8 @@
 
 namespace {
 
-Canvas wash(Colour colour, float alpha, float vignette) {
-    Canvas c(640, 480);
+floatCanvas wash(rgbColour colour, float alpha, float vignette) {
+    floatCanvas c(640, 480);
     for (int y = 0; y < 480; y++) {
         for (int x = 0; x < 640; x++) {
             const float dx = (x - 320) / 320.0f, dy = (y - 260) / 260.0f;
@@ -20,8 +20,8 @@ Canvas wash(Colour colour, float alpha, float vignette) {
 }
 
 // The flash: light thrown forward from the headlights, brightest low in the middle.
-Canvas flashBurst(float strength) {
-    Canvas c(640, 480);
+floatCanvas flashBurst(float strength) {
+    floatCanvas c(640, 480);
     if (strength <= 0) {
         return c;
     }
@@ -40,13 +40,13 @@ Canvas flashBurst(float strength) {
 
 // A clear frame shows nothing: one transparent pixel does that without holding a
 // screenful of memory for the whole run.
-Canvas clearFrame() {
-    return Canvas(1, 1);
+floatCanvas clearFrame() {
+    return floatCanvas(1, 1);
 }
 
 } // namespace
 
-void paintOverlays(PictureSink &sink) {
+void paintOverlays(pictureSink &sink) {
     // 0 is the whitest.
     const float white[] = {0.86f, 0.64f, 0.44f, 0.26f, 0.12f};
     for (int n = 0; n <= 4; n++) {

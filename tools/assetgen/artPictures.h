@@ -6,29 +6,29 @@
 
 #include "artImage.h"
 
-struct SheetEntry {
-    std::string path; // as the game loads it, e.g. "art/flame/3.png"
-    Image8 thumbnail; // what the contact sheet shows
+struct sheetEntry {
+    std::string path;    // as the game loads it, e.g. "art/flame/3.png"
+    byteImage thumbnail; // what the contact sheet shows
 };
 
-struct PictureSink {
+struct pictureSink {
     std::string outDir;
-    std::vector<SheetEntry> sheet;
+    std::vector<sheetEntry> sheet;
     bool ok = true;
 
     // Writes OUTDIR/path and remembers it for the sheet.
-    void add(const std::string &path, const Image8 &image);
+    void add(const std::string &path, const byteImage &image);
 };
 
 // One painter per family of pictures; each writes its whole family.
-void paintGroundTiles(PictureSink &sink);
-void paintSigns(PictureSink &sink);
-void paintVehicles(PictureSink &sink);
-void paintPlants(PictureSink &sink);
-void paintFigures(PictureSink &sink);
-void paintLights(PictureSink &sink);
-void paintHud(PictureSink &sink);
-void paintOverlays(PictureSink &sink);
-void paintLogo(PictureSink &sink);
-void paintGlyphs(PictureSink &sink);
-bool writeContactSheet(const std::string &outDir, const std::vector<SheetEntry> &sheet);
+void paintGroundTiles(pictureSink &sink);
+void paintSigns(pictureSink &sink);
+void paintVehicles(pictureSink &sink);
+void paintPlants(pictureSink &sink);
+void paintFigures(pictureSink &sink);
+void paintLights(pictureSink &sink);
+void paintHud(pictureSink &sink);
+void paintOverlays(pictureSink &sink);
+void paintLogo(pictureSink &sink);
+void paintGlyphs(pictureSink &sink);
+bool writeContactSheet(const std::string &outDir, const std::vector<sheetEntry> &sheet);

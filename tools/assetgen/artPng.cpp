@@ -6,7 +6,7 @@
 #include "media/pngFile.h"
 
 // The image keeps four bytes a pixel; a picture without alpha is written as RGB.
-static std::vector<uint8_t> packedRows(const Image8 &image, const int channels) {
+static std::vector<uint8_t> packedRows(const byteImage &image, const int channels) {
     std::vector<uint8_t> packed(static_cast<size_t>(image.width) * image.height * channels);
     const size_t pixelCount = static_cast<size_t>(image.width) * image.height;
     for (size_t p = 0; p < pixelCount; p++) {
@@ -17,7 +17,7 @@ static std::vector<uint8_t> packedRows(const Image8 &image, const int channels) 
     return packed;
 }
 
-bool writePng(const std::string &path, const Image8 &image) {
+bool writePng(const std::string &path, const byteImage &image) {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
     const int channels = image.hasAlpha ? 4 : 3;

@@ -6,59 +6,59 @@
 
 #include "artCanvas.h"
 
-struct Vec3 {
+struct vec3 {
     float x = 0, y = 0, z = 0;
 };
-inline Vec3 operator+(Vec3 a, Vec3 b) {
+inline vec3 operator+(vec3 a, vec3 b) {
     return {a.x + b.x, a.y + b.y, a.z + b.z};
 }
-inline Vec3 operator-(Vec3 a, Vec3 b) {
+inline vec3 operator-(vec3 a, vec3 b) {
     return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
-inline Vec3 operator*(Vec3 a, float k) {
+inline vec3 operator*(vec3 a, float k) {
     return {a.x * k, a.y * k, a.z * k};
 }
-inline float dot(Vec3 a, Vec3 b) {
+inline float dot(vec3 a, vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
-inline Vec3 cross(Vec3 a, Vec3 b) {
+inline vec3 cross(vec3 a, vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
-Vec3 normalised(Vec3 v);
+vec3 normalised(vec3 v);
 
-struct Material {
-    Colour base;
-    Colour emission;    // light of its own, added after lighting
+struct surfaceMaterial {
+    rgbColour base;
+    rgbColour emission; // light of its own, added after lighting
     float gloss = 0.0f; // strength of the highlight from the headlights
     float rim = 0.0f;   // glow where the surface turns away (ghostly edges)
-    Colour rimColour = rgb(255, 255, 255);
-    const Canvas *texture = nullptr; // multiplies base; texels with low alpha are holes
+    rgbColour rimColour = rgb(255, 255, 255);
+    const floatCanvas *texture = nullptr; // multiplies base; texels with low alpha are holes
 };
 
-struct Tri {
-    Vec3 p[3];
+struct triangle {
+    vec3 p[3];
     float u[3] = {0, 0, 0}, v[3] = {0, 0, 0};
     int material = 0;
 };
 
 // Model space: x to the object's right, y its forward, z up; the ground is z = 0.
-struct Mesh {
-    std::vector<Material> materials;
-    std::vector<Tri> tris;
+struct triangleMesh {
+    std::vector<surfaceMaterial> materials;
+    std::vector<triangle> tris;
 
-    int addMaterial(const Material &m);
-    void addTri(Vec3 a, Vec3 b, Vec3 c, int material);
+    int addMaterial(const surfaceMaterial &m);
+    void addTri(vec3 a, vec3 b, vec3 c, int material);
     // A quad a b c d in order; texture u runs a→b, v runs a→d.
-    void addQuad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, int material);
+    void addQuad(vec3 a, vec3 b, vec3 c, vec3 d, int material);
     // Eight corners: bottom face then top face, each in the same turning order.
-    void addBlock(const Vec3 corners[8], int material);
-    void addBox(Vec3 centre, Vec3 half, int material);
+    void addBlock(const vec3 corners[8], int material);
+    void addBox(vec3 centre, vec3 half, int material);
     // A cylinder along the x axis (wheels) or the z axis (poles).
-    void addWheel(Vec3 centre, float radius, float halfWidth, int tyre, int hub);
-    void addPole(Vec3 base, float radius, float height, int material);
+    void addWheel(vec3 centre, float radius, float halfWidth, int tyre, int hub);
+    void addPole(vec3 base, float radius, float height, int material);
 };
 
-struct View {
+struct cameraView {
     int width = 64, height = 64;
     float yawDegrees = 0;       // the model turned counter-clockwise seen from above
     float elevationDegrees = 9; // the eye looks down this much
@@ -69,4 +69,4 @@ struct View {
 
 // Renders the mesh lit from the viewer (the player's headlights) with a faint moonlit
 // fill from above. The result's alpha is the coverage.
-Canvas renderMesh(const Mesh &mesh, const View &view);
+floatCanvas renderMesh(const triangleMesh &mesh, const cameraView &view);

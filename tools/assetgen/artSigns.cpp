@@ -13,10 +13,10 @@
 
 namespace {
 
-constexpr float kPlateThickness = 0.014f;
+constexpr float plateThickness = 0.014f;
 
-std::vector<Point> octagon(float cx, float cy, float r) {
-    std::vector<Point> points;
+std::vector<point> octagon(float cx, float cy, float r) {
+    std::vector<point> points;
     for (int i = 0; i < 8; i++) {
         const float a = (22.5f + 45.0f * i) * 3.14159265f / 180.0f;
         points.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
@@ -24,8 +24,8 @@ std::vector<Point> octagon(float cx, float cy, float r) {
     return points;
 }
 
-Canvas stopFace() {
-    Canvas face(128, 128);
+floatCanvas stopFace() {
+    floatCanvas face(128, 128);
     fillPolygon(face, octagon(64, 64, 63), rgb(240, 240, 236));
     fillPolygon(face, octagon(64, 64, 56), rgb(200, 26, 30));
     // The word in the face, drawn with the game's own letters, pale and bold.
@@ -35,18 +35,18 @@ Canvas stopFace() {
     return face;
 }
 
-Canvas plainBack(const std::vector<Point> &outline, int size) {
-    Canvas back(size, size);
+floatCanvas plainBack(const std::vector<point> &outline, int size) {
+    floatCanvas back(size, size);
     fillPolygon(back, outline, rgb(120, 122, 126));
     return back;
 }
 
 // A flat plate: textured front and back, and thin edges all round.
-void addPlate(Mesh &mesh, const std::vector<Point> &outline, int textureSize, float halfWidth,
+void addPlate(triangleMesh &mesh, const std::vector<point> &outline, int textureSize, float halfWidth,
               float halfHeight, float centreZ, int front, int back, int edge) {
-    const float h = kPlateThickness * 0.5f;
+    const float h = plateThickness * 0.5f;
     auto at = [&](float u, float v, float y) {
-        return Vec3{(u / textureSize * 2 - 1) * halfWidth, y,
+        return vec3{(u / textureSize * 2 - 1) * halfWidth, y,
                     centreZ - (v / textureSize * 2 - 1) * halfHeight};
     };
     // Front looks along +y; its texture reads left to right when seen from the front.
@@ -55,17 +55,17 @@ void addPlate(Mesh &mesh, const std::vector<Point> &outline, int textureSize, fl
     mesh.addQuad(at(0, 0, -h), at(textureSize, 0, -h), at(textureSize, textureSize, -h),
                  at(0, textureSize, -h), back);
     for (size_t i = 0; i < outline.size(); i++) {
-        const Point a = outline[i], b = outline[(i + 1) % outline.size()];
+        const point a = outline[i], b = outline[(i + 1) % outline.size()];
         mesh.addQuad(at(a.x, a.y, -h), at(b.x, b.y, -h), at(b.x, b.y, h), at(a.x, a.y, h), edge);
     }
 }
 
-struct SignTextures {
-    Canvas front, back;
+struct signTextures {
+    floatCanvas front, back;
 };
 
-Mesh stopMesh(const SignTextures &tex) {
-    Mesh mesh;
+triangleMesh stopMesh(const signTextures &tex) {
+    triangleMesh mesh;
     const int pole = mesh.addMaterial({rgb(150, 152, 158), {}, 0.5f});
     const int front = mesh.addMaterial({rgb(255, 255, 255), {}, 0.35f, 0, {}, &tex.front});
     const int back = mesh.addMaterial({rgb(255, 255, 255), {}, 0.3f, 0, {}, &tex.back});
@@ -77,13 +77,13 @@ Mesh stopMesh(const SignTextures &tex) {
     return mesh;
 }
 
-std::vector<Point> boardOutline() {
+std::vector<point> boardOutline() {
     return {{2, 2}, {126, 2}, {126, 126}, {2, 126}};
 }
 
 // A direction board: white rim, a straight-on arrow and the pale bars of place names.
-Canvas roadFace() {
-    Canvas face(128, 128);
+floatCanvas roadFace() {
+    floatCanvas face(128, 128);
     fillShape(
         face, {0, 0, 128, 128}, [](float x, float y) { return sdBox(x, y, 64, 64, 62, 62, 10); },
         rgb(236, 236, 228));
@@ -95,8 +95,8 @@ Canvas roadFace() {
     return face;
 }
 
-Mesh roadSignMesh(const SignTextures &tex) {
-    Mesh mesh;
+triangleMesh roadSignMesh(const signTextures &tex) {
+    triangleMesh mesh;
     const int pole = mesh.addMaterial({rgb(140, 142, 148), {}, 0.5f});
     const int front = mesh.addMaterial({rgb(255, 255, 255), {}, 0.3f, 0, {}, &tex.front});
     const int back = mesh.addMaterial({rgb(255, 255, 255), {}, 0.3f, 0, {}, &tex.back});
@@ -108,8 +108,8 @@ Mesh roadSignMesh(const SignTextures &tex) {
     return mesh;
 }
 
-Canvas signView(const Mesh &mesh, float relative) {
-    View view;
+floatCanvas signView(const triangleMesh &mesh, float relative) {
+    cameraView view;
     view.yawDegrees = -relative - 180.0f;
     view.elevationDegrees = 6;
     return renderMesh(mesh, view);
@@ -117,14 +117,14 @@ Canvas signView(const Mesh &mesh, float relative) {
 
 } // namespace
 
-void paintSigns(PictureSink &sink) {
-    const SignTextures stop{stopFace(), plainBack(octagon(64, 64, 63), 128)};
-    const Mesh stopSign = stopMesh(stop);
+void paintSigns(pictureSink &sink) {
+    const signTextures stop{stopFace(), plainBack(octagon(64, 64, 63), 128)};
+    const triangleMesh stopSign = stopMesh(stop);
     for (int k = 0; k < 8; k++) {
         addSprite(sink, "art/stopSign/" + std::to_string(k + 1) + ".png", signView(stopSign, 45.0f * k));
     }
-    const SignTextures road{roadFace(), plainBack(boardOutline(), 128)};
-    const Mesh roadSign = roadSignMesh(road);
+    const signTextures road{roadFace(), plainBack(boardOutline(), 128)};
+    const triangleMesh roadSign = roadSignMesh(road);
     // The middle of each of the uneven sectors.
     const float centres[8] = {0.0f, 51.25f, 90.0f, 128.75f, 180.0f, 231.25f, 270.0f, 308.75f};
     for (int k = 0; k < 8; k++) {

@@ -1,7 +1,7 @@
 #include "artSpriteUtil.h"
 
-static Canvas halfOf(const Canvas &wide, int from) {
-    Canvas half(64, 64);
+static floatCanvas halfOf(const floatCanvas &wide, int from) {
+    floatCanvas half(64, 64);
     for (int y = 0; y < 64; y++) {
         for (int x = 0; x < 64; x++) {
             std::copy(wide.at(x + from, y), wide.at(x + from, y) + 4, half.at(x, y));
@@ -10,10 +10,10 @@ static Canvas halfOf(const Canvas &wide, int from) {
     return half;
 }
 
-Canvas leftHalf(const Canvas &wide) {
+floatCanvas leftHalf(const floatCanvas &wide) {
     return halfOf(wide, 0);
 }
-Canvas rightHalf(const Canvas &wide) {
+floatCanvas rightHalf(const floatCanvas &wide) {
     return halfOf(wide, 64);
 }
 
@@ -22,7 +22,7 @@ float ditherThreshold(int x, int y) {
     return (bayer[(y & 3) * 4 + (x & 3)] + 0.5f) / 16.0f;
 }
 
-void thinOut(Canvas &canvas, float density, float dim) {
+void thinOut(floatCanvas &canvas, float density, float dim) {
     for (int y = 0; y < canvas.height; y++) {
         for (int x = 0; x < canvas.width; x++) {
             float *p = canvas.at(x, y);
@@ -34,7 +34,7 @@ void thinOut(Canvas &canvas, float density, float dim) {
     }
 }
 
-void settleEdges(Canvas &canvas, float cut) {
+void settleEdges(floatCanvas &canvas, float cut) {
     for (int y = 0; y < canvas.height; y++) {
         for (int x = 0; x < canvas.width; x++) {
             float *p = canvas.at(x, y);
@@ -46,8 +46,8 @@ void settleEdges(Canvas &canvas, float cut) {
     }
 }
 
-void addHalo(Canvas &canvas, Colour colour, int radius, float strength) {
-    Canvas spread = canvas;
+void addHalo(floatCanvas &canvas, rgbColour colour, int radius, float strength) {
+    floatCanvas spread = canvas;
     blur(spread, radius);
     for (int y = 0; y < canvas.height; y++) {
         for (int x = 0; x < canvas.width; x++) {
@@ -57,6 +57,6 @@ void addHalo(Canvas &canvas, Colour colour, int radius, float strength) {
     }
 }
 
-void addSprite(PictureSink &sink, const std::string &path, const Canvas &canvas, float cut) {
+void addSprite(pictureSink &sink, const std::string &path, const floatCanvas &canvas, float cut) {
     sink.add(path, toSprite(canvas, cut));
 }

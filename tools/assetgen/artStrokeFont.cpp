@@ -1,6 +1,6 @@
 #include "artStrokeFont.h"
 
-#include "media/glyphs.h"
+#include "media/glyphTable.h"
 
 #include <cmath>
 #include <sstream>
@@ -102,10 +102,10 @@ const char *glyphProgram(char c) {
     }
 }
 
-struct Pen {
-    Canvas &canvas;
+struct strokePen {
+    floatCanvas &canvas;
     float ox, oy, scale, halfWidth;
-    Colour colour;
+    rgbColour colour;
 
     float px(float x) const { return ox + x * scale; }
     float py(float y) const { return oy + y * scale; }
@@ -139,7 +139,7 @@ struct Pen {
         if (segments.empty()) {
             return;
         }
-        Rect box{1e30f, 1e30f, -1e30f, -1e30f};
+        floatRect box{1e30f, 1e30f, -1e30f, -1e30f};
         for (size_t i = 0; i < segments.size(); i += 2) {
             box.x0 = std::min(box.x0, segments[i] - halfWidth);
             box.x1 = std::max(box.x1, segments[i] + halfWidth);
@@ -151,7 +151,7 @@ struct Pen {
     }
 };
 
-void runProgram(Pen &pen, const char *program) {
+void runProgram(strokePen &pen, const char *program) {
     std::istringstream in(program);
     std::string op;
     while (in >> op) {
@@ -184,14 +184,15 @@ int glyphAdvance(char c) {
     return letterAdvance(c, '\0');
 }
 
-void strokeGlyph(Canvas &canvas, char c, float x, float y, float scale, float penWidth, Colour colour) {
-    Pen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
+void strokeGlyph(floatCanvas &canvas, char c, float x, float y, float scale, float penWidth,
+                 rgbColour colour) {
+    strokePen pen{canvas, x, y, scale, penWidth * scale * 0.5f, colour, {}};
     runProgram(pen, glyphProgram(c));
     pen.paint();
 }
 
-float strokeText(Canvas &canvas, const std::string &text, float x, float y, float scale, float penWidth,
-                 Colour colour) {
+float strokeText(floatCanvas &canvas, const std::string &text, float x, float y, float scale, float penWidth,
+                 rgbColour colour) {
     for (char c : text) {
         strokeGlyph(canvas, c, x, y, scale, penWidth, colour);
         x += glyphAdvance(c) * scale;

@@ -14,23 +14,23 @@
 
 namespace {
 
-struct CarLook {
-    Material body, glass, tyre, hub, chrome, headlamp, taillamp, grille;
+struct carLook {
+    surfaceMaterial body, glass, tyre, hub, chrome, headlamp, taillamp, grille;
 };
 
-void addBody(Mesh &mesh, int body) {
+void addBody(triangleMesh &mesh, int body) {
     // Slices along the car: y, bottom, top, half width at the top.
-    struct Slice {
+    struct bodySlice {
         float y, bottom, top, halfTop;
     };
-    const Slice slices[] = {
+    const bodySlice slices[] = {
         {-0.87f, 0.12f, 0.31f, 0.36f}, {-0.80f, 0.09f, 0.37f, 0.39f}, {-0.45f, 0.09f, 0.39f, 0.40f},
         {0.30f, 0.09f, 0.385f, 0.40f}, {0.78f, 0.09f, 0.35f, 0.39f},  {0.87f, 0.12f, 0.30f, 0.36f},
     };
     const float halfBottom = 0.38f;
     for (size_t i = 0; i + 1 < std::size(slices); i++) {
-        const Slice a = slices[i], b = slices[i + 1];
-        const Vec3 c[8] = {
+        const bodySlice a = slices[i], b = slices[i + 1];
+        const vec3 c[8] = {
             {-halfBottom, a.y, a.bottom}, {halfBottom, a.y, a.bottom}, {halfBottom, b.y, b.bottom},
             {-halfBottom, b.y, b.bottom}, {-a.halfTop, a.y, a.top},    {a.halfTop, a.y, a.top},
             {b.halfTop, b.y, b.top},      {-b.halfTop, b.y, b.top},
@@ -39,13 +39,13 @@ void addBody(Mesh &mesh, int body) {
     }
 }
 
-void addCabin(Mesh &mesh, int glass, int body) {
-    const Vec3 c[8] = {
+void addCabin(triangleMesh &mesh, int glass, int body) {
+    const vec3 c[8] = {
         {-0.37f, -0.47f, 0.385f}, {0.37f, -0.47f, 0.385f}, {0.37f, 0.28f, 0.385f}, {-0.37f, 0.28f, 0.385f},
         {-0.31f, -0.30f, 0.60f},  {0.31f, -0.30f, 0.60f},  {0.31f, 0.08f, 0.60f},  {-0.31f, 0.08f, 0.60f},
     };
     mesh.addBlock(c, glass);
-    const Vec3 roof[8] = {
+    const vec3 roof[8] = {
         {-0.315f, -0.31f, 0.595f}, {0.315f, -0.31f, 0.595f}, {0.315f, 0.09f, 0.595f},
         {-0.315f, 0.09f, 0.595f},  {-0.30f, -0.29f, 0.625f}, {0.30f, -0.29f, 0.625f},
         {0.30f, 0.07f, 0.625f},    {-0.30f, 0.07f, 0.625f},
@@ -57,7 +57,7 @@ void addCabin(Mesh &mesh, int glass, int body) {
     }
 }
 
-void addLamps(Mesh &mesh, int headlamp, int taillamp, int chrome, int grille) {
+void addLamps(triangleMesh &mesh, int headlamp, int taillamp, int chrome, int grille) {
     for (float side : {-1.0f, 1.0f}) {
         mesh.addBox({side * 0.25f, 0.872f, 0.245f}, {0.07f, 0.01f, 0.035f}, headlamp);
         mesh.addBox({side * 0.27f, -0.872f, 0.26f}, {0.065f, 0.01f, 0.03f}, taillamp);
@@ -67,8 +67,8 @@ void addLamps(Mesh &mesh, int headlamp, int taillamp, int chrome, int grille) {
     mesh.addBox({0, -0.89f, 0.15f}, {0.39f, 0.025f, 0.025f}, chrome);
 }
 
-Mesh carMesh(const CarLook &look) {
-    Mesh mesh;
+triangleMesh carMesh(const carLook &look) {
+    triangleMesh mesh;
     const int body = mesh.addMaterial(look.body);
     const int glass = mesh.addMaterial(look.glass);
     const int tyre = mesh.addMaterial(look.tyre);
@@ -88,8 +88,8 @@ Mesh carMesh(const CarLook &look) {
     return mesh;
 }
 
-CarLook standingCarLook() {
-    CarLook look;
+carLook standingCarLook() {
+    carLook look;
     look.body = {rgb(150, 40, 44), {}, 0.55f};
     look.glass = {rgb(40, 52, 66), {}, 0.9f};
     look.tyre = {rgb(26, 26, 28), {}, 0.05f};
@@ -101,9 +101,9 @@ CarLook standingCarLook() {
     return look;
 }
 
-CarLook ghostCarLook() {
-    const Colour rim = rgb(120, 225, 255);
-    CarLook look;
+carLook ghostCarLook() {
+    const rgbColour rim = rgb(120, 225, 255);
+    carLook look;
     look.body = {rgb(22, 44, 60), rgb(6, 18, 26), 0.4f, 1.4f, rim};
     look.glass = {rgb(6, 12, 20), {}, 0.6f, 1.2f, rim};
     look.tyre = {rgb(16, 26, 34), {}, 0.0f, 0.9f, rim};
@@ -115,8 +115,8 @@ CarLook ghostCarLook() {
     return look;
 }
 
-Canvas carView(const Mesh &mesh, float yaw) {
-    View view;
+floatCanvas carView(const triangleMesh &mesh, float yaw) {
+    cameraView view;
     view.width = 128;
     view.yawDegrees = yaw;
     view.originX = 64;
@@ -134,14 +134,14 @@ float ghostYaw(int picture) {
     return -relative - 180.0f;
 }
 
-void addSplit(PictureSink &sink, const std::string &left, const std::string &right, int n, const Canvas &wide,
-              float cut = 0.5f) {
+void addSplit(pictureSink &sink, const std::string &left, const std::string &right, int n,
+              const floatCanvas &wide, float cut = 0.5f) {
     addSprite(sink, left + std::to_string(n) + ".png", leftHalf(wide), cut);
     addSprite(sink, right + std::to_string(n) + ".png", rightHalf(wide), cut);
 }
 
 // Every other row a little darker: the ghost never looks quite solid.
-void addScanlines(Canvas &canvas) {
+void addScanlines(floatCanvas &canvas) {
     for (int y = 1; y < canvas.height; y += 2) {
         for (int x = 0; x < canvas.width; x++) {
             float *p = canvas.at(x, y);
@@ -152,12 +152,12 @@ void addScanlines(Canvas &canvas) {
 
 // A ghost condensing out of the dark: first a column of cold sparks, then the car
 // filling in from the ground up; the sixth picture is the flicker of it fully there.
-Canvas spawnPicture(const Mesh &ghost, int frame) {
-    Canvas car = carView(ghost, ghostYaw(9));
+floatCanvas spawnPicture(const triangleMesh &ghost, int frame) {
+    floatCanvas car = carView(ghost, ghostYaw(9));
     addScanlines(car);
     const float density[] = {0.10f, 0.28f, 0.46f, 0.64f, 0.82f, 1.0f};
     const float d = density[frame - 1];
-    Canvas out(128, 64);
+    floatCanvas out(128, 64);
     for (int y = 0; y < 64; y++) {
         for (int x = 0; x < 128; x++) {
             const float rise = (y - 32) / 64.0f * 0.5f; // lower texels come first
@@ -173,7 +173,7 @@ Canvas spawnPicture(const Mesh &ghost, int frame) {
         }
     }
     // The column of light it gathers in.
-    ArtRandom random(900 + frame);
+    artRandom random(900 + frame);
     const float column = 1.0f - d;
     for (int i = 0; i < 90; i++) {
         const float x = 64 + random.range(-40, 40) * (0.4f + 0.6f * d);
@@ -188,18 +188,18 @@ Canvas spawnPicture(const Mesh &ghost, int frame) {
 
 } // namespace
 
-void paintVehicles(PictureSink &sink) {
-    const Mesh car = carMesh(standingCarLook());
+void paintVehicles(pictureSink &sink) {
+    const triangleMesh car = carMesh(standingCarLook());
     for (int n = 1; n <= 16; n++) {
         addSplit(sink, "art/car/left/", "art/car/right/", n, carView(car, standingCarYaw(n)));
     }
-    const Mesh ghost = carMesh(ghostCarLook());
+    const triangleMesh ghost = carMesh(ghostCarLook());
     for (int n = 1; n <= 16; n++) {
-        Canvas full = carView(ghost, ghostYaw(n));
+        floatCanvas full = carView(ghost, ghostYaw(n));
         addScanlines(full);
         addHalo(full, rgb(110, 210, 250), 1, 0.8f);
         addSplit(sink, "art/ghostCar/leftAll/", "art/ghostCar/rightAll/", n, full, 0.4f);
-        Canvas fading = full;
+        floatCanvas fading = full;
         thinOut(fading, 0.5f, 0.7f);
         addSplit(sink, "art/ghostCar/leftFade/", "art/ghostCar/rightFade/", n, fading, 0.4f);
     }

@@ -26,7 +26,7 @@ monoBuffer struckBody(double hz, const partial *partials, int count, double seco
         const double t = secondsAt(i);
         double sum = 0.0;
         for (int p = 0; p < count; ++p) {
-            sum += partials[p].gain * std::sin(kTwoPi * hz * partials[p].ratio * t) *
+            sum += partials[p].gain * std::sin(twoPi * hz * partials[p].ratio * t) *
                    strikeEnvelope(t, 0.002, partials[p].decay);
         }
         voice[i] = static_cast<float>(sum * attackRelease(t, 0.0, seconds * 0.3, seconds));
@@ -81,8 +81,8 @@ stereoSound lampSwitch() {
     tone.tune(1300.0, 1.2);
     for (size_t i = 0; i < buzz.size(); ++i) {
         const double t = secondsAt(i);
-        const double flicker = 0.65 + 0.35 * std::sin(kTwoPi * 23.0 * t);
-        tone.process(static_cast<float>(sawAt(100.0 * t, 100.0 / kSampleRate)));
+        const double flicker = 0.65 + 0.35 * std::sin(twoPi * 23.0 * t);
+        tone.process(static_cast<float>(sawAt(100.0 * t, 100.0 / sampleRate)));
         buzz[i] = static_cast<float>(tone.low() * flicker * strikeEnvelope(t, 0.004, 0.11));
     }
     addClipped(sound, buzz, secondsToFrames(0.004), 0.5f, 0.0f);
@@ -101,11 +101,11 @@ stereoSound ghostAlarm() {
         for (size_t i = 0; i < voice.size(); ++i) {
             const double t = secondsAt(i);
             const double hz = starts[v] * std::pow(2.0 / 3.0, t / length);
-            const double tremolo = 0.75 + 0.25 * std::sin(kTwoPi * 13.0 * t);
+            const double tremolo = 0.75 + 0.25 * std::sin(twoPi * 13.0 * t);
             const double shape = attackRelease(t, 0.05, 0.2, length);
-            voice[i] = static_cast<float>((std::sin(kTwoPi * phase) + 0.3 * std::sin(kTwoPi * 3.0 * phase)) *
+            voice[i] = static_cast<float>((std::sin(twoPi * phase) + 0.3 * std::sin(twoPi * 3.0 * phase)) *
                                           tremolo * shape);
-            phase += hz / kSampleRate;
+            phase += hz / sampleRate;
         }
         addClipped(sound, voice, 0, 0.5f, v == 0 ? -0.4f : 0.4f);
     }
@@ -145,9 +145,9 @@ stereoSound moonBeat() {
     for (size_t i = 0; i < thump.size(); ++i) {
         const double t = secondsAt(i);
         const double hz = 52.0 + 48.0 * std::exp(-t / 0.04);
-        thump[i] = static_cast<float>((std::sin(kTwoPi * phase) + 0.35 * std::sin(kTwoPi * 2.0 * phase)) *
+        thump[i] = static_cast<float>((std::sin(twoPi * phase) + 0.35 * std::sin(twoPi * 2.0 * phase)) *
                                       strikeEnvelope(t, 0.004, 0.09));
-        phase += hz / kSampleRate;
+        phase += hz / sampleRate;
     }
     addClipped(sound, thump, 0, 1.0f, 0.0f);
     addClipped(sound, decayingNoise(random, 0.05, filterShape::low, 900.0, 0.006), 0, 0.25f, 0.0f);

@@ -20,8 +20,8 @@ monoBuffer glide(double fromHz, double toHz, double seconds, double attack, doub
     for (size_t i = 0; i < voice.size(); ++i) {
         const double t = secondsAt(i);
         const double hz = fromHz * std::pow(toHz / fromHz, t / seconds);
-        voice[i] = static_cast<float>(std::sin(kTwoPi * phase) * strikeEnvelope(t, attack, decay));
-        phase += hz / kSampleRate;
+        voice[i] = static_cast<float>(std::sin(twoPi * phase) * strikeEnvelope(t, attack, decay));
+        phase += hz / sampleRate;
     }
     return voice;
 }

@@ -5,9 +5,9 @@
 namespace {
 
 // Firing rates in whole hertz, so one second holds a whole number of cycles.
-constexpr int kFiringHz[kEngineNotes] = {31, 44, 61, 83};
-constexpr size_t kEngineFrames = kSampleRate;
-constexpr size_t kGravelFrames = 2 * kSampleRate;
+constexpr int firingHz[engineNotes] = {31, 44, 61, 83};
+constexpr size_t engineFrames = sampleRate;
+constexpr size_t gravelFrames = 2 * sampleRate;
 
 // Position within the firing cycle, computed in integers so the last frame leads exactly into the first.
 struct cyclePosition {
@@ -17,7 +17,7 @@ struct cyclePosition {
 
 cyclePosition positionAt(size_t frame, int hz) {
     const size_t ticks = frame * static_cast<size_t>(hz);
-    return {ticks / kSampleRate, static_cast<double>(ticks % kSampleRate) / kSampleRate};
+    return {ticks / sampleRate, static_cast<double>(ticks % sampleRate) / sampleRate};
 }
 
 // Each firing differs a little in strength, which is what makes an engine sound alive.
@@ -30,17 +30,17 @@ monoBuffer firingStrengths(size_t cycles, soundRandom &random) {
 }
 
 monoBuffer engineMono(int note) {
-    const int hz = kFiringHz[note];
+    const int hz = firingHz[note];
     soundRandom random(0xE9617u + static_cast<uint32_t>(note) * 131u);
     const monoBuffer strengths = firingStrengths(static_cast<size_t>(hz), random);
-    const monoBuffer noise = whiteNoise(kEngineFrames, random);
-    monoBuffer engine(kEngineFrames);
-    for (size_t i = 0; i < kEngineFrames; ++i) {
+    const monoBuffer noise = whiteNoise(engineFrames, random);
+    monoBuffer engine(engineFrames);
+    for (size_t i = 0; i < engineFrames; ++i) {
         const cyclePosition at = positionAt(i, hz);
         const double phase = at.fraction;
         const double pulse = strengths[at.cycle] * std::exp(-phase * 5.0);
-        const double body = 0.6 * std::sin(kTwoPi * phase) + 0.35 * std::sin(kTwoPi * 2.0 * phase + 0.6) +
-                            0.2 * std::sin(kTwoPi * 3.0 * phase + 1.3) + 0.1 * std::sin(kTwoPi * 5.0 * phase);
+        const double body = 0.6 * std::sin(twoPi * phase) + 0.35 * std::sin(twoPi * 2.0 * phase + 0.6) +
+                            0.2 * std::sin(twoPi * 3.0 * phase + 1.3) + 0.1 * std::sin(twoPi * 5.0 * phase);
         engine[i] = static_cast<float>(body * (0.5 + 0.5 * pulse) + 0.9 * noise[i] * pulse * pulse);
     }
     // Higher notes open the filter: more bite as the engine works harder.
@@ -53,24 +53,24 @@ monoBuffer engineMono(int note) {
 void addStones(stereoSound &loop, soundRandom &random) {
     const int stones = 340;
     for (int s = 0; s < stones; ++s) {
-        const size_t start = static_cast<size_t>(random.unit() * kGravelFrames);
+        const size_t start = static_cast<size_t>(random.unit() * gravelFrames);
         const double decay = random.range(0.002f, 0.009f);
         monoBuffer stone = whiteNoise(secondsToFrames(decay * 5.0), random);
         filterBuffer(stone, filterShape::band, random.range(900.0f, 4200.0f), 1.6);
         for (size_t i = 0; i < stone.size(); ++i) {
             stone[i] *=
-                static_cast<float>(strikeEnvelope(static_cast<double>(i) / kSampleRate, 0.0005, decay));
+                static_cast<float>(strikeEnvelope(static_cast<double>(i) / sampleRate, 0.0005, decay));
         }
         addWrapped(loop, stone, start, random.range(0.2f, 1.0f), random.range(-0.6f, 0.6f));
     }
 }
 
 monoBuffer gravelBed(soundRandom &random) {
-    monoBuffer hiss = whiteNoise(kGravelFrames, random);
+    monoBuffer hiss = whiteNoise(gravelFrames, random);
     filterLoop(hiss, filterShape::band, 2200.0, 0.6);
-    monoBuffer rumble = whiteNoise(kGravelFrames, random);
+    monoBuffer rumble = whiteNoise(gravelFrames, random);
     filterLoop(rumble, filterShape::low, 180.0, 0.7);
-    for (size_t i = 0; i < kGravelFrames; ++i) {
+    for (size_t i = 0; i < gravelFrames; ++i) {
         hiss[i] = 0.25f * hiss[i] + 1.4f * rumble[i];
     }
     return hiss;
@@ -80,7 +80,7 @@ monoBuffer gravelBed(soundRandom &random) {
 
 stereoSound engineNote(int note) {
     const monoBuffer engine = engineMono(note);
-    stereoSound sound(kEngineFrames);
+    stereoSound sound(engineFrames);
     sound.left = engine;
     sound.right = engine;
     removeOffset(sound);
@@ -92,7 +92,7 @@ stereoSound engineNote(int note) {
 stereoSound gravelLoop() {
     soundRandom random(0x6BA7E1u);
     const monoBuffer bed = gravelBed(random);
-    stereoSound sound(kGravelFrames);
+    stereoSound sound(gravelFrames);
     sound.left = bed;
     sound.right = bed;
     addStones(sound, random);

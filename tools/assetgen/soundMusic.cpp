@@ -27,42 +27,42 @@ struct piece {
     std::vector<chordBar> bars;
 };
 
-constexpr int kBeatsPerBar = 4;
+constexpr int beatsPerBar = 4;
 
 // Dm | Bbmaj7 | Gm7 | A: the A major leans back into Dm across the loop point.
-const piece kNightPiece = {29400,
-                           {{38, {57, 62, 65, 69}, {62, 65, 69, 74}},
-                            {34, {58, 62, 65, 69}, {62, 65, 70, 74}},
-                            {31, {58, 62, 65, 67}, {62, 67, 70, 74}},
-                            {33, {57, 61, 64, 69}, {61, 64, 69, 73}}}};
+const piece nightPiece = {29400,
+                          {{38, {57, 62, 65, 69}, {62, 65, 69, 74}},
+                           {34, {58, 62, 65, 69}, {62, 65, 70, 74}},
+                           {31, {58, 62, 65, 67}, {62, 67, 70, 74}},
+                           {33, {57, 61, 64, 69}, {61, 64, 69, 73}}}};
 
-const std::vector<melodyNote> kNightLead = {
+const std::vector<melodyNote> nightLead = {
     {0, 0.0, 1.5, 69}, {0, 1.5, 0.5, 70}, {0, 2.0, 1.0, 69}, {0, 3.0, 1.0, 65}, {1, 0.0, 2.5, 62},
     {1, 2.5, 0.5, 65}, {1, 3.0, 1.0, 67}, {2, 0.0, 1.5, 70}, {2, 1.5, 0.5, 69}, {2, 2.0, 1.0, 67},
     {2, 3.0, 1.0, 62}, {3, 0.0, 2.0, 64}, {3, 2.0, 1.0, 61}, {3, 3.0, 1.0, 64}};
 
 // Dm | F | C | Bb at 84 beats a minute.
-const piece kTitlePiece = {31500,
-                           {{38, {57, 62, 65, 69}, {62, 69, 74, 77}},
-                            {41, {57, 60, 65, 69}, {65, 69, 72, 77}},
-                            {36, {55, 60, 64, 67}, {64, 67, 72, 76}},
-                            {34, {58, 62, 65, 70}, {62, 65, 70, 74}}}};
+const piece titlePiece = {31500,
+                          {{38, {57, 62, 65, 69}, {62, 69, 74, 77}},
+                           {41, {57, 60, 65, 69}, {65, 69, 72, 77}},
+                           {36, {55, 60, 64, 67}, {64, 67, 72, 76}},
+                           {34, {58, 62, 65, 70}, {62, 65, 70, 74}}}};
 
-const std::vector<melodyNote> kTitleMelody = {{0, 0.0, 2.0, 81}, {0, 2.0, 1.0, 77}, {0, 3.0, 1.0, 76},
-                                              {1, 0.0, 1.5, 77}, {1, 1.5, 0.5, 72}, {1, 2.0, 2.0, 69},
-                                              {2, 0.0, 2.0, 67}, {2, 2.0, 1.0, 72}, {2, 3.0, 1.0, 76},
-                                              {3, 0.0, 3.0, 74}, {3, 3.0, 1.0, 70}};
+const std::vector<melodyNote> titleMelody = {{0, 0.0, 2.0, 81}, {0, 2.0, 1.0, 77}, {0, 3.0, 1.0, 76},
+                                             {1, 0.0, 1.5, 77}, {1, 1.5, 0.5, 72}, {1, 2.0, 2.0, 69},
+                                             {2, 0.0, 2.0, 67}, {2, 2.0, 1.0, 72}, {2, 3.0, 1.0, 76},
+                                             {3, 0.0, 3.0, 74}, {3, 3.0, 1.0, 70}};
 
 // Places voices on a loop of whole bars, wrapping tails round to the start.
 class loopScore {
   public:
     explicit loopScore(const piece &music)
         : framesPerBeat(music.framesPerBeat),
-          mix(static_cast<size_t>(music.framesPerBeat) * kBeatsPerBar * music.bars.size()) {}
+          mix(static_cast<size_t>(music.framesPerBeat) * beatsPerBar * music.bars.size()) {}
 
-    double beatSeconds() const { return static_cast<double>(framesPerBeat) / kSampleRate; }
+    double beatSeconds() const { return static_cast<double>(framesPerBeat) / sampleRate; }
     void place(const monoBuffer &voice, int bar, double beat, float gain, float pan) {
-        const double beats = bar * kBeatsPerBar + beat;
+        const double beats = bar * beatsPerBar + beat;
         addWrapped(mix, voice, static_cast<size_t>(beats * framesPerBeat + 0.5), gain, pan);
     }
     stereoSound &sound() { return mix; }
@@ -108,7 +108,7 @@ void addWalkingBass(loopScore &score, const piece &music, float gain) {
 // Chord tones walked through in a fixed order, alternating sides for a little width.
 void addArpeggio(loopScore &score, const piece &music, int notesPerBeat, const std::vector<int> &order,
                  float gain, double decay, double ratio, double brightness) {
-    const int notesPerBar = notesPerBeat * kBeatsPerBar;
+    const int notesPerBar = notesPerBeat * beatsPerBar;
     for (int bar = 0; bar < static_cast<int>(music.bars.size()); ++bar) {
         for (int n = 0; n < notesPerBar; ++n) {
             const int midi = music.bars[bar].arpeggio[order[n % order.size()]];
@@ -140,7 +140,7 @@ void addCalmDrums(loopScore &score, int bars, soundRandom &random) {
     for (int bar = 0; bar < bars; ++bar) {
         score.place(kickVoice(1.0), bar, 0.0, 0.5f, 0.0f);
         score.place(kickVoice(0.8), bar, 2.0, 0.5f, 0.0f);
-        for (int beat = 0; beat < kBeatsPerBar; ++beat) {
+        for (int beat = 0; beat < beatsPerBar; ++beat) {
             score.place(hatVoice(random, 0.03), bar, beat + 0.5, 0.1f, 0.3f);
         }
     }
@@ -167,7 +167,7 @@ void addNightAir(loopScore &score, float gain, soundRandom &random) {
         monoBuffer air = whiteNoise(frames, random);
         filterLoop(air, filterShape::band, 650.0, 0.6);
         for (size_t i = 0; i < frames; ++i) {
-            air[i] *= static_cast<float>(0.6 + 0.4 * std::sin(kTwoPi * 2.0 * i / frames + pan));
+            air[i] *= static_cast<float>(0.6 + 0.4 * std::sin(twoPi * 2.0 * i / frames + pan));
         }
         score.place(air, 0, 0.0, gain, pan);
     }
@@ -184,7 +184,7 @@ stereoSound finishLoop(loopScore &score, float peak) {
 
 stereoSound nightMusicLayer(int intensity) {
     soundRandom random(0x4E16A7u + static_cast<uint32_t>(intensity));
-    const piece &music = kNightPiece;
+    const piece &music = nightPiece;
     const int bars = static_cast<int>(music.bars.size());
     loopScore score(music);
     addPads(score, music, intensity == 1 ? 0.18f : 0.11f, random);
@@ -201,17 +201,17 @@ stereoSound nightMusicLayer(int intensity) {
         return finishLoop(score, 0.9f);
     }
     addArpeggio(score, music, 4, {0, 1, 2, 3, 1, 2, 3, 2, 0, 2, 1, 3, 2, 3, 1, 2}, 0.085f, 0.22, 1.0, 1.6);
-    addLead(score, kNightLead, 0.16f);
+    addLead(score, nightLead, 0.16f);
     addDrivingDrums(score, bars, random);
     return finishLoop(score, 0.9f);
 }
 
 stereoSound titleMusic() {
     soundRandom random(0x717E0u);
-    loopScore score(kTitlePiece);
-    addPads(score, kTitlePiece, 0.11f, random);
-    addHeldBass(score, kTitlePiece, 0.32f);
-    addArpeggio(score, kTitlePiece, 2, {0, 2, 1, 3, 2, 1, 3, 1}, 0.08f, 0.45, 3.0, 0.9);
-    addBellMelody(score, kTitleMelody, 0.26f, 1.0, 1.1);
+    loopScore score(titlePiece);
+    addPads(score, titlePiece, 0.11f, random);
+    addHeldBass(score, titlePiece, 0.32f);
+    addArpeggio(score, titlePiece, 2, {0, 2, 1, 3, 2, 1, 3, 1}, 0.08f, 0.45, 3.0, 0.9);
+    addBellMelody(score, titleMelody, 0.26f, 1.0, 1.1);
     return finishLoop(score, 0.9f);
 }

@@ -5,10 +5,10 @@
 namespace {
 
 // Delay lengths in frames, mutually prime so the echoes do not pile up on one pitch.
-constexpr std::array<size_t, 4> kCombLengths = {1557, 1617, 1491, 1422};
-constexpr std::array<size_t, 2> kAllpassLengths = {556, 441};
+constexpr std::array<size_t, 4> combLengths = {1557, 1617, 1491, 1422};
+constexpr std::array<size_t, 2> allpassLengths = {556, 441};
 // The right channel's delays are a little longer, which spreads the room across the stereo field.
-constexpr size_t kStereoSpread = 23;
+constexpr size_t stereoSpread = 23;
 
 class combFilter {
   public:
@@ -45,10 +45,10 @@ class allpassFilter {
 class roomChannel {
   public:
     explicit roomChannel(size_t spread) {
-        for (const size_t length : kCombLengths) {
+        for (const size_t length : combLengths) {
             combs.emplace_back(length + spread);
         }
-        for (const size_t length : kAllpassLengths) {
+        for (const size_t length : allpassLengths) {
             allpasses.emplace_back(length + spread);
         }
     }
@@ -84,10 +84,10 @@ void reverbChannel(monoBuffer &channel, size_t spread, const roomSettings &room,
 
 void reverbLoop(stereoSound &loop, const roomSettings &room) {
     reverbChannel(loop.left, 0, room, true);
-    reverbChannel(loop.right, kStereoSpread, room, true);
+    reverbChannel(loop.right, stereoSpread, room, true);
 }
 
 void reverbOneShot(stereoSound &sound, const roomSettings &room) {
     reverbChannel(sound.left, 0, room, false);
-    reverbChannel(sound.right, kStereoSpread, room, false);
+    reverbChannel(sound.right, stereoSpread, room, false);
 }

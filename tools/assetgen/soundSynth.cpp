@@ -11,7 +11,7 @@ uint32_t soundRandom::next() {
 }
 
 size_t secondsToFrames(double seconds) {
-    return static_cast<size_t>(std::lround(seconds * kSampleRate));
+    return static_cast<size_t>(std::lround(seconds * sampleRate));
 }
 
 double midiToHz(double midi) {
@@ -23,7 +23,7 @@ static double fraction(double phase) {
 }
 
 double sineAt(double phase) {
-    return std::sin(kTwoPi * fraction(phase));
+    return std::sin(twoPi * fraction(phase));
 }
 
 double triangleAt(double phase) {
@@ -69,8 +69,8 @@ double strikeEnvelope(double t, double attack, double decay) {
 }
 
 void stateVariableFilter::tune(double cutoffHz, double resonanceQ) {
-    const double limited = std::clamp(cutoffHz, 10.0, kSampleRate * 0.45);
-    g = std::tan(kPi * limited / kSampleRate);
+    const double limited = std::clamp(cutoffHz, 10.0, sampleRate * 0.45);
+    g = std::tan(pi * limited / sampleRate);
     k = 1.0 / resonanceQ;
     a1 = 1.0 / (1.0 + g * (g + k));
     a2 = g * a1;
@@ -123,7 +123,7 @@ void filterLoop(monoBuffer &loop, filterShape shape, double cutoffHz, double res
 
 // Equal-power pan: -1 is hard left, +1 hard right.
 static void panGains(float pan, float gain, float &left, float &right) {
-    const double angle = (std::clamp(pan, -1.0f, 1.0f) + 1.0) * kPi * 0.25;
+    const double angle = (std::clamp(pan, -1.0f, 1.0f) + 1.0) * pi * 0.25;
     left = static_cast<float>(gain * std::cos(angle) * std::sqrt(2.0));
     right = static_cast<float>(gain * std::sin(angle) * std::sqrt(2.0));
 }

@@ -5,14 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int kSampleRate = 44100;
+constexpr int sampleRate = 44100;
 
 // The time of a frame of a buffer, in seconds from its start.
 inline double secondsAt(size_t frame) {
-    return static_cast<double>(frame) / kSampleRate;
+    return static_cast<double>(frame) / sampleRate;
 }
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTwoPi = 2.0 * kPi;
+constexpr double pi = 3.14159265358979323846;
+constexpr double twoPi = 2.0 * pi;
 
 using monoBuffer = std::vector<float>;
 

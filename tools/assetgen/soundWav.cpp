@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr uint16_t kChannels = 2;
-constexpr uint16_t kBitsPerSample = 16;
-constexpr uint16_t kBlockAlign = kChannels * kBitsPerSample / 8;
+constexpr uint16_t channels = 2;
+constexpr uint16_t bitsPerSample = 16;
+constexpr uint16_t blockAlign = channels * bitsPerSample / 8;
 
 // WAV fields are little-endian whatever the host is.
 void putLittle(std::vector<uint8_t> &bytes, uint32_t value, int width) {
@@ -29,7 +29,7 @@ int16_t toPcm(float sample) {
 }
 
 std::vector<uint8_t> encode(const stereoSound &sound) {
-    const uint32_t dataBytes = static_cast<uint32_t>(sound.frames() * kBlockAlign);
+    const uint32_t dataBytes = static_cast<uint32_t>(sound.frames() * blockAlign);
     std::vector<uint8_t> bytes;
     bytes.reserve(44 + dataBytes);
     putTag(bytes, "RIFF");
@@ -38,11 +38,11 @@ std::vector<uint8_t> encode(const stereoSound &sound) {
     putTag(bytes, "fmt ");
     putLittle(bytes, 16, 4);
     putLittle(bytes, 1, 2); // PCM
-    putLittle(bytes, kChannels, 2);
-    putLittle(bytes, kSampleRate, 4);
-    putLittle(bytes, kSampleRate * kBlockAlign, 4);
-    putLittle(bytes, kBlockAlign, 2);
-    putLittle(bytes, kBitsPerSample, 2);
+    putLittle(bytes, channels, 2);
+    putLittle(bytes, sampleRate, 4);
+    putLittle(bytes, sampleRate * blockAlign, 4);
+    putLittle(bytes, blockAlign, 2);
+    putLittle(bytes, bitsPerSample, 2);
     putTag(bytes, "data");
     putLittle(bytes, dataBytes, 4);
     for (size_t i = 0; i < sound.frames(); ++i) {
