@@ -2,6 +2,7 @@
 
 #include "app/sceneOfPass.h"
 #include "media/loadingWord.h"
+#include "player/optionsFile.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)
     : sprites(images), world(images, animations, sprites, flags, keyboard),
@@ -12,6 +13,8 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
     allObjects.linkInto(world);
     world.text = &text;
     world.files = &files;
+    readOptionsFile(files.optionsPath, world.car.bindings, world.volumes);
+    sounds.volumes = &world.volumes;
     sounds.loadSounds();
     sounds.startLoops();
     frameRenderer.prepareRenderer(world.view);

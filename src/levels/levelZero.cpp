@@ -9,7 +9,7 @@
 #include "media/textBox.h"
 #include "media/wrapping.h"
 #include "objects/objectWorld.h"
-#include "player/keyboardState.h"
+#include "player/menuKeys.h"
 
 namespace {
 
@@ -50,13 +50,14 @@ bool levelZero::hasContinue() const {
 }
 
 // The items of the page the menu is on.
-void levelZero::fillPage() {
+void levelZero::fillPage(const objectWorld &world) {
     switch (menu.page) {
     case menuPage::newGame:
         menu.setItems({"start new game - erase old game", "go back"});
         break;
     case menuPage::settings:
-        settings.fill(menu);
+    case menuPage::controls:
+        settings.fill(menu, world);
         break;
     case menuPage::main:
     case menuPage::title:
@@ -82,7 +83,7 @@ void levelZero::buildMenu(objectWorld &world) {
     }
     settings.readFlags(world.flags);
     menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
-    fillPage();
+    fillPage(world);
     menu.open(*world.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
@@ -100,10 +101,12 @@ void levelZero::script(objectWorld &world) {
     if (cooldown > 0) {
         cooldown--;
     } else {
-        if (!starting) {
+        if (!starting && !settings.waitingForKey()) {
             readCursorKeys(world);
         }
-        if (world.keyboard.isKeyPressed(keyCode::enter)) {
+        if (menu.page == menuPage::settings || menu.page == menuPage::controls) {
+            readSettingsKeys(world);
+        } else if (menuKeyPressed(world.keyboard, menuKey::choose)) {
             pressEnter(world);
         }
     }
@@ -122,7 +125,7 @@ void levelZero::readCursorKeys(objectWorld &world) {
 void levelZero::showPage(objectWorld &world, const menuPage newPage, const int newCursor) {
     menu.page = newPage;
     menu.cursor = newCursor;
-    fillPage();
+    fillPage(world);
     menu.show(*world.text);
 }
 
@@ -135,8 +138,7 @@ void levelZero::pressEnter(objectWorld &world) {
         pressEnterOnNewGame(world);
         break;
     case menuPage::settings:
-        pressEnterOnSettings(world);
-        break;
+    case menuPage::controls:
     case menuPage::title:
         break;
     }
@@ -158,7 +160,7 @@ void levelZero::pressEnterOnMain(objectWorld &world) {
         world.fade.fadeOut();
         world.text->commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        settings.open(menu, *world.text);
+        settings.open(menu, world);
     } else {
         world.flags.quit = true;
     }
@@ -172,8 +174,9 @@ void levelZero::pressEnterOnNewGame(objectWorld &world) {
     }
 }
 
-void levelZero::pressEnterOnSettings(objectWorld &world) {
-    if (settings.pressEnter(menu, world)) {
+// Back from the settings: the main page with the cursor on "settings".
+void levelZero::readSettingsKeys(objectWorld &world) {
+    if (settings.readKeys(menu, world)) {
         showPage(world, menuPage::main, hasContinue() ? 2 : 1);
     }
 }

@@ -13,7 +13,7 @@ class levelZero : public level {
     levelZero() { setup(); }
 
     int menuReady;
-    menuPages menu; // the main page, the new game question or the settings
+    menuPages menu; // the main page, the new game question, the settings or the controls
     int cooldown;   // passes during which keys are ignored after a cursor move
     double spin;    // radians the view turns each pass
     bool spinning;
@@ -31,9 +31,9 @@ class levelZero : public level {
     void pressEnter(objectWorld &world);
     void pressEnterOnMain(objectWorld &world);
     void pressEnterOnNewGame(objectWorld &world);
-    void pressEnterOnSettings(objectWorld &world);
+    void readSettingsKeys(objectWorld &world);
     void showPage(objectWorld &world, menuPage newPage, int newCursor);
-    void fillPage();
+    void fillPage(const objectWorld &world);
     void startGame(objectWorld &world);
     void turnView(objectWorld &world);
 

@@ -5,6 +5,7 @@
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
+#include "player/optionsFile.h"
 
 std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car) {
     const std::string text = readOrCreateFile(files.gameSavePath, newGameText);
@@ -62,4 +63,12 @@ bool saveDisplaySettings(objectWorld &world) {
         return false;
     }
     return savedOrTold(world, saveSettings(world.flags, *world.files));
+}
+
+bool saveOptions(objectWorld &world) {
+    if (world.files == nullptr) {
+        return false;
+    }
+    return savedOrTold(world, saveDataFile(*world.files, dataFile::options,
+                                           playerOptionsText(world.car.bindings, world.volumes)));
 }

@@ -26,5 +26,7 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
 bool saveProgress(objectWorld &world);
 bool saveNewGame(objectWorld &world);
 bool saveDisplaySettings(objectWorld &world);
+// The player's keys and volumes, "options.txt".
+bool saveOptions(objectWorld &world);
 
 inline constexpr const char *unsavedNotice = "could not save";

@@ -4,6 +4,7 @@
 #include "media/camera.h"
 #include "media/fadeCounter.h"
 #include "media/levelInPlay.h"
+#include "media/soundVolumes.h"
 #include "objects/basicObj.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
@@ -31,6 +32,7 @@ class objectWorld {
     const keyboardState &keyboard; // the title menu reads its keys here; the car has its bindings
     textBox *text = nullptr;       // the levels show their lines through it
     dataFiles *files = nullptr;    // where progress is saved
+    soundVolumes volumes;          // the player's choice, heard through the sound bank
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list
