@@ -2,6 +2,7 @@
 
 #include "app/sceneOfPass.h"
 #include "media/loadingWord.h"
+#include "player/optionsFile.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)
     : sprites(images), world(animations, sprites, keyboard),
@@ -10,6 +11,8 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
+    readOptionsFile(files.optionsPath, world.car.bindings, world.volumes);
+    sounds.volumes = &world.volumes;
     sounds.loadSounds();
     sounds.startLoops();
     frameRenderer.prepareRenderer(world.view);

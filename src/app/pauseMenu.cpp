@@ -4,7 +4,8 @@
 #include "levels/saveGame.h"
 #include "levels/scriptServices.h"
 #include "media/textBox.h"
-#include "player/keyboardState.h"
+#include "objects/objectWorld.h"
+#include "player/menuKeys.h"
 
 namespace {
 
@@ -12,14 +13,14 @@ namespace {
 void fillPage(stateContext &context) {
     menuPages &menu = context.pauseMenu;
     menu.setHeaders({"paused", "---------"});
-    if (menu.page == menuPage::settings) {
-        context.pauseSettings.fill(menu);
+    if (menu.page == menuPage::settings || menu.page == menuPage::controls) {
+        context.pauseSettings.fill(menu, context.world);
     } else {
         menu.setItems({"unpause", "settings", "return to title"});
     }
 }
 
-// "go back" from the settings: the main page with the cursor on "settings", the headers at
+// Back from the settings: the main page with the cursor on "settings", the headers at
 // once and every item writing itself in.
 void showMainPage(stateContext &context) {
     context.pauseMenu.page = menuPage::main;
@@ -28,22 +29,29 @@ void showMainPage(stateContext &context) {
     context.pauseMenu.show(context.text);
 }
 
-void pressEnter(stateContext &context) {
+void pressEnterOnMain(stateContext &context) {
     textBox &text = context.text;
     menuPages &menu = context.pauseMenu;
-    if (menu.page == menuPage::main) {
-        if (menu.cursor == 0) {
-            text.commandMenu(textCommand::menu);
-        } else if (menu.cursor == 1) {
-            context.pauseSettings.open(menu, text);
-        } else {
-            text.commandMenu(textCommand::menu);
-            menu.page = menuPage::title;
-        }
-    } else if (menu.page == menuPage::settings) {
-        if (context.pauseSettings.pressEnter(menu, scriptServicesOf(context))) {
-            showMainPage(context);
-        }
+    if (menu.cursor == 0) {
+        text.commandMenu(textCommand::menu);
+    } else if (menu.cursor == 1) {
+        context.pauseSettings.open(menu, context.world, scriptServicesOf(context));
+    } else {
+        text.commandMenu(textCommand::menu);
+        menu.page = menuPage::title;
+    }
+}
+
+// On the main page esc, like the pause key that opened the menu, closes it again.
+void readMainPageKeys(stateContext &context) {
+    const keyboardState &keys = context.keyboard;
+    if (menuKeyPressed(keys, menuKey::choose)) {
+        pressEnterOnMain(context);
+    }
+    if (context.pauseMenu.page == menuPage::main &&
+        (menuKeyPressed(keys, menuKey::back) ||
+         context.world.car.bindings.pressedThisPass(keyAction::pauseKey))) {
+        context.text.commandMenu(textCommand::menu);
     }
 }
 
@@ -58,15 +66,23 @@ void enterPauseMenu(stateContext &context) {
 
 // Once "return to title" is chosen the box only closes: no key moves it any more.
 void handlePauseKeys(stateContext &context) {
-    const keyboardState &keys = context.keyboard;
     menuPages &menu = context.pauseMenu;
-    if (menu.page != menuPage::title) {
-        menu.readCursorKeys(keys, context.text);
+    settingsPage &settings = context.pauseSettings;
+    if (menu.page != menuPage::title && !settings.waitingForKey()) {
+        menu.readCursorKeys(context.keyboard, context.text);
     }
-    if (keys.isKeyPressed(keyCode::enter)) {
-        pressEnter(context);
-    }
-    if (menu.page == menuPage::main && keys.isKeyPressed(keyCode::esc)) {
-        context.text.commandMenu(textCommand::menu);
+    switch (menu.page) {
+    case menuPage::main:
+        readMainPageKeys(context);
+        break;
+    case menuPage::settings:
+    case menuPage::controls:
+        if (settings.readKeys(menu, context.world, scriptServicesOf(context))) {
+            showMainPage(context);
+        }
+        break;
+    case menuPage::newGame:
+    case menuPage::title:
+        break;
     }
 }

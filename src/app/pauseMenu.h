@@ -1,6 +1,6 @@
 #pragma once
 // The pause menu over the frozen level: a main page (unpause, settings, return to title)
-// and a settings page with the two display toggles.
+// and the shared settings and controls pages.
 class stateContext;
 
 // The entry pass of "paused": labels from the flags, the cursor on "unpause", the box

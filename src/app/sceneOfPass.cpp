@@ -6,7 +6,7 @@
 #include "media/helpers.h"
 #include "media/soundBank.h"
 #include "objects/objectWorld.h"
-#include "player/keyboardState.h"
+#include "player/menuKeys.h"
 
 static_assert(mixChannelCount - titleChannel - 1 < sceneCueCapacity, "a pass may cue more than plays");
 
@@ -33,10 +33,10 @@ levelInPlay levelShown(const levelList &levels) {
 }
 
 sceneMenuKeys menuKeys(const keyboardState &keys) {
-    return {.enter = keys.isKeyPressed(keyCode::enter),
-            .escape = keys.isKeyPressed(keyCode::esc),
-            .down = keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down),
-            .up = keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)};
+    return {.enter = menuKeyPressed(keys, menuKey::choose),
+            .escape = menuKeyPressed(keys, menuKey::back),
+            .down = menuKeyPressed(keys, menuKey::down),
+            .up = menuKeyPressed(keys, menuKey::up)};
 }
 
 // Every object in the table may ask, placed or not: a cue is the object's own business.

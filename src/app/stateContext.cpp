@@ -11,7 +11,7 @@
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
 #include "player/carView.h"
-#include "player/keyboardState.h"
+#include "player/menuKeys.h"
 
 stateContext::stateContext(gameFlags &switches, levelList &allLevels, objectWorld &objects, textBox &lines,
                            const keyboardState &keys, dataFiles &folder, soundBank &bank)
@@ -24,10 +24,6 @@ scriptServices scriptServicesOf(const stateContext &context) {
 }
 
 namespace {
-
-bool pressed(const stateContext &context, const keyCode key) {
-    return context.keyboard.isKeyPressed(key);
-}
 
 void changeState(stateContext &context, const gameState state) {
     context.state = state;
@@ -57,7 +53,7 @@ void updateTitle(stateContext &context) {
     }
     updateObjects(context.world);
     text.updateHint();
-    if (pressed(context, keyCode::enter)) {
+    if (menuKeyPressed(context.keyboard, menuKey::choose)) {
         text.commandHint(textCommand::flicker);
         context.world.fade.fadeOut();
     }
@@ -95,8 +91,8 @@ void placeCarAtCrossroads(playerCar &car) {
                  .heading = 30.3737});
 }
 
-// Driving. The entry pass only enters the level; after it: pause on "esc" (the rest of
-// the pass still runs), the level's script, the world, the text, the sprites, the camera.
+// Driving. The entry pass only enters the level; after it: pause on the pause key (the
+// rest of the pass still runs), the level's script, the world, the text, the sprites, the camera.
 void updatePlay(stateContext &context) {
     objectWorld &world = context.world;
     levelList &levels = context.levels;
@@ -109,7 +105,8 @@ void updatePlay(stateContext &context) {
         context.entered = true;
         return;
     }
-    if (pressed(context, keyCode::esc)) {
+    // Another window taking the keyboard, or the window iconified, pauses as the key does.
+    if (world.car.bindings.pressedThisPass(keyAction::pauseKey) || context.keyboard.focusLost) {
         changeState(context, gameState::paused);
     }
     levels.runLevelScript(world, services);
@@ -155,6 +152,7 @@ void returnToTitle(stateContext &context) {
 }
 
 void updateState(stateContext &context) {
+    context.world.car.bindings.menuShown = context.state != gameState::inGame;
     switch (context.state) {
     case gameState::logoAnim:
         updateLogo(context);

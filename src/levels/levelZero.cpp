@@ -10,7 +10,7 @@
 #include "media/textBox.h"
 #include "media/wrapping.h"
 #include "objects/objectWorld.h"
-#include "player/keyboardState.h"
+#include "player/menuKeys.h"
 
 namespace {
 
@@ -51,13 +51,14 @@ bool levelZero::hasContinue() const {
 }
 
 // The items of the page the menu is on.
-void levelZero::fillPage() {
+void levelZero::fillPage(const objectWorld &world) {
     switch (menu.page) {
     case menuPage::newGame:
         menu.setItems({"start new game - erase old game", "go back"});
         break;
     case menuPage::settings:
-        settings.fill(menu);
+    case menuPage::controls:
+        settings.fill(menu, world);
         break;
     case menuPage::main:
     case menuPage::title:
@@ -83,7 +84,7 @@ void levelZero::buildMenu(objectWorld &world, const scriptServices &services) {
     }
     settings.readFlags(services.flags);
     menu.cursor = hasContinue() ? 1 : 0; // a saved game offers to go on with it
-    fillPage();
+    fillPage(world);
     menu.open(services.text);
     world.view.x = 22.0;
     world.view.y = 14.0;
@@ -98,10 +99,12 @@ void levelZero::script(objectWorld &world, const scriptServices &services) {
     if (cooldown > 0) {
         cooldown--;
     } else {
-        if (!starting) {
+        if (!starting && !settings.waitingForKey()) {
             readCursorKeys(services);
         }
-        if (services.keyboard.isKeyPressed(keyCode::enter)) {
+        if (menu.page == menuPage::settings || menu.page == menuPage::controls) {
+            readSettingsKeys(world, services);
+        } else if (menuKeyPressed(services.keyboard, menuKey::choose)) {
             pressEnter(world, services);
         }
     }
@@ -117,11 +120,12 @@ void levelZero::readCursorKeys(const scriptServices &services) {
 }
 
 // A new page after an enter: every line writes itself in.
-void levelZero::showPage(textBox &text, const menuPage newPage, const int newCursor) {
+void levelZero::showPage(objectWorld &world, const scriptServices &services, const menuPage newPage,
+                         const int newCursor) {
     menu.page = newPage;
     menu.cursor = newCursor;
-    fillPage();
-    menu.show(text);
+    fillPage(world);
+    menu.show(services.text);
 }
 
 void levelZero::pressEnter(objectWorld &world, const scriptServices &services) {
@@ -133,8 +137,7 @@ void levelZero::pressEnter(objectWorld &world, const scriptServices &services) {
         pressEnterOnNewGame(world, services);
         break;
     case menuPage::settings:
-        pressEnterOnSettings(services);
-        break;
+    case menuPage::controls:
     case menuPage::title:
         break;
     }
@@ -146,7 +149,7 @@ void levelZero::pressEnterOnMain(objectWorld &world, const scriptServices &servi
     const int cursor = menu.cursor;
     if (cursor == 0) {
         if (withContinue) {
-            showPage(services.text, menuPage::newGame, 1); // a saved game is only erased when asked twice
+            showPage(world, services, menuPage::newGame, 1); // a saved game is only erased when asked twice
         } else {
             startGame(world, services);
         }
@@ -156,7 +159,7 @@ void levelZero::pressEnterOnMain(objectWorld &world, const scriptServices &servi
         world.fade.fadeOut();
         services.text.commandMenu(textCommand::menu);
     } else if (cursor == settingsItem) {
-        settings.open(menu, services.text);
+        settings.open(menu, world, services);
     } else {
         services.flags.quit = true;
     }
@@ -166,13 +169,14 @@ void levelZero::pressEnterOnNewGame(objectWorld &world, const scriptServices &se
     if (menu.cursor == 0) {
         startGame(world, services);
     } else {
-        showPage(services.text, menuPage::main, 0);
+        showPage(world, services, menuPage::main, 0);
     }
 }
 
-void levelZero::pressEnterOnSettings(const scriptServices &services) {
-    if (settings.pressEnter(menu, services)) {
-        showPage(services.text, menuPage::main, hasContinue() ? 2 : 1);
+// Back from the settings: the main page with the cursor on "settings".
+void levelZero::readSettingsKeys(objectWorld &world, const scriptServices &services) {
+    if (settings.readKeys(menu, world, services)) {
+        showPage(world, services, menuPage::main, hasContinue() ? 2 : 1);
     }
 }
 

@@ -5,8 +5,6 @@
 #include "levels/menuPages.h"
 #include "levels/settingsPage.h"
 
-class textBox;
-
 // The title scene behind the main menu: a standing car on bare ground, the view slowly
 // circling it, and the menu that starts a new game, continues the saved one, changes the
 // display settings or quits.
@@ -15,7 +13,7 @@ class levelZero : public level {
     levelZero() { setup(); }
 
     int menuReady;
-    menuPages menu; // the main page, the new game question or the settings
+    menuPages menu; // the main page, the new game question, the settings or the controls
     int cooldown;   // passes during which keys are ignored after a cursor move
     double spin;    // radians the view turns each pass
     bool spinning;
@@ -33,9 +31,9 @@ class levelZero : public level {
     void pressEnter(objectWorld &world, const scriptServices &services);
     void pressEnterOnMain(objectWorld &world, const scriptServices &services);
     void pressEnterOnNewGame(objectWorld &world, const scriptServices &services);
-    void pressEnterOnSettings(const scriptServices &services);
-    void showPage(textBox &text, menuPage newPage, int newCursor);
-    void fillPage();
+    void readSettingsKeys(objectWorld &world, const scriptServices &services);
+    void showPage(objectWorld &world, const scriptServices &services, menuPage newPage, int newCursor);
+    void fillPage(const objectWorld &world);
     void startGame(objectWorld &world, const scriptServices &services);
     void turnView(objectWorld &world);
 

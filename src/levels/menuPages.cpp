@@ -1,7 +1,7 @@
 #include "levels/menuPages.h"
 
 #include "media/textBox.h"
-#include "player/keyboardState.h"
+#include "player/menuKeys.h"
 
 namespace {
 
@@ -68,12 +68,12 @@ int menuPages::readCursorKeys(const keyboardState &keys, textBox &text) {
         return 0;
     }
     int moves = 0;
-    if (keys.isKeyPressed(keyCode::s) || keys.isKeyPressed(keyCode::down)) {
+    if (menuKeyPressed(keys, menuKey::down)) {
         cursor = (cursor + 1) % itemCount;
         redraw(text);
         moves++;
     }
-    if (keys.isKeyPressed(keyCode::w) || keys.isKeyPressed(keyCode::up)) {
+    if (menuKeyPressed(keys, menuKey::up)) {
         cursor = (cursor + itemCount - 1) % itemCount;
         redraw(text);
         moves++;

@@ -12,11 +12,12 @@ class textBox;
 enum class menuPage : unsigned char {
     main,
     newGame,  // the title menu asks before a new game erases a saved one
-    settings, // the two display toggles
+    settings, // the two display toggles, the volumes and the way to the controls
+    controls, // the keys of each action
     title,    // the pause menu is closing on its way back to the title
 };
 
-inline constexpr int maxMenuItems = 4;
+inline constexpr int maxMenuItems = 10;
 inline constexpr int maxMenuHeaders = 2;
 
 class menuPages {
@@ -41,8 +42,8 @@ class menuPages {
     // the headers and the other items are there at once, dim.
     void redraw(textBox &text) const;
 
-    // The cursor keys of one pass: "s" or "down" moves the cursor down, then "w" or "up"
-    // moves it up (both can come in one pass); each move redraws the page. Returns the
-    // number of moves.
+    // The cursor keys of one pass: "s", "down" or the pad's down moves the cursor down, then
+    // "w", "up" or the pad's up moves it up (both can come in one pass); each move redraws the page. Returns
+    // the number of moves.
     int readCursorKeys(const keyboardState &keys, textBox &text);
 };

@@ -6,6 +6,7 @@
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
+#include "player/optionsFile.h"
 
 std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car) {
     const std::string text = readOrCreateFile(files.gameSavePath, newGameText);
@@ -54,4 +55,9 @@ bool saveNewGame(const scriptServices &services) {
 
 bool saveDisplaySettings(const scriptServices &services) {
     return savedOrTold(services, saveSettings(services.flags, services.files));
+}
+
+bool saveOptions(const scriptServices &services, const objectWorld &world) {
+    return savedOrTold(services, saveDataFile(services.files, dataFile::options,
+                                              playerOptionsText(world.car.bindings, world.volumes)));
 }

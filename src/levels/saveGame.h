@@ -7,6 +7,7 @@
 struct dataFiles;
 class levelList;
 class playerCar;
+class objectWorld;
 struct scriptServices;
 
 inline constexpr const char *newGameText = "0000000";
@@ -26,5 +27,7 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
 bool saveProgress(const scriptServices &services, int currentLevel, const bool (&progressFlags)[6]);
 bool saveNewGame(const scriptServices &services);
 bool saveDisplaySettings(const scriptServices &services);
+// The player's keys and volumes, "options.txt".
+bool saveOptions(const scriptServices &services, const objectWorld &world);
 
 inline constexpr const char *unsavedNotice = "could not save";

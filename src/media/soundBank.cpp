@@ -37,6 +37,7 @@ void soundBank::resetSound() {
 }
 
 void soundBank::updateSound(const scene &pass) {
+    followPlayerVolumes();
     switch (pass.layout) {
     case sceneLayout::play:
         followLevelMusic(pass.music);
@@ -127,6 +128,20 @@ void soundBank::applyLoopVolumes() {
     setVolume(gravelChannel, gravelVolume);
 }
 
+// A volume changed in the settings is heard at once: the loops and the title music are set
+// again; one-shots take the new level when they next play.
+void soundBank::followPlayerVolumes() {
+    if (volumes == nullptr ||
+        (volumes->music == volumesHeard.music && volumes->effects == volumesHeard.effects)) {
+        return;
+    }
+    volumesHeard = *volumes;
+    applyLoopVolumes();
+    if (titlePlaying) {
+        setVolume(titleChannel, titleFade);
+    }
+}
+
 bool soundBank::audible() const {
     for (int channel = 0; channel < channelCount; channel++) {
         if (mixer.playing(channel) != 0 && mixer.volume(channel, -1) > 0) {
@@ -142,10 +157,18 @@ void soundBank::playLoop(int channel, Mix_Chunk *chunk) {
     }
 }
 
+// The music layers and the title music follow the music volume, every other channel the
+// effects volume.
 void soundBank::setVolume(int channel, int32_t volume) {
-    if (channelExists(channel)) {
-        mixer.volume(channel, volume);
+    if (!channelExists(channel)) {
+        return;
     }
+    if (volumes != nullptr) {
+        const bool music = channel == titleChannel ||
+                           (channel >= firstMusicChannel && channel < firstMusicChannel + musicLayerCount);
+        volume = scaledVolume(volume, music ? volumes->music : volumes->effects);
+    }
+    mixer.volume(channel, volume);
 }
 
 void soundBank::haltChannel(int channel) {

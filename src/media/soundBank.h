@@ -13,6 +13,7 @@
 #include "media/effectSound.h"
 #include "media/mixerCalls.h"
 #include "media/scene.h"
+#include "media/soundVolumes.h"
 
 constexpr int musicLayerCount = 3;
 constexpr int engineNoteCount = 4;
@@ -72,6 +73,11 @@ class soundBank {
 
     bool titlePlaying; // the title music is on its channel
 
+    // The player's volumes, applied to every channel the bank sets (full when null); a change
+    // is heard on the next pass.
+    const soundVolumes *volumes = nullptr;
+    soundVolumes volumesHeard; // what the channels were last set with
+
     mixerCalls mixer;         // every SDL_mixer call goes through here
     int32_t channelCount = 0; // channels the mixer gave us: none without an audio device
 
@@ -107,6 +113,7 @@ class soundBank {
     void fadeDown();
 
     void applyLoopVolumes();
+    void followPlayerVolumes();
     void playLoop(int channel, Mix_Chunk *chunk);
     void setVolume(int channel, int32_t volume);
     void haltChannel(int channel);

@@ -58,7 +58,7 @@ void placeText(textArea &area, const std::string_view text, const textPlacement 
 } // namespace
 
 textLetter *textArea::firstFree() {
-    const int usable = capacity < textAreaSlots ? capacity : textAreaSlots;
+    const int usable = capacity < menuAreaSlots ? capacity : menuAreaSlots;
     for (int i = 0; i < usable; i++) {
         if (letters[i].isEmpty()) {
             return &letters[i];
@@ -112,6 +112,7 @@ void textArea::draw(imageBank &bank) const {
 }
 
 textBox::textBox() {
+    menu.capacity = menuAreaSlots;
     // Room for any message the area can show, so queueing one never allocates.
     pendingMessage.reserve(textAreaSlots);
 }

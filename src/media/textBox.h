@@ -10,7 +10,8 @@
 
 class imageBank;
 
-inline constexpr int textAreaSlots = 100;
+inline constexpr int textAreaSlots = 100; // what the message and hint areas hold
+inline constexpr int menuAreaSlots = 240; // the menu box holds the longer settings pages
 
 // What the command operations do to an area: empty it at once ("blank"), flicker the menu
 // box out ("menu"), fade the letters out ("fade") or flash them out ("flicker").
@@ -18,7 +19,7 @@ enum class textCommand : unsigned char { blank, menu, fade, flicker };
 
 class textArea {
   public:
-    textLetter letters[textAreaSlots];
+    textLetter letters[menuAreaSlots];
     int capacity = textAreaSlots; // slots that text may be written into
 
     // The first slot holding no letter, or null when the area is full.

@@ -5,6 +5,7 @@
 #include "media/camera.h"
 #include "media/fadeCounter.h"
 #include "media/levelInPlay.h"
+#include "media/soundVolumes.h"
 #include "objects/basicObj.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
@@ -22,6 +23,7 @@ class objectWorld {
 
     const animTables &animations; // the ghost cars' frames and every kind's sprite frames
     drawList &sprites;            // refilled from the placed objects every frame
+    soundVolumes volumes;         // the player's choice, heard through the sound bank
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list

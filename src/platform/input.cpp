@@ -18,7 +18,7 @@ constexpr sdlKey mouse(Uint8 button) {
 }
 
 // In key order.
-constexpr sdlKey sdlKeys[trackedKeyCount] = {
+constexpr sdlKey sdlKeys[keyboardKeyCount] = {
     key(SDLK_SPACE),
     key(SDLK_ESCAPE),
     key(SDLK_UP),
@@ -82,7 +82,7 @@ constexpr sdlKey sdlKeys[trackedKeyCount] = {
 };
 
 bool keyForSymbol(SDLKey symbol, keyCode &found) {
-    for (int index = 0; index < trackedKeyCount; index++) {
+    for (int index = 0; index < keyboardKeyCount; index++) {
         if (sdlKeys[index].mouseButton == 0 && sdlKeys[index].symbol == symbol) {
             found = static_cast<keyCode>(index);
             return true;
@@ -92,7 +92,7 @@ bool keyForSymbol(SDLKey symbol, keyCode &found) {
 }
 
 bool keyForMouseButton(Uint8 button, keyCode &found) {
-    for (int index = 0; index < trackedKeyCount; index++) {
+    for (int index = 0; index < keyboardKeyCount; index++) {
         if (sdlKeys[index].mouseButton != 0 && sdlKeys[index].mouseButton == button) {
             found = static_cast<keyCode>(index);
             return true;
@@ -101,7 +101,100 @@ bool keyForMouseButton(Uint8 button, keyCode &found) {
     return false;
 }
 
+// The pad's buttons by number, as most pads number them: the four face buttons first, start
+// at 7 (9 on some pads).
+struct padButton {
+    Uint8 number;
+    keyCode key;
+};
+constexpr padButton padButtons[] = {
+    {0, keyCode::padA}, {1, keyCode::padB},     {2, keyCode::padX},
+    {3, keyCode::padY}, {7, keyCode::padStart}, {9, keyCode::padStart},
+};
+
+bool keyForPadButton(const Uint8 button, keyCode &found) {
+    for (const padButton &known : padButtons) {
+        if (known.number == button) {
+            found = known.key;
+            return true;
+        }
+    }
+    return false;
+}
+
+Uint8 padButtonFor(const keyCode key) {
+    for (const padButton &known : padButtons) {
+        if (known.key == key) {
+            return known.number;
+        }
+    }
+    return 0;
+}
+
+Uint8 hatFor(const keyCode key) {
+    switch (key) {
+    case keyCode::padLeft:
+        return SDL_HAT_LEFT;
+    case keyCode::padRight:
+        return SDL_HAT_RIGHT;
+    case keyCode::padUp:
+        return SDL_HAT_UP;
+    case keyCode::padDown:
+        return SDL_HAT_DOWN;
+    default:
+        return 0;
+    }
+}
+
+std::int32_t hatBits(const Uint8 value) {
+    return ((value & SDL_HAT_UP) != 0 ? hatUp : 0) | ((value & SDL_HAT_RIGHT) != 0 ? hatRight : 0) |
+           ((value & SDL_HAT_DOWN) != 0 ? hatDown : 0) | ((value & SDL_HAT_LEFT) != 0 ? hatLeft : 0);
+}
+
+bool translatePadEvent(const SDL_Event &event, inputEvent &translated) {
+    switch (event.type) {
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        translated.type = event.type == SDL_JOYBUTTONDOWN ? inputEventType::keyDown : inputEventType::keyUp;
+        return keyForPadButton(event.jbutton.button, translated.key);
+    case SDL_JOYHATMOTION:
+        if (event.jhat.hat != 0) {
+            return false;
+        }
+        translated.type = inputEventType::padHat;
+        translated.x = hatBits(event.jhat.value);
+        return true;
+    case SDL_JOYAXISMOTION:
+        if (event.jaxis.axis > 1) {
+            return false; // only the left stick steers
+        }
+        translated.type = inputEventType::padStick;
+        translated.x = event.jaxis.axis;
+        translated.y = event.jaxis.value;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The window stops hearing the player: another window took the keyboard, or it was iconified.
+bool lostAttention(const SDL_ActiveEvent &event) {
+    return event.gain == 0 && (event.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+}
+
 } // namespace
+
+int openGamepads() {
+    if (SDL_WasInit(SDL_INIT_JOYSTICK) == 0 && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+        return 0;
+    }
+    int opened = 0;
+    for (int index = 0; index < SDL_NumJoysticks(); index++) {
+        opened += SDL_JoystickOpen(index) != nullptr;
+    }
+    SDL_JoystickEventState(SDL_ENABLE);
+    return opened;
+}
 
 bool translateEvent(const SDL_Event &event, inputEvent &translated) {
     switch (event.type) {
@@ -121,8 +214,11 @@ bool translateEvent(const SDL_Event &event, inputEvent &translated) {
     case SDL_KEYUP:
         translated.type = event.type == SDL_KEYDOWN ? inputEventType::keyDown : inputEventType::keyUp;
         return keyForSymbol(event.key.keysym.sym, translated.key);
+    case SDL_ACTIVEEVENT:
+        translated.type = inputEventType::focusLost;
+        return lostAttention(event.active);
     default:
-        return false;
+        return translatePadEvent(event, translated);
     }
 }
 
@@ -137,8 +233,21 @@ bool pollInputEvent(inputEvent &event) {
 }
 
 void queueKeyEvent(const keyCode key, const bool down) {
-    const sdlKey &target = sdlKeys[keyIndex(key)];
     SDL_Event event = {};
+    if (hatFor(key) != 0) {
+        event.type = SDL_JOYHATMOTION;
+        event.jhat.value = down ? hatFor(key) : SDL_HAT_CENTERED;
+        SDL_PushEvent(&event);
+        return;
+    }
+    if (isPadKey(key)) {
+        event.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+        event.jbutton.button = padButtonFor(key);
+        event.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+        SDL_PushEvent(&event);
+        return;
+    }
+    const sdlKey &target = sdlKeys[keyIndex(key)];
     if (target.mouseButton != 0) {
         event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
         event.button.button = target.mouseButton;

@@ -62,6 +62,15 @@ static constexpr std::string_view keyNames[trackedKeyCount] = {
     "8",
     "9",
     "0",
+    "padLeft",
+    "padRight",
+    "padUp",
+    "padDown",
+    "padA",
+    "padB",
+    "padX",
+    "padY",
+    "padStart",
 };
 
 std::string_view keyName(const keyCode key) {

@@ -1,6 +1,8 @@
 #pragma once
-// The keys and mouse buttons the game tracks, in the game's own terms. Their names (what an
-// input track calls them) are for the edges only: keyName and keyByName.
+// The keys and mouse buttons the game tracks, in the game's own terms, and after them the
+// gamepad's: its four directions (the d-pad or the left stick) and five buttons. Their names
+// (what an input track and the options file call them) are for the edges only: keyName and
+// keyByName.
 #include <optional>
 #include <string_view>
 
@@ -65,18 +67,34 @@ enum class keyCode : unsigned char {
     digit8,
     digit9,
     digit0,
+    padLeft,
+    padRight,
+    padUp,
+    padDown,
+    padA, // the bottom face button
+    padB, // the right face button
+    padX, // the left face button
+    padY, // the top face button
+    padStart,
 };
 
-inline constexpr int trackedKeyCount = 60;
-inline constexpr int namedKeyCount = 54;
+inline constexpr int keyboardKeyCount = 60; // the keyboard and the mouse
+inline constexpr int padKeyCount = 9;
+inline constexpr int trackedKeyCount = keyboardKeyCount + padKeyCount;
+inline constexpr int namedKeyCount = 54; // of the keyboard's
 
 constexpr int keyIndex(const keyCode key) {
     return static_cast<int>(key);
 }
-static_assert(keyIndex(keyCode::digit0) + 1 == trackedKeyCount);
+static_assert(keyIndex(keyCode::digit0) + 1 == keyboardKeyCount);
+static_assert(keyIndex(keyCode::padStart) + 1 == trackedKeyCount);
+
+constexpr bool isPadKey(const keyCode key) {
+    return keyIndex(key) >= keyboardKeyCount;
+}
 
 // "enter", "forwardSlash", "a", "1" …; empty for the keys that are tracked but have no name
 // (right shift, right control, minus, equals and the two mouse buttons).
 std::string_view keyName(keyCode key);
-// The key with that name; none for a name outside the 54.
+// The key with that name; none for a name outside the 54 and the pad's.
 std::optional<keyCode> keyByName(std::string_view name);

@@ -14,25 +14,24 @@ dataFiles prepareDataFiles(const std::string &folder) {
     files.folder = folder;
     files.settingsPath = joinPath(folder, "settings.sav");
     files.gameSavePath = joinPath(folder, "game.sav");
+    files.optionsPath = joinPath(folder, "options.txt");
+    files.unsavedOptions.text.reserve(optionsTextRoom);
     files.writable = createFolders(folder) && folderWritable(folder);
     if (!files.writable) {
         std::fprintf(stderr, "velmora: cannot write to %s; settings and progress will not be kept\n",
                      folder.c_str());
         return files;
     }
-    removeLeftTemporaries(folder, {"settings.sav", "game.sav"});
+    removeLeftTemporaries(folder, {"settings.sav", "game.sav", "options.txt"});
     return files;
 }
 
-// Only a regular file is read; anything else in its place is unreadable.
-enum class fileRead { read, missing, unreadable };
-
-static fileRead readFileStart(const std::string &path, std::string &bytes) {
+fileRead readFileStart(const std::string &path, std::string &bytes, const size_t limit) {
     const int fd = openRegularFile(path);
     if (fd < 0) {
         return errno == ENOENT ? fileRead::missing : fileRead::unreadable;
     }
-    bytes.resize(firstLineBytesNeeded);
+    bytes.resize(limit);
     size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
@@ -55,7 +54,7 @@ static fileRead readFileStart(const std::string &path, std::string &bytes) {
 
 std::string readOrCreateFile(const std::string &path, std::string_view defaultText) {
     std::string bytes;
-    const fileRead result = readFileStart(path, bytes);
+    const fileRead result = readFileStart(path, bytes, firstLineBytesNeeded);
     // A file that exists but cannot be read may still hold progress: leave it alone.
     if (result == fileRead::unreadable) {
         return std::string(defaultText);
@@ -91,8 +90,13 @@ struct fileToSave {
 };
 
 fileToSave fileOf(dataFiles &files, const dataFile which) {
-    if (which == dataFile::settings) {
+    switch (which) {
+    case dataFile::settings:
         return {files.settingsPath, files.unsavedSettings};
+    case dataFile::options:
+        return {files.optionsPath, files.unsavedOptions};
+    case dataFile::savedGame:
+        break;
     }
     return {files.gameSavePath, files.unsavedGame};
 }
@@ -118,7 +122,7 @@ bool writeOrKeep(const fileToSave file, const std::string_view text) {
 } // namespace
 
 bool saveDataFile(dataFiles &files, const dataFile which, const std::string_view text) {
-    for (const dataFile other : {dataFile::settings, dataFile::savedGame}) {
+    for (const dataFile other : {dataFile::settings, dataFile::savedGame, dataFile::options}) {
         const fileToSave waiting = fileOf(files, other);
         if (other != which && waiting.unsaved.waiting) {
             writeOrKeep(waiting, waiting.unsaved.text);
@@ -128,7 +132,7 @@ bool saveDataFile(dataFiles &files, const dataFile which, const std::string_view
 }
 
 void saveWaitingTexts(dataFiles &files) {
-    for (const dataFile which : {dataFile::settings, dataFile::savedGame}) {
+    for (const dataFile which : {dataFile::settings, dataFile::savedGame, dataFile::options}) {
         const fileToSave file = fileOf(files, which);
         if (!file.unsaved.waiting) {
             continue;

@@ -7,8 +7,10 @@
 #include "platform/gameFlags.h"
 
 inline constexpr const char *defaultSettingsText = "00";
+// Room kept for the options text, so that keeping one that waits never allocates.
+inline constexpr size_t optionsTextRoom = 512;
 
-enum class dataFile : unsigned char { settings, savedGame };
+enum class dataFile : unsigned char { settings, savedGame, options };
 
 // A save that could not be written: its text waits here for the next try. Both files' texts
 // are short enough to live inside the string, so keeping one never allocates.
@@ -21,9 +23,11 @@ struct dataFiles {
     std::string folder;
     std::string settingsPath;
     std::string gameSavePath;
+    std::string optionsPath; // the player's keys and volumes
     bool writable = false;
     unsavedText unsavedSettings;
     unsavedText unsavedGame;
+    unsavedText unsavedOptions;
 };
 
 // Creates the folder and removes the temporary files a save killed halfway left there; when
@@ -39,10 +43,15 @@ dataFiles prepareDataFiles(const std::string &folder);
 std::string readOrCreateFile(const std::string &path, std::string_view defaultText);
 std::string malformedCopyPath(const std::string &path);
 
+// Only a regular file is read; anything else in its place is unreadable.
+enum class fileRead { read, missing, unreadable };
+// The file's first `limit` bytes at most.
+fileRead readFileStart(const std::string &path, std::string &bytes, size_t limit);
+
 // Replaces the file's content with the text, atomically; false when the write failed.
 bool writeTextFile(const std::string &path, std::string_view text);
 
-// Writes one of the two files. A failed write is said on standard error and its text kept
+// Writes one of the files. A failed write is said on standard error and its text kept
 // in memory, to be written at the next save of either file and on the way out; a text still
 // waiting is tried first. False when this save failed.
 bool saveDataFile(dataFiles &files, dataFile which, std::string_view text);

@@ -1,5 +1,7 @@
 #include "platform/video.h"
 
+#include "platform/input.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -216,6 +218,7 @@ screenHandle openGameWindow(const int requestedScale) {
     }
     chooseWindowScaling(requestedScale);
     SDL_InitSubSystem(SDL_INIT_AUDIO);
+    openGamepads(); // a pad plugged in before the start drives from the first pass
     SDL_WM_SetCaption(windowCaption, nullptr);
     Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
     Mix_Volume(-1, 77);

@@ -1,5 +1,19 @@
 #include "player/keyboardState.h"
 
+namespace {
+
+// A stick rests a little off centre; a push past a quarter of its travel counts.
+constexpr std::int32_t stickDeadZone = 8000;
+
+} // namespace
+
+void keyboardState::followPad() {
+    down[keyIndex(keyCode::padLeft)] = (hatDirections & hatLeft) != 0 || stickX < -stickDeadZone;
+    down[keyIndex(keyCode::padRight)] = (hatDirections & hatRight) != 0 || stickX > stickDeadZone;
+    down[keyIndex(keyCode::padUp)] = (hatDirections & hatUp) != 0 || stickY < -stickDeadZone;
+    down[keyIndex(keyCode::padDown)] = (hatDirections & hatDown) != 0 || stickY > stickDeadZone;
+}
+
 bool keyboardState::handleEvent(const inputEvent &event) {
     switch (event.type) {
     case inputEventType::quit:
@@ -12,11 +26,24 @@ bool keyboardState::handleEvent(const inputEvent &event) {
     case inputEventType::keyUp:
         down[keyIndex(event.key)] = event.type == inputEventType::keyDown;
         return false;
+    case inputEventType::padHat:
+        hatDirections = event.x;
+        followPad();
+        return false;
+    case inputEventType::padStick:
+        (event.x == 0 ? stickX : stickY) = event.y;
+        followPad();
+        return false;
+    case inputEventType::focusLost:
+        focusLostPending = true;
+        return false;
     }
     return false;
 }
 
 void keyboardState::endPass() {
+    focusLost = focusLostPending;
+    focusLostPending = false;
     for (int i = 0; i < trackedKeyCount; i++) {
         if (!down[i]) {
             armed[i] = true;

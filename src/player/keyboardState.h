@@ -1,7 +1,8 @@
 #pragma once
-// The per-pass state of the 60 keys and buttons the game tracks, filled from the window's
+// The per-pass state of the keys and buttons the game tracks, filled from the window's
 // events once per pass. A key reports "pressed" on exactly one pass after it goes down,
-// and not again until it has been seen up at the end of a pass.
+// and not again until it has been seen up at the end of a pass. The pad's four directions
+// are held while the d-pad or the left stick (past its dead zone) points that way.
 #include <cstdint>
 
 #include "platform/input.h"
@@ -13,6 +14,10 @@ class keyboardState {
     bool down[trackedKeyCount] = {};
     bool armed[trackedKeyCount] = {};
     bool pressed[trackedKeyCount] = {};
+    std::int32_t hatDirections = 0; // padHatBits
+    std::int32_t stickX = 0;
+    std::int32_t stickY = 0;
+    bool focusLost = false; // the window lost the player's attention during the last poll
 
     // Drains the window's events; true when a quit event was met (later events stay queued).
     bool poll();
@@ -23,4 +28,8 @@ class keyboardState {
 
     bool isKeyDown(keyCode key) const { return down[keyIndex(key)]; }
     bool isKeyPressed(keyCode key) const { return pressed[keyIndex(key)]; }
+
+  private:
+    bool focusLostPending = false;
+    void followPad();
 };

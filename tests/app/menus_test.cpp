@@ -65,7 +65,7 @@ TEST(TitleMenu, SettingsOpenOnGoBackToggleAtOnceAndLeaveOntoSettings) {
     rig.pass(8);
     rig.press({keyCode::enter});
     EXPECT_EQ(title.menu.page, menuPage::settings);
-    EXPECT_EQ(title.menu.cursor, 2);
+    EXPECT_EQ(title.menu.cursor, settingsPage::goBackItem);
     rig.press({keyCode::down}); // wraps to the fullscreen toggle
     rig.pass(8);
     rig.press({keyCode::enter});
@@ -177,7 +177,7 @@ TEST(PauseMenu, CursorWrapsTogglesWriteAtOnceAndACursorKeyCancelsClosing) {
     rig.press({keyCode::s});
     rig.press({keyCode::enter}); // settings
     EXPECT_EQ(rig.context().pauseMenu.page, menuPage::settings);
-    EXPECT_EQ(rig.context().pauseMenu.cursor, 2);
+    EXPECT_EQ(rig.context().pauseMenu.cursor, settingsPage::goBackItem);
     rig.press({keyCode::up});
     rig.press({keyCode::enter}); // 30 fps toggle
     EXPECT_TRUE(rig.session->flags.thirtyFps);

@@ -53,7 +53,7 @@ class KeyboardPoll : public ::testing::Test {
 TEST(KeyNames, FiftyFourUniqueNamesOverSixtyTrackedKeys) {
     std::set<std::string_view> names;
     int named = 0;
-    for (int index = 0; index < trackedKeyCount; index++) {
+    for (int index = 0; index < keyboardKeyCount; index++) {
         const keyCode key = static_cast<keyCode>(index);
         if (!keyName(key).empty()) {
             named++;
@@ -194,10 +194,10 @@ TEST(KeyBindings, DefaultKeysAndARebindingToCtrl) {
     keyBindings bindings(keyboard);
     const char *const expected[actionCount] = {"w", "d", "a", "s", "space", "q", "e", "esc"};
     for (int slot = 0; slot < actionCount; slot++) {
-        EXPECT_EQ(keyName(bindings.bindingKey[slot]), expected[slot]);
+        EXPECT_EQ(keyName(bindings.bindingKeys[slot].keys[0]), expected[slot]);
     }
 
-    bindings.bindingKey[static_cast<int>(keyAction::headlightKey)] = keyCode::ctrl;
+    bindings.keysOf(keyAction::headlightKey) = {{keyCode::ctrl}, 1};
     keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_RCTRL), true));
     keyboard.endPass();
     bindings.refresh();

@@ -46,6 +46,8 @@ static const char *pageName(const menuPage page) {
         return "newGame";
     case menuPage::settings:
         return "settings";
+    case menuPage::controls:
+        return "controls";
     case menuPage::title:
         return "title";
     }
