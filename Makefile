@@ -11,8 +11,15 @@ PREFIX ?= /usr/local
 
 all: build
 
-deps:
+# The package check runs once per build folder, and again when the list of packages changes;
+# remove the stamp to check again.
+DEPS_STAMP = $(BUILD_DIR)/.deps-installed
+
+deps: $(DEPS_STAMP)
+
+$(DEPS_STAMP): scripts/install-deps.sh
 	@bash scripts/install-deps.sh
+	@mkdir -p $(BUILD_DIR) && touch $@
 
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
