@@ -24,7 +24,9 @@ $(DEPS_STAMP): scripts/install-deps.sh
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# WERROR=ON (or OFF) sets whether warnings stop the build, from then on; CI turns it on.
 build: deps $(BUILD_DIR)/CMakeCache.txt
+	$(if $(WERROR),cmake -S . -B $(BUILD_DIR) -DVELMORA_WERROR=$(WERROR) >/dev/null)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The game plays with the art and sounds just built, even when an install exists.

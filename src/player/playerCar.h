@@ -29,7 +29,7 @@ struct carPose {
 
 class playerCar : public keyBindings {
   public:
-    playerCar(const keyboardState &keyboard, const animTables &animations);
+    playerCar(const keyboardState &keys, const animTables &tables);
 
     const animTables &animations;
 
