@@ -7,6 +7,8 @@
 class levelList;
 class objectWorld;
 
+constexpr int32_t moonLevel = 7; // the moon's level: the side exits of the later levels lead here
+
 // One level of the game: the ground and the objects of a square world that wraps at its edges,
 // and the per-frame script that tells its story. Each level is a class of its own.
 class level {
@@ -16,6 +18,9 @@ class level {
     int32_t music = 0;         // in-game track the level asks for: 0 none, 1 … 3
     int32_t groundGrid[levelGridSize][levelGridSize] = {}; // [x][y] road picture numbers
     int32_t objectGrid[levelGridSize][levelGridSize] = {}; // [x][y] object kinds
+    // The level's own rules for the world's objects, fixed for its life.
+    bool treesAreWalls = false;
+    bool flashRevealsHiddenButterflies = false;
 
     virtual ~level() = default;
 

@@ -471,7 +471,7 @@ void ghostCar::choosePictures(spriteRecord &record, double relativeAngle, const 
     }
 }
 
-std::optional<objectChange> ghostCar::flashed(int32_t) const {
+std::optional<objectChange> ghostCar::flashed(const levelInPlay &) const {
     if (!visible || !isAbroad(mode)) {
         return std::nullopt;
     }

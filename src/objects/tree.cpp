@@ -81,16 +81,16 @@ void tree::choosePictures(spriteRecord &record, double, const animTables &animat
 }
 
 // The flash starts a sapling growing.
-std::optional<objectChange> tree::flashed(int32_t) const {
+std::optional<objectChange> tree::flashed(const levelInPlay &) const {
     if (!visible || frame != saplingFrame) {
         return std::nullopt;
     }
     return objectChange{.frame = growingFrame};
 }
 
-// In the moon level a tree keeps the car off like the moon itself.
-bool tree::isWall(int32_t levelIndex) const {
-    return levelIndex == moonLevel;
+// Where the level says so (the moon's), a tree keeps the car off like the moon itself.
+bool tree::isWall(const levelInPlay &level) const {
+    return level.treesAreWalls;
 }
 
 objectCue tree::cue() const {
