@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "media/levelInPlay.h" // levelGridSize: both grids are always this big
+#include "world/levelInPlay.h" // levelGridSize: both grids are always this big
 
 class levelList;
 class objectWorld;

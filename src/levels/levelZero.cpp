@@ -7,9 +7,9 @@
 #include "levels/saveGame.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
-#include "media/wrapping.h"
 #include "objects/objectWorld.h"
 #include "platform/settingsFile.h"
+#include "world/wrapping.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/levelInPlay.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/levelInPlay.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "media/helpers.h"
-#include "media/wrapping.h"
 #include "objects/objectWorld.h"
+#include "world/wrapping.h"
 
 namespace {
 

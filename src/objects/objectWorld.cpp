@@ -1,7 +1,7 @@
 #include "objects/objectWorld.h"
 
-#include "media/wrapping.h"
 #include "objects/interactions.h"
+#include "world/wrapping.h"
 
 objectWorld::objectWorld(imageBank &bank, const animTables &tables, drawList &spriteList, gameFlags &switches,
                          const keyboardState &keyboard)

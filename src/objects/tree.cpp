@@ -2,10 +2,10 @@
 
 #include "media/animTables.h"
 #include "media/helpers.h"
-#include "media/levelInPlay.h"
 #include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/levelInPlay.h"
 
 namespace {
 

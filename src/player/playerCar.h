@@ -5,9 +5,9 @@
 // step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
 
-#include "media/cockpitState.h"
-#include "media/wrapping.h"
 #include "player/keyBindings.h"
+#include "world/cockpitState.h"
+#include "world/wrapping.h"
 
 class animTables;
 
