@@ -4,10 +4,10 @@
 #include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
-#include "media/helpers.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
+#include "world/wrapping.h"
 
 using namespace objectCode;
 

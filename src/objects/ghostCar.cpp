@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/helpers.h"
 #include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/wrapping.h"
 
 // The ghost steers by these sixteen rough unit steps rather than by sine and cosine.
 // clang-format off

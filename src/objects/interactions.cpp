@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "media/helpers.h"
 #include "objects/objectWorld.h"
 #include "world/wrapping.h"
 

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/helpers.h"
 #include "objects/spritePictures.h"
 #include "player/carView.h"
 #include "player/playerCar.h"
+#include "world/wrapping.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "objects/tree.h"
 
 #include "media/animTables.h"
-#include "media/helpers.h"
 #include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
 #include "world/levelInPlay.h"
+#include "world/wrapping.h"
 
 namespace {
 
