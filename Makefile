@@ -13,13 +13,22 @@ export PREFIX DESTDIR
 
 all: build
 
-deps:
+# The package check runs once per build folder, and again when the list of packages changes;
+# remove the stamp to check again.
+DEPS_STAMP = $(BUILD_DIR)/.deps-installed
+
+deps: $(DEPS_STAMP)
+
+$(DEPS_STAMP): scripts/install-deps.sh
 	@bash scripts/install-deps.sh
+	@mkdir -p $(BUILD_DIR) && touch $@
 
 $(BUILD_DIR)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# WERROR=ON (or OFF) sets whether warnings stop the build, from then on; CI turns it on.
 build: deps $(BUILD_DIR)/CMakeCache.txt
+	$(if $(WERROR),cmake -S . -B $(BUILD_DIR) -DVELMORA_WERROR=$(WERROR) >/dev/null)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The game plays with the art and sounds just built, even when an install exists.

@@ -72,8 +72,8 @@ void loadAllImages(benchmark::State &state) {
         shadedBytes = 0;
         for (const shadedPicture &picture : bank->shaded) {
             frames += !picture.empty();
-            shadedBytes +=
-                picture.indices.size() * sizeof(uint16_t) + picture.palettes.size() * sizeof(Uint32);
+            shadedBytes += static_cast<double>(picture.indices.size() * sizeof(uint16_t) +
+                                               picture.palettes.size() * sizeof(Uint32));
         }
         bank.reset();
         state.ResumeTiming();

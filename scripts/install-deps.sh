@@ -12,11 +12,13 @@ packages=(
   clang libclang-rt-dev   # the fuzzing harnesses: clang with libFuzzer and the sanitizers
 )
 
+# One query for the whole list: the packages installed, then those not among them.
+# (dpkg-query fails when it has never heard of one of them: not an error here.)
+installed=" $({ dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' "${packages[@]}" 2>/dev/null || true; } |
+  sed -n 's/^ii *//p' | tr '\n' ' ') "
 missing=()
 for pkg in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$pkg")
-  fi
+  [[ "$installed" == *" $pkg "* ]] || missing+=("$pkg")
 done
 
 [ ${#missing[@]} -eq 0 ] && exit 0

@@ -3,10 +3,11 @@
 #include "app/stateContext.h"
 #include "levels/levelList.h"
 #include "levels/tileCodes.h"
-#include "media/helpers.h"
 #include "media/soundBank.h"
 #include "objects/objectWorld.h"
+#include "player/keyboardState.h"
 #include "player/menuKeys.h"
+#include "world/wrapping.h"
 
 static_assert(mixChannelCount - titleChannel - 1 < sceneCueCapacity, "a pass may cue more than plays");
 

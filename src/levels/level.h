@@ -2,11 +2,13 @@
 
 #include <cstdint>
 
-#include "media/levelInPlay.h" // levelGridSize: both grids are always this big
+#include "world/levelInPlay.h" // levelGridSize: both grids are always this big
 
 class levelList;
 class objectWorld;
 struct scriptServices;
+
+constexpr int32_t moonLevel = 7; // the moon's level: the side exits of the later levels lead here
 
 // One level of the game: the ground and the objects of a square world that wraps at its edges,
 // and the per-frame script that tells its story. Each level is a class of its own.
@@ -17,6 +19,9 @@ class level {
     int32_t music = 0;         // in-game track the level asks for: 0 none, 1 … 3
     int32_t groundGrid[levelGridSize][levelGridSize] = {}; // [x][y] road picture numbers
     int32_t objectGrid[levelGridSize][levelGridSize] = {}; // [x][y] object kinds
+    // The level's own rules for the world's objects, fixed for its life.
+    bool treesAreWalls = false;
+    bool flashRevealsHiddenButterflies = false;
 
     virtual ~level() = default;
 

@@ -11,7 +11,11 @@ void levelList::makeCurrent(const int32_t index, levelInPlay &record) {
     previous = current;
     current = index;
     const level &now = currentLevel();
-    record = {.index = index, .side = now.side, .ground = now.groundGrid};
+    record = {.index = index,
+              .side = now.side,
+              .ground = now.groundGrid,
+              .treesAreWalls = now.treesAreWalls,
+              .flashRevealsHiddenButterflies = now.flashRevealsHiddenButterflies};
 }
 
 void levelList::runLevelScript(objectWorld &world, const scriptServices &services) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "levels/level.h"
-#include "media/levelInPlay.h"
+#include "world/levelInPlay.h"
 
 constexpr int32_t levelCount = 18;
 

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "media/helpers.h"
 #include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
+#include "world/wrapping.h"
 
 using enum objectKind;
 

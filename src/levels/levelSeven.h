@@ -27,7 +27,10 @@ class levelSeven : public level {
     bool pushNow = false;
     bool pushArmed = false;
 
-    levelSeven() { setup(); }
+    levelSeven() {
+        treesAreWalls = true;
+        setup();
+    }
 
     void setup() override;
     void script(objectWorld &world, const scriptServices &services) override;

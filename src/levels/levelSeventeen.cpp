@@ -5,10 +5,10 @@
 #include "levels/levelLayout.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
-#include "media/helpers.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
+#include "world/wrapping.h"
 
 using namespace groundCode;
 using enum objectKind;

@@ -17,7 +17,10 @@ class levelSeventeen : public level {
     int32_t waitTimer = 0; // steps left of the flame's glide
     bool messageShown = false;
 
-    levelSeventeen() { setup(); }
+    levelSeventeen() {
+        flashRevealsHiddenButterflies = true;
+        setup();
+    }
 
     void setup() override;
     void script(objectWorld &world, const scriptServices &services) override;

@@ -8,9 +8,10 @@
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
-#include "media/wrapping.h"
 #include "objects/objectWorld.h"
+#include "platform/settingsFile.h"
 #include "player/menuKeys.h"
+#include "world/wrapping.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "media/dashboard.h"
 
 #include "media/animTables.h"
-#include "media/cockpitState.h"
 #include "media/imageSlots.h"
 #include "media/layerBlitter.h"
+#include "world/cockpitState.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 #include "media/helpers.h"
 
-#include <cmath>
-
 void applySurface(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination, SDL_Rect *clip) {
     if (source == nullptr || destination == nullptr) {
         return;
@@ -33,21 +31,4 @@ surfaceLock::~surfaceLock() {
 
 std::string intToString(int32_t value) {
     return std::to_string(value);
-}
-
-double distance(double x1, double y1, double x2, double y2) {
-    return std::sqrt(std::pow(x2 - x1, 2.0) + std::pow(y2 - y1, 2.0));
-}
-
-double wrappedDistance(double x1, double y1, double x2, double y2, int side) {
-    double best = 9999.0;
-    for (int i = -1; i <= 1; i++) {
-        for (int j = -1; j <= 1; j++) {
-            const double d = distance(x1, y1, x2 + i * side, y2 + j * side);
-            if (d <= best) {
-                best = d;
-            }
-        }
-    }
-    return best;
 }

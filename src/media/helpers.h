@@ -1,6 +1,6 @@
 #pragma once
-// Small free helpers shared by every drawing and world routine: blits, rectangles,
-// single pixels of 32-bit surfaces, colour channels, number text and wrapped distances.
+// Small free helpers shared by the drawing routines: blits, rectangles, single pixels of
+// 32-bit surfaces, colour channels and number text.
 #include <SDL.h>
 
 #include <cstdint>
@@ -67,8 +67,3 @@ inline Uint32 mapColour(const SDL_Surface *surface, int r, int g, int b) {
 }
 
 std::string intToString(int32_t value);
-
-double distance(double x1, double y1, double x2, double y2);
-// Shortest distance over a world that wraps every `side` tiles; exact while both
-// points lie within one side of the home square.
-double wrappedDistance(double x1, double y1, double x2, double y2, int side);

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "media/lightShapes.h"
-#include "media/wrapping.h"
+#include "world/wrapping.h"
 
 constexpr int lightMapSide = 101;
 

@@ -5,10 +5,10 @@
 // the car), the drawing half at its end.
 #include <cstdint>
 
-#include "media/camera.h"
 #include "media/effectSound.h"
-#include "media/fadeCounter.h"
-#include "media/levelInPlay.h"
+#include "world/camera.h"
+#include "world/fadeCounter.h"
+#include "world/levelInPlay.h"
 
 class textBox;
 

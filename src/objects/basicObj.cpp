@@ -22,7 +22,7 @@ void basicObj::resetCommon(const objectKind ownKind) {
 
 void basicObj::choosePictures(spriteRecord &, double, const animTables &) const {}
 
-std::optional<objectChange> basicObj::flashed(int32_t) const {
+std::optional<objectChange> basicObj::flashed(const levelInPlay &) const {
     return std::nullopt;
 }
 
@@ -30,7 +30,7 @@ std::optional<objectChange> basicObj::bumped() const {
     return std::nullopt;
 }
 
-bool basicObj::isWall(int32_t) const {
+bool basicObj::isWall(const levelInPlay &) const {
     return false;
 }
 

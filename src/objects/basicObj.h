@@ -13,6 +13,7 @@
 
 class animTables;
 class objectWorld;
+struct levelInPlay;
 class playerCar;
 struct spriteRecord;
 
@@ -61,13 +62,13 @@ class basicObj {
     // 0 … 360. A kind with nothing to show keeps the record's preset pictures.
     virtual void choosePictures(spriteRecord &record, double relativeAngle,
                                 const animTables &animations) const;
-    // What the headlight flash does to its group when it reaches the object, in the level
-    // of that index; nothing by default.
-    virtual std::optional<objectChange> flashed(int32_t levelIndex) const;
+    // What the headlight flash does to its group when it reaches the object in that level;
+    // nothing by default.
+    virtual std::optional<objectChange> flashed(const levelInPlay &level) const;
     // What driving into it does to its group; nothing by default.
     virtual std::optional<objectChange> bumped() const;
     // A wall keeps the car farther off than an ordinary obstacle and is not bumped.
-    virtual bool isWall(int32_t levelIndex) const;
+    virtual bool isWall(const levelInPlay &level) const;
     // The sound played when it cues; none by default.
     virtual objectCue cue() const;
 

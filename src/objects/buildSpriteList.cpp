@@ -2,8 +2,8 @@
 
 #include "media/drawList.h"
 #include "media/imageSlots.h"
-#include "media/wrapping.h"
 #include "objects/objectWorld.h"
+#include "world/wrapping.h"
 
 namespace {
 

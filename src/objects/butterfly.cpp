@@ -4,9 +4,9 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/levelInPlay.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/levelInPlay.h"
 
 namespace {
 
@@ -152,9 +152,9 @@ void butterfly::choosePictures(spriteRecord &record, double, const animTables &a
     record.image = pictureOf(butterflyBase, animations.at(butterflyFrames, frame), 8);
 }
 
-// In the butterflies' own level the flash shows a hidden one that still glows.
-std::optional<objectChange> butterfly::flashed(int32_t levelIndex) const {
-    if (visible || !emitsLight || levelIndex != butterflyLevel) {
+// Where the level says so (the butterflies' own), the flash shows a hidden one that still glows.
+std::optional<objectChange> butterfly::flashed(const levelInPlay &level) const {
+    if (visible || !emitsLight || !level.flashRevealsHiddenButterflies) {
         return std::nullopt;
     }
     return objectChange{.visible = true};

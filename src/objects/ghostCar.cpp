@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/helpers.h"
 #include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/wrapping.h"
 
 // The ghost steers by these sixteen rough unit steps rather than by sine and cosine.
 // clang-format off
@@ -471,7 +471,7 @@ void ghostCar::choosePictures(spriteRecord &record, double relativeAngle, const 
     }
 }
 
-std::optional<objectChange> ghostCar::flashed(int32_t) const {
+std::optional<objectChange> ghostCar::flashed(const levelInPlay &) const {
     if (!visible || !isAbroad(mode)) {
         return std::nullopt;
     }

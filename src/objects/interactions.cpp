@@ -2,9 +2,8 @@
 
 #include <cmath>
 
-#include "media/helpers.h"
-#include "media/wrapping.h"
 #include "objects/objectWorld.h"
+#include "world/wrapping.h"
 
 namespace {
 
@@ -120,7 +119,7 @@ void bumpObjects(objectWorld &world) {
     nearestSolid nearest = findNearestSolid(car, reach);
     int32_t pushStepsLeft = pushStepLimit;
 
-    const bool wall = nearest.object != nullptr && nearest.object->isWall(world.currentLevel.index);
+    const bool wall = nearest.object != nullptr && nearest.object->isWall(world.currentLevel);
     if (wall && nearest.distance < wallRadius) {
         nearest = pushBack(car, reach, nearest, wallRadius, pushStepsLeft);
         stopCar(car);
@@ -152,7 +151,7 @@ void flashObjects(objectWorld &world) {
     car.beamX = car.x + beamDistance * car.dirX;
     car.beamY = car.y + beamDistance * car.dirY;
     if (car.cockpit.flashFrame == flashFiringFrame) {
-        const int32_t level = world.currentLevel.index;
+        const levelInPlay &level = world.currentLevel;
         forEachPlaced(world, [&](const basicObj &object) {
             if (inFlash(car, object)) {
                 changeGroupOf(world, object, object.flashed(level));

@@ -44,7 +44,7 @@ void lamp::choosePictures(spriteRecord &record, double, const animTables &) cons
 }
 
 // The flash lights a dark lamp and puts out a burning one.
-std::optional<objectChange> lamp::flashed(int32_t) const {
+std::optional<objectChange> lamp::flashed(const levelInPlay &) const {
     if (!visible) {
         return std::nullopt;
     }

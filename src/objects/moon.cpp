@@ -106,7 +106,7 @@ void moon::choosePictures(spriteRecord &record, double, const animTables &) cons
 }
 
 // The flash cracks the moon.
-std::optional<objectChange> moon::flashed(int32_t) const {
+std::optional<objectChange> moon::flashed(const levelInPlay &) const {
     if (!visible) {
         return std::nullopt;
     }
@@ -114,7 +114,7 @@ std::optional<objectChange> moon::flashed(int32_t) const {
 }
 
 // Nothing comes near the moon.
-bool moon::isWall(int32_t) const {
+bool moon::isWall(const levelInPlay &) const {
     return true;
 }
 

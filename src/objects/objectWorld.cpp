@@ -1,7 +1,7 @@
 #include "objects/objectWorld.h"
 
-#include "media/wrapping.h"
 #include "objects/interactions.h"
+#include "world/wrapping.h"
 
 objectWorld::objectWorld(const animTables &tables, drawList &spriteList, const keyboardState &keyboard)
     : animations(tables), sprites(spriteList), car(keyboard, tables) {}

@@ -1,15 +1,14 @@
 #pragma once
 // The one container of the world: the player car and its camera, the table of all 3150
-// world objects, the screen fade, the frame tables the objects step through and the draw
-// list their sprites go to.
-#include "media/camera.h"
-#include "media/fadeCounter.h"
-#include "media/levelInPlay.h"
+// world objects, the screen fade, and the links every object behaviour needs.
 #include "media/soundVolumes.h"
 #include "objects/basicObj.h"
 #include "objects/objectChange.h"
 #include "objects/objectKinds.h"
 #include "player/playerCar.h"
+#include "world/camera.h"
+#include "world/fadeCounter.h"
+#include "world/levelInPlay.h"
 
 class animTables;
 class drawList;

@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "media/animTables.h"
-#include "media/helpers.h"
 #include "objects/spritePictures.h"
 #include "player/carView.h"
 #include "player/playerCar.h"
+#include "world/wrapping.h"
 
 namespace {
 
@@ -210,7 +210,7 @@ void statue::choosePictures(spriteRecord &record, double, const animTables &anim
 }
 
 // The flash kills the ghost and leaves a statue of it.
-std::optional<objectChange> statue::flashed(int32_t) const {
+std::optional<objectChange> statue::flashed(const levelInPlay &) const {
     if (!visible || state > statueKilled) {
         return std::nullopt;
     }

@@ -23,7 +23,7 @@ class statue : public basicObj {
     void update(playerCar &car, int32_t side) override;
     void choosePictures(spriteRecord &record, double relativeAngle,
                         const animTables &animations) const override;
-    std::optional<objectChange> flashed(int32_t levelIndex) const override;
+    std::optional<objectChange> flashed(const levelInPlay &level) const override;
     std::optional<objectChange> bumped() const override;
     objectCue cue() const override;
 

@@ -1,11 +1,11 @@
 #include "objects/tree.h"
 
 #include "media/animTables.h"
-#include "media/helpers.h"
-#include "media/levelInPlay.h"
 #include "objects/objectWorld.h"
 #include "objects/spritePictures.h"
 #include "player/playerCar.h"
+#include "world/levelInPlay.h"
+#include "world/wrapping.h"
 
 namespace {
 
@@ -81,16 +81,16 @@ void tree::choosePictures(spriteRecord &record, double, const animTables &animat
 }
 
 // The flash starts a sapling growing.
-std::optional<objectChange> tree::flashed(int32_t) const {
+std::optional<objectChange> tree::flashed(const levelInPlay &) const {
     if (!visible || frame != saplingFrame) {
         return std::nullopt;
     }
     return objectChange{.frame = growingFrame};
 }
 
-// In the moon level a tree keeps the car off like the moon itself.
-bool tree::isWall(int32_t levelIndex) const {
-    return levelIndex == moonLevel;
+// Where the level says so (the moon's), a tree keeps the car off like the moon itself.
+bool tree::isWall(const levelInPlay &level) const {
+    return level.treesAreWalls;
 }
 
 objectCue tree::cue() const {

@@ -1,7 +1,7 @@
 #pragma once
 // The car seen from the driver's seat: the camera's snapshot of it, and what lies behind it.
-#include "media/camera.h"
 #include "player/playerCar.h"
+#include "world/camera.h"
 
 // Takes the view and the dashboard's state from the car, once per pass after the world has
 // moved, so that drawing never reads the live car.

@@ -4,7 +4,7 @@
 // the headlights, and the needle creeps towards the speed.
 #include <cstdint>
 
-#include "media/cockpitState.h"
+#include "world/cockpitState.h"
 
 class animTables;
 

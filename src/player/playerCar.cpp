@@ -25,8 +25,8 @@ constexpr double steeringToRadians = 2.0 * std::numbers::pi / 6.4;
 
 } // namespace
 
-playerCar::playerCar(const keyboardState &keyboard, const animTables &tables)
-    : bindings(keyboard), animations(tables) {
+playerCar::playerCar(const keyboardState &keys, const animTables &tables)
+    : bindings(keys), animations(tables) {
     resetPlayerCar();
 }
 

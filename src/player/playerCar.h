@@ -5,9 +5,9 @@
 // step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
 
-#include "media/cockpitState.h"
-#include "media/wrapping.h"
 #include "player/keyBindings.h"
+#include "world/cockpitState.h"
+#include "world/wrapping.h"
 
 class animTables;
 
@@ -29,7 +29,7 @@ struct carPose {
 
 class playerCar {
   public:
-    playerCar(const keyboardState &keyboard, const animTables &animations);
+    playerCar(const keyboardState &keys, const animTables &tables);
 
     keyBindings bindings; // the controls, refreshed at the start of each step
     const animTables &animations;

@@ -80,6 +80,18 @@ TEST(LevelList, ReadsTheCurrentLevelsGrids) {
     EXPECT_EQ(built.list.groundAt(38, 0), groundCode::dirt);
 }
 
+// The objects learn a level's own rules from the record, never from its number.
+TEST(LevelList, TellsTheObjectsTheRulesOfTheLevelMadeCurrent) {
+    builtLevels built;
+    levelInPlay record;
+    for (int32_t index = 0; index < levelCount; index++) {
+        built.list.makeCurrent(index, record);
+        EXPECT_EQ(record.index, index);
+        EXPECT_EQ(record.treesAreWalls, index == moonLevel) << "level " << index;
+        EXPECT_EQ(record.flashRevealsHiddenButterflies, index == 17) << "level " << index;
+    }
+}
+
 TEST(LevelList, RunsOnlyTheCurrentLevelsScriptWithTheGivenWorld) {
     const auto recording = std::make_unique<recordingList>();
     recording->list.current = 7;

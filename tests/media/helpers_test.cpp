@@ -4,17 +4,6 @@
 
 #include "media/helpers.h"
 
-TEST(WrappedDistance, TakesTheShortWayRoundTheEdges) {
-    EXPECT_NEAR(wrappedDistance(1, 1, 79, 79, 80), 2.8284, 1e-4);
-    EXPECT_NEAR(wrappedDistance(0.5, 40, 79.5, 40, 80), 1.0, 1e-12);
-    EXPECT_NEAR(wrappedDistance(10, 10, 13, 14, 80), 5.0, 1e-12);
-}
-
-TEST(WrappedDistance, SideZeroIsThePlainDistanceAndFarPointsCapAt9999) {
-    EXPECT_NEAR(wrappedDistance(0, 0, 3, 4, 0), 5.0, 1e-12);
-    EXPECT_EQ(wrappedDistance(0, 0, 20000, 0, 0), 9999.0);
-}
-
 TEST(IntToString, WritesPlainDecimalText) {
     EXPECT_EQ(intToString(0), "0");
     EXPECT_EQ(intToString(-5), "-5");

@@ -12,7 +12,9 @@
 SDL_Surface *makeSurface(int width, int height, Uint32 rgb) {
     SDL_Surface *surface =
         SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, 0xFF0000, 0xFF00, 0xFF, 0xFF000000);
-    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    SDL_FillRect(surface, nullptr,
+                 SDL_MapRGB(surface->format, static_cast<Uint8>(rgb >> 16), static_cast<Uint8>(rgb >> 8),
+                            static_cast<Uint8>(rgb)));
     return surface;
 }
 

@@ -173,7 +173,7 @@ TEST(Statue, KilledStandsSolidUntilBumpedThenCrumblesAndLeaves) {
     ghost.frame = 119; // a live frame far past the end of the death pictures
     ghost.update(rig.car, side);
     EXPECT_EQ(ghost.frame, 0) << "the live loop comes round";
-    setObject(rig.world, {.groupId = 1}, *ghost.flashed(0));
+    setObject(rig.world, {.groupId = 1}, *ghost.flashed(levelInPlay{}));
     ghost.update(rig.car, side);
     EXPECT_TRUE(ghost.solid);
     EXPECT_TRUE(ghost.soundCue);

@@ -184,7 +184,7 @@ double meanAlpha(const picture &p) {
     for (const texel &t : p.texels) {
         sum += t.a;
     }
-    return sum / p.texels.size();
+    return sum / static_cast<double>(p.texels.size());
 }
 
 int countWhere(const picture &p, bool (*test)(const texel &)) {

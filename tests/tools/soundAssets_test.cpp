@@ -75,12 +75,12 @@ struct wavFile {
 };
 
 void readFormat(const std::vector<uint8_t> &bytes, size_t at, wavFile &wav) {
-    wav.format = little(bytes, at, 2);
-    wav.channels = little(bytes, at + 2, 2);
+    wav.format = static_cast<uint16_t>(little(bytes, at, 2));
+    wav.channels = static_cast<uint16_t>(little(bytes, at + 2, 2));
     wav.rate = little(bytes, at + 4, 4);
     wav.byteRate = little(bytes, at + 8, 4);
-    wav.blockAlign = little(bytes, at + 12, 2);
-    wav.bits = little(bytes, at + 14, 2);
+    wav.blockAlign = static_cast<uint16_t>(little(bytes, at + 12, 2));
+    wav.bits = static_cast<uint16_t>(little(bytes, at + 14, 2));
 }
 
 void readSamples(const std::vector<uint8_t> &bytes, size_t at, wavFile &wav) {
@@ -133,7 +133,7 @@ float peakOf(const std::vector<int16_t> &samples) {
     for (const int16_t sample : samples) {
         peak = std::max(peak, std::abs(static_cast<int>(sample)));
     }
-    return peak / 32768.0f;
+    return static_cast<float>(peak) / 32768.0f;
 }
 
 float rmsOf(const std::vector<int16_t> &samples) {
@@ -141,7 +141,8 @@ float rmsOf(const std::vector<int16_t> &samples) {
     for (const int16_t sample : samples) {
         sum += static_cast<double>(sample) * sample;
     }
-    return static_cast<float>(std::sqrt(sum / std::max<size_t>(1, samples.size())) / 32768.0);
+    return static_cast<float>(std::sqrt(sum / static_cast<double>(std::max<size_t>(1, samples.size()))) /
+                              32768.0);
 }
 
 float meanOf(const std::vector<int16_t> &samples) {
@@ -149,7 +150,7 @@ float meanOf(const std::vector<int16_t> &samples) {
     for (const int16_t sample : samples) {
         sum += sample;
     }
-    return static_cast<float>(sum / std::max<size_t>(1, samples.size()) / 32768.0);
+    return static_cast<float>(sum / static_cast<double>(std::max<size_t>(1, samples.size())) / 32768.0);
 }
 
 // The step a looping channel takes when it wraps, against a high percentile of its ordinary steps.
@@ -185,7 +186,7 @@ double fundamentalHz(const std::vector<int16_t> &samples) {
         const bool localPeak =
             correlation[lag] >= correlation[lag - 1] && correlation[lag] >= correlation[lag + 1];
         if (localPeak && correlation[lag] >= 0.9 * best) {
-            return static_cast<double>(sampleRate) / lag;
+            return static_cast<double>(sampleRate) / static_cast<double>(lag);
         }
     }
     return 0.0;

@@ -7,7 +7,7 @@
 #include "jsonLine.h"
 
 static double nearestRank(const std::vector<double> &sorted, double fraction) {
-    const size_t rank = static_cast<size_t>(std::ceil(fraction * sorted.size()));
+    const size_t rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
     return sorted[std::clamp<size_t>(rank, 1, sorted.size()) - 1];
 }
 
@@ -39,7 +39,7 @@ static std::string summaryJson(const timingSummary &summary) {
 double peakResidentMegabytes() {
     rusage usage = {};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
 std::string timedemoReport(int passes, const timingSummary &logic, const timingSummary &draw,

@@ -1,4 +1,4 @@
-#include "media/fadeCounter.h"
+#include "world/fadeCounter.h"
 
 void fadeCounter::fadeStep() {
     if (mode == fadeMode::fadeIn && fadeLevel < fadeClear) {

@@ -4,7 +4,7 @@
 // picture stays consistent while the world changes the car.
 #include <cstdint>
 
-#include "media/cockpitState.h"
+#include "world/cockpitState.h"
 
 class camera {
   public:

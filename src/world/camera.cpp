@@ -1,4 +1,4 @@
-#include "media/camera.h"
+#include "world/camera.h"
 
 void camera::resetCamera() {
     x = y = 5.0;

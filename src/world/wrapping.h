@@ -1,6 +1,7 @@
 #pragma once
 // The world wraps at its edges and things turn: the one home of the arithmetic for both.
-// Coordinates wrap by whole sides, angles in degrees by whole turns.
+// Coordinates wrap by whole sides, angles in degrees by whole turns, and distances take the
+// short way round.
 #include <cmath>
 #include <cstdint>
 
@@ -48,6 +49,11 @@ inline double wrapDegrees(double degrees) {
     }
     return degrees;
 }
+
+double distance(double x1, double y1, double x2, double y2);
+// Shortest distance over a world that wraps every `side` tiles; exact while both
+// points lie within one side of the home square.
+double wrappedDistance(double x1, double y1, double x2, double y2, int side);
 
 // Turns the vector (u, v) by the angle, in radians.
 inline void rotateVector(double &u, double &v, double angle) {

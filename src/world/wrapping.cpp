@@ -1,0 +1,20 @@
+#include "world/wrapping.h"
+
+#include <cmath>
+
+double distance(double x1, double y1, double x2, double y2) {
+    return std::sqrt(std::pow(x2 - x1, 2.0) + std::pow(y2 - y1, 2.0));
+}
+
+double wrappedDistance(double x1, double y1, double x2, double y2, int side) {
+    double best = 9999.0;
+    for (int i = -1; i <= 1; i++) {
+        for (int j = -1; j <= 1; j++) {
+            const double d = distance(x1, y1, x2 + i * side, y2 + j * side);
+            if (d <= best) {
+                best = d;
+            }
+        }
+    }
+    return best;
+}
