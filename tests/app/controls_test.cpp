@@ -196,7 +196,7 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     const std::string kept = readWholeFile(path + ".bad");
     EXPECT_EQ(kept, readWholeFile(path));
 
-    std::remove(path.c_str()); // the game replaces a file, never writes into it
+    std::remove(path.c_str());       // the game replaces a file, never writes into it
     writeWholeFile(path, "brake\n"); // a second bad file leaves the first copy
     readOptionsFile(path, bindings, volumes);
     EXPECT_EQ(readWholeFile(path + ".bad"), kept);

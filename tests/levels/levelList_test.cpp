@@ -5,10 +5,10 @@
 
 #include "levelTestSupport.h"
 #include "levels/scriptServices.h"
-#include "player/keyboardState.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "platform/settingsFile.h"
+#include "player/keyboardState.h"
 
 namespace {
 
