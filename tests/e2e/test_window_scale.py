@@ -95,7 +95,7 @@ def test_scaled_starts_in_a_row_all_open_their_window(binary, assets, display):
     # then. Nothing else talks to this server while a game starts, so a start that lets go of
     # the server for a moment (with the X driver asked for, or left to SDL) shows here.
     failed = []
-    with XServer("2560x1440") as wide:
+    with XServer("2560x1440", hold=False) as wide:
         for args in (["--scale", "2"], []):
             for driver in ("x11", None):
                 for _ in range(4):

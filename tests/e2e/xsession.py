@@ -8,10 +8,17 @@ import time
 
 
 class XServer:
-    """Xvfb on a display number it picks itself, with a desktop of the given size; stopped on exit."""
+    """Xvfb on a display number it picks itself, with a desktop of the given size; stopped on exit.
 
-    def __init__(self, desktop="1024x768"):
+    Xvfb resets itself whenever its last client leaves and drops a client that connects just
+    then, so by default a small client stays connected for the server's whole life: one game
+    closing and the next starting never meet a reset. `hold=False` leaves the server bare, for
+    the tests of starting against a server that resets."""
+
+    def __init__(self, desktop="1024x768", hold=True):
         self.desktop = desktop
+        self.hold = hold
+        self.keeper = None
 
     def __enter__(self):
         read_end, write_end = os.pipe()
@@ -24,9 +31,15 @@ class XServer:
         if not number:
             raise RuntimeError("Xvfb did not start")
         self.display = ":" + number
+        if self.hold:
+            self.keeper = subprocess.Popen(["xprop", "-display", self.display, "-root", "-spy"],
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
 
     def __exit__(self, *exc):
+        if self.keeper is not None:
+            self.keeper.terminate()
+            self.keeper.wait(timeout=10)
         self.process.terminate()
         self.process.wait(timeout=10)
 
