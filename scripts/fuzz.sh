@@ -18,12 +18,14 @@ flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -fno-omit-frame-pointer
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc -Itools)
 
 # The harnesses call the game's own readers: these are the files they are built from.
-sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp src/platform/dataFolder.cpp)
+sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp src/platform/dataFolder.cpp
+                      src/platform/regularFile.cpp)
 sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
 sources_inputTrack=(tools/replay/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp)
 # The track reader shares its file with the code that queues SDL events.
-read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl)"
+read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl SDL_image SDL_mixer)"
 libs_inputTrack=("${sdl_flags[@]}")
+libs_settingsFile=("${sdl_flags[@]}") # files are opened through the SDL-facing regular-file reader
 # Lines longer than any real first line reach the readers' length limit.
 max_len_settingsFile=8192
 max_len_saveGame=8192
