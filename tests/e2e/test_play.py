@@ -7,20 +7,14 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from xsession import Game, bright_pixels, focus, press, run_tests, wait_for  # noqa: E402
+from xsession import (Game, bright_pixels, check, focus, press, run_tests, shot_into,  # noqa: E402
+                      wait_for)
 
 SHOTS = tempfile.mkdtemp(prefix="velmora-play-")
 
 
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
-
-
 def shot(game, window, name):
-    path = os.path.join(SHOTS, name + ".png")
-    game.screenshot(window, path)
-    return path
+    return shot_into(SHOTS, game, window, name)
 
 
 def title_waits(game, window, name):

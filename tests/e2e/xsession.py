@@ -162,6 +162,18 @@ def replay_tool():
     return sys.argv[3]
 
 
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def shot_into(folder, game, window, name):
+    """The window's screenshot as folder/name.png; its path."""
+    path = os.path.join(folder, name + ".png")
+    game.screenshot(window, path)
+    return path
+
+
 def run_tests(tests, note="", desktop="1024x768"):
     """Runs each test against one X server, reports every one, and gives the exit status."""
     binary, assets = sys.argv[1], sys.argv[2]
