@@ -8,9 +8,10 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT ${VELMORA_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drive through the night by the light of your headlights")
-set(CPACK_PACKAGE_DESCRIPTION "A night drive, seen from the driver's seat: no light but what the headlights, the
-street lamps, the flames and the moon throw on the road. Eighteen levels lead from the
-opening roads to a crossroads, and from there along the routes to the flames.")
+set(CPACK_PACKAGE_DESCRIPTION "A night drive, seen from the driver's seat: no light but what the
+headlights, the street lamps, the flames and the moon throw on the road.
+Eighteen levels lead from the opening roads to a crossroads, and from there
+along the routes to the flames.")
 # velmora_<version>_<arch>.deb, the architecture from dpkg.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
