@@ -59,7 +59,8 @@ def test_package_names_itself_and_its_libraries_and_holds_the_game(binary, asset
     for folder in ("art", "sounds"):
         made = files_under(os.path.join(assets, folder)) - {"icon256.png"}
         packed = files_under(os.path.join(root, "usr/share/velmora", folder))
-        check(packed == made, "%s: missing %r, extra %r" % (folder, sorted(made - packed)[:5], sorted(packed - made)[:5]))
+        check(packed == made,
+              "%s: missing %r, extra %r" % (folder, sorted(made - packed)[:5], sorted(packed - made)[:5]))
     check_desktop_files(os.path.join(root, "usr/share"))
 
 
