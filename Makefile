@@ -47,6 +47,13 @@ install: deps $(BUILD_DIR)/CMakeCache.txt
 uninstall:
 	bash scripts/uninstall.sh $(BUILD_DIR)
 
+# The same files as a Debian package for /usr: BUILD_DIR/velmora_<version>_<arch>.deb.
+.PHONY: package
+package: deps $(BUILD_DIR)/CMakeCache.txt
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora assets
+	cd $(BUILD_DIR) && cpack -G DEB
+
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

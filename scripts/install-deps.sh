@@ -9,6 +9,7 @@ packages=(
   libpng-dev libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   python3
+  dpkg-dev file           # make package: CPack reads the game's libraries with dpkg-shlibdeps
   clang libclang-rt-dev   # the fuzzing harnesses: clang with libFuzzer and the sanitizers
 )
 

@@ -36,6 +36,19 @@ def desktop_entry(path):
     return entry
 
 
+def check_desktop_files(share):
+    """The desktop entry and its icons under share/, each icon in the folder of its size; the entry."""
+    entry = desktop_entry(os.path.join(share, "applications/velmora.desktop"))
+    check(entry.get("Type") == "Application" and entry.get("Icon") == "velmora", "entry: %r" % entry)
+    icons = glob.glob(os.path.join(share, "icons/hicolor/*/apps/velmora.png"))
+    folders = sorted(os.path.basename(os.path.dirname(os.path.dirname(icon))) for icon in icons)
+    check(folders == ["256x256", "32x32"], "icons installed: %r" % icons)
+    for icon in icons:
+        size = os.path.basename(os.path.dirname(os.path.dirname(icon)))
+        check(size == "%dx%d" % png_size(icon), "a %dx%d icon in the %s folder" % (png_size(icon) + (size,)))
+    return entry
+
+
 SCRIPTS = os.path.join(os.path.dirname(__file__), "..", "..", "scripts")
 
 
@@ -51,12 +64,7 @@ def test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing(
     build = os.path.dirname(binary)
     try:
         run_script("install.sh", build, "--prefix", prefix)
-        entry = desktop_entry(os.path.join(prefix, "share/applications/velmora.desktop"))
-        check(entry.get("Type") == "Application" and entry.get("Icon") == "velmora", "entry: %r" % entry)
-        icons = glob.glob(os.path.join(prefix, "share/icons/hicolor/*/apps/velmora.png"))
-        check(len(icons) == 1, "icons installed: %r" % icons)
-        size = os.path.basename(os.path.dirname(os.path.dirname(icons[0])))
-        check(size == "%dx%d" % png_size(icons[0]), "a %dx%d icon in the %s folder" % (png_size(icons[0]) + (size,)))
+        entry = check_desktop_files(os.path.join(prefix, "share"))
 
         # As a desktop does: the Exec line run through PATH, from a folder that holds no art.
         command = [word for word in shlex.split(entry["Exec"]) if not word.startswith("%")]

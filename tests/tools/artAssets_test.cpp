@@ -143,6 +143,7 @@ std::vector<sizedPicture> fixedSizePictures() {
     }
     list.push_back({"art/copyrights.png", 0, 0});
     list.push_back({"art/icon.png", 32, 32});
+    list.push_back({"art/icon256.png", 256, 256});
     // The overlays cover the screen, but for their clear frames (the last flash frame and
     // the last black one), which hold a single transparent pixel.
     const std::pair<const char *, int> screens[] = {
@@ -405,6 +406,33 @@ TEST(ArtAssets, LogoComesOutOfTheDarkAndLeavesRoomForPressEnter) {
     EXPECT_LT(meanBrightness(first, 0, 0, 640, 480), 8.0);
     EXPECT_GT(meanBrightness(last, 100, 150, 540, 250), 3 * meanBrightness(first, 100, 150, 540, 250));
     EXPECT_LT(meanBrightness(last, 446, 439, 620, 460), 25.0); // "press enter" is written here
+}
+
+// The desktop's large icon is the window icon's picture drawn at eight times the size: seen
+// at 32 pixels the two agree, and its rounded corners are clear on any dock.
+TEST(ArtAssets, LargeIconShowsTheWindowIconsPicture) {
+    const picture small = mustLoad("art/icon.png");
+    const picture large = mustLoad("art/icon256.png");
+    double difference = 0;
+    for (int y = 0; y < 32; y++) {
+        for (int x = 0; x < 32; x++) {
+            int alpha = 0, lightness = 0;
+            for (int sy = 0; sy < 8; sy++) {
+                for (int sx = 0; sx < 8; sx++) {
+                    const texel &t = large.at(x * 8 + sx, y * 8 + sy);
+                    alpha += t.a;
+                    lightness += t.brightness() * t.a / 255;
+                }
+            }
+            const texel &t = small.at(x, y);
+            difference += std::abs(alpha / 64 - t.a) + std::abs(lightness / 64 - t.brightness() * t.a / 255);
+        }
+    }
+    EXPECT_LT(difference / (32 * 32), 12.0);
+    const std::pair<int, int> corners[] = {{0, 0}, {255, 0}, {0, 255}, {255, 255}};
+    for (const auto &[x, y] : corners) {
+        EXPECT_EQ(large.at(x, y).a, 0) << x << "," << y;
+    }
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // The opening logo (the word brought out of the dark by a passing light), the title
-// picture it ends on, the dim line under the title menu, and the window icon.
+// picture it ends on, the dim line under the title menu, the window icon and the desktop's
+// large icon.
 #include <cmath>
 #include <string>
 
@@ -101,18 +102,64 @@ floatCanvas copyrightLine() {
     return c;
 }
 
-// A night road under a pale moon, on a dark rounded tile.
-floatCanvas icon() {
-    floatCanvas c(32, 32);
+// The night sky over the large icon: small enough not to show at 32 pixels.
+void iconStars(floatCanvas &c, const float unit) {
+    const point stars[] = {{6, 6.5f}, {10.5f, 4},  {13, 9},      {4.5f, 11.5f},
+                           {9, 13},   {27.5f, 15}, {15.5f, 3.5f}};
+    for (const point &star : stars) {
+        fillCircle(c, star.x * unit, star.y * unit, 0.22f * unit, rgb(200, 205, 230), 0.8f);
+    }
+}
+
+// The large icon is seen on light docks as well: nothing of its glows may show past the tile.
+void clipToTile(floatCanvas &c, const float unit) {
+    for (int y = 0; y < c.height; y++) {
+        for (int x = 0; x < c.width; x++) {
+            const float cover = clamp01(
+                0.5f - sdBox(x + 0.5f, y + 0.5f, 16 * unit, 16 * unit, 15.5f * unit, 15.5f * unit, 5 * unit));
+            for (int channel = 0; channel < 4; channel++) {
+                c.at(x, y)[channel] *= cover;
+            }
+        }
+    }
+}
+
+// A night road under a pale moon, on a dark rounded tile, drawn on a 32-unit grid at `side`
+// pixels: the window icon at 32; the desktop's large icon, drawn at its own size, also shows
+// stars, the road's edges and the glow of our headlights on it.
+floatCanvas icon(const int side) {
+    const float unit = side / 32.0f;
+    const bool large = side >= 128;
+    const rgbColour night = rgb(10, 12, 26);
+    floatCanvas c(side, side);
     fillShape(
-        c, {0, 0, 32, 32}, [](float x, float y) { return sdBox(x, y, 16, 16, 15.5f, 15.5f, 5); },
-        rgb(10, 12, 26));
-    addGlow(c, 22, 9, 10, rgb(180, 200, 255), 0.35f);
-    fillCircle(c, 22, 9, 4.5f, rgb(236, 232, 214));
-    fillCircle(c, 20.3f, 7.8f, 3.6f, rgb(10, 12, 26)); // a crescent
-    fillPolygon(c, {{14.5f, 16}, {17.5f, 16}, {27, 31}, {5, 31}}, rgb(70, 72, 84));
-    drawLine(c, 16, 19, 16, 22, 1.0f, rgb(240, 220, 150));
-    drawLine(c, 16, 25, 16, 29.5f, 1.4f, rgb(240, 220, 150));
+        c, {0, 0, 32 * unit, 32 * unit},
+        [unit](float x, float y) {
+            return sdBox(x, y, 16 * unit, 16 * unit, 15.5f * unit, 15.5f * unit, 5 * unit);
+        },
+        night);
+    if (large) {
+        iconStars(c, unit);
+    }
+    addGlow(c, 22 * unit, 9 * unit, 10 * unit, rgb(180, 200, 255), 0.35f);
+    fillCircle(c, 22 * unit, 9 * unit, 4.5f * unit, rgb(236, 232, 214));
+    fillCircle(c, 20.3f * unit, 7.8f * unit, 3.6f * unit, night); // a crescent
+    fillPolygon(
+        c,
+        {{14.5f * unit, 16 * unit}, {17.5f * unit, 16 * unit}, {27 * unit, 31 * unit}, {5 * unit, 31 * unit}},
+        rgb(70, 72, 84));
+    if (large) {
+        for (const float edge : {-1.0f, 1.0f}) {
+            drawLine(c, (16 + edge * 1.3f) * unit, 16.4f * unit, (16 + edge * 10) * unit, 30.6f * unit,
+                     0.35f * unit, rgb(150, 150, 160));
+        }
+        addGlow(c, 16 * unit, 32 * unit, 13 * unit, rgb(255, 220, 170), 0.3f);
+    }
+    drawLine(c, 16 * unit, 19 * unit, 16 * unit, 22 * unit, 1.0f * unit, rgb(240, 220, 150));
+    drawLine(c, 16 * unit, 25 * unit, 16 * unit, 29.5f * unit, 1.4f * unit, rgb(240, 220, 150));
+    if (large) {
+        clipToTile(c, unit);
+    }
     return c;
 }
 
@@ -124,5 +171,6 @@ void paintLogo(pictureSink &sink) {
         sink.add("art/introLogo/" + std::to_string(f) + ".png", toRgb(logoFrame(layers, f)));
     }
     sink.add("art/copyrights.png", toRgba(copyrightLine()));
-    sink.add("art/icon.png", toRgba(icon()));
+    sink.add("art/icon.png", toRgba(icon(32)));
+    sink.add("art/icon256.png", toRgba(icon(256)));
 }

@@ -1,0 +1,90 @@
+"""The Debian package, built from the install rules and unpacked into a scratch root (never
+installed): it names itself and the libraries it needs, holds the game with every picture and
+sound, and the game starts from it as from /usr."""
+import functools
+import glob
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(__file__))
+from test_install import check_desktop_files  # noqa: E402
+from xsession import Game, bright_pixels, check, run_tests, shot_into, wait_for  # noqa: E402
+
+WORK = tempfile.mkdtemp(prefix="velmora-package-")
+
+# sdl12-compat, SDL_image and SDL_mixer, each required outright (not as one choice of several).
+SDL_PACKAGES = {"libsdl1.2-compat-shim", "libsdl-image1.2", "libsdl-mixer1.2"}
+
+
+def output_of(*command):
+    run = subprocess.run(command, capture_output=True, text=True, timeout=300)
+    check(run.returncode == 0, "%s failed: %s" % (command[0], (run.stdout + run.stderr)[-2000:]))
+    return run.stdout.strip()
+
+
+@functools.lru_cache(maxsize=None)
+def unpacked(build):
+    """The package cpack makes from this build, and the root it is unpacked into."""
+    output_of("cpack", "-G", "DEB", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", WORK)
+    packages = glob.glob(os.path.join(WORK, "*.deb"))
+    check(len(packages) == 1, "packages made: %r" % packages)
+    root = os.path.join(WORK, "root")
+    output_of("dpkg-deb", "-x", packages[0], root)
+    return packages[0], root
+
+
+def files_under(folder):
+    return {os.path.relpath(os.path.join(place, name), folder)
+            for place, _, names in os.walk(folder) for name in names}
+
+
+def test_package_names_itself_and_its_libraries_and_holds_the_game(binary, assets, display):
+    package, root = unpacked(os.path.dirname(binary))
+    version = output_of(binary, "--version").split()[-1]
+    architecture = output_of("dpkg", "--print-architecture")
+    check(os.path.basename(package) == "velmora_%s_%s.deb" % (version, architecture), "made %s" % package)
+    fields = {name: output_of("dpkg-deb", "-f", package, name) for name in ("Package", "Version", "Architecture")}
+    check(fields == {"Package": "velmora", "Version": version, "Architecture": architecture}, "fields: %r" % fields)
+    depends = [clause.strip() for clause in output_of("dpkg-deb", "-f", package, "Depends").split(",")]
+    required = {clause.split()[0] for clause in depends if "|" not in clause}
+    check(SDL_PACKAGES <= required, "Depends: %s" % ", ".join(depends))
+
+    check(os.listdir(root) == ["usr"], "outside /usr: %r" % os.listdir(root))
+    game = os.path.join(root, "usr/bin/velmora")
+    check(os.access(game, os.X_OK), "no game at /usr/bin/velmora")
+    for folder in ("art", "sounds"):
+        made = files_under(os.path.join(assets, folder)) - {"icon256.png"}
+        packed = files_under(os.path.join(root, "usr/share/velmora", folder))
+        check(packed == made,
+              "%s: missing %r, extra %r" % (folder, sorted(made - packed)[:5], sorted(packed - made)[:5]))
+    check_desktop_files(os.path.join(root, "usr/share"))
+
+
+def test_game_starts_from_the_unpacked_package_to_its_title(binary, assets, display):
+    _, root = unpacked(os.path.dirname(binary))
+    # From /, with nothing pointing it at its art: it finds share/velmora beside its bin/.
+    game = Game(os.path.join(root, "usr/bin/velmora"), "/", display, pin_assets=False)
+    try:
+        window = game.wait_for_window()
+        # The title shows "press enter" at (446, 439) once the logo has run.
+        check(wait_for(lambda: bright_pixels(shot_into(WORK, game, window, "title"), 446, 439, 190, 24) > 20),
+              "the title never asked for enter; the game said: %r" % game.output()[-2000:])
+        check(bright_pixels(os.path.join(WORK, "title.png"), 0, 0, 640, 400) > 500, "the title picture is dark")
+        game.process.send_signal(signal.SIGTERM)
+        check(game.process.wait(timeout=5) == 0, "exit status %d" % game.process.returncode)
+        check("no art/" not in game.output(), "the game said: %r" % game.output())
+    finally:
+        game.close()
+
+
+if __name__ == "__main__":
+    try:
+        status = run_tests([test_package_names_itself_and_its_libraries_and_holds_the_game,
+                            test_game_starts_from_the_unpacked_package_to_its_title])
+    finally:
+        shutil.rmtree(WORK, ignore_errors=True)
+    sys.exit(status)
