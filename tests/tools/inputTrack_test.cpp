@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "inputTrack.h"
+#include "platform/inputTrack.h"
 #include "platform/keyCodes.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST(InputTrack, ReadsPressesReleasesHeldRangesAndQuit) {
     EXPECT_EQ(track.events[3].pass, 21);
     EXPECT_FALSE(track.events[3].down);
     EXPECT_EQ(track.events[4].pass, 30);
-    EXPECT_TRUE(track.events[4].quit);
+    EXPECT_EQ(track.events[4].kind, trackEventKind::quit);
 }
 
 TEST(InputTrack, RejectsWhatItCannotReadNamingTheLine) {
