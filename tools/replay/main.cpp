@@ -285,6 +285,7 @@ int main(int argc, char **argv) {
         if (options.level >= 0) {
             startPlayInLevel(*session, options.level);
         }
+
         if (!options.mapPath.empty() &&
             !writeLevelMap(*session->levels.levels[options.level], session->images, options.mapCellSize,
                            options.mapPath)) {
