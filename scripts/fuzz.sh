@@ -21,7 +21,8 @@ flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -fno-omit-frame-pointer
 sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp src/platform/dataFolder.cpp
                       src/platform/regularFile.cpp)
 sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
-sources_inputTrack=(tools/replay/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp)
+sources_inputTrack=(src/platform/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp
+                    src/platform/regularFile.cpp)
 # The track reader shares its file with the code that queues SDL events.
 read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl SDL_image SDL_mixer)"
 libs_inputTrack=("${sdl_flags[@]}")

@@ -7,13 +7,21 @@
 #define VELMORA_VERSION "unknown"
 #endif
 
-const char *const usageLine = "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n";
+const char *const usageLine = "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n"
+                              "               [--record FILE | --playdemo FILE | --timedemo FILE]\n";
 const char *const optionsText =
     "  --scale N     show each pixel as N x N pixels this run (default: the largest\n"
     "                of 1, 2 and 3 that fits the desktop; never 4 unasked, since\n"
     "                without a graphics card it takes nearly a whole frame to show)\n"
     "  --windowed    play in a window this run, whatever the settings say\n"
     "  --fullscreen  play fullscreen this run, whatever the settings say\n"
+    "  --record FILE    play as usual and write every key of the run to FILE as it\n"
+    "                   goes, with how the run started (settings, keys, saved game)\n"
+    "  --playdemo FILE  watch a recorded run; Esc ends it and goes to the title.\n"
+    "                   Your own settings and saved game are not touched\n"
+    "  --timedemo FILE  play a recorded run as fast as the machine can, print one\n"
+    "                   line of figures (passes, seconds, passes a second, drawing\n"
+    "                   time) and exit\n"
     "  --version     print the version and exit\n"
     "  -h, --help    print this and exit\n"
     "The pictures and sounds are read from $VELMORA_DATA_DIR when it is set, else from\n"
@@ -32,6 +40,22 @@ commandLineChoice only(const commandAction action, std::string complaint = {}) {
 
 bool isScale(const char *value) {
     return std::strlen(value) == 1 && value[0] >= '1' && value[0] <= '0' + largestWindowScale;
+}
+
+struct demoOption {
+    std::string_view name;
+    demoMode mode;
+};
+constexpr demoOption demoOptions[] = {
+    {"--record", demoMode::record}, {"--playdemo", demoMode::play}, {"--timedemo", demoMode::time}};
+
+const demoOption *findDemoOption(const std::string_view name) {
+    for (const demoOption &option : demoOptions) {
+        if (option.name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -57,6 +81,16 @@ commandLineChoice readCommandLine(const int argc, const char *const *argv) {
                             "--scale takes 1, 2, 3 or 4, not '" + std::string(value) + "'");
             }
             choice.scale = value[0] - '0';
+        } else if (const demoOption *demo = findDemoOption(option)) {
+            const char *value = i + 1 < argc ? argv[++i] : "";
+            if (value[0] == '\0' || value[0] == '-') {
+                return only(commandAction::bad, std::string(option) + " takes a file, not '" + value + "'");
+            }
+            if (choice.demo != demoMode::none) {
+                return only(commandAction::bad, "only one of --record, --playdemo and --timedemo at a time");
+            }
+            choice.demo = demo->mode;
+            choice.demoPath = value;
         } else {
             return only(commandAction::bad, "unknown option '" + std::string(option) + "'");
         }
@@ -65,7 +99,11 @@ commandLineChoice readCommandLine(const int argc, const char *const *argv) {
 }
 
 std::string versionLine() {
-    return std::string("velmora ") + VELMORA_VERSION;
+    return "velmora " + gameVersion();
+}
+
+std::string gameVersion() {
+    return VELMORA_VERSION;
 }
 
 std::string settingsWithDisplayChoice(const std::string_view settingsText, const displayChoice choice) {

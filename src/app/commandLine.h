@@ -11,10 +11,17 @@ enum class displayChoice { fromSettings, windowed, fullscreen };
 
 enum class commandAction { play, help, version, bad };
 
+// Play as usual, or write the run to a track as it goes, or play a recorded track: in the
+// window at the game's pace (the player's keys do nothing but Esc), or as fast as the machine
+// can for its figures.
+enum class demoMode : unsigned char { none, record, play, time };
+
 struct commandLineChoice {
     commandAction action = commandAction::play;
     int scale = automaticWindowScale;
     displayChoice display = displayChoice::fromSettings;
+    demoMode demo = demoMode::none;
+    std::string demoPath;  // the track to write or play
     std::string complaint; // why a bad command line was refused, in one line
 };
 
@@ -28,6 +35,8 @@ commandLineChoice readCommandLine(int argc, const char *const *argv);
 
 // "velmora 1.2.3": the name and the version the build was made from.
 std::string versionLine();
+// "1.2.3"
+std::string gameVersion();
 
 // The settings text the game applies this run: its fullscreen character replaced when the
 // player chose a mode on the command line. The file itself is not touched.

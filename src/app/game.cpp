@@ -28,7 +28,7 @@ game::~game() {
 }
 
 void runPassLogic(game &session) {
-    session.flags.quit = session.keyboard.poll();
+    session.flags.quit = readPassInput(session.demo, session.keyboard);
     const screenHandle screen = followVideoMode(session.video, session.flags.fullscreen, session.screen());
     session.images.slots[screenSlot] = screen.surface;
     if (!screen.isOpen()) {

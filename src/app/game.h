@@ -3,6 +3,7 @@
 // constructed in declaration order) and linked by plain references. Nothing here is
 // created or destroyed during play.
 #include "app/commandLine.h"
+#include "app/demoRun.h"
 #include "app/mainLoop.h"
 #include "app/stateContext.h"
 #include "levels/levelList.h"
@@ -54,6 +55,7 @@ class game {
     videoModeState video;
     timer frameTimer;
     framePacer pacer;
+    demoRun demo; // where each pass's keys come from and go to
 
     screenHandle screen() const { return {images.slots[screenSlot]}; }
 };

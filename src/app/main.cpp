@@ -2,10 +2,32 @@
 #include <cstdio>
 
 #include "app/commandLine.h"
+#include "app/demoPlay.h"
 #include "app/runGame.h"
 #include "platform/assetFolder.h"
 #include "platform/dataFolder.h"
+#include "platform/inputTrack.h"
+#include "platform/trackWriter.h"
 #include "platform/video.h"
+
+namespace {
+
+// A track to play, read before the window opens; false, said in one line, when it is not one.
+bool loadDemo(const commandLineChoice &choice, inputTrack &track) {
+    std::string error;
+    if (!loadInputTrack(choice.demoPath, track, error, true)) {
+        std::fprintf(stderr, "velmora: %s\n", error.c_str());
+        return false;
+    }
+    if (track.start.game != gameVersion()) {
+        std::fprintf(stderr,
+                     "velmora: %s was recorded by velmora %s; this is %s, and it may play differently\n",
+                     choice.demoPath.c_str(), track.start.game.c_str(), gameVersion().c_str());
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char **argv) {
     const commandLineChoice choice = readCommandLine(argc, argv);
@@ -24,17 +46,46 @@ int main(int argc, char **argv) {
     case commandAction::play:
         break;
     }
+    // The demo's file is opened before the move into the asset folder, where a relative
+    // path would lead elsewhere.
+    inputTrack track;
+    trackWriter recording;
+    std::string error;
+    const bool playsTrack = choice.demo == demoMode::play || choice.demo == demoMode::time;
+    if (playsTrack && !loadDemo(choice, track)) {
+        return 2;
+    }
+    if (choice.demo == demoMode::record && !recording.create(choice.demoPath, error)) {
+        std::fprintf(stderr, "velmora: %s\n", error.c_str());
+        return 2;
+    }
     // The data folder is settled before the move into the asset folder, where a relative
     // one would land otherwise.
     const std::string dataFolder = absolutePath(defaultDataFolder());
-    if (dataFolderIsLocal()) {
+    if (dataFolderIsLocal() && choice.demo != demoMode::time) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
                      dataFolder.c_str());
     }
     enterAssetFolder();
-    const screenHandle screen = openGameWindow(choice.scale);
+    screenHandle screen = openGameWindow(choice.scale);
     if (!screen.isOpen()) {
         return 1;
     }
-    closeGameAndExit(0, runGame(screen, prepareDataFiles(dataFolder), choice.display));
+    if (choice.demo == demoMode::time) {
+        bool audible = false;
+        const std::string figures = timeDemo(screen, track, choice.demoPath, audible);
+        if (!figures.empty()) {
+            std::puts(figures.c_str());
+        }
+        closeGameAndExit(figures.empty() ? 1 : 0, audible);
+    }
+    if (choice.demo == demoMode::play) {
+        const demoEnd end = playDemo(screen, track, choice.display);
+        if (end.closed) {
+            closeGameAndExit(0, end.audible);
+        }
+        screen = end.screen;
+    }
+    closeGameAndExit(0, runGame(screen, prepareDataFiles(dataFolder), choice.display,
+                                choice.demo == demoMode::record ? &recording : nullptr));
 }

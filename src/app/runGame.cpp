@@ -3,15 +3,23 @@
 #include <memory>
 
 #include "app/game.h"
+#include "platform/trackWriter.h"
 
-bool runGame(const screenHandle screen, const dataFiles &files, const displayChoice display) {
+bool runGame(const screenHandle screen, const dataFiles &files, const displayChoice display,
+             trackWriter *recording) {
     // The game's objects are large (fixed tables); they live on the heap, built once.
     const std::unique_ptr<game> session = std::make_unique<game>(screen, files, display);
+    if (recording != nullptr) {
+        startRecording(*session, *recording);
+    }
     while (!session->flags.quit) {
         session->frameTimer.start();
         runPassLogic(*session);
         runPassDrawing(*session);
         paceFrame(session->frameTimer, session->frameRateCap, session->pacer, sleepMilliseconds);
+    }
+    if (recording != nullptr) {
+        recording->finish(session->demo.pass);
     }
     return session->sounds.audible();
 }

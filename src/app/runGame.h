@@ -3,8 +3,11 @@
 #include "platform/settingsFile.h"
 #include "platform/video.h"
 
+class trackWriter;
+
 // Builds every long-lived object, runs the paced main loop until the player quits,
 // then frees what was loaded. A display mode chosen on the command line holds for this run.
-// Answers whether any sound was still audible at the end.
-bool runGame(screenHandle screen, const dataFiles &files,
-             displayChoice display = displayChoice::fromSettings);
+// With a writer, the run is recorded into it as it goes. Answers whether any sound was still
+// audible at the end.
+bool runGame(screenHandle screen, const dataFiles &files, displayChoice display = displayChoice::fromSettings,
+             trackWriter *recording = nullptr);

@@ -265,3 +265,28 @@ void queueQuitEvent() {
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
 }
+
+void queueFocusLostEvent() {
+    SDL_Event event = {};
+    event.type = SDL_ACTIVEEVENT;
+    event.active.gain = 0;
+    event.active.state = SDL_APPINPUTFOCUS;
+    SDL_PushEvent(&event);
+}
+
+void queueHatEvent(const std::int32_t bits) {
+    SDL_Event event = {};
+    event.type = SDL_JOYHATMOTION;
+    event.jhat.value = static_cast<Uint8>(
+        ((bits & hatUp) != 0 ? SDL_HAT_UP : 0) | ((bits & hatRight) != 0 ? SDL_HAT_RIGHT : 0) |
+        ((bits & hatDown) != 0 ? SDL_HAT_DOWN : 0) | ((bits & hatLeft) != 0 ? SDL_HAT_LEFT : 0));
+    SDL_PushEvent(&event);
+}
+
+void queueStickEvent(const std::int32_t axis, const std::int32_t value) {
+    SDL_Event event = {};
+    event.type = SDL_JOYAXISMOTION;
+    event.jaxis.axis = static_cast<Uint8>(axis);
+    event.jaxis.value = static_cast<Sint16>(value);
+    SDL_PushEvent(&event);
+}

@@ -31,3 +31,8 @@ bool pollInputEvent(inputEvent &event);
 // A pad key goes as the pad's own event: a button, or the d-pad held in that direction.
 void queueKeyEvent(keyCode key, bool down);
 void queueQuitEvent();
+// The window losing the player's attention; the d-pad held in the padHatBits directions;
+// the left stick's axis (0 across, 1 along) moved to the value.
+void queueFocusLostEvent();
+void queueHatEvent(std::int32_t bits);
+void queueStickEvent(std::int32_t axis, std::int32_t value);

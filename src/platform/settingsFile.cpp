@@ -74,6 +74,14 @@ std::string readOrCreateFile(const std::string &path, std::string_view defaultTe
     return std::string(defaultText);
 }
 
+std::string peekFileText(const std::string &path, const std::string_view defaultText) {
+    std::string bytes;
+    if (readFileStart(path, bytes, firstLineBytesNeeded) != fileRead::read) {
+        return std::string(defaultText);
+    }
+    return std::string(judgeFirstLine(bytes, defaultText).text);
+}
+
 std::string malformedCopyPath(const std::string &path) {
     return path + ".bad";
 }

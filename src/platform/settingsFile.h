@@ -42,6 +42,8 @@ dataFiles prepareDataFiles(const std::string &folder);
 // at once and is left as it is.
 std::string readOrCreateFile(const std::string &path, std::string_view defaultText);
 std::string malformedCopyPath(const std::string &path);
+// The text readOrCreateFile would give now, found without writing anything.
+std::string peekFileText(const std::string &path, std::string_view defaultText);
 
 // Only a regular file is read; anything else in its place is unreadable.
 enum class fileRead { read, missing, unreadable };

@@ -1,12 +1,5 @@
 #include "player/keyboardState.h"
 
-namespace {
-
-// A stick rests a little off centre; a push past a quarter of its travel counts.
-constexpr std::int32_t stickDeadZone = 8000;
-
-} // namespace
-
 void keyboardState::followPad() {
     down[keyIndex(keyCode::padLeft)] = (hatDirections & hatLeft) != 0 || stickX < -stickDeadZone;
     down[keyIndex(keyCode::padRight)] = (hatDirections & hatRight) != 0 || stickX > stickDeadZone;

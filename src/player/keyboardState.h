@@ -7,6 +7,9 @@
 
 #include "platform/input.h"
 
+// A stick rests a little off centre; a push past a quarter of its travel counts.
+inline constexpr std::int32_t stickDeadZone = 8000;
+
 class keyboardState {
   public:
     std::int32_t mouseX = 0;

@@ -13,13 +13,14 @@
 
 #include "app/game.h"
 #include "directPlay.h"
-#include "inputTrack.h"
 #include "journeyDriver.h"
 #include "levelMap.h"
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/pngFile.h"
 #include "platform/dataFolder.h"
+#include "platform/demoFolder.h"
+#include "platform/inputTrack.h"
 #include "platform/video.h"
 #include "player/carView.h"
 #include "replayOptions.h"
@@ -205,6 +206,25 @@ int sideOfLevel(const int index) {
     return list.levels[index]->side;
 }
 
+bool startFromRecording(const inputTrack &track, replayOptions &options, demoFolder &ownFolder,
+                        std::string &error) {
+    if (track.start.game != gameVersion()) {
+        std::fprintf(stderr, "velmora-replay: the track was recorded by velmora %s; this is %s\n",
+                     track.start.game.c_str(), gameVersion().c_str());
+    }
+    if (options.dataDir.empty()) {
+        if (!ownFolder.make(error)) {
+            return false;
+        }
+        options.dataDir = ownFolder.path();
+    }
+    if (!createFolders(options.dataDir) || !fillDataFolder(options.dataDir, track.start)) {
+        error = "cannot write the recorded run's files in " + options.dataDir;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -226,6 +246,12 @@ int main(int argc, char **argv) {
         return fail(error);
     }
     journeyDriver driver(std::move(plan));
+    // A recorded track starts from the files its run started from: in the folder given, else
+    // in one of its own, removed at the end.
+    demoFolder ownFolder;
+    if (track.recorded && !startFromRecording(track, options, ownFolder, error)) {
+        return fail(error);
+    }
     // The player's own folder, settled as the game settles it: before the move into the assets.
     if (options.dataDir.empty()) {
         options.dataDir = defaultDataFolder();
@@ -259,6 +285,7 @@ int main(int argc, char **argv) {
         if (options.level >= 0) {
             startPlayInLevel(*session, options.level);
         }
+
         if (!options.mapPath.empty() &&
             !writeLevelMap(*session->levels.levels[options.level], session->images, options.mapCellSize,
                            options.mapPath)) {
@@ -269,5 +296,6 @@ int main(int argc, char **argv) {
                reportsOk);
         soundAudible = session->sounds.audible();
     }
+    ownFolder.remove(); // the exit below runs no destructors
     closeGameAndExit(driver.gaveUp() ? 3 : (reportsOk ? 0 : 1), soundAudible);
 }

@@ -6,23 +6,6 @@
 
 #include "jsonLine.h"
 
-static double nearestRank(const std::vector<double> &sorted, double fraction) {
-    const size_t rank = static_cast<size_t>(std::ceil(fraction * static_cast<double>(sorted.size())));
-    return sorted[std::clamp<size_t>(rank, 1, sorted.size()) - 1];
-}
-
-timingSummary summarise(std::vector<double> samplesMs) {
-    timingSummary summary;
-    if (samplesMs.empty()) {
-        return summary;
-    }
-    std::sort(samplesMs.begin(), samplesMs.end());
-    summary.medianMs = nearestRank(samplesMs, 0.5);
-    summary.p99Ms = nearestRank(samplesMs, 0.99);
-    summary.maxMs = samplesMs.back();
-    return summary;
-}
-
 // Microseconds are as fine as a pass's timing means anything.
 static double toMicroseconds(double ms) {
     return std::round(ms * 1000.0) / 1000.0;

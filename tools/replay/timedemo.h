@@ -3,14 +3,7 @@
 #include <string>
 #include <vector>
 
-struct timingSummary {
-    double medianMs = 0.0;
-    double p99Ms = 0.0;
-    double maxMs = 0.0;
-};
-
-// Nearest-rank percentiles; all zero for no samples.
-timingSummary summarise(std::vector<double> samplesMs);
+#include "platform/timingSummary.h"
 
 // Start-up is the time from the tool's start to the first pass; peak memory is the
 // process's largest resident size so far.

@@ -1,0 +1,66 @@
+#include "app/demoRun.h"
+
+#include "app/game.h"
+#include "levels/saveGame.h"
+#include "platform/inputTrack.h"
+#include "platform/trackWriter.h"
+#include "player/keyboardState.h"
+#include "player/optionsFile.h"
+
+namespace {
+
+// The track's events of this pass applied as the window's would be: a quit stops the pass's
+// input at once.
+bool feedTrackEvents(demoRun &demo, keyboardState &keys) {
+    const std::vector<trackEvent> &events = demo.track->events;
+    for (; demo.nextEvent < events.size() && events[demo.nextEvent].pass <= demo.pass; demo.nextEvent++) {
+        if (keys.handleEvent(inputEventOf(events[demo.nextEvent]))) {
+            demo.nextEvent++;
+            return true;
+        }
+    }
+    keys.endPass();
+    return false;
+}
+
+} // namespace
+
+bool readPassInput(demoRun &demo, keyboardState &keys) {
+    demo.pass++;
+    switch (demo.mode) {
+    case demoMode::none:
+        break;
+    case demoMode::record: {
+        const bool quit = keys.poll();
+        recordPassInput(keys, quit, demo.pass, demo.recorded, *demo.writer);
+        return quit;
+    }
+    case demoMode::play:
+    case demoMode::time:
+        return feedTrackEvents(demo, keys);
+    }
+    return keys.poll();
+}
+
+bool demoOver(demoRun &demo) {
+    inputEvent event;
+    while (pollInputEvent(event)) {
+        demo.ended = demo.ended || (event.type == inputEventType::keyDown && event.key == keyCode::esc);
+        demo.closed = demo.closed || event.type == inputEventType::quit;
+    }
+    demo.ended = demo.ended || demo.pass >= trackLength(*demo.track);
+    return demo.ended || demo.closed;
+}
+
+void startRecording(game &session, trackWriter &writer) {
+    const trackStart start = {.game = gameVersion(),
+                              .settings = session.context.settingsText,
+                              .saved = peekFileText(session.files.gameSavePath, newGameText),
+                              .options =
+                                  playerOptionsText(session.world.car.bindings, session.world.volumes)};
+    if (!writer.begin(start)) {
+        return; // said by the writer
+    }
+    session.demo.mode = demoMode::record;
+    session.demo.writer = &writer;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The input side of a recorded run: each pass's keys are read from the window as usual and
+// written to the track, or read from a track while the window's own events are only looked
+// at for Esc and for the window closing.
+#include <cstddef>
+
+#include "app/commandLine.h"
+#include "player/recordedInput.h"
+
+class game;
+class keyboardState;
+class trackWriter;
+struct inputTrack;
+
+struct demoRun {
+    demoMode mode = demoMode::none;
+    const inputTrack *track = nullptr; // play and time
+    trackWriter *writer = nullptr;     // record
+    recordedInput recorded;
+    int pass = 0;         // the passes read so far
+    size_t nextEvent = 0; // the track's first event not yet fed
+    bool ended = false;   // the player pressed Esc, or the track ran out
+    bool closed = false;  // the player closed the window
+};
+
+// The pass's input into the keyboard; true when a quit event was met, as keyboardState::poll.
+bool readPassInput(demoRun &demo, keyboardState &keys);
+
+// Before a pass of a demo: true once the track has run out or the player pressed Esc or
+// closed the window (`ended` or `closed` says which). The player's other events are dropped.
+bool demoOver(demoRun &demo);
+
+// Records the session's run into the writer from its first pass on, after a header with how
+// it starts: this game's version, the settings and keys it read, and the saved game.
+void startRecording(game &session, trackWriter &writer);
