@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "app/demoRun.h"
 #include "app/game.h"
 #include "directPlay.h"
 #include "journeyDriver.h"
@@ -21,6 +22,7 @@
 #include "platform/dataFolder.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
+#include "platform/trackWriter.h"
 #include "platform/video.h"
 #include "player/carView.h"
 #include "replayOptions.h"
@@ -260,6 +262,11 @@ int main(int argc, char **argv) {
                          std::filesystem::absolute(options.dataDir).c_str());
         }
     }
+    // Made before the move into the assets, so a relative path is where the tool was started.
+    trackWriter recording;
+    if (!options.recordPath.empty() && !recording.create(options.recordPath, error)) {
+        return fail(error);
+    }
     makePathsAbsolute(options);
     if (chdir(options.assetsDir.c_str()) != 0) {
         return fail("cannot enter the assets folder " + options.assetsDir);
@@ -285,6 +292,9 @@ int main(int argc, char **argv) {
         if (options.level >= 0) {
             startPlayInLevel(*session, options.level);
         }
+        if (recording.isOpen()) {
+            startRecording(*session, recording);
+        }
 
         if (!options.mapPath.empty() &&
             !writeLevelMap(*session->levels.levels[options.level], session->images, options.mapCellSize,
@@ -294,6 +304,7 @@ int main(int argc, char **argv) {
         }
         replay(*session, replayInput{track, options.planPath.empty() ? nullptr : &driver}, options,
                reportsOk);
+        recording.finish(session->demo.pass);
         soundAudible = session->sounds.audible();
     }
     ownFolder.remove(); // the exit below runs no destructors

@@ -12,7 +12,8 @@ const char *const replayUsage =
     "usage: velmora-replay --frames N [--input FILE] [--data-dir DIR] [--assets DIR]\n"
     "                      [--shot N:FILE.png]... [--state N|all]... [--objects] [--timedemo]\n"
     "                      [--level L [--pose X,Y,HEADING] [--map FILE.png [--map-cell PIXELS]]]\n"
-    "                      [--flags 101000] [--fourth 0|1] [--plan FILE [--give-up-shot FILE.png]]\n";
+    "                      [--flags 101000] [--fourth 0|1] [--plan FILE [--give-up-shot FILE.png]]\n"
+    "                      [--record FILE.demo]\n";
 
 namespace {
 
@@ -111,6 +112,7 @@ const valueOption valueOptions[] = {
     {"--plan", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.planPath); }},
     {"--give-up-shot", "a file",
      [](std::string_view v, replayOptions &o) { return parseName(v, o.giveUpShot); }},
+    {"--record", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.recordPath); }},
     {"--map", "a file", [](std::string_view v, replayOptions &o) { return parseName(v, o.mapPath); }},
     {"--map-cell", "a whole number of pixels, 1 to 64",
      [](std::string_view v, replayOptions &o) {
@@ -175,6 +177,13 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
     }
     if (!options.planPath.empty() && !options.inputPath.empty()) {
         error = "--plan and --input cannot go together";
+        return false;
+    }
+    // A demo starts as the game does, from its data folder alone.
+    if (!options.recordPath.empty() &&
+        (options.level >= 0 || !options.progressFlags.empty() || options.fourth >= 0)) {
+        error =
+            "--record cannot go with --level, --flags or --fourth: a demo starts from the data folder alone";
         return false;
     }
     if ((options.hasPose || !options.mapPath.empty()) && options.level < 0) {

@@ -34,6 +34,7 @@ struct replayOptions {
     int mapCellSize = 64;
     std::string planPath;                   // a journey plan for the test driver, instead of an input track
     std::string giveUpShot = "gave-up.png"; // the screen of the pass where the driver gave up
+    std::string recordPath;                 // the run's input written as a demo
 };
 
 // False with a message when the arguments are not understood.
