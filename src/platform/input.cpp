@@ -260,6 +260,14 @@ void queueKeyEvent(const keyCode key, const bool down) {
     SDL_PushEvent(&event);
 }
 
+void queueFocusLostEvent() {
+    SDL_Event event = {};
+    event.type = SDL_ACTIVEEVENT;
+    event.active.gain = 0;
+    event.active.state = SDL_APPINPUTFOCUS;
+    SDL_PushEvent(&event);
+}
+
 void queueQuitEvent() {
     SDL_Event event = {};
     event.type = SDL_QUIT;

@@ -31,3 +31,5 @@ bool pollInputEvent(inputEvent &event);
 // A pad key goes as the pad's own event: a button, or the d-pad held in that direction.
 void queueKeyEvent(keyCode key, bool down);
 void queueQuitEvent();
+// As if the window had lost the keyboard to another (the browser's page: the canvas lost focus).
+void queueFocusLostEvent();
