@@ -66,6 +66,7 @@ async function waitForState(page, what, test, passes = 1200) {
   for (;;) {
     const now = await state(page);
     if (test(now)) return now;
+    if (now.pass === undefined) throw new Error(`the game ended before ${what}`);
     if ((now.pass || 0) - start > passes) throw new Error(`no ${what} within ${passes} passes: ${JSON.stringify(now)}`);
     await page.evaluate(() => new Promise(requestAnimationFrame));
   }
@@ -140,6 +141,19 @@ try {
   await waitForState(page, 'the first pass', (now) => now.pass === 1, 10);
   const reloaded = await page.evaluate(() => window.velmora.savedFile('game.sav'));
   check('the saved game survives a reload', saved !== null && reloaded === saved, `${saved} / ${reloaded}`);
+
+  // "exit" from the title menu ends the game; the page thanks the player.
+  await page.waitForSelector('#start:not(.hidden)');
+  await page.click('#start');
+  await waitForState(page, 'the title', (now) => now.state === 'title');
+  await pressKey(page, 'Enter');
+  while (!(await waitForState(page, 'the menu', (now) => now.text.menu !== '')).text.menu.includes('_exit')) {
+    await pressKey(page, 'ArrowDown');
+  }
+  await pressKey(page, 'Enter').catch(() => {}); // the game may end while the key is down
+  const thanked = await page.waitForFunction(() => !document.getElementById('thanks').classList.contains('hidden'))
+    .then(() => true, () => false);
+  check('exit shows the thanks', thanked);
   await page.close();
 } finally {
   await browser.close();
