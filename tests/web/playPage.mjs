@@ -81,11 +81,14 @@ async function openPage(browser, url) {
   return page;
 }
 
+// Holds the key for some passes, then lets it go for as many, as a player's press.
 async function pressKey(page, key, passes = 6) {
   await page.keyboard.down(key);
-  const at = (await state(page)).pass;
-  await waitForState(page, `${key} held`, (now) => now.pass >= at + passes);
+  const down = (await state(page)).pass;
+  await waitForState(page, `${key} held`, (now) => now.pass >= down + passes);
   await page.keyboard.up(key);
+  const up = (await state(page)).pass;
+  await waitForState(page, `${key} let go`, (now) => now.pass >= up + passes);
 }
 
 const folder = mkdtempSync(join(tmpdir(), 'velmora-web-'));
@@ -153,7 +156,7 @@ try {
   await pressKey(page, 'Enter').catch(() => {}); // the game may end while the key is down
   const thanked = await page.waitForFunction(() => !document.getElementById('thanks').classList.contains('hidden'))
     .then(() => true, () => false);
-  check('exit shows the thanks', thanked);
+  check('exit shows the thanks', thanked, thanked ? '' : JSON.stringify(await state(page)).slice(0, 300));
   await page.close();
 } finally {
   await browser.close();
