@@ -136,6 +136,11 @@ try {
   console.log(`passes a second in headless Chromium: ${rate.toFixed(1)}`);
   check('the game keeps up a playable pace', rate >= 20, rate.toFixed(1));
 
+  // Keys elsewhere on the page are not the game's: it pauses as the canvas loses focus.
+  await page.evaluate(() => document.getElementById('canvas').blur());
+  await waitForState(page, 'the pause', (now) => now.state === 'paused', 60);
+  check('the game pauses when the canvas loses focus', true);
+
   // The new game's save survives a reload.
   const saved = await page.evaluate(() => window.velmora.savedFile('game.sav'));
   await page.waitForFunction(() => window.velmora.savesSyncing() === 0);
