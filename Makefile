@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+WEB_DIR ?= build-web
+WEB_PORT ?= 8080
 FUZZ_SECONDS ?= 60
 SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
@@ -9,7 +11,8 @@ PREFIX ?= /usr/local
 # The recipes read these from the environment, so a prefix with spaces or quotes stays whole.
 export PREFIX DESTDIR
 
-.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench figures screenshots format clean
+.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench figures screenshots format clean \
+	web-deps web serve-web test-web
 
 all: build
 
@@ -82,8 +85,41 @@ figures: build
 screenshots: build
 	python3 tests/journey/screenshots.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs
 
+# The game as a web page in $(WEB_DIR)/ (docs/web.md): Emscripten builds it, with zlib and
+# libpng built from Debian's sources, after the native build has generated the art and sounds.
+WEB_DEPS_STAMP = $(WEB_DIR)/.deps-installed
+
+web-deps: $(WEB_DEPS_STAMP)
+
+$(WEB_DEPS_STAMP): scripts/install-web-deps.sh tests/web/package-lock.json
+	@bash scripts/install-web-deps.sh
+	@mkdir -p $(WEB_DIR) && touch $@
+
+# Debian's Emscripten runs its JavaScript tools with Debian's node modules (acorn), which a
+# node from elsewhere does not look for by itself.
+web: export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+web: web-deps deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target assets
+	bash scripts/web-libs.sh $(WEB_DIR)/libs
+	bash scripts/web-data.sh $(BUILD_DIR)/assets $(WEB_DIR)/data
+	emcmake cmake -S . -B $(WEB_DIR)/cmake -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+		-DVELMORA_WEB_LIBS=$(abspath $(WEB_DIR))/libs/prefix -DVELMORA_WEB_DATA=$(abspath $(WEB_DIR))/data >/dev/null
+	cmake --build $(WEB_DIR)/cmake -j $(JOBS) --target velmora
+	cp $(WEB_DIR)/cmake/web/index.html $(WEB_DIR)/cmake/web/index.js $(WEB_DIR)/cmake/web/index.wasm \
+		$(WEB_DIR)/cmake/web/index.data $(WEB_DIR)/
+
+# For a player on this machine: open http://127.0.0.1:$(WEB_PORT)/ in a browser.
+serve-web: web
+	@echo "Velmora is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	cd $(WEB_DIR) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+# Plays the page in headless Chromium: the title against the replay tool's, a new game into
+# level 1 with real keys, the save kept across a reload, and the passes a second.
+test-web: web build
+	node tests/web/playPage.mjs $(WEB_DIR) $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets
+
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WEB_DIR)

@@ -42,6 +42,12 @@ void runPassLogic(game &session) {
     updateState(session.context);
 }
 
+bool runPass(game &session) {
+    session.frameTimer.start();
+    runPassLogic(session);
+    return runPassDrawing(session);
+}
+
 bool runPassDrawing(game &session) {
     if (!session.screen().isOpen() || !shouldDrawThisPass(session.flags, session.renderToggle)) {
         return false;

@@ -64,3 +64,6 @@ class game {
 void runPassLogic(game &session);
 // The drawing half of a pass; false when this pass draws nothing (30 fps).
 bool runPassDrawing(game &session);
+// One whole pass, timed for the pacing: the desktop's loop and the browser's frames both run
+// the game by these. False when the pass drew nothing.
+bool runPass(game &session);

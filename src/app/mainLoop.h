@@ -18,6 +18,9 @@ struct framePacer {
     std::int32_t carried = 0; // thousandths of a second times the cap, not yet given to a pass
 };
 
+// The next pass's share of a second in milliseconds, carrying the leftover as above.
+std::int32_t passBudget(int frameRateCap, framePacer &pacer);
+
 // Sleeps out what is left of the pass's share of a second; a pass that already took
 // that long is not delayed, and no lost time is caught up.
 void paceFrame(const timer &frameTimer, int frameRateCap, framePacer &pacer, delayFunction delay);

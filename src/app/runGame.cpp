@@ -13,9 +13,7 @@ bool runGame(const screenHandle screen, const dataFiles &files, const displayCho
         startRecording(*session, *recording);
     }
     while (!session->flags.quit) {
-        session->frameTimer.start();
-        runPassLogic(*session);
-        runPassDrawing(*session);
+        runPass(*session);
         paceFrame(session->frameTimer, session->frameRateCap, session->pacer, sleepMilliseconds);
     }
     if (recording != nullptr) {

@@ -1,11 +1,13 @@
 #include "media/helpers.h"
 
+#include "platform/surfaces.h"
+
 void applySurface(Sint16 x, Sint16 y, SDL_Surface *source, SDL_Surface *destination, SDL_Rect *clip) {
     if (source == nullptr || destination == nullptr) {
         return;
     }
     SDL_Rect offset = makeRect(x, y, 0, 0);
-    SDL_UpperBlit(source, clip, destination, &offset);
+    blitPixels(source, clip, destination, &offset);
 }
 
 SDL_Rect makeRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
@@ -18,7 +20,7 @@ SDL_Rect makeRect(Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
 }
 
 surfaceLock::surfaceLock(SDL_Surface *target) : surface(target), held(false) {
-    if (surface != nullptr && SDL_MUSTLOCK(surface)) {
+    if (surface != nullptr && mustLockPixels(surface)) {
         held = SDL_LockSurface(surface) == 0;
     }
 }

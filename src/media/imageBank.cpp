@@ -5,6 +5,7 @@
 #include "media/helpers.h"
 #include "media/pngFile.h"
 #include "platform/regularFile.h"
+#include "platform/surfaces.h"
 
 imageBank::imageBank() {
     std::fill(std::begin(slots), std::end(slots), nullptr);
@@ -19,17 +20,9 @@ imageBank::~imageBank() {
     freeImages();
 }
 
-// An empty picture in the display format with alpha, to make loaded pictures like it.
-static SDL_Surface *displayFormatSample() {
-    SDL_Surface *raw = SDL_CreateRGBSurface(SDL_SWSURFACE, 1, 1, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
-    SDL_Surface *sample = raw != nullptr ? SDL_DisplayFormatAlpha(raw) : nullptr;
-    SDL_FreeSurface(raw);
-    return sample;
-}
-
 SDL_Surface *imageBank::loadImage(const std::string &path) {
     // Plain 8-bit PNGs, all of the game's art, go straight into the display format.
-    SDL_Surface *sample = displayFormatSample();
+    SDL_Surface *sample = displayAlphaSample();
     SDL_Surface *read = readPlainPng(path, sample);
     SDL_FreeSurface(sample);
     return read != nullptr ? read : loadThroughImageLibrary(path);

@@ -18,6 +18,7 @@
 
 #include "media/helpers.h"
 #include "media/imageBank.h"
+#include "platform/surfaces.h"
 
 namespace {
 
@@ -122,8 +123,7 @@ static screenSpan onScreen(const SDL_Rect part, const int x, const int y, const 
 // at full strength, onto a screen of the same colour layout, neither needing a lock.
 static bool blendsItself(const SDL_Surface *layer, const SDL_Surface *screen) {
     return sameColourLayout(layer, screen) && layer->format->Amask == 0xFF000000 &&
-           (layer->flags & SDL_SRCALPHA) != 0 && layer->format->alpha == SDL_ALPHA_OPAQUE &&
-           !SDL_MUSTLOCK(layer) && !SDL_MUSTLOCK(screen);
+           blendsAtFullStrength(layer) && !mustLockPixels(layer) && !mustLockPixels(screen);
 }
 
 // Copies one opaque part of a layer row by row.
@@ -284,12 +284,12 @@ void blitLayer(SDL_Surface *layer, const layerPlan &plan, int x, int y, SDL_Surf
         }
         return;
     }
-    SDL_SetAlpha(layer, 0, SDL_ALPHA_OPAQUE);
+    setAlphaBlending(layer, false);
     for (int i = 0; i < plan.opaqueCount; i++) {
         SDL_Rect part = plan.opaque[i];
         applySurface(static_cast<Sint16>(x + part.x), static_cast<Sint16>(y + part.y), layer, screen, &part);
     }
-    SDL_SetAlpha(layer, SDL_SRCALPHA, SDL_ALPHA_OPAQUE);
+    setAlphaBlending(layer, true);
     for (int i = 0; i < plan.blendCount; i++) {
         SDL_Rect part = plan.blend[i];
         applySurface(static_cast<Sint16>(x + part.x), static_cast<Sint16>(y + part.y), layer, screen, &part);
@@ -330,7 +330,7 @@ bool rowsInUse(SDL_Surface *layer, int &first, int &last) {
 void layerBlitter::cropToRowsInUse(const int slot) {
     SDL_Surface *layer = images.slots[slot];
     if (layer == nullptr || layer->format->BytesPerPixel != 4 || layer->format->Amask == 0 ||
-        SDL_MUSTLOCK(layer)) {
+        mustLockPixels(layer)) {
         return;
     }
     int first = 0;
@@ -339,9 +339,9 @@ void layerBlitter::cropToRowsInUse(const int slot) {
         return; // an entirely clear layer stays as it is: it is rare and draws nothing anyway
     }
     const SDL_PixelFormat &format = *layer->format;
-    SDL_Surface *copy = SDL_CreateRGBSurface(SDL_SWSURFACE, layer->w, last - first + 1, 32, format.Rmask,
-                                             format.Gmask, format.Bmask, format.Amask);
-    if (copy == nullptr || SDL_MUSTLOCK(copy)) {
+    SDL_Surface *copy = createPixelSurface(layer->w, last - first + 1, format.Rmask, format.Gmask,
+                                           format.Bmask, format.Amask);
+    if (copy == nullptr || mustLockPixels(copy)) {
         SDL_FreeSurface(copy);
         return;
     }
@@ -349,7 +349,7 @@ void layerBlitter::cropToRowsInUse(const int slot) {
         std::memcpy(pixelAddress(copy, 0, y - first), pixelAddress(layer, 0, y),
                     static_cast<size_t>(layer->w) * 4);
     }
-    SDL_SetAlpha(copy, layer->flags & SDL_SRCALPHA, format.alpha);
+    copyAlphaSetting(layer, copy);
     SDL_FreeSurface(layer);
     images.slots[slot] = copy;
     cropped[slot] = copy;

@@ -1,5 +1,7 @@
 #include "media/mixerCalls.h"
 
+#include "platform/video.h"
+
 bool mixerIsOpen() {
-    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+    return audioDeviceOpen();
 }

@@ -7,6 +7,7 @@
 
 #include "media/helpers.h"
 #include "platform/regularFile.h"
+#include "platform/surfaces.h"
 
 namespace {
 
@@ -92,10 +93,10 @@ bool readRows(png_structp png, SDL_Surface *surface, uint8_t *row, int channels)
 // RGB file; the conversion keeps that, and so does this.
 SDL_Surface *surfaceLike(const SDL_Surface *like, int width, int height, int channels) {
     const SDL_PixelFormat *format = like->format;
-    SDL_Surface *surface = SDL_CreateRGBSurface(SDL_SWSURFACE, width, height, 32, format->Rmask,
-                                                format->Gmask, format->Bmask, format->Amask);
+    SDL_Surface *surface =
+        createPixelSurface(width, height, format->Rmask, format->Gmask, format->Bmask, format->Amask);
     if (surface != nullptr) {
-        SDL_SetAlpha(surface, channels == 4 ? SDL_SRCALPHA : 0, SDL_ALPHA_OPAQUE);
+        setAlphaBlending(surface, channels == 4);
     }
     return surface;
 }

@@ -131,18 +131,6 @@ static bool writeAll(int fd, std::string_view contents) {
     return true;
 }
 
-// The folder's own record of the rename reaches the disk too, so the new name survives a
-// power cut. A file system that cannot sync a folder has nothing more to do.
-static void syncFolderOf(const std::string &path) {
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
-
 bool replaceFileAtomically(const std::string &path, std::string_view contents) {
     std::string temporary = path + temporarySuffix;
     const int fd = mkstemp(temporary.data());

@@ -33,6 +33,10 @@ std::string joinPath(std::string_view folder, std::string_view name);
 // telling why, when any step fails.
 bool replaceFileAtomically(const std::string &path, std::string_view contents);
 
+// Makes the folder's record of a file just renamed into it (at `path`) last: on the desktop
+// it reaches the disk; in the browser the folder is copied to the page's lasting storage.
+void syncFolderOf(const std::string &path);
+
 // Keeps the file's present bytes at `copyPath` unless something is there already, which is
 // never overwritten. True when `copyPath` holds a copy afterwards, new or older.
 bool keepFirstCopy(const std::string &path, const std::string &copyPath);

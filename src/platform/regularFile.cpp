@@ -1,7 +1,5 @@
 #include "platform/regularFile.h"
 
-#include <SDL_image.h>
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,17 +29,4 @@ std::FILE *openRegularStream(const std::string &path) {
         close(fd);
     }
     return file;
-}
-
-SDL_Surface *loadPictureFile(const std::string &path) {
-    std::FILE *file = openRegularStream(path);
-    if (file == nullptr) {
-        return nullptr;
-    }
-    SDL_RWops *source = SDL_RWFromFP(file, SDL_TRUE); // closes the file when freed
-    if (source == nullptr) {
-        std::fclose(file);
-        return nullptr;
-    }
-    return IMG_Load_RW(source, 1);
 }

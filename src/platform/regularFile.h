@@ -1,7 +1,7 @@
 #pragma once
-// Opening the game's own files for reading. A named pipe or a device put where a picture or a
-// save file belongs would hold a plain open() until a writer comes, deaf to the signals SDL
-// catches; these never wait, and open nothing but regular files.
+// Opening the game's own files for reading (the SDL sources are in fileSource*.cpp). A named pipe or a device
+// put where a picture or a save file belongs would hold a plain open() until a writer comes, deaf to the
+// signals SDL catches; these never wait, and open nothing but regular files.
 #include <SDL.h>
 
 #include <cstdio>
@@ -14,5 +14,12 @@ int openRegularFile(const std::string &path);
 // The same as a stream for binary reading; null when openRegularFile gives -1.
 std::FILE *openRegularStream(const std::string &path);
 
+// A source SDL's libraries read from, for a regular file; null otherwise. The desktop's
+// source reads the file opened above; the browser's reads it by name.
+SDL_RWops *openRegularSource(const std::string &path);
+
 // A picture read by the image library from a regular file; null otherwise.
 SDL_Surface *loadPictureFile(const std::string &path);
+
+// The music files' extension: the browser's page carries the music compressed.
+extern const char *const musicFileExtension;

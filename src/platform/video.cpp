@@ -233,6 +233,10 @@ screenHandle openGameWindow(const int requestedScale) {
     return {screen};
 }
 
+bool audioDeviceOpen() {
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
+}
+
 // Under the dummy driver the mixer runs, but nothing reaches a speaker.
 static bool audioIsHeard() {
     char driver[32] = "";
@@ -259,8 +263,7 @@ static constexpr bool checkedAtExit = false;
 // libraries' exit handlers: they tear down the SDL layer the still-running audio thread
 // calls into.
 void closeGameAndExit(const int status, const bool soundAudible) {
-    if (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0 && !(soundAudible && audioIsHeard()) &&
-        !checkedAtExit) {
+    if (audioDeviceOpen() && !(soundAudible && audioIsHeard()) && !checkedAtExit) {
         SDL_PauseAudio(1);
         SDL_QuitSubSystem(SDL_WasInit(SDL_INIT_EVERYTHING) & ~SDL_INIT_AUDIO);
         std::fflush(nullptr);

@@ -42,6 +42,8 @@ bool isShowableWindowScaling(const char *text, int desktopWidth, int desktopHeig
 // caption and icon. No screen in the handle when no window can be opened, with the reason
 // given in one line on standard error.
 screenHandle openGameWindow(int requestedScale = automaticWindowScale);
+// True once the audio device is open for the mixer.
+bool audioDeviceOpen();
 // Closes the window, lets the audio device go and ends the process with the status;
 // soundAudible tells whether the player could still hear anything at the end.
 [[noreturn]] void closeGameAndExit(int status, bool soundAudible);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 std::string jsonQuoted(std::string_view text) {
     std::string quoted = "\"";
@@ -65,8 +66,20 @@ jsonLine &jsonLine::add(std::string_view key, double value) {
     }
     // The shortest text that reads back as the same double.
     char number[32];
+#if defined(__cpp_lib_to_chars)
     const std::to_chars_result written = std::to_chars(number, number + sizeof(number), value);
     body.append(number, written.ptr);
+#else
+    // A standard library without to_chars for doubles (the browser build's): the fewest
+    // significant digits that read back the same.
+    for (int digits = 1; digits <= 17; digits++) {
+        std::snprintf(number, sizeof(number), "%.*g", digits, value);
+        if (std::strtod(number, nullptr) == value) {
+            break;
+        }
+    }
+    body += number;
+#endif
     return *this;
 }
 
