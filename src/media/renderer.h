@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "media/drawList.h"
 #include "media/imageBankShaded.h"
 #include "media/layerBlitter.h"
 #include "media/lightMap.h"
@@ -14,10 +15,8 @@
 class imageBank;
 class lightShapes;
 class animTables;
-class drawList;
 class camera;
 class textBox;
-struct spriteRecord;
 
 constexpr int spriteTableRows = 241; // bottom rows 240 … 480
 constexpr int spriteTableTexels = 65;
@@ -36,6 +35,7 @@ class renderer {
     double invDet = 1.25;
     int32_t columnRun[spriteTableRows][spriteTableTexels];
     int32_t rowRun[spriteTableRows][spriteTableTexels];
+    int32_t rowStart[spriteTableRows][spriteTableTexels]; // the rows of the texel rows above each
     lightMap light;
     layerBlitter layers;
     rowCover cover; // what the bonnet and dashboard will cover this frame
@@ -61,8 +61,16 @@ class renderer {
   private:
     // Ground texels by tile code and light level, looked up once instead of per pixel.
     shadedTexels groundTexels[89][25];
-    int32_t spriteOrder[1000]; // draw-list indices, farthest first
-    double rowDistance[480];   // how far ahead the floor seen on each screen row lies
+    // A sprite as it lands on the screen this frame.
+    struct spriteOnScreen {
+        int record; // its index in the draw list
+        int64_t screenX, h;
+        double tY; // its depth
+    };
+    spriteOnScreen onScreen[drawListCapacity]; // the sprites drawn, in draw-list order
+    int shownSprites = 0;
+    int32_t spriteOrder[drawListCapacity]; // places in onScreen, farthest first
+    double rowDistance[480];               // how far ahead the floor seen on each screen row lies
 
     void prepareGroundTexels();
     void prepareRowDistances(const camera &view);
@@ -79,7 +87,11 @@ class renderer {
     void castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
                       int lastColumn);
     void sortSpritesFarthestFirst(const camera &view);
-    void drawSprite(SDL_Surface *screen, const camera &view, int32_t side, const spriteRecord &record);
+    bool projectSprite(const camera &view, const spriteRecord &record, spriteOnScreen &place) const;
+    void drawSprite(SDL_Surface *screen, int32_t side, const spriteRecord &record,
+                    const spriteOnScreen &place);
     void drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
                      double tY);
+    void drawPictureColumn(SDL_Surface *screen, const shadedTexels &texels, int tx, int left, int right,
+                           int top, int bottom) const;
 };
