@@ -39,6 +39,9 @@ class renderer {
     lightMap light;
     layerBlitter layers;
     rowCover cover; // what the bonnet and dashboard will cover this frame
+    // Off, every floor pixel is interpolated on its column's ray, as the stepped rows are
+    // checked against.
+    bool steppedFloor = true;
 
     // Computes the view's inverse determinant and the sprite size tables; once, before
     // the first frame, after the pictures are loaded, from the camera as it starts.
@@ -80,12 +83,26 @@ class renderer {
         double farX, farY;
         double dist;
         int firstRow;
+        bool skewed; // its far end is off the straight ray: drawn by interpolation only
     };
     floorRay floorRays[640];
+    int skewedColumns[641]; // the skewed columns of this frame, left to right, then a stop
+    int skewedRays = 0;
+    // One screen row of floor and what it is drawn for.
+    struct floorRowSpan {
+        SDL_Surface *screen;
+        const camera *view;
+        int32_t side;
+        int y;
+        int firstColumn, lastColumn;
+    };
+    struct groundRun;
 
-    int castColumnRay(const camera &view, int x);
-    void castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
-                      int lastColumn);
+    const floorRay &castColumnRay(const camera &view, int x);
+    static Uint32 *rowPixels(const floorRowSpan &row);
+    void castFloorPixel(const floorRowSpan &row, int x, groundRun &run) const;
+    void castFloorRow(const floorRowSpan &row);
+    void castSteppedFloorRow(const floorRowSpan &row);
     void sortSpritesFarthestFirst(const camera &view);
     bool projectSprite(const camera &view, const spriteRecord &record, spriteOnScreen &place) const;
     void drawSprite(SDL_Surface *screen, int32_t side, const spriteRecord &record,
