@@ -1,5 +1,6 @@
 // The floor: one ray per screen column walks the tile grid to the far end of the view, and
 // each floor row of that column samples the ground picture of its tile at the tile's light.
+#include <algorithm>
 #include <cmath>
 
 #include "media/drawList.h"
@@ -223,10 +224,23 @@ bool nearTexelEdge(int64_t value) {
     return ((value + edgeMargin) & texelMask) < 2 * edgeMargin;
 }
 
+// How many points from `point` on, `step` apart, stay on the tile it is on.
+int64_t stepsOnTile(int64_t point, int64_t step) {
+    const int64_t tileStart = point >> fixedBits << fixedBits;
+    if (step > 0) {
+        return (tileStart + (int64_t{1} << fixedBits) - 1 - point) / step + 1;
+    }
+    if (step < 0) {
+        return (point - tileStart) / -step + 1;
+    }
+    return int64_t{1} << 30;
+}
+
 } // namespace
 
 // Along a screen row the floor point moves on a straight line: from the driver by the row's
-// distance along each column's ray, which grows by the same step from column to column.
+// distance along each column's ray, which grows by the same step from column to column. The
+// row is drawn in runs of pixels on one tile, wrapped onto the level between runs.
 void renderer::castSteppedFloorRow(const floorRowSpan &row) {
     const camera &view = *row.view;
     const double distance = rowDistance[row.y];
@@ -234,24 +248,56 @@ void renderer::castSteppedFloorRow(const floorRowSpan &row) {
     const int64_t side = int64_t{row.side} << fixedBits;
     int64_t pointX = wrapFixed(toFixed(view.x + distance * (view.dirX + view.planeX * cameraX)), side);
     int64_t pointY = wrapFixed(toFixed(view.y + distance * (view.dirY + view.planeY * cameraX)), side);
-    const int64_t stepX = wrapFixed(toFixed(distance * view.planeX * 2 / view.screenWidth), side);
-    const int64_t stepY = wrapFixed(toFixed(distance * view.planeY * 2 / view.screenWidth), side);
-    Uint32 *const pixels = rowPixels(row);
+    const int64_t stepX = toFixed(distance * view.planeX * 2 / view.screenWidth);
+    const int64_t stepY = toFixed(distance * view.planeY * 2 / view.screenWidth);
     const int *skewed = skewedColumns;
-    groundRun run;
-    for (int x = row.firstColumn; x <= row.lastColumn; x++) {
-        if (x == *skewed || nearTexelEdge(pointX) || nearTexelEdge(pointY)) {
-            skewed += x == *skewed;
-            castFloorPixel(row, x, run);
+    groundRun tile;
+    groundRun interpolated; // the pixels near texel edges keep their own run
+    int x = row.firstColumn;
+    while (x <= row.lastColumn) {
+        if (x == *skewed) {
+            castFloorPixel(row, x++, interpolated);
+            skewed++;
+            pointX += stepX;
+            pointY += stepY;
         } else {
-            run.moveTo(*this, static_cast<int>(pointX >> fixedBits), static_cast<int>(pointY >> fixedBits));
-            run.put(pixels + x, static_cast<int>(pointX >> texelShift) & 63,
-                    static_cast<int>(pointY >> texelShift) & 63);
+            // Up to the next skewed column, where the run ends (so the runs need not check).
+            const int64_t left = *skewed - x;
+            const int run =
+                static_cast<int>(std::min({stepsOnTile(pointX, stepX), stepsOnTile(pointY, stepY), left}));
+            tile.moveTo(*this, static_cast<int>(pointX >> fixedBits), static_cast<int>(pointY >> fixedBits));
+            castTileRun(row, x, run, pointX, pointY, stepX, stepY, tile.texels, interpolated);
+            x += run;
+            pointX += run * stepX;
+            pointY += run * stepY;
         }
-        // The steps are wrapped into 0 ... side, so one subtraction brings a point back.
-        pointX += stepX;
-        pointX -= pointX >= side ? side : 0;
-        pointY += stepY;
-        pointY -= pointY >= side ? side : 0;
+        pointX = wrapFixed(pointX, side);
+        pointY = wrapFixed(pointY, side);
+    }
+}
+
+// `run` pixels from column x on, all on one tile whose texels are given.
+void renderer::castTileRun(const floorRowSpan &row, int x, int run, int64_t pointX, int64_t pointY,
+                           int64_t stepX, int64_t stepY, const shadedTexels &texels,
+                           groundRun &interpolated) const {
+    Uint32 *const pixels = rowPixels(row);
+    // Held apart from the texels so that the writes to the screen need not reload them.
+    const uint16_t *const indices = texels.indices;
+    const Uint32 *const palette = texels.palette;
+    const int end = x + run;
+    for (; x < end; x++, pointX += stepX, pointY += stepY) {
+        if (nearTexelEdge(pointX) | nearTexelEdge(pointY)) {
+            castFloorPixel(row, x, interpolated);
+            continue;
+        }
+        if (indices == nullptr) {
+            continue;
+        }
+        const unsigned tx = static_cast<unsigned>(pointX >> texelShift) & 63;
+        const unsigned ty = static_cast<unsigned>(pointY >> texelShift) & 63;
+        const Uint32 texel = palette[indices[ty * shadedPictureSize + tx]];
+        if ((texel & colourBits) != 0) {
+            pixels[x] = texel;
+        }
     }
 }

@@ -103,6 +103,8 @@ class renderer {
     void castFloorPixel(const floorRowSpan &row, int x, groundRun &run) const;
     void castFloorRow(const floorRowSpan &row);
     void castSteppedFloorRow(const floorRowSpan &row);
+    void castTileRun(const floorRowSpan &row, int x, int run, int64_t pointX, int64_t pointY, int64_t stepX,
+                     int64_t stepY, const shadedTexels &texels, groundRun &interpolated) const;
     void sortSpritesFarthestFirst(const camera &view);
     bool projectSprite(const camera &view, const spriteRecord &record, spriteOnScreen &place) const;
     void drawSprite(SDL_Surface *screen, int32_t side, const spriteRecord &record,
