@@ -9,7 +9,7 @@ PREFIX ?= /usr/local
 # The recipes read these from the environment, so a prefix with spaces or quotes stays whole.
 export PREFIX DESTDIR
 
-.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench figures screenshots format clean
+.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench bench-floor figures screenshots format clean
 
 all: build
 
@@ -66,6 +66,12 @@ soak: build
 
 bench: build
 	$(BUILD_DIR)/bench/velmoraBench
+
+# The floor (one opaque blit and the present) and the drawing of levels 1, 7, 8, 14 and 17 as
+# multiples of it, measured in one run; BENCH_ROUNDS runs of each, the median shown.
+BENCH_ROUNDS ?= 3
+bench-floor: build
+	python3 scripts/benchFloor.py $(BUILD_DIR) $(BENCH_ROUNDS)
 
 # The whole journey under the replay tool's timedemo: the per-level table in docs/performance.md.
 figures: build
