@@ -301,11 +301,11 @@ void orbitKind(objectWorld &world, const objectKind kind, const worldPoint centr
 
 void orbitGroup(objectWorld &world, const int32_t group, const worldPoint centre, const double angle,
                 const orbitPoint which) {
-    bool turned = false; // by its first copy on the home square only
-    forEachPlaced(world, [&](const basicObj &object) {
-        if (!turned && object.onMap && object.groupId == group) {
-            turnAbout(world, object, centre, angle, which);
-            turned = true;
+    // By its first copy on the home square only: the search ends there.
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->onMap && object->groupId == group) {
+            turnAbout(world, *object, centre, angle, which);
+            return;
         }
-    });
+    }
 }
