@@ -254,7 +254,7 @@ TEST(Sprites, EqualDistancesAmongOthersFollowTheCombSortNotTheListOrder) {
     // Red and blue share a spot; a far green post behind them is listed last. The first
     // gap swaps red with green, which carries red past blue: red is drawn last, on top.
     rig.sprites.clear();
-    rig.sprites.count = 3; // the sort runs over the list's count, not just the visible
+    rig.sprites.count = 3; // all three are drawn, so all three are sorted
     rig.sprite(0, 40.5, 16.5, shadedSlot(lampPostBase, 1, 0));
     rig.sprite(1, 40.5, 16.5, shadedSlot(lampPostBase, 2, 0));
     rig.sprite(2, 40.5, 30.5, shadedSlot(lampPostBase, 3, 0));
