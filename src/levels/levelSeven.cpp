@@ -267,7 +267,7 @@ void levelSeven::runMoonPhase(objectWorld &world) {
 }
 
 void levelSeven::circleTheMoon(objectWorld &world) {
-    orbitGroups(world, flamePlaces, moonCentre, orbitAngle, orbitPoint::position);
+    orbitGroups(world, flame, flamePlaces, moonCentre, orbitAngle, orbitPoint::position);
     if (delivered >= flameCount) {
         moonPhase = 1;
     }
@@ -277,7 +277,7 @@ void levelSeven::circleTheMoon(objectWorld &world) {
 void levelSeven::sinkIntoTheMoon(objectWorld &world) {
     // Turned by its first copy on the home square that is not in the moon yet.
     const groupCopies found =
-        findGroups(world, flamePlaces, [](const basicObj &copy) { return copy.frame < flameInMoon; });
+        findGroups(world, flame, flamePlaces, [](const basicObj &copy) { return copy.frame < flameInMoon; });
     objectChange steps[mostGroupsAtOnce];
     for (const int32_t group : flamePlaces) {
         const basicObj *first = found.first[group - flamePlaces.first];

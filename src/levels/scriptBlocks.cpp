@@ -321,9 +321,11 @@ void orbitGroup(objectWorld &world, const int32_t group, const worldPoint centre
 
 // ---- Many groups at once ----
 
-groupCopies findGroups(const objectWorld &world, const groupRange range, bool (*wanted)(const basicObj &)) {
+groupCopies findGroups(const objectWorld &world, const objectKind kind, const groupRange range,
+                       bool (*wanted)(const basicObj &)) {
     groupCopies found = {.range = {range.first, std::min(range.last, range.first + mostGroupsAtOnce - 1)}};
-    for (int32_t slot = 0; slot < objectCount; slot++) {
+    const int32_t firstSlot = firstSlotOf(kind);
+    for (int32_t slot = firstSlot; slot < firstSlot + capacityOf(kind); slot++) {
         const basicObj *object = world.objects[slot];
         if (object == nullptr || !object->placed || object->groupId < found.range.first ||
             object->groupId > found.range.last) {
@@ -354,9 +356,9 @@ void changeGroups(objectWorld &world, const groupCopies &found,
     }
 }
 
-void orbitGroups(objectWorld &world, const groupRange range, const worldPoint centre,
+void orbitGroups(objectWorld &world, const objectKind kind, const groupRange range, const worldPoint centre,
                  double (*const angleOf)(int32_t group), const orbitPoint which) {
-    const groupCopies found = findGroups(world, range);
+    const groupCopies found = findGroups(world, kind, range);
     objectChange steps[mostGroupsAtOnce];
     for (int32_t index = 0; index <= found.range.last - found.range.first; index++) {
         const basicObj *first = found.first[index];

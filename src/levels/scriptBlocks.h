@@ -206,13 +206,14 @@ struct groupCopies {
     int32_t toSlot = 0;
 };
 
-// `wanted`, when given, narrows which copy on the home square counts as a group's first.
-groupCopies findGroups(const objectWorld &world, groupRange range,
+// The groups are tiles of the one kind, so only that kind's stretch of the table is looked
+// at. `wanted`, when given, narrows which copy on the home square counts as a group's first.
+groupCopies findGroups(const objectWorld &world, objectKind kind, groupRange range,
                        bool (*wanted)(const basicObj &) = nullptr);
 // Every placed copy of each group found takes its group's change (by group - range.first),
 // as changeGroup gives it; groups not found are left as they are.
 void changeGroups(objectWorld &world, const groupCopies &found,
                   const objectChange (&changes)[mostGroupsAtOnce]);
 // Each group of the range turns by its own angle, as orbitGroup turns one.
-void orbitGroups(objectWorld &world, groupRange range, worldPoint centre, double (*angleOf)(int32_t group),
-                 orbitPoint which);
+void orbitGroups(objectWorld &world, objectKind kind, groupRange range, worldPoint centre,
+                 double (*angleOf)(int32_t group), orbitPoint which);
