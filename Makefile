@@ -11,8 +11,8 @@ PREFIX ?= /usr/local
 # The recipes read these from the environment, so a prefix with spaces or quotes stays whole.
 export PREFIX DESTDIR
 
-.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench figures screenshots format clean \
-	web-deps web serve-web test-web
+.PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench bench-floor figures \
+	screenshots format clean web-deps web serve-web test-web
 
 all: build
 
@@ -77,6 +77,12 @@ soak: build
 bench: build
 	$(BUILD_DIR)/bench/velmoraBench
 
+# The floor (one opaque blit and the present) and the drawing of levels 1, 7, 8, 14 and 17 as
+# multiples of it, measured in one run; BENCH_ROUNDS runs of each, the median shown.
+BENCH_ROUNDS ?= 3
+bench-floor: build
+	python3 scripts/benchFloor.py $(BUILD_DIR) $(BENCH_ROUNDS)
+
 # The whole journey under the replay tool's timedemo: the per-level table in docs/performance.md.
 figures: build
 	python3 tests/journey/figures.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs/performance.md
@@ -115,7 +121,8 @@ serve-web: web
 
 # Plays the page in headless Chromium: the title against the replay tool's, a new game into
 # level 1 with real keys, the save kept across a reload, and the passes a second.
-test-web: web build
+test-web: web
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora-replay
 	node tests/web/playPage.mjs $(WEB_DIR) $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets
 
 format:

@@ -52,6 +52,7 @@ namespace {
 constexpr int32_t theMoon = 0;
 constexpr int32_t firstFlamePlace = 1; // beside the moon, one per flame won
 constexpr groupRange flamePlaces = groups(1, 6);
+static_assert(flamePlaces.last - flamePlaces.first < mostGroupsAtOnce, "the flames move together");
 constexpr groupRange lightningRing = groups(7, 38);
 constexpr int32_t theStatue = 39;
 constexpr groupRange flameRing = groups(40, 46); // six flames round a tree
@@ -137,8 +138,8 @@ void hideFlameRing(objectWorld &world, const bool dark) {
 // A placed moon's state, or 0 when there is none.
 int32_t moonState(const objectWorld &world) {
     int32_t state = 0;
-    forEachPlaced(world, [&](const basicObj &object) {
-        if (state == 0 && object.kind == objectKind::moon) {
+    forEachPlacedOfKind(world, objectKind::moon, [&](const basicObj &object) {
+        if (state == 0) {
             state = object.state;
         }
     });
@@ -177,8 +178,8 @@ void levelSeven::script(objectWorld &world, const scriptServices &services) {
     runMoonPhase(world);
     if (moonPhase < 3) {
         // Before the trials the moon heals from the flash.
-        forEachPlaced(world, [&](const basicObj &object) {
-            if (object.kind == objectKind::moon && object.state == crackedMoon) {
+        forEachPlacedOfKind(world, objectKind::moon, [&](const basicObj &object) {
+            if (object.state == crackedMoon) {
                 setState(world, object.groupId, wholeMoon);
             }
         });
@@ -266,9 +267,7 @@ void levelSeven::runMoonPhase(objectWorld &world) {
 }
 
 void levelSeven::circleTheMoon(objectWorld &world) {
-    for (const int32_t group : flamePlaces) {
-        orbitGroup(world, group, moonCentre, orbitAngle(group), orbitPoint::position);
-    }
+    orbitGroups(world, flame, flamePlaces, moonCentre, orbitAngle, orbitPoint::position);
     if (delivered >= flameCount) {
         moonPhase = 1;
     }
@@ -276,24 +275,27 @@ void levelSeven::circleTheMoon(objectWorld &world) {
 
 // Each flame circles on, nearer every frame, until it is inside the moon.
 void levelSeven::sinkIntoTheMoon(objectWorld &world) {
+    // Turned by its first copy on the home square that is not in the moon yet.
+    const groupCopies found =
+        findGroups(world, flame, flamePlaces, [](const basicObj &copy) { return copy.frame < flameInMoon; });
+    objectChange steps[mostGroupsAtOnce];
     for (const int32_t group : flamePlaces) {
-        bool turned = false; // by its first copy on the home square only
-        forEachPlaced(world, [&](const basicObj &object) {
-            if (turned || !object.onMap || object.groupId != group || object.frame >= flameInMoon) {
-                return;
-            }
-            turned = true;
-            const worldPoint from = {object.x, object.y};
-            const worldPoint round = turnedAbout(from, moonCentre, orbitAngle(group));
-            const worldPoint to = {moonCentre.x + (round.x - moonCentre.x) * spiralShrink,
-                                   moonCentre.y + (round.y - moonCentre.y) * spiralShrink};
-            shiftBy(world, group, to.x - from.x, to.y - from.y);
-            if (strict(39.5, 41.5).holds(to.x) && strict(38.5, 40.5).holds(to.y)) {
-                setFrame(world, group, flameInMoon);
-                inMoon++;
-            }
-        });
+        const basicObj *first = found.first[group - flamePlaces.first];
+        if (first == nullptr) {
+            continue;
+        }
+        const worldPoint from = {first->x, first->y};
+        const worldPoint round = turnedAbout(from, moonCentre, orbitAngle(group));
+        const worldPoint to = {moonCentre.x + (round.x - moonCentre.x) * spiralShrink,
+                               moonCentre.y + (round.y - moonCentre.y) * spiralShrink};
+        objectChange &step = steps[group - flamePlaces.first];
+        step = {.shiftX = to.x - from.x, .shiftY = to.y - from.y};
+        if (strict(39.5, 41.5).holds(to.x) && strict(38.5, 40.5).holds(to.y)) {
+            step.frame = flameInMoon;
+            inMoon++;
+        }
     }
+    changeGroups(world, found, steps);
     if (inMoon >= flameCount) {
         moonPhase = 2;
     }

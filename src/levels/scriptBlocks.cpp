@@ -1,5 +1,6 @@
 #include "levels/scriptBlocks.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "levels/level.h"
@@ -276,18 +277,26 @@ worldPoint turnedAbout(const worldPoint point, const worldPoint centre, const do
     return {centre.x + dx * c - dy * s, centre.y + dx * s + dy * c};
 }
 
-void turnAbout(objectWorld &world, const basicObj &object, const worldPoint centre, const double angle,
-               const orbitPoint which) {
-    // Read before the change: the object itself is one of the copies that move.
-    const int32_t group = object.groupId;
+namespace {
+
+// The move that turns the object's point about the centre, for its whole group.
+objectChange turnStep(const basicObj &object, const worldPoint centre, const double angle,
+                      const orbitPoint which) {
     const worldPoint from =
         which == orbitPoint::home ? worldPoint{object.homeX, object.homeY} : worldPoint{object.x, object.y};
     const worldPoint to = turnedAbout(from, centre, angle);
     if (which == orbitPoint::home) {
-        moveHomeBy(world, group, to.x - from.x, to.y - from.y);
-    } else {
-        shiftBy(world, group, to.x - from.x, to.y - from.y);
+        return {.homeShiftX = to.x - from.x, .homeShiftY = to.y - from.y};
     }
+    return {.shiftX = to.x - from.x, .shiftY = to.y - from.y};
+}
+
+} // namespace
+
+void turnAbout(objectWorld &world, const basicObj &object, const worldPoint centre, const double angle,
+               const orbitPoint which) {
+    // Read before the change: the object itself is one of the copies that move.
+    changeGroup(world, object.groupId, turnStep(object, centre, angle, which));
 }
 
 void orbitKind(objectWorld &world, const objectKind kind, const worldPoint centre, const double angle,
@@ -301,11 +310,61 @@ void orbitKind(objectWorld &world, const objectKind kind, const worldPoint centr
 
 void orbitGroup(objectWorld &world, const int32_t group, const worldPoint centre, const double angle,
                 const orbitPoint which) {
-    bool turned = false; // by its first copy on the home square only
-    forEachPlaced(world, [&](const basicObj &object) {
-        if (!turned && object.onMap && object.groupId == group) {
-            turnAbout(world, object, centre, angle, which);
-            turned = true;
+    // By its first copy on the home square only: the search ends there.
+    for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed && object->onMap && object->groupId == group) {
+            turnAbout(world, *object, centre, angle, which);
+            return;
         }
-    });
+    }
+}
+
+// ---- Many groups at once ----
+
+groupCopies findGroups(const objectWorld &world, const objectKind kind, const groupRange range,
+                       bool (*wanted)(const basicObj &)) {
+    groupCopies found = {.range = {range.first, std::min(range.last, range.first + mostGroupsAtOnce - 1)}};
+    const int32_t firstSlot = firstSlotOf(kind);
+    for (int32_t slot = firstSlot; slot < firstSlot + capacityOf(kind); slot++) {
+        const basicObj *object = world.objects[slot];
+        if (object == nullptr || !object->placed || object->groupId < found.range.first ||
+            object->groupId > found.range.last) {
+            continue;
+        }
+        found.fromSlot = std::min(found.fromSlot, slot);
+        found.toSlot = slot + 1;
+        const basicObj *&first = found.first[object->groupId - found.range.first];
+        if (first == nullptr && object->onMap && (wanted == nullptr || wanted(*object))) {
+            first = object;
+        }
+    }
+    return found;
+}
+
+void changeGroups(objectWorld &world, const groupCopies &found,
+                  const objectChange (&changes)[mostGroupsAtOnce]) {
+    for (int32_t slot = found.fromSlot; slot < found.toSlot; slot++) {
+        basicObj *object = world.objects[slot];
+        if (object == nullptr || !object->placed || object->groupId < found.range.first ||
+            object->groupId > found.range.last) {
+            continue;
+        }
+        const int32_t index = object->groupId - found.range.first;
+        if (found.first[index] != nullptr) {
+            changeObject(*object, changes[index]);
+        }
+    }
+}
+
+void orbitGroups(objectWorld &world, const objectKind kind, const groupRange range, const worldPoint centre,
+                 double (*const angleOf)(int32_t group), const orbitPoint which) {
+    const groupCopies found = findGroups(world, kind, range);
+    objectChange steps[mostGroupsAtOnce];
+    for (int32_t index = 0; index <= found.range.last - found.range.first; index++) {
+        const basicObj *first = found.first[index];
+        if (first != nullptr) {
+            steps[index] = turnStep(*first, centre, angleOf(found.range.first + index), which);
+        }
+    }
+    changeGroups(world, found, steps);
 }

@@ -189,3 +189,31 @@ void turnAbout(objectWorld &world, const basicObj &object, worldPoint centre, do
 void orbitKind(objectWorld &world, objectKind kind, worldPoint centre, double angle, orbitPoint which);
 // The one group, by its copy on the home square.
 void orbitGroup(objectWorld &world, int32_t group, worldPoint centre, double angle, orbitPoint which);
+
+// ---- Many groups at once ----
+
+// A script that moves several groups every frame finds them all in one look through the
+// object table and changes them in one more, rather than looking twice for each group.
+constexpr int32_t mostGroupsAtOnce = 8;
+
+struct groupCopies {
+    groupRange range; // its first mostGroupsAtOnce groups only
+    // By group - range.first: the group's first placed copy on the home square that was
+    // wanted, or none.
+    const basicObj *first[mostGroupsAtOnce] = {};
+    // Every placed copy of the range's groups lies in the slots fromSlot … toSlot - 1.
+    int32_t fromSlot = objectCount;
+    int32_t toSlot = 0;
+};
+
+// The groups are tiles of the one kind, so only that kind's stretch of the table is looked
+// at. `wanted`, when given, narrows which copy on the home square counts as a group's first.
+groupCopies findGroups(const objectWorld &world, objectKind kind, groupRange range,
+                       bool (*wanted)(const basicObj &) = nullptr);
+// Every placed copy of each group found takes its group's change (by group - range.first),
+// as changeGroup gives it; groups not found are left as they are.
+void changeGroups(objectWorld &world, const groupCopies &found,
+                  const objectChange (&changes)[mostGroupsAtOnce]);
+// Each group of the range turns by its own angle, as orbitGroup turns one.
+void orbitGroups(objectWorld &world, objectKind kind, groupRange range, worldPoint centre,
+                 double (*angleOf)(int32_t group), orbitPoint which);

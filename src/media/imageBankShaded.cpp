@@ -59,6 +59,28 @@ void shadedPicture::index(SDL_Surface *picture) {
     }
     palettes.shrink_to_fit();
     colourCount = static_cast<int>(palettes.size());
+    runs.find(indices.data(), palettes.data());
     format = *picture->format;
     format.palette = nullptr; // 32-bit pixels carry their colour; no palette to point at
+}
+
+void opaqueRuns::find(const uint16_t *indices, const Uint32 *palette) {
+    clear();
+    const auto opaqueAt = [&](int tx, int ty) {
+        return !isKeyTexel(palette[indices[ty * shadedPictureSize + tx]]);
+    };
+    for (int tx = 0; tx < shadedPictureSize; tx++) {
+        firstOfColumn[tx] = static_cast<uint16_t>(start.size());
+        for (int ty = 0; ty < shadedPictureSize; ty++) {
+            if (opaqueAt(tx, ty) && (ty == 0 || !opaqueAt(tx, ty - 1))) {
+                start.push_back(static_cast<uint8_t>(ty));
+            }
+            if (opaqueAt(tx, ty) && (ty + 1 == shadedPictureSize || !opaqueAt(tx, ty + 1))) {
+                end.push_back(static_cast<uint8_t>(ty + 1));
+            }
+        }
+    }
+    firstOfColumn[shadedPictureSize] = static_cast<uint16_t>(start.size());
+    start.shrink_to_fit();
+    end.shrink_to_fit();
 }

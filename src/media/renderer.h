@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "media/drawList.h"
 #include "media/imageBankShaded.h"
 #include "media/layerBlitter.h"
 #include "media/lightMap.h"
@@ -14,10 +15,8 @@
 class imageBank;
 class lightShapes;
 class animTables;
-class drawList;
 class camera;
 class textBox;
-struct spriteRecord;
 
 constexpr int spriteTableRows = 241; // bottom rows 240 … 480
 constexpr int spriteTableTexels = 65;
@@ -36,9 +35,13 @@ class renderer {
     double invDet = 1.25;
     int32_t columnRun[spriteTableRows][spriteTableTexels];
     int32_t rowRun[spriteTableRows][spriteTableTexels];
+    int32_t rowStart[spriteTableRows][spriteTableTexels]; // the rows of the texel rows above each
     lightMap light;
     layerBlitter layers;
     rowCover cover; // what the bonnet and dashboard will cover this frame
+    // Off, every floor pixel is interpolated on its column's ray, as the stepped rows are
+    // checked against.
+    bool steppedFloor = true;
 
     // Computes the view's inverse determinant and the sprite size tables; once, before
     // the first frame, after the pictures are loaded, from the camera as it starts.
@@ -61,8 +64,16 @@ class renderer {
   private:
     // Ground texels by tile code and light level, looked up once instead of per pixel.
     shadedTexels groundTexels[89][25];
-    int32_t spriteOrder[1000]; // draw-list indices, farthest first
-    double rowDistance[480];   // how far ahead the floor seen on each screen row lies
+    // A sprite as it lands on the screen this frame.
+    struct spriteOnScreen {
+        int record; // its index in the draw list
+        int64_t screenX, h;
+        double tY; // its depth
+    };
+    spriteOnScreen onScreen[drawListCapacity]; // the sprites drawn, in draw-list order
+    int shownSprites = 0;
+    int32_t spriteOrder[drawListCapacity]; // places in onScreen, farthest first
+    double rowDistance[480];               // how far ahead the floor seen on each screen row lies
 
     void prepareGroundTexels();
     void prepareRowDistances(const camera &view);
@@ -72,14 +83,34 @@ class renderer {
         double farX, farY;
         double dist;
         int firstRow;
+        bool skewed; // its far end is off the straight ray: drawn by interpolation only
     };
     floorRay floorRays[640];
+    int skewedColumns[641]; // the skewed columns of this frame, left to right, then a stop
+    int skewedRays = 0;
+    // One screen row of floor and what it is drawn for.
+    struct floorRowSpan {
+        SDL_Surface *screen;
+        const camera *view;
+        int32_t side;
+        int y;
+        int firstColumn, lastColumn;
+    };
+    struct groundRun;
 
-    int castColumnRay(const camera &view, int x);
-    void castFloorRow(SDL_Surface *screen, const camera &view, int32_t side, int y, int firstColumn,
-                      int lastColumn);
+    const floorRay &castColumnRay(const camera &view, int x);
+    static Uint32 *rowPixels(const floorRowSpan &row);
+    void castFloorPixel(const floorRowSpan &row, int x, groundRun &run) const;
+    void castFloorRow(const floorRowSpan &row);
+    void castSteppedFloorRow(const floorRowSpan &row);
+    void castTileRun(const floorRowSpan &row, int x, int run, int64_t pointX, int64_t pointY, int64_t stepX,
+                     int64_t stepY, const shadedTexels &texels, groundRun &interpolated) const;
     void sortSpritesFarthestFirst(const camera &view);
-    void drawSprite(SDL_Surface *screen, const camera &view, int32_t side, const spriteRecord &record);
+    bool projectSprite(const camera &view, const spriteRecord &record, spriteOnScreen &place) const;
+    void drawSprite(SDL_Surface *screen, int32_t side, const spriteRecord &record,
+                    const spriteOnScreen &place);
     void drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
                      double tY);
+    void drawPictureColumn(SDL_Surface *screen, const shadedTexels &texels, int tx, int left, int right,
+                           int top, int bottom) const;
 };

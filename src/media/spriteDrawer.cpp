@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr Uint32 colourBits = 0x00FFFFFF;
-constexpr Uint32 transparentMagenta = 0x00FF00FF;
 constexpr int screenRight = 639;
 // Beyond this a sprite is far outside the screen; clamping keeps the arithmetic in range.
 constexpr double coordinateLimit = 1e9;
@@ -50,17 +48,46 @@ void renderer::prepareSpriteTables() {
             }
         }
     }
+    for (int row = 0; row < spriteTableRows; row++) {
+        rowStart[row][0] = 0;
+        for (int texel = 0; texel < shadedPictureSize; texel++) {
+            rowStart[row][texel + 1] = rowStart[row][texel] + rowRun[row][texel];
+        }
+    }
+}
+
+// Where a sprite lands on the screen; false when it is hidden, behind the driver or wholly
+// beside the screen, so that only the sprites drawn are sorted.
+bool renderer::projectSprite(const camera &view, const spriteRecord &record, spriteOnScreen &place) const {
+    if (!record.visible) {
+        return false;
+    }
+    const double sx = record.x - view.x;
+    const double sy = record.y - view.y;
+    double tX = invDet * (view.dirY * sx - view.dirX * sy);
+    double tY = invDet * (-view.planeY * sx + view.planeX * sy);
+    tX = tX == 0 ? 0.000001 : tX;
+    tY = tY == 0 ? 0.000001 : tY;
+    if (tY <= 0) {
+        return false; // behind the driver
+    }
+    place.screenX = clampedFloor((tX / tY + 1) * 320);
+    place.h = std::abs(clampedFloor(480 / tY));
+    place.tY = tY;
+    // Every column drawn, of either half of a split sprite, lies within h of screenX.
+    const int64_t reach = place.h + 1;
+    return place.screenX - reach <= screenRight && place.screenX + reach >= 1;
 }
 
 // A comb sort, farthest first. Two records at equal distances are never swapped with each
 // other, but a swap across a gap can still carry one past another: with three or more
 // records, equal distances do not always keep their order in the list.
 void renderer::sortSpritesFarthestFirst(const camera &view) {
-    const int count = sprites.count;
-    double distances[drawListCapacity];
+    const int count = shownSprites;
+    double distances[drawListCapacity]; // by place in onScreen
     for (int i = 0; i < count; i++) {
         spriteOrder[i] = i;
-        distances[i] = squaredDistance(view, sprites.records[i]);
+        distances[i] = squaredDistance(view, sprites.records[onScreen[i].record]);
     }
     int gap = count;
     bool swapped = false;
@@ -86,28 +113,27 @@ void renderer::drawSprites() {
     if (side <= 0 || side > lightMapSide) {
         return;
     }
+    shownSprites = 0;
+    for (int i = 0; i < sprites.count; i++) {
+        spriteOnScreen &place = onScreen[shownSprites];
+        if (projectSprite(view, sprites.records[i], place)) {
+            place.record = i;
+            shownSprites++;
+        }
+    }
     sortSpritesFarthestFirst(view);
     SDL_Surface *screen = images.slots[screenSlot];
-    for (int i = 0; i < sprites.count; i++) {
-        const spriteRecord &record = sprites.records[spriteOrder[i]];
-        if (record.visible) {
-            drawSprite(screen, view, side, record);
-        }
+    for (int i = 0; i < shownSprites; i++) {
+        const spriteOnScreen &place = onScreen[spriteOrder[i]];
+        drawSprite(screen, side, sprites.records[place.record], place);
     }
 }
 
-void renderer::drawSprite(SDL_Surface *screen, const camera &view, int32_t side, const spriteRecord &record) {
-    const double sx = record.x - view.x;
-    const double sy = record.y - view.y;
-    double tX = invDet * (view.dirY * sx - view.dirX * sy);
-    double tY = invDet * (-view.planeY * sx + view.planeX * sy);
-    tX = tX == 0 ? 0.000001 : tX;
-    tY = tY == 0 ? 0.000001 : tY;
-    if (tY <= 0) {
-        return; // behind the driver
-    }
-    const int64_t screenX = clampedFloor((tX / tY + 1) * 320);
-    const int64_t h = std::abs(clampedFloor(480 / tY));
+void renderer::drawSprite(SDL_Surface *screen, int32_t side, const spriteRecord &record,
+                          const spriteOnScreen &place) {
+    const int64_t screenX = place.screenX;
+    const int64_t h = place.h;
+    const double tY = place.tY;
     const int top = static_cast<int>(std::max<int64_t>(240 - h / 2, 0));
     const int bottom = static_cast<int>(std::min<int64_t>(240 + h / 2, 479));
 
@@ -130,6 +156,41 @@ void renderer::drawSprite(SDL_Surface *screen, const camera &view, int32_t side,
                 std::min<int64_t>(screenX + h - 1, screenRight), top, bottom, tY);
 }
 
+// One texel of a sprite covers a block of screen pixels: the columns [left, right) and the
+// rows [firstRow, endRow).
+static void fillBlock(Uint8 *pixels, int pitch, int left, int right, int firstRow, int endRow, Uint32 texel) {
+    for (int y = firstRow; y < endRow; y++) {
+        Uint32 *const row = reinterpret_cast<Uint32 *>(pixels + y * pitch);
+        for (int x = left; x < right; x++) {
+            row[x] = texel;
+        }
+    }
+}
+
+// Texel column tx over the screen columns [left, right): its opaque runs, top to bottom. A
+// texel row is drawn when it starts above the sprite's foot; nothing is drawn below the view.
+void renderer::drawPictureColumn(SDL_Surface *screen, const shadedTexels &texels, int tx, int left, int right,
+                                 int top, int bottom) const {
+    const int32_t *rowsAbove = rowStart[bottom - 240];
+    const int viewBottom = std::min<int>(viewRect.y + viewRect.h, screen->h);
+    const int endRow = std::min(bottom, viewBottom);
+    Uint8 *const pixels = static_cast<Uint8 *>(screen->pixels);
+    const opaqueRuns &runs = *texels.runs;
+    for (int run = runs.firstOfColumn[tx]; run < runs.firstOfColumn[tx + 1]; run++) {
+        for (int ty = runs.start[run]; ty < runs.end[run]; ty++) {
+            const int firstRow = top + rowsAbove[ty];
+            if (firstRow >= endRow) {
+                return; // the rows below start lower still
+            }
+            const Uint32 texel = texels.at(tx, ty);
+            if (!isKeyTexel(texel)) {
+                fillBlock(pixels, screen->pitch, left, right, firstRow,
+                          std::min(top + rowsAbove[ty + 1], viewBottom), texel);
+            }
+        }
+    }
+}
+
 void renderer::drawPicture(SDL_Surface *screen, int picture, int64_t first, int64_t last, int top, int bottom,
                            double tY) {
     // Only shaded pictures are sprites: a record with no picture (0) draws nothing.
@@ -141,26 +202,14 @@ void renderer::drawPicture(SDL_Surface *screen, int picture, int64_t first, int6
         return;
     }
     const int32_t *columns = columnRun[bottom - 240];
-    const int32_t *rows = rowRun[bottom - 240];
-    const int viewBottom = std::min<int>(viewRect.y + viewRect.h, screen->h);
-    Uint8 *const pixels = static_cast<Uint8 *>(screen->pixels);
-
     int64_t x = first;
     for (int tx = 0; tx < shadedPictureSize && x <= last; tx++) {
-        for (int repeat = 0; repeat < columns[tx]; repeat++, x++) {
-            if (x <= 0 || x >= 640) {
-                continue;
-            }
-            int y = top;
-            for (int ty = 0; ty < shadedPictureSize && y < bottom; ty++) {
-                const Uint32 texel = texels.at(tx, ty);
-                const bool opaque = (texel & colourBits) != transparentMagenta;
-                for (int run = 0; run < rows[ty]; run++, y++) {
-                    if (opaque && y < viewBottom) {
-                        reinterpret_cast<Uint32 *>(pixels + y * screen->pitch)[x] = texel;
-                    }
-                }
-            }
+        // Column 0 of the screen is never drawn.
+        const int left = static_cast<int>(std::clamp<int64_t>(x, 1, screenRight + 1));
+        x += columns[tx];
+        const int right = static_cast<int>(std::clamp<int64_t>(x, 1, screenRight + 1));
+        if (left < right) {
+            drawPictureColumn(screen, texels, tx, left, right, top, bottom);
         }
     }
 }

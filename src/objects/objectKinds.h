@@ -46,6 +46,15 @@ constexpr int32_t capacityOf(objectKind kind) {
     return kindTable[kindIndex(kind)].capacity;
 }
 
+// The slot of the kind's first object in the table.
+constexpr int32_t firstSlotOf(objectKind kind) {
+    int32_t slot = 0;
+    for (int k = 0; k < kindIndex(kind); k++) {
+        slot += kindTable[k].capacity;
+    }
+    return slot;
+}
+
 namespace kindTableChecks {
 constexpr bool rowsInKindOrder() {
     for (int k = 0; k < objectKindCount; k++) {

@@ -67,15 +67,15 @@ void place(objectWorld &world, const objectTarget &target, const objectChange &c
     applyFields(*object, change);
 }
 
-void moveAndApply(basicObj &object, const objectChange &change) {
+} // namespace
+
+void changeObject(basicObj &object, const objectChange &change) {
     object.x += change.shiftX;
     object.y += change.shiftY;
     object.homeX += change.homeShiftX;
     object.homeY += change.homeShiftY;
     applyFields(object, change);
 }
-
-} // namespace
 
 void setObject(objectWorld &world, const objectTarget &target, const objectChange &change) {
     if (target.create) {
@@ -85,14 +85,14 @@ void setObject(objectWorld &world, const objectTarget &target, const objectChang
     if (target.groupId >= 0) {
         forEachPlaced(world, [&](basicObj &object) {
             if (object.groupId == target.groupId) {
-                moveAndApply(object, change);
+                changeObject(object, change);
             }
         });
     }
     if (target.objectId >= 0) {
         forEachPlaced(world, [&](basicObj &object) {
             if (object.objectId == target.objectId) {
-                moveAndApply(object, change);
+                changeObject(object, change);
             }
         });
     }

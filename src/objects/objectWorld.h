@@ -46,6 +46,9 @@ struct objectTarget {
 // of the kind in table order (or none when all are in use) and then applies the change's
 // fields; changing moves each object by the change's shifts and then applies its fields.
 void setObject(objectWorld &world, const objectTarget &target, const objectChange &change = {});
+// One placed object changed as setObject changes each object it reaches: moved by the
+// change's shifts, then given its fields.
+void changeObject(basicObj &object, const objectChange &change);
 
 // Calls `visit` with every placed object, in table order.
 template <typename visitor> void forEachPlaced(objectWorld &world, visitor &&visit) {
@@ -57,6 +60,17 @@ template <typename visitor> void forEachPlaced(objectWorld &world, visitor &&vis
 }
 template <typename visitor> void forEachPlaced(const objectWorld &world, visitor &&visit) {
     for (const basicObj *object : world.objects) {
+        if (object != nullptr && object->placed) {
+            visit(*object);
+        }
+    }
+}
+// The same for the objects of one kind only, which hold their own stretch of the table.
+template <typename visitor>
+void forEachPlacedOfKind(const objectWorld &world, const objectKind kind, visitor &&visit) {
+    const int32_t first = firstSlotOf(kind);
+    for (int32_t slot = first; slot < first + capacityOf(kind); slot++) {
+        const basicObj *object = world.objects[slot];
         if (object != nullptr && object->placed) {
             visit(*object);
         }

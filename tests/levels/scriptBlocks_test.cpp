@@ -113,6 +113,51 @@ TEST(ScriptBlocks, OrbitTurnsEachGroupOnceAndKeepsItsNineCopiesTogether) {
     }));
 }
 
+TEST(ScriptBlocks, GroupsTurnedTogetherEndWhereEachTurnedAloneWouldAndNoOtherMoves) {
+    // Groups 3 … 6, their slots interleaved with group 7's; group 6 is never placed, and
+    // group 4's copies are all in the moon (frame 29).
+    const auto lay = [](scriptRig &rig) {
+        rig.placeTile(objectKind::flame, 3, 12.5, 10.5);
+        rig.placeTile(objectKind::flame, 7, 20.5, 20.5);
+        rig.placeTile(objectKind::flame, 4, 10.5, 14.5);
+        rig.placeTile(objectKind::flame, 5, 8.5, 9.5);
+        rig.markHomeSquare();
+        setFrame(rig.world, 4, 29);
+    };
+    const auto angleOf = [](int32_t group) { return 0.01 + 0.005 * group; };
+    const worldPoint centre{10.5, 10.5};
+    scriptRig alone, together;
+    lay(alone);
+    lay(together);
+    for (const int32_t group : groups(3, 6)) {
+        orbitGroup(alone.world, group, centre, angleOf(group), orbitPoint::position);
+    }
+    orbitGroups(together.world, objectKind::flame, groups(3, 6), centre, angleOf, orbitPoint::position);
+    for (int32_t slot = 0; slot < objectCount; slot++) {
+        const basicObj &a = *alone.world.objects[slot];
+        const basicObj &b = *together.world.objects[slot];
+        ASSERT_TRUE(a.x == b.x && a.y == b.y && a.homeX == b.homeX && a.homeY == b.homeY) << "slot " << slot;
+    }
+    EXPECT_NE(together.homeCopy(4).x, 10.5);
+    EXPECT_DOUBLE_EQ(together.homeCopy(7).x, 20.5);
+
+    // Only copies not yet in the moon count: group 4 has none and is left where it is.
+    const groupCopies found = findGroups(together.world, objectKind::flame, groups(3, 6),
+                                         [](const basicObj &copy) { return copy.frame < 29; });
+    EXPECT_EQ(found.first[0], &together.homeCopy(3));
+    EXPECT_EQ(found.first[1], nullptr);
+    EXPECT_EQ(found.first[3], nullptr);
+    const double inMoonX = together.homeCopy(4).x;
+    objectChange steps[mostGroupsAtOnce];
+    for (objectChange &step : steps) {
+        step = {.shiftX = 1, .frame = 29};
+    }
+    changeGroups(together.world, found, steps);
+    EXPECT_DOUBLE_EQ(together.homeCopy(4).x, inMoonX);
+    EXPECT_TRUE(allCopies(together, 3, [](const basicObj &o) { return o.frame == 29; }));
+    EXPECT_TRUE(allCopies(together, 7, [](const basicObj &o) { return o.frame != 29 && o.x == o.homeX; }));
+}
+
 TEST(ScriptBlocks, LampCountTakesBurningLampsInSightOncePerTile) {
     scriptRig rig;
     rig.placeTile(objectKind::lamp, 0, 3.5, 3.5);

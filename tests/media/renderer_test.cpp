@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -147,6 +150,51 @@ TEST(FloorCaster, TheHeadlightSpotsLightTheirTiles) {
     EXPECT_EQ(rig.rgbAt(320, 288), greenByLevel(3));
 }
 
+// Stepped rows must pick the very texels the interpolation picks, tile edges and wrapping
+// included: poses on half tiles facing along an axis or a diagonal put texel edges right
+// under pixels, the random ones anywhere.
+TEST(FloorCaster, SteppedRowsDrawWhatInterpolationDraws) {
+    rendererRig rig(5);
+    SDL_Surface *tile = gradientTile();
+    for (int code = 0; code < groundTileCodes; code++) {
+        rig.images.placeShaded(shadedSlot(groundBase, code, 0), tile);
+    }
+    SDL_FreeSurface(tile);
+    rig.sprites.clear();
+    rig.context.state = gameState::introMenu; // the floor fills the tall menu view
+    rendererRig &frames = rig.prepare();
+    const double side = rig.levels.levels[5]->side;
+    std::vector<std::array<double, 3>> poses = {{40.5, 10.5, 90},      {40.25, 12.75, 0}, {20.5, 20.5, 45},
+                                                {33.0, 17.0, 180},     {12.5, 30.5, 270}, {0.5, 0.5, 225},
+                                                {side - 0.5, 3.5, 315}};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> anywhere(0.0, side), turn(0.0, 360.0);
+    for (int i = 0; i < 40; i++) {
+        poses.push_back({anywhere(random), anywhere(random), turn(random)});
+    }
+    const size_t bytes = static_cast<size_t>(rig.screen()->pitch) * rig.screen()->h;
+    std::vector<Uint8> interpolated(bytes);
+    for (const auto &[x, y, degrees] : poses) {
+        rig.lookUp(x, y);
+        camera &view = rig.world.view;
+        const double heading = degrees * M_PI / 180;
+        view.dirX = std::cos(heading);
+        view.dirY = std::sin(heading);
+        view.planeX = 0.8 * view.dirY;
+        view.planeY = -0.8 * view.dirX;
+        view.light = 0;
+        view.lampTileX[0] = view.lampTileX[1] = static_cast<int>(x);
+        view.lampTileY[0] = view.lampTileY[1] = static_cast<int>(y);
+        frames.frames->steppedFloor = false;
+        frames.drawFrame();
+        std::memcpy(interpolated.data(), rig.screen()->pixels, bytes);
+        frames.frames->steppedFloor = true;
+        frames.drawFrame();
+        ASSERT_EQ(std::memcmp(interpolated.data(), rig.screen()->pixels, bytes), 0)
+            << x << ", " << y << ", " << degrees;
+    }
+}
+
 TEST(Sprites, NearerSpritesCoverFartherOnesAndEqualDistancesKeepTheirOrder) {
     rendererRig rig(5);
     rig.shadedFrame(lampPostBase, 1, redByLevel);
@@ -206,7 +254,7 @@ TEST(Sprites, EqualDistancesAmongOthersFollowTheCombSortNotTheListOrder) {
     // Red and blue share a spot; a far green post behind them is listed last. The first
     // gap swaps red with green, which carries red past blue: red is drawn last, on top.
     rig.sprites.clear();
-    rig.sprites.count = 3; // the sort runs over the list's count, not just the visible
+    rig.sprites.count = 3; // all three are drawn, so all three are sorted
     rig.sprite(0, 40.5, 16.5, shadedSlot(lampPostBase, 1, 0));
     rig.sprite(1, 40.5, 16.5, shadedSlot(lampPostBase, 2, 0));
     rig.sprite(2, 40.5, 30.5, shadedSlot(lampPostBase, 3, 0));
