@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game and the tests need.
+# Installs the Debian packages the build, the game and the tests need; with package names
+# as arguments, installs those instead (the web page's build uses it so).
 # Does nothing when everything is already there.
 set -euo pipefail
 
@@ -12,6 +13,8 @@ packages=(
   dpkg-dev file           # make package: CPack reads the game's libraries with dpkg-shlibdeps
   clang libclang-rt-dev   # the fuzzing harnesses: clang with libFuzzer and the sanitizers
 )
+
+[ $# -gt 0 ] && packages=("$@")
 
 # One query for the whole list: the packages installed, then those not among them.
 # (dpkg-query fails when it has never heard of one of them: not an error here.)

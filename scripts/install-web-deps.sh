@@ -10,21 +10,7 @@ packages=(emscripten chromium dpkg-dev vorbis-tools)
 command -v node >/dev/null || packages+=(nodejs)
 command -v npm >/dev/null || packages+=(npm)
 
-installed=" $({ dpkg-query -W -f='${db:Status-Abbrev}${Package}\n' "${packages[@]}" 2>/dev/null || true; } |
-  sed -n 's/^ii *//p' | tr '\n' ' ') "
-missing=()
-for pkg in "${packages[@]}"; do
-  [[ "$installed" == *" $pkg "* ]] || missing+=("$pkg")
-done
-
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
-  sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  export DEBIAN_FRONTEND=noninteractive
-  "${sudo_cmd[@]}" apt-get update -qq
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh "${packages[@]}"
 
 if [ ! -f tests/web/node_modules/.package-lock.json ] ||
   [ tests/web/package-lock.json -nt tests/web/node_modules/.package-lock.json ]; then
