@@ -3,11 +3,30 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Each cell keeps the brighter (lower) of its level and the shape's.
+// Sixteen cells at a time where the run is long enough: most rows of a lamp's light are.
 void keepBrighter(uint8_t *cells, const uint8_t *shapeCells, int count) {
-    for (int k = 0; k < count; k++) {
+    int k = 0;
+#if defined(__SSE2__)
+    for (; k + 16 <= count; k += 16) {
+        const __m128i level = _mm_loadu_si128(reinterpret_cast<const __m128i *>(cells + k));
+        const __m128i shape = _mm_loadu_si128(reinterpret_cast<const __m128i *>(shapeCells + k));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(cells + k), _mm_min_epu8(level, shape));
+    }
+    if (k + 8 <= count) {
+        const __m128i level = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(cells + k));
+        const __m128i shape = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(shapeCells + k));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(cells + k), _mm_min_epu8(level, shape));
+        k += 8;
+    }
+#endif
+    for (; k < count; k++) {
         cells[k] = std::min(cells[k], shapeCells[k]);
     }
 }
