@@ -285,17 +285,26 @@ void renderer::castTileRun(const floorRowSpan &row, int x, int run, int64_t poin
     const uint16_t *const indices = texels.indices;
     const Uint32 *const palette = texels.palette;
     const int end = x + run;
+    if (indices == nullptr) {
+        // A tile with no picture: only the pixels near texel edges, which may land on
+        // another tile, are drawn.
+        for (; x < end; x++, pointX += stepX, pointY += stepY) {
+            if (nearTexelEdge(pointX) | nearTexelEdge(pointY)) {
+                castFloorPixel(row, x, interpolated);
+            }
+        }
+        return;
+    }
     for (; x < end; x++, pointX += stepX, pointY += stepY) {
         if (nearTexelEdge(pointX) | nearTexelEdge(pointY)) {
             castFloorPixel(row, x, interpolated);
             continue;
         }
-        if (indices == nullptr) {
-            continue;
-        }
+        // The texel's row (ty * 64) straight from the point's bits, one shift fewer.
+        const unsigned texelRow =
+            static_cast<unsigned>(pointY >> (texelShift - 6)) & (63 * shadedPictureSize);
         const unsigned tx = static_cast<unsigned>(pointX >> texelShift) & 63;
-        const unsigned ty = static_cast<unsigned>(pointY >> texelShift) & 63;
-        const Uint32 texel = palette[indices[ty * shadedPictureSize + tx]];
+        const Uint32 texel = palette[indices[texelRow + tx]];
         if ((texel & colourBits) != 0) {
             pixels[x] = texel;
         }
