@@ -91,17 +91,29 @@ void renderer::fillLightMap() {
     }
 }
 
+bool renderer::floorBand(int &firstColumn, int &lastColumn, int &lastRow) const {
+    const SDL_Surface *screen = images.slots[screenSlot];
+    const int32_t side = shown.level.side;
+    if (shown.view == nullptr || side <= 0 || side > lightMapSide || shown.level.ground == nullptr) {
+        return false;
+    }
+    // Only columns strictly inside the view band can receive a floor pixel.
+    firstColumn = std::max(0, viewRect.x + 1);
+    lastColumn = std::min(shown.view->screenWidth, viewRect.x + viewRect.w) - 1;
+    lastRow = std::min<int>(viewRect.y + viewRect.h - 1, screen->h);
+    return true;
+}
+
 void renderer::castFloor() {
     SDL_Surface *screen = images.slots[screenSlot];
-    const int32_t side = shown.level.side;
-    if (side <= 0 || side > lightMapSide || shown.level.ground == nullptr) {
+    int firstColumn = 0;
+    int lastColumn = 0;
+    int lastRow = 0;
+    if (!floorBand(firstColumn, lastColumn, lastRow)) {
         return;
     }
+    const int32_t side = shown.level.side;
     const camera &view = *shown.view;
-    // Only columns strictly inside the view band can receive a floor pixel.
-    const int firstColumn = std::max(0, viewRect.x + 1);
-    const int lastColumn = std::min(view.screenWidth, viewRect.x + viewRect.w) - 1;
-    const int lastRow = std::min<int>(viewRect.y + viewRect.h - 1, screen->h);
     int firstRow = lastRow;
     int allRaysRow = 0;       // from this row on, every column has floor
     double nearestEnd = 1e30; // rows nearer than every ray's end are not held at the end
@@ -117,6 +129,12 @@ void renderer::castFloor() {
     }
     skewedColumns[skewedRays] = lastColumn + 1; // a stop past the row's end
     const floorRowSpan span = {screen, &view, side, 0, firstColumn, lastColumn};
+    // The clear leaves the band to the floor: the rows above every ray's end are black.
+    for (int y = std::max<int>(viewRect.y, 0); y < std::min(firstRow, lastRow); y++) {
+        floorRowSpan row = span;
+        row.y = y;
+        std::fill(rowPixels(row) + firstColumn, rowPixels(row) + lastColumn + 1, Uint32{0});
+    }
     // Row by row, so the screen is written in the order it lies in memory.
     for (int y = firstRow; y < lastRow; y++) {
         floorRowSpan row = span;
@@ -164,15 +182,11 @@ struct renderer::groundRun {
         const bool known = code >= 0 && code < groundTileCodes;
         texels = known ? caster.groundTexels[code][caster.light.at(x, y)] : shadedTexels{};
     }
-    // Black texels leave the screen as it is.
+    // Black texels, and tiles with no picture, are drawn black: the clear leaves the
+    // floor's band to the floor.
     void put(Uint32 *pixel, int tx, int ty) const {
-        if (texels.indices == nullptr) {
-            return;
-        }
-        const Uint32 texel = texels.at(tx, ty);
-        if ((texel & colourBits) != 0) {
-            *pixel = texel;
-        }
+        const Uint32 texel = texels.indices == nullptr ? 0 : texels.at(tx, ty);
+        *pixel = (texel & colourBits) != 0 ? texel : 0;
     }
 };
 
@@ -196,6 +210,8 @@ void renderer::castFloorRow(const floorRowSpan &row) {
     for (int x = row.firstColumn; x <= row.lastColumn; x++) {
         if (row.y >= floorRays[x].firstRow) {
             castFloorPixel(row, x, run);
+        } else {
+            rowPixels(row)[x] = 0; // beyond the ray's end
         }
     }
 }
@@ -285,19 +301,28 @@ void renderer::castTileRun(const floorRowSpan &row, int x, int run, int64_t poin
     const uint16_t *const indices = texels.indices;
     const Uint32 *const palette = texels.palette;
     const int end = x + run;
+    if (indices == nullptr) {
+        // A tile with no picture is black but for the pixels near texel edges, which may
+        // land on another tile.
+        for (; x < end; x++, pointX += stepX, pointY += stepY) {
+            if (nearTexelEdge(pointX) | nearTexelEdge(pointY)) {
+                castFloorPixel(row, x, interpolated);
+            } else {
+                pixels[x] = 0;
+            }
+        }
+        return;
+    }
     for (; x < end; x++, pointX += stepX, pointY += stepY) {
         if (nearTexelEdge(pointX) | nearTexelEdge(pointY)) {
             castFloorPixel(row, x, interpolated);
             continue;
         }
-        if (indices == nullptr) {
-            continue;
-        }
+        // The texel's row (ty * 64) straight from the point's bits, one shift fewer.
+        const unsigned texelRow =
+            static_cast<unsigned>(pointY >> (texelShift - 6)) & (63 * shadedPictureSize);
         const unsigned tx = static_cast<unsigned>(pointX >> texelShift) & 63;
-        const unsigned ty = static_cast<unsigned>(pointY >> texelShift) & 63;
-        const Uint32 texel = palette[indices[ty * shadedPictureSize + tx]];
-        if ((texel & colourBits) != 0) {
-            pixels[x] = texel;
-        }
+        const Uint32 texel = palette[indices[texelRow + tx]];
+        pixels[x] = (texel & colourBits) != 0 ? texel : 0;
     }
 }

@@ -180,6 +180,13 @@ __attribute__((target("avx2"))) static int blendEights(const Uint32 *from, Uint3
         if (_mm256_movemask_epi8(clear) == -1) {
             continue;
         }
+        // The blocks on the bonnet's and dashboard's edges are planned as blends, yet
+        // many of their eights are wholly opaque: those are the layer as it is.
+        const __m256i solid = _mm256_cmpeq_epi32(alpha, opaque);
+        if (_mm256_movemask_epi8(solid) == -1) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i *>(to + i), layer);
+            continue;
+        }
         const __m256i screen = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(to + i));
         const __m256i low =
             blendWidenedEight(_mm256_unpacklo_epi8(layer, zero), _mm256_unpacklo_epi8(screen, zero));
@@ -187,7 +194,7 @@ __attribute__((target("avx2"))) static int blendEights(const Uint32 *from, Uint3
             blendWidenedEight(_mm256_unpackhi_epi8(layer, zero), _mm256_unpackhi_epi8(screen, zero));
         __m256i blended = _mm256_packus_epi16(low, high);
         blended = _mm256_blendv_epi8(blended, screen, clear);
-        blended = _mm256_blendv_epi8(blended, layer, _mm256_cmpeq_epi32(alpha, opaque));
+        blended = _mm256_blendv_epi8(blended, layer, solid);
         _mm256_storeu_si256(reinterpret_cast<__m256i *>(to + i), blended);
     }
     return i;

@@ -11,8 +11,10 @@ constexpr int lightMapSide = 101;
 
 class lightMap {
   public:
-    int32_t side = lightMapSide;                // the storage side; only the level's side × side are used
-    uint8_t levels[lightMapSide][lightMapSide]; // [first coordinate][second coordinate]
+    int32_t side = lightMapSide; // the storage side; only the level's side × side are used
+    // [second coordinate][first coordinate]: a stamp's rows run along the first coordinate,
+    // so each lands on consecutive bytes.
+    uint8_t levels[lightMapSide][lightMapSide];
 
     // Every tile dark.
     void clear();
@@ -20,5 +22,5 @@ class lightMap {
     // its edges; each tile keeps the brighter of its level and the shape's.
     void stamp(const lightShapes &shapes, int shape, int32_t cx, int32_t cy, int32_t worldSide);
 
-    uint8_t at(int32_t x, int32_t y) const { return levels[x][y]; }
+    uint8_t at(int32_t x, int32_t y) const { return levels[y][x]; }
 };

@@ -107,7 +107,7 @@ lightShapes::lightShapes() {
         for (int dy = -lightShapeRadius; dy <= lightShapeRadius; dy++) {
             for (int dx = -lightShapeRadius; dx <= lightShapeRadius; dx++) {
                 const int32_t level = shapeLevel(shape, dx, dy);
-                levels[shape][dy + lightShapeRadius][dx + lightShapeRadius] = level;
+                levels[shape][dy + lightShapeRadius][dx + lightShapeRadius] = static_cast<uint8_t>(level);
                 if (level < unlitLevel) {
                     reach[shape] = std::max({reach[shape], std::abs(dx), std::abs(dy)});
                 }

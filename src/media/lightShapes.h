@@ -13,7 +13,8 @@ class lightShapes {
     lightShapes();
 
     // [shape][dy + 16][dx + 16]: dx along the world's first coordinate, dy along the second.
-    int32_t levels[lightShapeCount][lightShapeSize][lightShapeSize];
+    // Bytes, like the light map's, so a stamp row is a plain run of byte minimums.
+    uint8_t levels[lightShapeCount][lightShapeSize][lightShapeSize];
     // How far from its centre each shape lights anything: beyond this every cell is dark,
     // so stamping can stop there (-1 for the shape that lights nothing).
     int32_t reach[lightShapeCount];

@@ -1,5 +1,7 @@
 #include "media/renderer.h"
 
+#include <algorithm>
+
 #include "media/animTables.h"
 #include "media/dashboard.h"
 #include "media/drawList.h"
@@ -48,7 +50,8 @@ void renderer::prepareGroundTexels() {
 }
 
 // Black wherever the frame draws nothing opaque of its own: in play the bonnet and the
-// dashboard cover the bottom of the screen and the pillars, and need nothing under them.
+// dashboard cover the bottom of the screen and the pillars, and need nothing under them,
+// and the floor writes every pixel of its band itself.
 void renderer::clearScreen() {
     cover.clear();
     const bool inPlay = shown.layout == sceneLayout::play || shown.layout == sceneLayout::paused;
@@ -56,6 +59,15 @@ void renderer::clearScreen() {
         const dashboardPlacement at = placeDashboard(animations, shown.view->cockpit);
         layers.markCover(at.hoodSlot, at.hoodX, at.hoodY, cover);
         layers.markCover(at.dashSlot, at.dashX, at.dashY, cover);
+        viewRect = playViewRect;
+        int firstColumn = 0;
+        int lastColumn = 0;
+        int lastRow = 0;
+        if (floorBand(firstColumn, lastColumn, lastRow)) {
+            for (int row = std::max<int>(viewRect.y, 0); row < std::min(lastRow, rowCover::rows); row++) {
+                cover.add(row, firstColumn, lastColumn + 1);
+            }
+        }
     }
     clearUncovered(images.slots[screenSlot], cover);
 }

@@ -98,6 +98,9 @@ class renderer {
     };
     struct groundRun;
 
+    // The columns and the end row the floor writes every pixel of, from the view band's
+    // top down; false when this pass draws no floor.
+    bool floorBand(int &firstColumn, int &lastColumn, int &lastRow) const;
     const floorRay &castColumnRay(const camera &view, int x);
     static Uint32 *rowPixels(const floorRowSpan &row);
     void castFloorPixel(const floorRowSpan &row, int x, groundRun &run) const;

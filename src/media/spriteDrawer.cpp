@@ -182,10 +182,14 @@ void renderer::drawPictureColumn(SDL_Surface *screen, const shadedTexels &texels
             if (firstRow >= endRow) {
                 return; // the rows below start lower still
             }
+            // A far sprite has more texel rows than screen rows: most cover none.
+            const int blockEnd = std::min(top + rowsAbove[ty + 1], viewBottom);
+            if (blockEnd <= firstRow) {
+                continue;
+            }
             const Uint32 texel = texels.at(tx, ty);
             if (!isKeyTexel(texel)) {
-                fillBlock(pixels, screen->pitch, left, right, firstRow,
-                          std::min(top + rowsAbove[ty + 1], viewBottom), texel);
+                fillBlock(pixels, screen->pitch, left, right, firstRow, blockEnd, texel);
             }
         }
     }

@@ -128,6 +128,7 @@ TEST(FloorCaster, DrawsEachTileAtItsLightLevelAndLeavesTheDarkBlack) {
     lightTile(rig, 0, 40.5, 14.5, 3);              // level 0 on (40, 14), 3 on (40, 15), 24 from (40, 22)
     rig.levels.levels[5]->groundGrid[40][17] = 12; // a code with no picture
     rendererRig &frames = rig.prepare();
+    SDL_FillRect(rig.screen(), nullptr, 0xFFFFFF); // what an earlier pass left: the dark is drawn, not left
     frames.drawFrame();
     // Row y sees the floor 480 / (2y − 480) tiles ahead.
     EXPECT_EQ(rig.rgbAt(320, 300), 0xC8966Eu);                                                 // y = 14.5
@@ -135,6 +136,7 @@ TEST(FloorCaster, DrawsEachTileAtItsLightLevelAndLeavesTheDarkBlack) {
     EXPECT_EQ(rig.rgbAt(320, 274), 0u); // y = 17.56: no picture for code 12
     EXPECT_EQ(rig.rgbAt(320, 260), 0u); // y = 22.5, eight tiles from the light: level 24
     EXPECT_EQ(rig.rgbAt(30, 300), 0u);  // the band's own edge column is never drawn
+    EXPECT_EQ(rig.rgbAt(320, 242), 0u); // beyond the end of every ray
 }
 
 TEST(FloorCaster, TheHeadlightSpotsLightTheirTiles) {
