@@ -27,10 +27,12 @@ def test_window_opens_and_closes(binary, assets, display):
 
         game.process.send_signal(signal.SIGTERM)
         started = time.monotonic()
-        code = game.process.wait(timeout=5)
+        code = game.process.wait(timeout=10)
         elapsed = time.monotonic() - started
         check(code == 0, "exit status %d" % code)
-        check(elapsed < 2.0, "took %.2f s to close" % elapsed)
+        # Quick on an idle machine; the bound is loose for a sanitizer build under load
+        # (3.75 s seen), and still catches a close that waits on something for good.
+        check(elapsed < 6.0, "took %.2f s to close" % elapsed)
         check(game.read_data_file("settings.sav") == "00", "settings.sav does not hold 00")
     finally:
         game.close()
