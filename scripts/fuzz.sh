@@ -19,7 +19,7 @@ flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -fno-omit-frame-pointer
 
 # The harnesses call the game's own readers: these are the files they are built from.
 sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp src/platform/dataFolder.cpp
-                      src/platform/regularFile.cpp)
+                      src/platform/regularFile.cpp src/platform/folderSync.cpp)
 sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
 sources_inputTrack=(src/platform/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp
                     src/platform/regularFile.cpp)
