@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libpng-dev libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
