@@ -8,6 +8,7 @@
 
 #include "media/helpers.h"
 #include "media/imageBank.h"
+#include "support/buildPaths.h"
 #include "support/sdlTestEnvironment.h"
 #include "syntheticArt.h"
 
@@ -309,7 +310,7 @@ TEST_F(ImageBankLoading, FreeImagesEmptiesEverySlotButTheScreen) {
 class ImageBankGeneratedArt : public testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const workingFolder inside(VELMORA_ASSETS_DIR);
+        const workingFolder inside(builtAssetsDir);
         bank = new imageBank;
         bank->loadImages(dummyScreen());
     }
@@ -318,10 +319,10 @@ class ImageBankGeneratedArt : public testing::Test {
         bank = nullptr;
     }
     static bool exists(const std::string &path) {
-        return std::filesystem::is_regular_file(std::string(VELMORA_ASSETS_DIR) + "/" + path);
+        return std::filesystem::is_regular_file(std::string(builtAssetsDir) + "/" + path);
     }
     static SDL_Surface *loadDirectly(const std::string &path) {
-        const workingFolder inside(VELMORA_ASSETS_DIR);
+        const workingFolder inside(builtAssetsDir);
         return imageBank::loadImage(path);
     }
 
@@ -392,7 +393,7 @@ TEST_F(ImageBankGeneratedArt, NamedSlotsHoldTheirFiles) {
             continue;
         }
         if (isLogoSlot(sample.slot)) {
-            const workingFolder inside(VELMORA_ASSETS_DIR);
+            const workingFolder inside(builtAssetsDir);
             bank->showLogoFrame(sample.slot - 1);
         }
         SDL_Surface *held = bank->slots[sample.slot];
@@ -412,7 +413,7 @@ TEST_F(ImageBankGeneratedArt, NamedSlotsHoldTheirFiles) {
 // The quick reader gives every picture of the art exactly as the image library and a
 // conversion to the display format would.
 TEST_F(ImageBankGeneratedArt, PicturesReadAsTheImageLibraryReadsThem) {
-    const workingFolder inside(VELMORA_ASSETS_DIR);
+    const workingFolder inside(builtAssetsDir);
     pictureList all = logoAndFontPictures();
     for (const pictureList &more :
          {dashboardPictures(), groundPictures(), carPictures(), signPictures(), creatureAndLightPictures()}) {

@@ -1,4 +1,5 @@
 #include "replayRun.h"
+#include "support/buildPaths.h"
 
 #include <cstdio>
 #include <sys/wait.h>
@@ -8,7 +9,7 @@
 replayResult runReplay(const std::string &arguments) {
     const temporaryFolder scratch;
     const std::string errorsPath = scratch.file("stderr");
-    const std::string command = std::string(VELMORA_REPLAY_PATH) + " " + arguments + " 2>" + errorsPath;
+    const std::string command = std::string(builtReplayPath) + " " + arguments + " 2>" + errorsPath;
     replayResult result;
     std::FILE *pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
