@@ -8,7 +8,8 @@ FUZZ_SECONDS ?= 60
 SOAK_PASSES ?= 1000000
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
-# The recipes read these from the environment, so a prefix with spaces or quotes stays whole.
+# The recipes read these from the environment, so a prefix with spaces or apostrophes stays
+# whole (install.sh refuses the characters CMake cannot keep).
 export PREFIX DESTDIR
 
 .PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench bench-floor figures \
@@ -41,14 +42,18 @@ run: build
 # The game, its art and sounds, a desktop entry and the icon under PREFIX (no root needed
 # when PREFIX is writable); DESTDIR stages the files for a package. Only what is installed
 # is built: the game and the asset generator, which then makes the art and sounds.
+# Each install is recorded in BUILD_DIR/installs/, one record per DESTDIR and PREFIX.
 install: deps $(BUILD_DIR)/CMakeCache.txt
+	bash scripts/install.sh --check "$$PREFIX"
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_INSTALL_PREFIX="$$PREFIX"
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora assets
-	bash scripts/install.sh $(BUILD_DIR)
+	bash scripts/install.sh $(BUILD_DIR) --prefix "$$PREFIX"
 
-# Takes away what the last install from this build placed, and the folders it made.
+# Takes away one install from this build, named by PREFIX and DESTDIR as given to make
+# install: the files still as they were placed, and the folders it made. PREFIX may be left
+# out when this build installed to one prefix only; with several, they are listed instead.
 uninstall:
-	bash scripts/uninstall.sh $(BUILD_DIR)
+	bash scripts/uninstall.sh $(BUILD_DIR) $(if $(filter file,$(origin PREFIX)),,--prefix "$$PREFIX")
 
 # The same files as a Debian package for /usr: BUILD_DIR/velmora_<version>_<arch>.deb.
 .PHONY: package

@@ -1,4 +1,5 @@
 """The game installed into a fresh prefix starts the way a desktop starts it, from another folder."""
+import contextlib
 import glob
 import os
 import shlex
@@ -52,17 +53,40 @@ def check_desktop_files(share):
 SCRIPTS = os.path.join(os.path.dirname(__file__), "..", "..", "scripts")
 
 
-def run_script(name, *args):
-    run = subprocess.run(["bash", os.path.join(SCRIPTS, name), *args], capture_output=True, text=True, timeout=120)
-    check(run.returncode == 0, "%s failed: %s" % (name, run.stderr[-2000:]))
+def run_script(name, *args, destdir="", status=0):
+    """Runs install.sh or uninstall.sh as make does, and gives what it printed."""
+    env = dict(os.environ, DESTDIR=destdir)
+    run = subprocess.run(["bash", os.path.join(SCRIPTS, name), *args], capture_output=True, text=True,
+                         timeout=120, env=env)
+    said = run.stdout + run.stderr
+    check(run.returncode == status, "%s %s: status %d: %s" % (name, args[1:], run.returncode, said[-2000:]))
+    return said
+
+
+def files_in(folder):
+    return sorted(os.path.relpath(os.path.join(root, name), folder)
+                  for root, _, names in os.walk(folder) for name in names)
+
+
+@contextlib.contextmanager
+def scratch_home(build):
+    """An empty folder to install into; the records of installs a failing test leaves there go too."""
+    home = tempfile.mkdtemp(prefix="velmora-home-")
+    try:
+        yield home
+    finally:
+        for record in glob.glob(os.path.join(build, "installs", "*.manifest")):
+            with open(record) as f:
+                if any(line.split("\t")[-1].startswith(home) for line in f.readlines()[:2]):
+                    os.remove(record)
+        shutil.rmtree(home, ignore_errors=True)
 
 
 def test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing(binary, assets, display):
     # What make install and make uninstall run, into a prefix with a space that does not exist yet.
-    home = tempfile.mkdtemp(prefix="velmora-home-")
-    prefix = os.path.join(home, "pre fix")
     build = os.path.dirname(binary)
-    try:
+    with scratch_home(build) as home:
+        prefix = os.path.join(home, "pre fix")
         run_script("install.sh", build, "--prefix", prefix)
         entry = check_desktop_files(os.path.join(prefix, "share"))
 
@@ -82,12 +106,86 @@ def test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing(
             check(game.read_data_file("settings.sav") == "00", "settings.sav was not written")
         finally:
             game.close()
-        run_script("uninstall.sh", build)
+        run_script("uninstall.sh", build, "--prefix", prefix)
         left = [os.path.join(root, name) for root, dirs, files in os.walk(home) for name in dirs + files]
         check(not left, "left after uninstall: %r" % left[:10])
-    finally:
-        shutil.rmtree(home, ignore_errors=True)
+
+
+def test_uninstall_trusts_no_list_the_package_rewrites(binary, assets, display):
+    # make package rewrites CMake's install_manifest.txt with the package's paths; a copy of
+    # the game stands for the one dpkg installed there.
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        prefix, package = os.path.join(home, "prefix"), os.path.join(home, "package")
+        run_script("install.sh", build, "--prefix", prefix)
+        shutil.copytree(prefix, package)
+        packed = files_in(package)
+        cmake_list = os.path.join(build, "install_manifest.txt")
+        with open(cmake_list) as f:
+            kept = f.read()
+        try:
+            with open(cmake_list, "w") as f:
+                f.write("\n".join(os.path.join(package, name) for name in packed))
+            run_script("uninstall.sh", build, "--prefix", prefix)
+        finally:
+            with open(cmake_list, "w") as f:
+                f.write(kept)
+        check(os.listdir(home) == ["package"], "left in the scratch folder: %r" % os.listdir(home))
+        check(files_in(package) == packed, "the package lost %d files" % (len(packed) - len(files_in(package))))
+
+
+def test_staged_install_and_the_real_one_are_uninstalled_apart(binary, assets, display):
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        prefix, stage = os.path.join(home, "pre fix"), os.path.join(home, "stage")
+        run_script("install.sh", build, "--prefix", prefix)
+        run_script("install.sh", build, "--prefix", prefix, destdir=stage)
+        installed = files_in(prefix)
+        said = run_script("uninstall.sh", build, status=1)
+        check("PREFIX=" in said and "DESTDIR=" in said and files_in(prefix) == installed,
+              "a bare uninstall with two installs: %r" % said[-500:])
+        run_script("uninstall.sh", build, "--prefix", prefix)
+        check(os.listdir(home) == ["stage"], "after the real one: %r" % os.listdir(home))
+        check(files_in(stage + prefix) == installed, "the staged copy lost files")
+        run_script("uninstall.sh", build, "--prefix", prefix, destdir=stage)
+        check(files_in(stage) == [], "left staged: %r" % files_in(stage)[:5])
+
+
+def test_installs_to_two_prefixes_are_each_uninstalled(binary, assets, display):
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        first, second = os.path.join(home, "it's one"), os.path.join(home, "two")
+        run_script("install.sh", build, "--prefix", first)
+        run_script("install.sh", build, "--prefix", second)
+        for prefix in (first, second):
+            run_script("uninstall.sh", build, "--prefix", prefix)
+        check(os.listdir(home) == [], "left: %r" % os.listdir(home))
+
+
+def test_uninstall_leaves_a_file_changed_since_the_install(binary, assets, display):
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        run_script("install.sh", build, "--prefix", home)
+        entry = os.path.join(home, "share/applications/velmora.desktop")
+        with open(entry, "r+b") as f:  # the same size, one byte changed
+            f.write(b"#")
+        said = run_script("uninstall.sh", build, "--prefix", home)
+        check(entry in said.split("changed since the install")[-1], "not named as left: %r" % said[-500:])
+        check(files_in(home) == ["share/applications/velmora.desktop"], "left: %r" % files_in(home)[:5])
+
+
+def test_prefix_with_a_backslash_is_refused(binary, assets, display):
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        said = run_script("install.sh", build, "--prefix", os.path.join(home, "back\\slash"), status=2)
+        check("backslash" in said, "the refusal: %r" % said)
+        check(os.listdir(home) == [], "installed anyway: %r" % os.listdir(home))
 
 
 if __name__ == "__main__":
-    sys.exit(run_tests([test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing]))
+    sys.exit(run_tests([test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing,
+                        test_uninstall_trusts_no_list_the_package_rewrites,
+                        test_staged_install_and_the_real_one_are_uninstalled_apart,
+                        test_installs_to_two_prefixes_are_each_uninstalled,
+                        test_uninstall_leaves_a_file_changed_since_the_install,
+                        test_prefix_with_a_backslash_is_refused]))

@@ -11,7 +11,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(__file__))
-from test_install import check_desktop_files  # noqa: E402
+from test_install import check_desktop_files, files_in, run_script, scratch_home  # noqa: E402
 from xsession import Game, bright_pixels, check, run_tests, shot_into, wait_for  # noqa: E402
 
 WORK = tempfile.mkdtemp(prefix="velmora-package-")
@@ -40,6 +40,27 @@ def unpacked(build):
 def files_under(folder):
     return {os.path.relpath(os.path.join(place, name), folder)
             for place, _, names in os.walk(folder) for name in names}
+
+
+def install_records(build):
+    records = {}
+    for path in glob.glob(os.path.join(build, "installs", "*")):
+        with open(path, "rb") as f:
+            records[path] = f.read()
+    return records
+
+
+def test_install_before_the_package_is_still_uninstalled_whole(binary, assets, display):
+    # cpack installs the build once more, for /usr, and rewrites CMake's list of what it
+    # placed; the record of the install made before it must stay as it was.
+    build = os.path.dirname(binary)
+    with scratch_home(build) as home:
+        run_script("install.sh", build, "--prefix", home)
+        records = install_records(build)
+        unpacked(build)
+        check(install_records(build) == records, "the package changed the install records")
+        run_script("uninstall.sh", build, "--prefix", home)
+        check(files_in(home) == [], "left after uninstall: %r" % files_in(home)[:5])
 
 
 def test_package_names_itself_and_its_libraries_and_holds_the_game(binary, assets, display):
@@ -83,7 +104,8 @@ def test_game_starts_from_the_unpacked_package_to_its_title(binary, assets, disp
 
 if __name__ == "__main__":
     try:
-        status = run_tests([test_package_names_itself_and_its_libraries_and_holds_the_game,
+        status = run_tests([test_install_before_the_package_is_still_uninstalled_whole,
+                            test_package_names_itself_and_its_libraries_and_holds_the_game,
                             test_game_starts_from_the_unpacked_package_to_its_title])
     finally:
         shutil.rmtree(WORK, ignore_errors=True)
