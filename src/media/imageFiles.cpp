@@ -6,29 +6,52 @@
 #include "media/helpers.h"
 #include "media/imageSlots.h"
 
-// Files folder + n + ".png" for n = first ... last, picture n at firstSlot + stride * n.
-static void addNumbered(pictureList &list, const std::string &folder, int firstSlot, int stride, int first,
-                        int last) {
-    for (int n = first; n <= last; n++) {
-        list.push_back({folder + intToString(n) + ".png", firstSlot + stride * n});
+namespace {
+
+const pictureGroupRow &rowOf(const pictureGroup group) {
+    return pictureGroupTable[groupIndex(group)];
+}
+
+// The files a group's row names: numbered by frame in a folder, or frame 0's alone. A plain
+// group's frame is a slot; a shaded group's frame 0 stays empty and the pictures go at the
+// full-light slot of frames 1 on.
+void addGroup(pictureList &list, const pictureGroup group) {
+    const pictureGroupRow &row = rowOf(group);
+    const int base = firstSlotOfGroup(group);
+    const std::string files = row.files;
+    if (files.back() != '/') {
+        list.push_back({files, base});
+        return;
+    }
+    const bool shaded = isShadedGroup(group);
+    for (int frame = shaded ? 1 : 0; frame < row.frames; frame++) {
+        list.push_back(
+            {files + intToString(frame) + ".png", shaded ? shadedSlot(base, frame, 0) : base + frame});
     }
 }
 
-// Numbered sprite frames start at 1; frame 0 of every shaded group stays empty.
-static void addShadedFrames(pictureList &list, const std::string &folder, int base, int frames) {
-    addNumbered(list, folder, base, lightLevels, 1, frames);
+// Every group from `first` to `last` in slot order.
+void addGroups(pictureList &list, const pictureGroup first, const pictureGroup last) {
+    for (int g = groupIndex(first); g <= groupIndex(last); g++) {
+        addGroup(list, pictureGroupTable[g].group);
+    }
 }
 
+void addMoon(pictureList &list, const pictureGroup side, const char *name) {
+    const int base = firstSlotOfGroup(side);
+    list.push_back({std::string("art/moon/moon") + name + ".png", shadedSlot(base, 1, 0)});
+    list.push_back({std::string("art/moon/crack") + name + ".png", shadedSlot(base, 2, 0)});
+}
+
+} // namespace
+
 std::string logoFramePath(int frame) {
-    return "art/introLogo/" + intToString(frame) + ".png";
+    return rowOf(pictureGroup::introLogo).files + intToString(frame) + ".png";
 }
 
 pictureList logoAndFontPictures() {
     pictureList list;
-    for (int frame = 0; frame < introLogoFrames; frame++) {
-        list.push_back({logoFramePath(frame), introLogoBase + frame});
-    }
-    list.push_back({"art/copyrights.png", copyrightsSlot});
+    addGroups(list, pictureGroup::introLogo, pictureGroup::copyrights);
     for (const char character : fontCharacters) {
         for (int style = 0; style < glyphStyles; style++) {
             list.push_back({glyphPath(character, style), glyphSlot(character, style)});
@@ -39,19 +62,7 @@ pictureList logoAndFontPictures() {
 
 pictureList dashboardPictures() {
     pictureList list;
-    addNumbered(list, "art/hud/wheel/", wheelBase, 1, 0, 11);
-    list.push_back({"art/hud/wheel/wheelGlow.png", wheelGlowSlot});
-    addNumbered(list, "art/hud/battery/", batteryBase, 1, 0, 13);
-    addNumbered(list, "art/hud/mph/beams/", beamsLampBase, 1, 0, 1);
-    addNumbered(list, "art/hud/mph/energy/", energyLampBase, 1, 0, 1);
-    addNumbered(list, "art/hud/mph/smile/", smileLampBase, 1, 0, 1);
-    addNumbered(list, "art/hud/mph/frown/", frownLampBase, 1, 0, 1);
-    addNumbered(list, "art/hud/dashboard/", dashboardBase, 1, 0, 10);
-    addNumbered(list, "art/hud/hood/", hoodBase, 1, 0, 10);
-    list.push_back({"art/hud/headlights.png", headlightsSlot});
-    addNumbered(list, "art/hud/flashLight/", flashLightBase, 1, 0, 6);
-    addNumbered(list, "art/hud/whiteFlash/", whiteFlashBase, 1, 0, 4);
-    addNumbered(list, "art/hud/blackFlash/", blackFlashBase, 1, 0, 5);
+    addGroups(list, pictureGroup::wheel, pictureGroup::blackFlash);
     return list;
 }
 
@@ -77,45 +88,26 @@ pictureList groundPictures() {
 }
 
 picturePlace blankPicture() {
-    return {"art/blank.png", blankBase};
+    return {rowOf(pictureGroup::blank).files, blankBase};
 }
 
 pictureList carPictures() {
     pictureList list;
-    addShadedFrames(list, "art/car/left/", carLeftBase, 16);
-    addShadedFrames(list, "art/car/right/", carRightBase, 16);
-    addShadedFrames(list, "art/ghostCar/leftAll/", ghostLeftAllBase, 16);
-    addShadedFrames(list, "art/ghostCar/leftFade/", ghostLeftFadeBase, 16);
-    addShadedFrames(list, "art/ghostCar/rightAll/", ghostRightAllBase, 16);
-    addShadedFrames(list, "art/ghostCar/rightFade/", ghostRightFadeBase, 16);
-    addShadedFrames(list, "art/ghostCar/spawn/left/", ghostSpawnLeftBase, 6);
-    addShadedFrames(list, "art/ghostCar/spawn/right/", ghostSpawnRightBase, 6);
+    addGroups(list, pictureGroup::carLeft, pictureGroup::ghostSpawnRight);
     return list;
 }
 
 pictureList signPictures() {
     pictureList list;
-    addShadedFrames(list, "art/lampPost/", lampPostBase, 3);
-    addShadedFrames(list, "art/stopSign/", stopSignBase, 8);
-    addShadedFrames(list, "art/roadSign/", roadSignBase, 8);
+    addGroups(list, pictureGroup::lampPost, pictureGroup::roadSign);
     return list;
 }
 
 pictureList creatureAndLightPictures() {
     pictureList list;
-    addShadedFrames(list, "art/butterfly/", butterflyBase, 8);
-    addShadedFrames(list, "art/tree/", treeBase, 8);
-    list.push_back({"art/tree/ashTree.png", ashTreeBase});
-    list.push_back({"art/tree/ashBush.png", ashBushBase});
-    list.push_back({"art/statues/1.png", statueBase});
-    addShadedFrames(list, "art/statues/ghost/", statueGhostBase, 4);
-    addShadedFrames(list, "art/statues/ghostFade/", statueGhostFadeBase, 4);
-    addShadedFrames(list, "art/statues/ghostStatue/", statueGhostStatueBase, 4);
-    list.push_back({"art/moon/moonLeft.png", shadedSlot(moonLeftBase, 1, 0)});
-    list.push_back({"art/moon/crackLeft.png", shadedSlot(moonLeftBase, 2, 0)});
-    list.push_back({"art/moon/moonRight.png", shadedSlot(moonRightBase, 1, 0)});
-    list.push_back({"art/moon/crackRight.png", shadedSlot(moonRightBase, 2, 0)});
-    addShadedFrames(list, "art/flame/", flameBase, 10);
-    addShadedFrames(list, "art/lightning/", lightningBase, 8);
+    addGroups(list, pictureGroup::butterfly, pictureGroup::statueGhostStatue);
+    addMoon(list, pictureGroup::moonLeft, "Left");
+    addMoon(list, pictureGroup::moonRight, "Right");
+    addGroups(list, pictureGroup::flame, pictureGroup::lightning);
     return list;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+// The lists below walk the slot table (media/imageSlots.h); a new picture is a row there, or
+// a file named here when its group names its files one by one.
 // For a plain picture `slot` is its one slot; for a shaded picture it is the slot of its
 // full-light copy, the 24 darker copies following it.
 struct picturePlace {

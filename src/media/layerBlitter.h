@@ -6,6 +6,9 @@
 // is the same as one whole alpha blit.
 #include <SDL.h>
 
+#include "media/imageSlots.h"
+#include "platform/alphaBlend.h"
+
 class imageBank;
 
 struct layerPlan {
@@ -21,9 +24,6 @@ struct layerPlan {
 // Layers that are small, not 32-bit, or too fragmented stay unplanned.
 void planLayer(SDL_Surface *layer, layerPlan &plan);
 
-// One layer pixel (alpha in its top byte) over one screen pixel, exactly as SDL's alpha
-// blit mixes them.
-Uint32 blendPixel(Uint32 layer, Uint32 screen);
 // A row of layer pixels over a row of the screen, as blendPixel would, several at a time.
 void blendRow(const Uint32 *from, Uint32 *to, int width);
 
@@ -49,7 +49,7 @@ void clearUncovered(SDL_Surface *screen, const rowCover &cover);
 // The plans of every plain (unshaded) picture of the bank, by slot.
 class layerBlitter {
   public:
-    static constexpr int plannedSlots = 323; // slots below the shaded groups
+    static constexpr int plannedSlots = blankBase; // the plain pictures: slots below the shaded groups
 
     explicit layerBlitter(imageBank &bank);
 

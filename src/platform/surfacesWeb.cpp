@@ -1,5 +1,7 @@
 #include "platform/surfaces.h"
 
+#include "platform/alphaBlend.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -23,26 +25,6 @@ void fillFormat(SDL_PixelFormat *format, const Uint32 rmask, const Uint32 gmask,
     format->Gloss = lossOf(gmask);
     format->Bloss = lossOf(bmask);
     format->Aloss = lossOf(amask);
-}
-
-// One picture pixel (alpha in its top byte) over one destination pixel, in the desktop alpha
-// blit's arithmetic: each channel is source * alpha / 256 plus destination * (255 - alpha) / 256,
-// both rounded down, the top byte weighing the source's side at 255.
-Uint32 blendOver(const Uint32 source, const Uint32 destination) {
-    const Uint32 alpha = source >> 24;
-    if (alpha == 0) {
-        return destination;
-    }
-    if (alpha == SDL_ALPHA_OPAQUE) {
-        return source;
-    }
-    const Uint32 under = SDL_ALPHA_OPAQUE - alpha;
-    const Uint32 redBlue =
-        ((source & 0xFF00FF) * alpha >> 8 & 0xFF00FF) + ((destination & 0xFF00FF) * under >> 8 & 0xFF00FF);
-    const Uint32 green =
-        (((source & 0xFF00) * alpha >> 8) & 0xFF00) + (((destination & 0xFF00) * under >> 8) & 0xFF00);
-    const Uint32 cover = ((alpha * SDL_ALPHA_OPAQUE >> 8) + ((destination >> 24) * under >> 8)) << 24;
-    return redBlue | green | cover;
 }
 
 Uint32 *rowOf(SDL_Surface *surface, const int x, const int y) {
@@ -124,7 +106,7 @@ void blitPixels(SDL_Surface *source, SDL_Rect *clip, SDL_Surface *destination, S
             continue;
         }
         for (int i = 0; i < right - left; i++) {
-            to[i] = blendOver(from[i], to[i]);
+            to[i] = blendPixel(from[i], to[i]);
         }
     }
 }

@@ -16,6 +16,7 @@
 
 #include "media/glyphTable.h"
 #include "media/imageBank.h"
+#include "media/imageFiles.h"
 #include "support/buildPaths.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -76,59 +77,26 @@ std::string numbered(const std::string &folder, int n) {
     return folder + std::to_string(n) + ".png";
 }
 
-// The image bank's shaded sprite groups, from its slot table: folder and frame numbers.
-struct spriteGroup {
-    const char *folder;
-    int first, last;
-};
-const spriteGroup spriteGroups[] = {
-    {"art/lampPost/", 1, 3},
-    {"art/stopSign/", 1, 8},
-    {"art/roadSign/", 1, 8},
-    {"art/car/left/", 1, 16},
-    {"art/car/right/", 1, 16},
-    {"art/ghostCar/leftAll/", 1, 16},
-    {"art/ghostCar/leftFade/", 1, 16},
-    {"art/ghostCar/rightAll/", 1, 16},
-    {"art/ghostCar/rightFade/", 1, 16},
-    {"art/ghostCar/spawn/left/", 1, 6},
-    {"art/ghostCar/spawn/right/", 1, 6},
-    {"art/butterfly/", 1, 8},
-    {"art/tree/", 1, 8},
-    {"art/statues/ghost/", 1, 4},
-    {"art/statues/ghostFade/", 1, 4},
-    {"art/statues/ghostStatue/", 1, 4},
-    {"art/flame/", 1, 10},
-    {"art/lightning/", 1, 8},
-};
-const char *const singleSprites[] = {
-    "art/blank.png",         "art/tree/ashTree.png",   "art/tree/ashBush.png",   "art/statues/1.png",
-    "art/moon/moonLeft.png", "art/moon/moonRight.png", "art/moon/crackLeft.png", "art/moon/crackRight.png",
-};
-const char *const groundTiles[] = {
-    "blankDirt", "blankRoad",   "capUp",       "capDown",      "capRight",   "capLeft",
-    "lineCapUp", "lineCapDown", "lineCapLeft", "lineCapRight", "lineUpDown", "lineLeftRight",
-    "4",         "6",           "21",          "23",           "36",         "44",
-    "54",        "61",          "sand",
-};
+// The sprites and the ground tiles, from the image bank's own lists.
+std::vector<std::string> pathsOf(const pictureList &list) {
+    std::vector<std::string> paths;
+    for (const picturePlace &place : list) {
+        paths.push_back(place.path);
+    }
+    return paths;
+}
 
 std::vector<std::string> spritePaths() {
-    std::vector<std::string> paths;
-    for (const spriteGroup &g : spriteGroups) {
-        for (int n = g.first; n <= g.last; n++) {
-            paths.push_back(numbered(g.folder, n));
-        }
+    std::vector<std::string> paths = {blankPicture().path};
+    for (const pictureList &list : {carPictures(), signPictures(), creatureAndLightPictures()}) {
+        const std::vector<std::string> more = pathsOf(list);
+        paths.insert(paths.end(), more.begin(), more.end());
     }
-    paths.insert(paths.end(), std::begin(singleSprites), std::end(singleSprites));
     return paths;
 }
 
 std::vector<std::string> groundPaths() {
-    std::vector<std::string> paths;
-    for (const char *name : groundTiles) {
-        paths.push_back(std::string("art/startRoad/") + name + ".png");
-    }
-    return paths;
+    return pathsOf(groundPictures());
 }
 
 struct sizedPicture {
