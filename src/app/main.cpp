@@ -47,7 +47,9 @@ int main(int argc, char **argv) {
         break;
     }
     // The demo's file is opened before the move into the asset folder, where a relative
-    // path would lead elsewhere.
+    // path would lead elsewhere; so is the data folder settled, where a relative one would
+    // land otherwise.
+    const std::string dataFolder = absolutePath(defaultDataFolder());
     inputTrack track;
     trackWriter recording;
     std::string error;
@@ -55,13 +57,10 @@ int main(int argc, char **argv) {
     if (playsTrack && !loadDemo(choice, track)) {
         return 2;
     }
-    if (choice.demo == demoMode::record && !recording.create(choice.demoPath, error)) {
+    if (choice.demo == demoMode::record && !recording.create(choice.demoPath, dataFolder, error)) {
         std::fprintf(stderr, "velmora: %s\n", error.c_str());
         return 2;
     }
-    // The data folder is settled before the move into the asset folder, where a relative
-    // one would land otherwise.
-    const std::string dataFolder = absolutePath(defaultDataFolder());
     if (dataFolderIsLocal() && choice.demo != demoMode::time) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
                      dataFolder.c_str());

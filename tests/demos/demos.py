@@ -2,6 +2,7 @@
 """The shipped demos still play (the replay tool ends each where it ended when it was made,
 not on the title), the replay tool's --record writes each back as it was, --timedemo prints its
 one line for each, headless, and bad demo files are refused with one line and status 2.
+--record never writes over what is not a recording.
 
     demos.py GAME REPLAY ASSETS DEMOS_FOLDER"""
 import json
@@ -23,16 +24,28 @@ def headless(extra=None):
     return env
 
 
+def run(command, env, timeout=60):
+    """Status (None when it had to be stopped), standard output and error as text."""
+    try:
+        done = subprocess.run(command, capture_output=True, env=env, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return None, "", ""
+    return done.returncode, done.stdout.decode("latin-1"), done.stderr.decode("latin-1")
+
+
 def ghosts_abroad(state):
     """Ghost cars out on patrol or hunting, each group (all its copies) counted once."""
     return len({o["group"] for o in state.get("objects", [])
                 if o["kind"] == "ghostCar" and o["visible"] and o["mode"] in ("patrol", "attack")})
 
 
-def main():
-    game, replay, assets, demos = sys.argv[1:5]
-    failures = []
-    env = headless({"VELMORA_DATA_DIR": assets})
+def timedemo_passes(out):
+    lines = out.splitlines()
+    match = TIMEDEMO_LINE.match(lines[0]) if len(lines) == 1 else None
+    return int(match.group(1)) if match else None
+
+
+def check_shipped(game, replay, demos, env, failures):
     for name, wanted in SHIPPED.items():
         path = os.path.join(demos, name)
         with open(path) as f:
@@ -47,27 +60,61 @@ def main():
         ended = {"level": last.get("level"), "stage": last.get("stage"), "ghosts": ghosts_abroad(last)}
         if any(ended[key] != value for key, value in wanted.items()) or last.get("state") != "inGame":
             failures.append("%s ends in %s, state %s, not %s" % (name, ended, last.get("state"), wanted))
-        timed = subprocess.run([game, "--timedemo", path], capture_output=True, text=True, env=env, timeout=300)
-        lines = timed.stdout.splitlines()
-        match = TIMEDEMO_LINE.match(lines[0]) if len(lines) == 1 else None
-        if timed.returncode != 0 or not match or int(match.group(1)) != passes:
-            failures.append("--timedemo %s: status %d, printed %r" % (name, timed.returncode, timed.stdout))
+        status, out, _ = run([game, "--timedemo", path], env, timeout=300)
+        if status != 0 or timedemo_passes(out) != passes:
+            failures.append("--timedemo %s: status %s, printed %r" % (name, status, out))
 
+
+def check_refused(game, assets, demos, env, failures):
     with tempfile.TemporaryDirectory() as folder:
         good = open(os.path.join(demos, "opening-drive.demo")).read()
-        bad = {"cut": good[:len(good) - 4], "newer": good.replace("velmora-track 1", "velmora-track 9", 1),
-               "settings": "00\n", "empty": ""}
-        for name, text in bad.items():
+        files = {"cut": good[:len(good) - 4], "newer": good.replace("velmora-track 1", "velmora-track 9", 1),
+                 "settings": "00\n", "empty": ""}
+        for name, text in files.items():
             with open(os.path.join(folder, name), "w") as f:
                 f.write(text)
-        cases = [os.path.join(folder, "missing"), folder, os.path.join(assets, "art", "icon.png")]
-        cases += [os.path.join(folder, name) for name in bad]
-        for path in cases:
+        refused = [os.path.join(folder, "missing"), folder, os.path.join(assets, "art", "icon.png")]
+        refused += [os.path.join(folder, name) for name in files]
+        for path in refused:
             for option in ("--playdemo", "--timedemo"):
-                refused = subprocess.run([game, option, path], capture_output=True, text=True, env=env, timeout=60)
-                said = refused.stderr.strip().splitlines()
-                if refused.returncode != 2 or len(said) != 1 or path not in said[0] or refused.stdout:
-                    failures.append("%s %s: status %d, said %r" % (option, path, refused.returncode, refused.stderr))
+                status, out, err = run([game, option, path], env)
+                said = err.strip().splitlines()
+                if status != 2 or len(said) != 1 or path not in said[0] or out:
+                    failures.append("%s %s: status %s, said %r" % (option, path, status, err))
+
+
+def check_record_refusals(game, env, failures):
+    """--record over anything but a recording, or into the data folder, is refused at once."""
+    with tempfile.TemporaryDirectory() as home:
+        data, elsewhere = os.path.join(home, "Velmora"), os.path.join(home, "elsewhere")
+        os.makedirs(data)
+        os.makedirs(elsewhere)
+        saved = os.path.join(data, "game.sav")
+        with open(saved, "w") as f:
+            f.write("2110000\n")
+        with open(os.path.join(elsewhere, "notes.txt"), "w") as f:
+            f.write("brake s down\n")
+        os.symlink(saved, os.path.join(elsewhere, "link.demo"))
+        os.mkfifo(os.path.join(elsewhere, "fifo"))
+        cases = [saved, os.path.join(elsewhere, "link.demo"), os.path.join(data, "new.demo"),
+                 os.path.join(elsewhere, "notes.txt"), os.path.join(elsewhere, "fifo"), elsewhere]
+        before = {path: os.path.isfile(path) and open(path, "rb").read() for path in cases}
+        for path in cases:
+            status, out, err = run([game, "--record", path], dict(env, XDG_DATA_HOME=home), timeout=20)
+            said = err.strip().splitlines()
+            after = os.path.isfile(path) and open(path, "rb").read()
+            if status != 2 or len(said) != 1 or path not in said[0] or out or after != before[path]:
+                failures.append("--record %s: status %s, said %r, the file %s" %
+                                (path, status, err, "kept" if after == before[path] else "changed"))
+
+
+def main():
+    game, replay, assets, demos = sys.argv[1:5]
+    failures = []
+    env = headless({"VELMORA_DATA_DIR": assets})
+    check_shipped(game, replay, demos, env, failures)
+    check_refused(game, assets, demos, env, failures)
+    check_record_refusals(game, env, failures)
     for failure in failures:
         print("FAIL", failure)
     print("%d failures" % len(failures))

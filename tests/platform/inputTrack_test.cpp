@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "platform/inputTrack.h"
 #include "platform/keyCodes.h"
 #include "platform/trackWriter.h"
@@ -80,7 +83,7 @@ std::string recordingOf(const trackStart &start, const std::vector<trackEvent> &
     {
         trackWriter writer;
         std::string error;
-        EXPECT_TRUE(writer.create(folder.file("run.demo"), error)) << error;
+        EXPECT_TRUE(writer.create(folder.file("run.demo"), "/nonexistent", error)) << error;
         writer.begin(start);
         for (const trackEvent &event : events) {
             writer.add(event);
@@ -154,4 +157,52 @@ TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
         EXPECT_EQ(fromWindow.x, straight.x);
         EXPECT_EQ(fromWindow.y, straight.y);
     }
+}
+
+TEST(InputTrack, ARecordingReplacesOnlyAnEarlierRecordingOrAnEmptyFile) {
+    const temporaryFolder folder;
+    const struct {
+        const char *name;
+        const char *text;
+        bool replaced;
+    } cases[] = {{"earlier.demo", "velmora-track 1 game=0.1.0\n60 reached\n", true},
+                 {"empty.demo", "", true},
+                 {"notes.txt", "brake s down\n", false},
+                 {"short", "velmora", false}};
+    for (const auto &c : cases) {
+        writeWholeFile(folder.file(c.name), c.text);
+        trackWriter writer;
+        std::string error;
+        EXPECT_EQ(writer.create(folder.file(c.name), "/nonexistent", error), c.replaced) << c.name;
+        EXPECT_EQ(readWholeFile(folder.file(c.name)), c.replaced ? "" : c.text) << c.name;
+    }
+}
+
+// A disk filling up as the file-size limit gives it: a write stops partway, the next fails.
+TEST(InputTrack, ARecordingThatCannotBeWrittenOnKeepsOnlyWholeLines) {
+    const temporaryFolder folder;
+    trackWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.create(folder.file("run.demo"), "/nonexistent", error)) << error;
+    rlimit unlimited = {};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit small = {.rlim_cur = 400, .rlim_max = unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    writer.begin(trackStart{.game = "0.1.0", .settings = "00", .saved = "0000000", .options = ""});
+    for (int pass = 1; pass <= 100; pass++) {
+        writer.add({.pass = pass, .key = keyCode::w, .down = pass % 2 == 1});
+        writer.endPass(pass);
+    }
+    writer.finish(100);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, handler);
+
+    const std::string text = readWholeFile(folder.file("run.demo"));
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    const inputTrack track = parsed(text);
+    EXPECT_TRUE(track.recorded);
+    EXPECT_GT(track.events.size(), 20u);
+    EXPECT_LT(track.events.size(), 100u);
 }

@@ -264,7 +264,7 @@ int main(int argc, char **argv) {
     }
     // Made before the move into the assets, so a relative path is where the tool was started.
     trackWriter recording;
-    if (!options.recordPath.empty() && !recording.create(options.recordPath, error)) {
+    if (!options.recordPath.empty() && !recording.create(options.recordPath, options.dataDir, error)) {
         return fail(error);
     }
     makePathsAbsolute(options);
