@@ -24,6 +24,12 @@ bool loadDemo(const commandLineChoice &choice, inputTrack &track) {
                      "velmora: %s was recorded by velmora %s; this is %s, and it may play differently\n",
                      choice.demoPath.c_str(), track.start.game.c_str(), gameVersion().c_str());
     }
+    if (track.cutShortInLine > 0) {
+        std::fprintf(
+            stderr,
+            "velmora: %s was cut short in line %d as it was recorded; it plays up to the line before\n",
+            choice.demoPath.c_str(), track.cutShortInLine);
+    }
     return true;
 }
 

@@ -45,17 +45,20 @@ struct inputTrack {
     int loopPasses = 0;             // 0: the track plays once
     int lastPass = 0;               // the last pass any line names
     bool recorded = false;          // it has a header line, and `start` holds it
+    int cutShortInLine = 0;         // a recording's last line, left without its end (0: none)
     trackStart start;
 };
 
 // The header line, without its line feed.
 std::string trackHeaderLine(const trackStart &start);
 
-// False with a message naming the line when the text is not a valid track.
+// False with a message naming the line when the text is not a valid track. A recording whose
+// last line lacks its line feed was cut off as it was written (a full disk, a crash): it is
+// read up to the line before, and `cutShortInLine` names the line left out.
 bool parseInputTrack(const std::string &text, inputTrack &track, std::string &error);
 
 // Reads the file as a track; false with a one-line message beginning with the path when it is
-// missing, unreadable, not a regular file, too big, cut short or not a track. A track that must
+// missing, unreadable, not a regular file, too big or not a track. A track that must
 // be `recorded` refuses a file without the header line as foreign.
 bool loadInputTrack(const std::string &path, inputTrack &track, std::string &error,
                     bool mustBeRecorded = false);

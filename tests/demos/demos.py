@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The shipped demos still play (the replay tool ends each where it ended when it was made,
 not on the title), the replay tool's --record writes each back as it was, --timedemo prints its
-one line for each, headless, and bad demo files are refused with one line and status 2.
---record never writes over what is not a recording.
+one line for each, headless, and bad demo files are refused with one line and status 2. A
+demo cut short plays up to its last whole line, and --record never writes over what is not a
+recording.
 
     demos.py GAME REPLAY ASSETS DEMOS_FOLDER"""
 import json
@@ -65,22 +66,28 @@ def check_shipped(game, replay, demos, env, failures):
             failures.append("--timedemo %s: status %s, printed %r" % (name, status, out))
 
 
-def check_refused(game, assets, demos, env, failures):
+def check_refused_and_damaged(game, assets, demos, env, failures):
     with tempfile.TemporaryDirectory() as folder:
         good = open(os.path.join(demos, "opening-drive.demo")).read()
-        files = {"cut": good[:len(good) - 4], "newer": good.replace("velmora-track 1", "velmora-track 9", 1),
-                 "settings": "00\n", "empty": ""}
+        files = {"newer": good.replace("velmora-track 1", "velmora-track 9", 1), "settings": "00\n", "empty": "",
+                 # cut short mid-line by a full disk: "1246 quit" became "1246 q"
+                 "cut": good[:len(good) - 4]}
         for name, text in files.items():
             with open(os.path.join(folder, name), "w") as f:
                 f.write(text)
         refused = [os.path.join(folder, "missing"), folder, os.path.join(assets, "art", "icon.png")]
-        refused += [os.path.join(folder, name) for name in files]
+        refused += [os.path.join(folder, name) for name in ("newer", "settings", "empty")]
         for path in refused:
             for option in ("--playdemo", "--timedemo"):
                 status, out, err = run([game, option, path], env)
                 said = err.strip().splitlines()
                 if status != 2 or len(said) != 1 or path not in said[0] or out:
                     failures.append("%s %s: status %s, said %r" % (option, path, status, err))
+        # Played with one line of warning, up to the last whole line.
+        status, out, err = run([game, "--timedemo", os.path.join(folder, "cut")], env, timeout=300)
+        warning = "cut short in line %d" % len(good.splitlines())
+        if status != 0 or timedemo_passes(out) != 1216 or err.count("\n") != 1 or warning not in err:
+            failures.append("--timedemo cut: status %s, printed %r, said %r" % (status, out, err))
 
 
 def check_record_refusals(game, env, failures):
@@ -113,7 +120,7 @@ def main():
     failures = []
     env = headless({"VELMORA_DATA_DIR": assets})
     check_shipped(game, replay, demos, env, failures)
-    check_refused(game, assets, demos, env, failures)
+    check_refused_and_damaged(game, assets, demos, env, failures)
     check_record_refusals(game, env, failures)
     for failure in failures:
         print("FAIL", failure)

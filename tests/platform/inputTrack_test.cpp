@@ -122,10 +122,17 @@ TEST(InputTrack, ARecordingReadsBackAsWrittenWithItsStartAndLength) {
     }
     EXPECT_EQ(trackLength(track), 200); // idle passes after the last event still count
 
-    // A recording cut off mid-line, and a header from a newer format, are refused by name.
+    // A recording cut off mid-line plays up to its last whole line: "200 reached" became
+    // "200 reach", and the quit at 9 ends it.
+    const inputTrack cut = parsed(text.substr(0, text.size() - 3));
+    EXPECT_EQ(cut.cutShortInLine, 8);
+    EXPECT_EQ(cut.events.size(), events.size());
+    EXPECT_EQ(trackLength(cut), 9);
+    EXPECT_EQ(track.cutShortInLine, 0);
+    // A header from a newer format, or cut short, is refused by name.
     std::string error;
-    EXPECT_TRUE(rejected(text.substr(0, text.size() - 3), error));
-    EXPECT_NE(error.find("cut short"), std::string::npos) << error;
+    EXPECT_TRUE(rejected(text.substr(0, 30), error));
+    EXPECT_NE(error.find("cut short in its header"), std::string::npos) << error;
     EXPECT_TRUE(rejected("velmora-track 2 game=1\n", error));
     EXPECT_NE(error.find("newer"), std::string::npos) << error;
     EXPECT_TRUE(rejected("velmora-track 1 game=0.1.0 settings=00\n", error));

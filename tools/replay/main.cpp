@@ -214,6 +214,12 @@ bool startFromRecording(const inputTrack &track, replayOptions &options, demoFol
         std::fprintf(stderr, "velmora-replay: the track was recorded by velmora %s; this is %s\n",
                      track.start.game.c_str(), gameVersion().c_str());
     }
+    if (track.cutShortInLine > 0) {
+        std::fprintf(stderr,
+                     "velmora-replay: the track was cut short in line %d as it was recorded; it plays up to "
+                     "the line before\n",
+                     track.cutShortInLine);
+    }
     if (options.dataDir.empty()) {
         if (!ownFolder.make(error)) {
             return false;
