@@ -24,7 +24,7 @@ bool parseWhole(const std::string &word, int &number) {
 }
 
 bool parsePassNumber(const std::string &word, int &pass) {
-    return parseWhole(word, pass) && pass >= 1;
+    return parseWhole(word, pass) && pass >= 1 && pass <= largestTrackPass;
 }
 
 // A signed whole number within the range of a stick's axis.
@@ -231,6 +231,34 @@ std::string quoted(const std::string &line) {
     return "\"" + shown + (line.size() > 40 ? "...\"" : "\"");
 }
 
+// The first pass number on the line beyond largestTrackPass, or 0.
+int passBeyondLast(const std::string &line) {
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::string when;
+    words >> when;
+    if (when == "loop") {
+        words >> when;
+    }
+    std::istringstream parts(when);
+    std::string part;
+    int number = 0;
+    while (std::getline(parts, part, '-')) {
+        if (parseWhole(part, number) && number > largestTrackPass) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+std::string lineError(const std::string &line, const int lineNumber) {
+    const std::string where = "input track line " + std::to_string(lineNumber) + ": ";
+    if (const int late = passBeyondLast(line)) {
+        return where + "pass " + std::to_string(late) + " is past the last a track may name (" +
+               std::to_string(largestTrackPass) + ", a hundred hours of play)";
+    }
+    return where + "cannot read " + quoted(line);
+}
+
 bool readWholeFile(const std::string &path, std::string &text, std::string &error) {
     const int fd = openRegularFile(path);
     if (fd < 0) {
@@ -299,7 +327,7 @@ bool parseInputTrack(const std::string &text, inputTrack &track, std::string &er
             continue;
         }
         if (!parseLine(line, track)) {
-            error = "input track line " + std::to_string(lineNumber) + ": cannot read " + quoted(line);
+            error = lineError(line, lineNumber);
             return false;
         }
     }
@@ -339,14 +367,20 @@ int trackLength(const inputTrack &track) {
     return track.loopPasses > 0 ? track.loopPasses : track.lastPass;
 }
 
-void pushTrackEvents(const inputTrack &track, int pass) {
+void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass) {
     if (track.loopPasses > 0) {
         pass = (pass - 1) % track.loopPasses + 1;
     }
-    for (const trackEvent &entry : track.events) {
-        if (entry.pass != pass) {
-            continue;
-        }
+    if (pass <= cursor.pass) {
+        cursor.next = 0; // the loop starts again
+    }
+    cursor.pass = pass;
+    const std::vector<trackEvent> &events = track.events;
+    while (cursor.next < events.size() && events[cursor.next].pass < pass) {
+        cursor.next++;
+    }
+    for (; cursor.next < events.size() && events[cursor.next].pass == pass; cursor.next++) {
+        const trackEvent &entry = events[cursor.next];
         switch (entry.kind) {
         case trackEventKind::key:
             queueKeyEvent(entry.key, entry.down);

@@ -29,6 +29,9 @@ struct trackEvent {
 };
 
 inline constexpr int trackFormat = 1;
+// The last pass a track may name: a hundred hours at 60 passes a second. A later one can only
+// come from a damaged or forged file, and a demo that long would never end.
+inline constexpr int largestTrackPass = 100 * 60 * 60 * 60;
 inline constexpr const char *trackHeaderWord = "velmora-track";
 
 // What decides a recorded run besides its events: the game that made it and the data folder's
@@ -49,6 +52,13 @@ struct inputTrack {
     trackStart start;
 };
 
+// Where a replay is in its track: the first event not yet pushed, so each pass looks only at
+// its own events however long the track.
+struct trackCursor {
+    std::size_t next = 0;
+    int pass = 0; // the track's pass pushed last
+};
+
 // The header line, without its line feed.
 std::string trackHeaderLine(const trackStart &start);
 
@@ -66,8 +76,9 @@ bool loadInputTrack(const std::string &path, inputTrack &track, std::string &err
 // How many passes a demo of the track plays: its loop, else up to its last line.
 int trackLength(const inputTrack &track);
 
-// Puts the events of this pass on the window's queue as real events.
-void pushTrackEvents(const inputTrack &track, int pass);
+// Puts the events of this pass on the window's queue as real events. Passes come in order,
+// from 1; a loop takes the cursor back to the track's start.
+void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass);
 
 // The event the game reads from the window when pushTrackEvents queues this one.
 inputEvent inputEventOf(const trackEvent &event);

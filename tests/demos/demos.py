@@ -2,8 +2,8 @@
 """The shipped demos still play (the replay tool ends each where it ended when it was made,
 not on the title), the replay tool's --record writes each back as it was, --timedemo prints its
 one line for each, headless, and bad demo files are refused with one line and status 2. A
-demo cut short plays up to its last whole line, and --record never writes over what is not a
-recording.
+demo cut short plays up to its last whole line, one naming a pass past a hundred hours is
+refused, and --record never writes over what is not a recording.
 
     demos.py GAME REPLAY ASSETS DEMOS_FOLDER"""
 import json
@@ -66,23 +66,27 @@ def check_shipped(game, replay, demos, env, failures):
             failures.append("--timedemo %s: status %s, printed %r" % (name, status, out))
 
 
-def check_refused_and_damaged(game, assets, demos, env, failures):
+def check_refused_and_damaged(game, replay, assets, demos, env, failures):
     with tempfile.TemporaryDirectory() as folder:
         good = open(os.path.join(demos, "opening-drive.demo")).read()
-        files = {"newer": good.replace("velmora-track 1", "velmora-track 9", 1), "settings": "00\n", "empty": "",
+        header = good.splitlines()[0]
+        files = {"late": header + "\n999999999 reached\n", "newer": good.replace("velmora-track 1", "velmora-track 9", 1), "settings": "00\n", "empty": "",
                  # cut short mid-line by a full disk: "1246 quit" became "1246 q"
                  "cut": good[:len(good) - 4]}
         for name, text in files.items():
             with open(os.path.join(folder, name), "w") as f:
                 f.write(text)
         refused = [os.path.join(folder, "missing"), folder, os.path.join(assets, "art", "icon.png")]
-        refused += [os.path.join(folder, name) for name in ("newer", "settings", "empty")]
+        refused += [os.path.join(folder, name) for name in ("newer", "settings", "empty", "late")]
         for path in refused:
             for option in ("--playdemo", "--timedemo"):
                 status, out, err = run([game, option, path], env)
                 said = err.strip().splitlines()
                 if status != 2 or len(said) != 1 or path not in said[0] or out:
                     failures.append("%s %s: status %s, said %r" % (option, path, status, err))
+        status, _, err = run([replay, "--frames", "5", "--input", os.path.join(folder, "late")], env)
+        if status != 2 or "past the last" not in err:
+            failures.append("the replay tool took a pass past the last: status %s, said %r" % (status, err))
         # Played with one line of warning, up to the last whole line.
         status, out, err = run([game, "--timedemo", os.path.join(folder, "cut")], env, timeout=300)
         warning = "cut short in line %d" % len(good.splitlines())
@@ -120,7 +124,7 @@ def main():
     failures = []
     env = headless({"VELMORA_DATA_DIR": assets})
     check_shipped(game, replay, demos, env, failures)
-    check_refused_and_damaged(game, assets, demos, env, failures)
+    check_refused_and_damaged(game, replay, assets, demos, env, failures)
     check_record_refusals(game, env, failures)
     for failure in failures:
         print("FAIL", failure)

@@ -154,7 +154,8 @@ TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
     }
     inputTrack track;
     track.events = events;
-    pushTrackEvents(track, 1);
+    trackCursor cursor;
+    pushTrackEvents(track, cursor, 1);
     for (const trackEvent &event : events) {
         inputEvent fromWindow;
         ASSERT_TRUE(pollInputEvent(fromWindow));
@@ -163,6 +164,27 @@ TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
         EXPECT_EQ(fromWindow.key, straight.key);
         EXPECT_EQ(fromWindow.x, straight.x);
         EXPECT_EQ(fromWindow.y, straight.y);
+    }
+}
+
+TEST(InputTrack, ALoopFeedsEachRoundItsEventsAgain) {
+    ASSERT_NE(dummyScreen(), nullptr);
+    const struct {
+        const char *text;
+        std::vector<int> eventsEachPass; // over one round
+    } cases[] = {{"loop 3\n1 w down\n3 w up\n", {1, 0, 1}}, {"loop 1\n1 w down\n", {1}}};
+    for (const auto &c : cases) {
+        const inputTrack track = parsed(c.text);
+        trackCursor cursor;
+        for (int pass = 1; pass <= 3 * track.loopPasses; pass++) {
+            pushTrackEvents(track, cursor, pass);
+            int seen = 0;
+            for (inputEvent event; pollInputEvent(event);) {
+                seen++;
+            }
+            EXPECT_EQ(seen, c.eventsEachPass[static_cast<size_t>((pass - 1) % track.loopPasses)])
+                << c.text << " pass " << pass;
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 // velmora-replay: plays the game headless from an input track, pass by pass, with no
 // pacing, and reports states, screenshots and timings. The same track gives the same
 // states and pictures on every run.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -154,11 +155,14 @@ int replay(game &session, const replayInput &input, const replayOptions &options
     const double startupMs = millisecondsSince(toolStarted);
     passTimings timings;
     if (options.timedemo) {
-        timings.logicMs.reserve(options.frames);
-        timings.drawMs.reserve(options.frames);
-        timings.logicLevel.reserve(options.frames);
-        timings.drawLevel.reserve(options.frames);
+        // Room for the passes asked for, up to an hour's; a longer run grows it as it goes.
+        const auto room = static_cast<size_t>(std::min(options.frames, 60 * 60 * 60));
+        timings.logicMs.reserve(room);
+        timings.drawMs.reserve(room);
+        timings.logicLevel.reserve(room);
+        timings.drawLevel.reserve(room);
     }
+    trackCursor cursor;
     int pass = 0;
     while (pass < options.frames && !session.flags.quit) {
         if (input.driver != nullptr) {
@@ -173,7 +177,7 @@ int replay(game &session, const replayInput &input, const replayOptions &options
             }
         }
         pass++;
-        pushTrackEvents(input.track, pass);
+        pushTrackEvents(input.track, cursor, pass);
         runTimedPass(session, options.timedemo ? &timings : nullptr, options, pass);
         reportsOk = reportPass(session, options, pass) && reportsOk;
     }
