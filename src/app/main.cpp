@@ -7,6 +7,7 @@
 #include "platform/assetFolder.h"
 #include "platform/dataFolder.h"
 #include "platform/inputTrack.h"
+#include "platform/printableText.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 
@@ -22,7 +23,7 @@ bool loadDemo(const commandLineChoice &choice, inputTrack &track) {
     if (track.start.game != gameVersion()) {
         std::fprintf(stderr,
                      "velmora: %s was recorded by velmora %s; this is %s, and it may play differently\n",
-                     choice.demoPath.c_str(), track.start.game.c_str(), gameVersion().c_str());
+                     choice.demoPath.c_str(), printableText(track.start.game).c_str(), gameVersion().c_str());
     }
     if (track.cutShortInLine > 0) {
         std::fprintf(

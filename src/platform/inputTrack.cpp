@@ -7,6 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "platform/printableText.h"
 #include "platform/regularFile.h"
 
 namespace {
@@ -208,7 +209,7 @@ bool parseHeader(const std::string &line, trackStart &start, std::string &error)
             field++;
         }
         if (field == 4 || seen[field] || !decoded(word.substr(std::strlen(names[field])), *fields[field])) {
-            error = "its header cannot be read at \"" + word.substr(0, 24) + "\"";
+            error = "its header cannot be read at \"" + printableText(word.substr(0, 24)) + "\"";
             return false;
         }
         seen[field] = true;
@@ -220,15 +221,9 @@ bool parseHeader(const std::string &line, trackStart &start, std::string &error)
     return true;
 }
 
-// A line as a message may quote it: at most 40 characters, anything unprintable as '?'.
+// A line as a message may quote it: its first 40 bytes, escaped.
 std::string quoted(const std::string &line) {
-    std::string shown = line.substr(0, 40);
-    for (char &c : shown) {
-        if (c < ' ' || c > '~') {
-            c = '?';
-        }
-    }
-    return "\"" + shown + (line.size() > 40 ? "...\"" : "\"");
+    return "\"" + printableText(line.substr(0, 40)) + (line.size() > 40 ? "...\"" : "\"");
 }
 
 // The first pass number on the line beyond largestTrackPass, or 0.

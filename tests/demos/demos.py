@@ -3,7 +3,8 @@
 not on the title), the replay tool's --record writes each back as it was, --timedemo prints its
 one line for each, headless, and bad demo files are refused with one line and status 2. A
 demo cut short plays up to its last whole line, one naming a pass past a hundred hours is
-refused, and --record never writes over what is not a recording.
+refused, bytes from a demo reach standard error escaped, and --record never writes over what
+is not a recording.
 
     demos.py GAME REPLAY ASSETS DEMOS_FOLDER"""
 import json
@@ -32,6 +33,10 @@ def run(command, env, timeout=60):
     except subprocess.TimeoutExpired:
         return None, "", ""
     return done.returncode, done.stdout.decode("latin-1"), done.stderr.decode("latin-1")
+
+
+def printable(text):
+    return all(" " <= c <= "~" or c == "\n" for c in text)
 
 
 def ghosts_abroad(state):
@@ -70,28 +75,32 @@ def check_refused_and_damaged(game, replay, assets, demos, env, failures):
     with tempfile.TemporaryDirectory() as folder:
         good = open(os.path.join(demos, "opening-drive.demo")).read()
         header = good.splitlines()[0]
-        files = {"late": header + "\n999999999 reached\n", "newer": good.replace("velmora-track 1", "velmora-track 9", 1), "settings": "00\n", "empty": "",
+        files = {"newer": good.replace("velmora-track 1", "velmora-track 9", 1), "settings": "00\n", "empty": "",
+                 "escape": header.replace("game=0.1.0", "game=\x1b]0;owned\x07") + "\n1 quit\n",
+                 "late": header + "\n999999999 reached\n",
                  # cut short mid-line by a full disk: "1246 quit" became "1246 q"
-                 "cut": good[:len(good) - 4]}
+                 "cut": good[:len(good) - 4], "elsewhere": good.replace("game=0.1.0", "game=%1B%5B2J%00owned", 1)}
         for name, text in files.items():
-            with open(os.path.join(folder, name), "w") as f:
+            with open(os.path.join(folder, name), "w", encoding="latin-1") as f:
                 f.write(text)
         refused = [os.path.join(folder, "missing"), folder, os.path.join(assets, "art", "icon.png")]
-        refused += [os.path.join(folder, name) for name in ("newer", "settings", "empty", "late")]
+        refused += [os.path.join(folder, name) for name in ("newer", "settings", "empty", "escape", "late")]
         for path in refused:
             for option in ("--playdemo", "--timedemo"):
                 status, out, err = run([game, option, path], env)
                 said = err.strip().splitlines()
-                if status != 2 or len(said) != 1 or path not in said[0] or out:
+                if status != 2 or len(said) != 1 or path not in said[0] or out or not printable(err):
                     failures.append("%s %s: status %s, said %r" % (option, path, status, err))
         status, _, err = run([replay, "--frames", "5", "--input", os.path.join(folder, "late")], env)
         if status != 2 or "past the last" not in err:
             failures.append("the replay tool took a pass past the last: status %s, said %r" % (status, err))
-        # Played with one line of warning, up to the last whole line.
-        status, out, err = run([game, "--timedemo", os.path.join(folder, "cut")], env, timeout=300)
-        warning = "cut short in line %d" % len(good.splitlines())
-        if status != 0 or timedemo_passes(out) != 1216 or err.count("\n") != 1 or warning not in err:
-            failures.append("--timedemo cut: status %s, printed %r, said %r" % (status, out, err))
+        # Played with one line of warning: up to the last whole line, or from another version.
+        cut_line = "cut short in line %d" % len(good.splitlines())
+        for name, passes, warning in (("cut", 1216, cut_line), ("elsewhere", 1246, "\\x1b[2J\\x00owned")):
+            status, out, err = run([game, "--timedemo", os.path.join(folder, name)], env, timeout=300)
+            if status != 0 or timedemo_passes(out) != passes or err.count("\n") != 1 or warning not in err \
+                    or not printable(err):
+                failures.append("--timedemo %s: status %s, printed %r, said %r" % (name, status, out, err))
 
 
 def check_record_refusals(game, env, failures):

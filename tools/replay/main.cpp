@@ -23,6 +23,7 @@
 #include "platform/dataFolder.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
+#include "platform/printableText.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 #include "player/carView.h"
@@ -216,7 +217,7 @@ bool startFromRecording(const inputTrack &track, replayOptions &options, demoFol
                         std::string &error) {
     if (track.start.game != gameVersion()) {
         std::fprintf(stderr, "velmora-replay: the track was recorded by velmora %s; this is %s\n",
-                     track.start.game.c_str(), gameVersion().c_str());
+                     printableText(track.start.game).c_str(), gameVersion().c_str());
     }
     if (track.cutShortInLine > 0) {
         std::fprintf(stderr,
