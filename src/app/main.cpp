@@ -6,6 +6,7 @@
 #include "app/runGame.h"
 #include "platform/assetFolder.h"
 #include "platform/dataFolder.h"
+#include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/printableText.h"
 #include "platform/trackWriter.h"
@@ -53,6 +54,9 @@ int main(int argc, char **argv) {
     case commandAction::play:
         break;
     }
+    // The folders of demos that games killed as they played left behind go first, as the
+    // temporary files of a save killed halfway do.
+    removeLeftDemoFolders();
     // The demo's file is opened before the move into the asset folder, where a relative
     // path would lead elsewhere; so is the data folder settled, where a relative one would
     // land otherwise.

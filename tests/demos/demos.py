@@ -2,22 +2,26 @@
 """The shipped demos still play (the replay tool ends each where it ended when it was made,
 not on the title), the replay tool's --record writes each back as it was, --timedemo prints its
 one line for each, headless, and bad demo files are refused with one line and status 2. A
-demo cut short plays up to its last whole line, one naming a pass past a hundred hours is
-refused, bytes from a demo reach standard error escaped, and --record never writes over what
-is not a recording.
+demo cut short plays up to its last whole line, bytes from a demo reach standard error
+escaped, --record never writes over what is not a recording, and a demo's temporary folder
+left by a killed game is cleared up at the next start while any other is kept.
 
     demos.py GAME REPLAY ASSETS DEMOS_FOLDER"""
+import fcntl
 import json
 import os
 import re
+import signal
 import subprocess
 import sys
 import tempfile
+import time
 
 # Each shipped demo and where it ends: its level, and for the ghost cars the stage they come
 # out in and none of them left on the road.
 SHIPPED = {"opening-drive.demo": {"level": 2}, "ghost-cars.demo": {"level": 8, "stage": 3, "ghosts": 0}}
 TIMEDEMO_LINE = re.compile(r"^.+: (\d+) passes in [\d.]+ s, [\d.]+ passes/s, drawing median [\d.]+ ms, p99 [\d.]+ ms$")
+TEN_MINUTES_AGO = time.time() - 11 * 60
 
 
 def headless(extra=None):
@@ -128,13 +132,52 @@ def check_record_refusals(game, env, failures):
                                 (path, status, err, "kept" if after == before[path] else "changed"))
 
 
+def leave_demo_folders(game, demos, temporary, env):
+    """Demo folders as games leave them: one by a game killed as it played (aged past the ten
+    minutes a folder is left alone), one a game plays in now (locked), a new one, and others
+    that only look like one. Answers each folder's path and whether it must be kept, and the
+    lock to hold until they are checked."""
+    playing = subprocess.Popen([game, "--timedemo", os.path.join(demos, "ghost-cars.demo")], env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.time() + 60
+    while time.time() < deadline and not [n for n in os.listdir(temporary) if n.startswith("velmora-demo-")]:
+        time.sleep(0.01)
+    playing.send_signal(signal.SIGKILL)
+    playing.wait()
+    killed = [os.path.join(temporary, n) for n in os.listdir(temporary) if n.startswith("velmora-demo-")]
+    target = os.path.join(temporary, "target")
+    folders = {path: False for path in killed}
+    for name, kept in (("velmora-demo-Live01", True), ("velmora-demo-Fresh1", True),
+                       ("velmora-demo-Longer1", True), ("velmora-demo-Link01", True), ("target", True)):
+        folders[os.path.join(temporary, name)] = kept
+    for path in folders:
+        if path.endswith("Link01"):
+            os.symlink(target, path)
+        else:
+            os.makedirs(os.path.join(path, "inside"), exist_ok=True)
+    for path in folders:
+        if not path.endswith("Fresh1"):
+            os.utime(path, (TEN_MINUTES_AGO, TEN_MINUTES_AGO), follow_symlinks=False)
+    lock = os.open(os.path.join(temporary, "velmora-demo-Live01"), os.O_RDONLY)
+    fcntl.flock(lock, fcntl.LOCK_EX)
+    return folders, lock, len(killed)
+
+
 def main():
     game, replay, assets, demos = sys.argv[1:5]
     failures = []
-    env = headless({"VELMORA_DATA_DIR": assets})
-    check_shipped(game, replay, demos, env, failures)
-    check_refused_and_damaged(game, replay, assets, demos, env, failures)
-    check_record_refusals(game, env, failures)
+    with tempfile.TemporaryDirectory() as temporary:
+        env = headless({"VELMORA_DATA_DIR": assets, "TMPDIR": temporary})
+        folders, lock, killed = leave_demo_folders(game, demos, temporary, env)
+        check_shipped(game, replay, demos, env, failures)
+        if killed != 1:
+            failures.append("%d folders left by the killed game, not 1" % killed)
+        for path, kept in folders.items():
+            if os.path.lexists(path) != kept or (kept and not os.path.exists(os.path.join(path, "inside"))):
+                failures.append("%s %s" % (path, "was removed" if kept else "was left"))
+        os.close(lock)
+        check_refused_and_damaged(game, replay, assets, demos, env, failures)
+        check_record_refusals(game, env, failures)
     for failure in failures:
         print("FAIL", failure)
     print("%d failures" % len(failures))

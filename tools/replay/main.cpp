@@ -241,6 +241,7 @@ bool startFromRecording(const inputTrack &track, replayOptions &options, demoFol
 } // namespace
 
 int main(int argc, char **argv) {
+    removeLeftDemoFolders(); // the tool plays demos in folders of their own too
     replayOptions options;
     options.assetsDir = VELMORA_ASSETS_DIR;
     std::string error;
