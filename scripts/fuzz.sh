@@ -22,7 +22,7 @@ sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp s
                       src/platform/regularFile.cpp src/platform/folderSync.cpp)
 sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
 sources_inputTrack=(src/platform/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp
-                    src/platform/regularFile.cpp)
+                    src/platform/regularFile.cpp src/platform/printableText.cpp)
 # The track reader shares its file with the code that queues SDL events.
 read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl SDL_image SDL_mixer)"
 libs_inputTrack=("${sdl_flags[@]}")

@@ -3,12 +3,11 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "app/game.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
-#include "platform/timingSummary.h"
+#include "platform/timingHistogram.h"
 
 namespace {
 
@@ -69,18 +68,18 @@ std::string timeDemo(const screenHandle screen, const inputTrack &track, const s
     if (!session) {
         return {};
     }
-    std::vector<double> drawMs;
-    drawMs.reserve(static_cast<size_t>(trackLength(track)));
+    // Counted, not kept one by one: the room taken does not grow with the demo's length.
+    timingHistogram drawMs;
     const auto started = std::chrono::steady_clock::now();
     while (!session->flags.quit && !demoOver(session->demo)) {
         runPassLogic(*session);
         const auto drawStart = std::chrono::steady_clock::now();
         if (runPassDrawing(*session)) {
-            drawMs.push_back(secondsSince(drawStart) * 1000.0);
+            drawMs.add(secondsSince(drawStart) * 1000.0);
         }
     }
     const double seconds = secondsSince(started);
-    const timingSummary drawing = summarise(drawMs);
+    const timingSummary drawing = drawMs.summary();
     audible = session->sounds.audible();
     return timedemoLine(name, session->demo.pass, seconds, drawing.medianMs, drawing.p99Ms);
 }

@@ -6,7 +6,9 @@
 #include "app/runGame.h"
 #include "platform/assetFolder.h"
 #include "platform/dataFolder.h"
+#include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
+#include "platform/printableText.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 
@@ -22,7 +24,13 @@ bool loadDemo(const commandLineChoice &choice, inputTrack &track) {
     if (track.start.game != gameVersion()) {
         std::fprintf(stderr,
                      "velmora: %s was recorded by velmora %s; this is %s, and it may play differently\n",
-                     choice.demoPath.c_str(), track.start.game.c_str(), gameVersion().c_str());
+                     choice.demoPath.c_str(), printableText(track.start.game).c_str(), gameVersion().c_str());
+    }
+    if (track.cutShortInLine > 0) {
+        std::fprintf(
+            stderr,
+            "velmora: %s was cut short in line %d as it was recorded; it plays up to the line before\n",
+            choice.demoPath.c_str(), track.cutShortInLine);
     }
     return true;
 }
@@ -46,8 +54,13 @@ int main(int argc, char **argv) {
     case commandAction::play:
         break;
     }
+    // The folders of demos that games killed as they played left behind go first, as the
+    // temporary files of a save killed halfway do.
+    removeLeftDemoFolders();
     // The demo's file is opened before the move into the asset folder, where a relative
-    // path would lead elsewhere.
+    // path would lead elsewhere; so is the data folder settled, where a relative one would
+    // land otherwise.
+    const std::string dataFolder = absolutePath(defaultDataFolder());
     inputTrack track;
     trackWriter recording;
     std::string error;
@@ -55,13 +68,10 @@ int main(int argc, char **argv) {
     if (playsTrack && !loadDemo(choice, track)) {
         return 2;
     }
-    if (choice.demo == demoMode::record && !recording.create(choice.demoPath, error)) {
+    if (choice.demo == demoMode::record && !recording.create(choice.demoPath, dataFolder, error)) {
         std::fprintf(stderr, "velmora: %s\n", error.c_str());
         return 2;
     }
-    // The data folder is settled before the move into the asset folder, where a relative
-    // one would land otherwise.
-    const std::string dataFolder = absolutePath(defaultDataFolder());
     if (dataFolderIsLocal() && choice.demo != demoMode::time) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
                      dataFolder.c_str());

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "platform/printableText.h"
 #include "platform/regularFile.h"
 
 namespace {
@@ -24,7 +25,7 @@ bool parseWhole(const std::string &word, int &number) {
 }
 
 bool parsePassNumber(const std::string &word, int &pass) {
-    return parseWhole(word, pass) && pass >= 1;
+    return parseWhole(word, pass) && pass >= 1 && pass <= largestTrackPass;
 }
 
 // A signed whole number within the range of a stick's axis.
@@ -208,7 +209,7 @@ bool parseHeader(const std::string &line, trackStart &start, std::string &error)
             field++;
         }
         if (field == 4 || seen[field] || !decoded(word.substr(std::strlen(names[field])), *fields[field])) {
-            error = "its header cannot be read at \"" + word.substr(0, 24) + "\"";
+            error = "its header cannot be read at \"" + printableText(word.substr(0, 24)) + "\"";
             return false;
         }
         seen[field] = true;
@@ -220,15 +221,37 @@ bool parseHeader(const std::string &line, trackStart &start, std::string &error)
     return true;
 }
 
-// A line as a message may quote it: at most 40 characters, anything unprintable as '?'.
+// A line as a message may quote it: its first 40 bytes, escaped.
 std::string quoted(const std::string &line) {
-    std::string shown = line.substr(0, 40);
-    for (char &c : shown) {
-        if (c < ' ' || c > '~') {
-            c = '?';
+    return "\"" + printableText(line.substr(0, 40)) + (line.size() > 40 ? "...\"" : "\"");
+}
+
+// The first pass number on the line beyond largestTrackPass, or 0.
+int passBeyondLast(const std::string &line) {
+    std::istringstream words(line.substr(0, line.find('#')));
+    std::string when;
+    words >> when;
+    if (when == "loop") {
+        words >> when;
+    }
+    std::istringstream parts(when);
+    std::string part;
+    int number = 0;
+    while (std::getline(parts, part, '-')) {
+        if (parseWhole(part, number) && number > largestTrackPass) {
+            return number;
         }
     }
-    return "\"" + shown + (line.size() > 40 ? "...\"" : "\"");
+    return 0;
+}
+
+std::string lineError(const std::string &line, const int lineNumber) {
+    const std::string where = "input track line " + std::to_string(lineNumber) + ": ";
+    if (const int late = passBeyondLast(line)) {
+        return where + "pass " + std::to_string(late) + " is past the last a track may name (" +
+               std::to_string(largestTrackPass) + ", a hundred hours of play)";
+    }
+    return where + "cannot read " + quoted(line);
 }
 
 bool readWholeFile(const std::string &path, std::string &text, std::string &error) {
@@ -281,10 +304,11 @@ bool parseInputTrack(const std::string &text, inputTrack &track, std::string &er
     while (std::getline(lines, line)) {
         lineNumber++;
         const bool lastLine = lines.peek() == std::char_traits<char>::eof();
-        // A recording writes whole lines: one without its line feed was cut off as it was written.
+        // A recording writes whole lines: one without its line feed was cut off as it was
+        // written, and what it held cannot be trusted (a "1234 reached" cut to "12").
         if (track.recorded && lastLine && !endsLine) {
-            error = "it is cut short in line " + std::to_string(lineNumber);
-            return false;
+            track.cutShortInLine = lineNumber;
+            break;
         }
         if (lineNumber == 1 && line.starts_with(std::string(trackHeaderWord) + " ")) {
             if (!endsLine && lastLine) {
@@ -298,7 +322,7 @@ bool parseInputTrack(const std::string &text, inputTrack &track, std::string &er
             continue;
         }
         if (!parseLine(line, track)) {
-            error = "input track line " + std::to_string(lineNumber) + ": cannot read " + quoted(line);
+            error = lineError(line, lineNumber);
             return false;
         }
     }
@@ -338,14 +362,20 @@ int trackLength(const inputTrack &track) {
     return track.loopPasses > 0 ? track.loopPasses : track.lastPass;
 }
 
-void pushTrackEvents(const inputTrack &track, int pass) {
+void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass) {
     if (track.loopPasses > 0) {
         pass = (pass - 1) % track.loopPasses + 1;
     }
-    for (const trackEvent &entry : track.events) {
-        if (entry.pass != pass) {
-            continue;
-        }
+    if (pass <= cursor.pass) {
+        cursor.next = 0; // the loop starts again
+    }
+    cursor.pass = pass;
+    const std::vector<trackEvent> &events = track.events;
+    while (cursor.next < events.size() && events[cursor.next].pass < pass) {
+        cursor.next++;
+    }
+    for (; cursor.next < events.size() && events[cursor.next].pass == pass; cursor.next++) {
+        const trackEvent &entry = events[cursor.next];
         switch (entry.kind) {
         case trackEventKind::key:
             queueKeyEvent(entry.key, entry.down);

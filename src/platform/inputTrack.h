@@ -29,6 +29,9 @@ struct trackEvent {
 };
 
 inline constexpr int trackFormat = 1;
+// The last pass a track may name: a hundred hours at 60 passes a second. A later one can only
+// come from a damaged or forged file, and a demo that long would never end.
+inline constexpr int largestTrackPass = 100 * 60 * 60 * 60;
 inline constexpr const char *trackHeaderWord = "velmora-track";
 
 // What decides a recorded run besides its events: the game that made it and the data folder's
@@ -45,17 +48,27 @@ struct inputTrack {
     int loopPasses = 0;             // 0: the track plays once
     int lastPass = 0;               // the last pass any line names
     bool recorded = false;          // it has a header line, and `start` holds it
+    int cutShortInLine = 0;         // a recording's last line, left without its end (0: none)
     trackStart start;
+};
+
+// Where a replay is in its track: the first event not yet pushed, so each pass looks only at
+// its own events however long the track.
+struct trackCursor {
+    std::size_t next = 0;
+    int pass = 0; // the track's pass pushed last
 };
 
 // The header line, without its line feed.
 std::string trackHeaderLine(const trackStart &start);
 
-// False with a message naming the line when the text is not a valid track.
+// False with a message naming the line when the text is not a valid track. A recording whose
+// last line lacks its line feed was cut off as it was written (a full disk, a crash): it is
+// read up to the line before, and `cutShortInLine` names the line left out.
 bool parseInputTrack(const std::string &text, inputTrack &track, std::string &error);
 
 // Reads the file as a track; false with a one-line message beginning with the path when it is
-// missing, unreadable, not a regular file, too big, cut short or not a track. A track that must
+// missing, unreadable, not a regular file, too big or not a track. A track that must
 // be `recorded` refuses a file without the header line as foreign.
 bool loadInputTrack(const std::string &path, inputTrack &track, std::string &error,
                     bool mustBeRecorded = false);
@@ -63,8 +76,9 @@ bool loadInputTrack(const std::string &path, inputTrack &track, std::string &err
 // How many passes a demo of the track plays: its loop, else up to its last line.
 int trackLength(const inputTrack &track);
 
-// Puts the events of this pass on the window's queue as real events.
-void pushTrackEvents(const inputTrack &track, int pass);
+// Puts the events of this pass on the window's queue as real events. Passes come in order,
+// from 1; a loop takes the cursor back to the track's start.
+void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass);
 
 // The event the game reads from the window when pushTrackEvents queues this one.
 inputEvent inputEventOf(const trackEvent &event);

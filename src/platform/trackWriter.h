@@ -1,7 +1,8 @@
 #pragma once
 // Writes a recording as the run goes: the header first, then each pass's events in one write
 // at the end of the pass, so a crash or a kill leaves every pass before it in the file. A
-// "reached" line marks each second that had no event, and the last pass at the close.
+// "reached" line marks each second that had no event, and the last pass at the close. A write
+// that fails partway (a full disk) is cut back to its last whole line, and the recording ends.
 #include <cstddef>
 #include <string>
 
@@ -14,8 +15,11 @@ class trackWriter {
     trackWriter(const trackWriter &) = delete;
     trackWriter &operator=(const trackWriter &) = delete;
 
-    // Creates (or empties) the file; false with a message naming it when that fails.
-    bool create(const std::string &path, std::string &error);
+    // Creates the file, or empties an earlier recording there; false with a message naming it,
+    // and nothing touched, when that fails or the file is anything else: something that is
+    // not a regular file (never waited on), a file holding other bytes, or anything in the
+    // game's data folder, whose files must never be lost to a mistyped name.
+    bool create(const std::string &path, const std::string &dataFolder, std::string &error);
     bool isOpen() const { return fd >= 0; }
     // The header line; false when it could not be written.
     bool begin(const trackStart &start);
@@ -32,7 +36,9 @@ class trackWriter {
     std::string path;
     char buffer[bufferRoom] = {};
     std::size_t used = 0;
-    int lastMarked = 0; // the last pass a line in the file names
+    std::size_t fileBytes = 0; // all whole lines
+    int lastMarked = 0;        // the last pass a line in the file names
     void flush();
+    void keepWholeLines(std::size_t written);
     void fail();
 };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "platform/inputTrack.h"
 #include "platform/keyCodes.h"
 #include "platform/trackWriter.h"
@@ -80,7 +83,7 @@ std::string recordingOf(const trackStart &start, const std::vector<trackEvent> &
     {
         trackWriter writer;
         std::string error;
-        EXPECT_TRUE(writer.create(folder.file("run.demo"), error)) << error;
+        EXPECT_TRUE(writer.create(folder.file("run.demo"), "/nonexistent", error)) << error;
         writer.begin(start);
         for (const trackEvent &event : events) {
             writer.add(event);
@@ -119,10 +122,17 @@ TEST(InputTrack, ARecordingReadsBackAsWrittenWithItsStartAndLength) {
     }
     EXPECT_EQ(trackLength(track), 200); // idle passes after the last event still count
 
-    // A recording cut off mid-line, and a header from a newer format, are refused by name.
+    // A recording cut off mid-line plays up to its last whole line: "200 reached" became
+    // "200 reach", and the quit at 9 ends it.
+    const inputTrack cut = parsed(text.substr(0, text.size() - 3));
+    EXPECT_EQ(cut.cutShortInLine, 8);
+    EXPECT_EQ(cut.events.size(), events.size());
+    EXPECT_EQ(trackLength(cut), 9);
+    EXPECT_EQ(track.cutShortInLine, 0);
+    // A header from a newer format, or cut short, is refused by name.
     std::string error;
-    EXPECT_TRUE(rejected(text.substr(0, text.size() - 3), error));
-    EXPECT_NE(error.find("cut short"), std::string::npos) << error;
+    EXPECT_TRUE(rejected(text.substr(0, 30), error));
+    EXPECT_NE(error.find("cut short in its header"), std::string::npos) << error;
     EXPECT_TRUE(rejected("velmora-track 2 game=1\n", error));
     EXPECT_NE(error.find("newer"), std::string::npos) << error;
     EXPECT_TRUE(rejected("velmora-track 1 game=0.1.0 settings=00\n", error));
@@ -144,7 +154,8 @@ TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
     }
     inputTrack track;
     track.events = events;
-    pushTrackEvents(track, 1);
+    trackCursor cursor;
+    pushTrackEvents(track, cursor, 1);
     for (const trackEvent &event : events) {
         inputEvent fromWindow;
         ASSERT_TRUE(pollInputEvent(fromWindow));
@@ -154,4 +165,73 @@ TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
         EXPECT_EQ(fromWindow.x, straight.x);
         EXPECT_EQ(fromWindow.y, straight.y);
     }
+}
+
+TEST(InputTrack, ALoopFeedsEachRoundItsEventsAgain) {
+    ASSERT_NE(dummyScreen(), nullptr);
+    const struct {
+        const char *text;
+        std::vector<int> eventsEachPass; // over one round
+    } cases[] = {{"loop 3\n1 w down\n3 w up\n", {1, 0, 1}}, {"loop 1\n1 w down\n", {1}}};
+    for (const auto &c : cases) {
+        const inputTrack track = parsed(c.text);
+        trackCursor cursor;
+        for (int pass = 1; pass <= 3 * track.loopPasses; pass++) {
+            pushTrackEvents(track, cursor, pass);
+            int seen = 0;
+            for (inputEvent event; pollInputEvent(event);) {
+                seen++;
+            }
+            EXPECT_EQ(seen, c.eventsEachPass[static_cast<size_t>((pass - 1) % track.loopPasses)])
+                << c.text << " pass " << pass;
+        }
+    }
+}
+
+TEST(InputTrack, ARecordingReplacesOnlyAnEarlierRecordingOrAnEmptyFile) {
+    const temporaryFolder folder;
+    const struct {
+        const char *name;
+        const char *text;
+        bool replaced;
+    } cases[] = {{"earlier.demo", "velmora-track 1 game=0.1.0\n60 reached\n", true},
+                 {"empty.demo", "", true},
+                 {"notes.txt", "brake s down\n", false},
+                 {"short", "velmora", false}};
+    for (const auto &c : cases) {
+        writeWholeFile(folder.file(c.name), c.text);
+        trackWriter writer;
+        std::string error;
+        EXPECT_EQ(writer.create(folder.file(c.name), "/nonexistent", error), c.replaced) << c.name;
+        EXPECT_EQ(readWholeFile(folder.file(c.name)), c.replaced ? "" : c.text) << c.name;
+    }
+}
+
+// A disk filling up as the file-size limit gives it: a write stops partway, the next fails.
+TEST(InputTrack, ARecordingThatCannotBeWrittenOnKeepsOnlyWholeLines) {
+    const temporaryFolder folder;
+    trackWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.create(folder.file("run.demo"), "/nonexistent", error)) << error;
+    rlimit unlimited = {};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit small = {.rlim_cur = 400, .rlim_max = unlimited.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    writer.begin(trackStart{.game = "0.1.0", .settings = "00", .saved = "0000000", .options = ""});
+    for (int pass = 1; pass <= 100; pass++) {
+        writer.add({.pass = pass, .key = keyCode::w, .down = pass % 2 == 1});
+        writer.endPass(pass);
+    }
+    writer.finish(100);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, handler);
+
+    const std::string text = readWholeFile(folder.file("run.demo"));
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\n');
+    const inputTrack track = parsed(text);
+    EXPECT_TRUE(track.recorded);
+    EXPECT_GT(track.events.size(), 20u);
+    EXPECT_LT(track.events.size(), 100u);
 }

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/printableText.h"
+
 namespace {
 
 // Long enough for the slowest leg of the game (a level's laps), short enough that a car
@@ -213,7 +215,8 @@ bool parsePlanText(const std::string &text, const std::filesystem::path &folder,
         words >> name;
         if (name == "include") {
             if (!(words >> file) || words >> extra || folder.empty()) {
-                error = "plan line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+                error = "plan line " + std::to_string(lineNumber) + ": cannot read \"" + printableText(line) +
+                        "\"";
                 return false;
             }
             if (!loadPlanFile(folder / file, legs, error, depth + 1)) {
@@ -225,7 +228,8 @@ bool parsePlanText(const std::string &text, const std::filesystem::path &folder,
         leg.where = fileName + ":" + std::to_string(lineNumber);
         leg.source = line;
         if (!parseLine(line, leg)) {
-            error = "plan line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+            error =
+                "plan line " + std::to_string(lineNumber) + ": cannot read \"" + printableText(line) + "\"";
             return false;
         }
         legs.push_back(leg);

@@ -1,6 +1,7 @@
 // velmora-replay: plays the game headless from an input track, pass by pass, with no
 // pacing, and reports states, screenshots and timings. The same track gives the same
 // states and pictures on every run.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "platform/dataFolder.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
+#include "platform/printableText.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 #include "player/carView.h"
@@ -154,11 +156,14 @@ int replay(game &session, const replayInput &input, const replayOptions &options
     const double startupMs = millisecondsSince(toolStarted);
     passTimings timings;
     if (options.timedemo) {
-        timings.logicMs.reserve(options.frames);
-        timings.drawMs.reserve(options.frames);
-        timings.logicLevel.reserve(options.frames);
-        timings.drawLevel.reserve(options.frames);
+        // Room for the passes asked for, up to an hour's; a longer run grows it as it goes.
+        const auto room = static_cast<size_t>(std::min(options.frames, 60 * 60 * 60));
+        timings.logicMs.reserve(room);
+        timings.drawMs.reserve(room);
+        timings.logicLevel.reserve(room);
+        timings.drawLevel.reserve(room);
     }
+    trackCursor cursor;
     int pass = 0;
     while (pass < options.frames && !session.flags.quit) {
         if (input.driver != nullptr) {
@@ -173,7 +178,7 @@ int replay(game &session, const replayInput &input, const replayOptions &options
             }
         }
         pass++;
-        pushTrackEvents(input.track, pass);
+        pushTrackEvents(input.track, cursor, pass);
         runTimedPass(session, options.timedemo ? &timings : nullptr, options, pass);
         reportsOk = reportPass(session, options, pass) && reportsOk;
     }
@@ -212,7 +217,13 @@ bool startFromRecording(const inputTrack &track, replayOptions &options, demoFol
                         std::string &error) {
     if (track.start.game != gameVersion()) {
         std::fprintf(stderr, "velmora-replay: the track was recorded by velmora %s; this is %s\n",
-                     track.start.game.c_str(), gameVersion().c_str());
+                     printableText(track.start.game).c_str(), gameVersion().c_str());
+    }
+    if (track.cutShortInLine > 0) {
+        std::fprintf(stderr,
+                     "velmora-replay: the track was cut short in line %d as it was recorded; it plays up to "
+                     "the line before\n",
+                     track.cutShortInLine);
     }
     if (options.dataDir.empty()) {
         if (!ownFolder.make(error)) {
@@ -230,6 +241,7 @@ bool startFromRecording(const inputTrack &track, replayOptions &options, demoFol
 } // namespace
 
 int main(int argc, char **argv) {
+    removeLeftDemoFolders(); // the tool plays demos in folders of their own too
     replayOptions options;
     options.assetsDir = VELMORA_ASSETS_DIR;
     std::string error;
@@ -264,7 +276,7 @@ int main(int argc, char **argv) {
     }
     // Made before the move into the assets, so a relative path is where the tool was started.
     trackWriter recording;
-    if (!options.recordPath.empty() && !recording.create(options.recordPath, error)) {
+    if (!options.recordPath.empty() && !recording.create(options.recordPath, options.dataDir, error)) {
         return fail(error);
     }
     makePathsAbsolute(options);
