@@ -7,8 +7,9 @@
 #define VELMORA_VERSION "unknown"
 #endif
 
-const char *const usageLine = "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n"
-                              "               [--record FILE | --playdemo FILE | --timedemo FILE]\n";
+const char *const usageLine =
+    "usage: velmora [--scale 1|2|3|4] [--windowed | --fullscreen]\n"
+    "               [--record FILE | --playdemo FILE | --timedemo FILE [--state]]\n";
 const char *const optionsText =
     "  --scale N     show each pixel as N x N pixels this run (default: the largest\n"
     "                of 1, 2 and 3 that fits the desktop; never 4 unasked, since\n"
@@ -22,6 +23,8 @@ const char *const optionsText =
     "  --timedemo FILE  play a recorded run as fast as the machine can, print one\n"
     "                   line of figures (passes, seconds, passes a second, drawing\n"
     "                   time) and exit\n"
+    "  --state          with --timedemo: then print the state line the run ends in,\n"
+    "                   as velmora-replay prints it\n"
     "  --version     print the version and exit\n"
     "  -h, --help    print this and exit\n"
     "The pictures and sounds are read from $VELMORA_DATA_DIR when it is set, else from\n"
@@ -81,6 +84,8 @@ commandLineChoice readCommandLine(const int argc, const char *const *argv) {
                             "--scale takes 1, 2, 3 or 4, not '" + std::string(value) + "'");
             }
             choice.scale = value[0] - '0';
+        } else if (option == "--state") {
+            choice.printState = true;
         } else if (const demoOption *demo = findDemoOption(option)) {
             const char *value = i + 1 < argc ? argv[++i] : "";
             if (value[0] == '\0' || value[0] == '-') {
@@ -94,6 +99,9 @@ commandLineChoice readCommandLine(const int argc, const char *const *argv) {
         } else {
             return only(commandAction::bad, "unknown option '" + std::string(option) + "'");
         }
+    }
+    if (choice.printState && choice.demo != demoMode::time) {
+        return only(commandAction::bad, "--state goes with --timedemo");
     }
     return choice;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/demoMode.h"
 #include "platform/video.h"
 
 // Windowed or fullscreen for this run only; the settings file keeps what the player saved.
@@ -11,18 +12,14 @@ enum class displayChoice { fromSettings, windowed, fullscreen };
 
 enum class commandAction { play, help, version, bad };
 
-// Play as usual, or write the run to a track as it goes, or play a recorded track: in the
-// window at the game's pace (the player's keys do nothing but Esc), or as fast as the machine
-// can for its figures.
-enum class demoMode : unsigned char { none, record, play, time };
-
 struct commandLineChoice {
     commandAction action = commandAction::play;
     int scale = automaticWindowScale;
     displayChoice display = displayChoice::fromSettings;
     demoMode demo = demoMode::none;
-    std::string demoPath;  // the track to write or play
-    std::string complaint; // why a bad command line was refused, in one line
+    std::string demoPath;    // the track to write or play
+    bool printState = false; // --timedemo also prints the state line the game ends in
+    std::string complaint;   // why a bad command line was refused, in one line
 };
 
 // The one line shown with a refusal, and the options that follow it under --help.

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/game.h"
+#include "app/stateReport.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/timingHistogram.h"
@@ -61,7 +62,7 @@ demoEnd playDemo(const screenHandle screen, const inputTrack &track, const displ
 }
 
 std::string timeDemo(const screenHandle screen, const inputTrack &track, const std::string &name,
-                     bool &audible) {
+                     bool &audible, std::string *stateLine) {
     demoFolder folder;
     const std::unique_ptr<game> session =
         startDemo(screen, track, displayChoice::fromSettings, demoMode::time, folder);
@@ -81,6 +82,9 @@ std::string timeDemo(const screenHandle screen, const inputTrack &track, const s
     const double seconds = secondsSince(started);
     const timingSummary drawing = drawMs.summary();
     audible = session->sounds.audible();
+    if (stateLine != nullptr) {
+        *stateLine = stateReport(*session, session->demo.pass, false);
+    }
     return timedemoLine(name, session->demo.pass, seconds, drawing.medianMs, drawing.p99Ms);
 }
 

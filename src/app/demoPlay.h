@@ -20,8 +20,9 @@ demoEnd playDemo(screenHandle screen, const inputTrack &track, displayChoice dis
 
 // Plays the track as fast as the machine can, drawing each pass the game draws, and answers
 // one line: "NAME: P passes in S s, R passes/s, drawing median M ms, p99 N ms". Empty when
-// it could not be played.
-std::string timeDemo(screenHandle screen, const inputTrack &track, const std::string &name, bool &audible);
+// it could not be played. With a `stateLine`, the state line the game ends in is put there.
+std::string timeDemo(screenHandle screen, const inputTrack &track, const std::string &name, bool &audible,
+                     std::string *stateLine = nullptr);
 
 // The line timeDemo answers, from its figures.
 std::string timedemoLine(const std::string &name, int passes, double seconds, double drawMedianMs,

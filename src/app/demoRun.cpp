@@ -7,24 +7,6 @@
 #include "player/keyboardState.h"
 #include "player/optionsFile.h"
 
-namespace {
-
-// The track's events of this pass applied as the window's would be: a quit stops the pass's
-// input at once.
-bool feedTrackEvents(demoRun &demo, keyboardState &keys) {
-    const std::vector<trackEvent> &events = demo.track->events;
-    for (; demo.nextEvent < events.size() && events[demo.nextEvent].pass <= demo.pass; demo.nextEvent++) {
-        if (keys.handleEvent(inputEventOf(events[demo.nextEvent]))) {
-            demo.nextEvent++;
-            return true;
-        }
-    }
-    keys.endPass();
-    return false;
-}
-
-} // namespace
-
 bool readPassInput(demoRun &demo, keyboardState &keys) {
     demo.pass++;
     switch (demo.mode) {
@@ -37,7 +19,10 @@ bool readPassInput(demoRun &demo, keyboardState &keys) {
     }
     case demoMode::play:
     case demoMode::time:
-        return feedTrackEvents(demo, keys);
+        // The track's events go through the window's queue, as the replay tool's do: the
+        // window's own were drained before the pass (demoOver).
+        pushTrackEvents(*demo.track, demo.cursor, demo.pass);
+        break;
     }
     return keys.poll();
 }

@@ -4,23 +4,23 @@
 // at for Esc and for the window closing.
 #include <cstddef>
 
-#include "app/commandLine.h"
+#include "app/demoMode.h"
+#include "platform/inputTrack.h"
 #include "player/recordedInput.h"
 
 class game;
 class keyboardState;
 class trackWriter;
-struct inputTrack;
 
 struct demoRun {
     demoMode mode = demoMode::none;
     const inputTrack *track = nullptr; // play and time
     trackWriter *writer = nullptr;     // record
     recordedInput recorded;
-    int pass = 0;         // the passes read so far
-    size_t nextEvent = 0; // the track's first event not yet fed
-    bool ended = false;   // the player pressed Esc, or the track ran out
-    bool closed = false;  // the player closed the window
+    int pass = 0;        // the passes read so far
+    trackCursor cursor;  // the track's first event not yet fed
+    bool ended = false;  // the player pressed Esc, or the track ran out
+    bool closed = false; // the player closed the window
 };
 
 // The pass's input into the keyboard; true when a quit event was met, as keyboardState::poll.

@@ -83,9 +83,14 @@ int main(int argc, char **argv) {
     }
     if (choice.demo == demoMode::time) {
         bool audible = false;
-        const std::string figures = timeDemo(screen, track, choice.demoPath, audible);
+        std::string stateLine;
+        const std::string figures =
+            timeDemo(screen, track, choice.demoPath, audible, choice.printState ? &stateLine : nullptr);
         if (!figures.empty()) {
             std::puts(figures.c_str());
+        }
+        if (!stateLine.empty()) {
+            std::puts(stateLine.c_str());
         }
         closeGameAndExit(figures.empty() ? 1 : 0, audible);
     }

@@ -396,41 +396,6 @@ void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass) {
     }
 }
 
-static std::int32_t hatBitOf(const keyCode key) {
-    switch (key) {
-    case keyCode::padLeft:
-        return hatLeft;
-    case keyCode::padRight:
-        return hatRight;
-    case keyCode::padUp:
-        return hatUp;
-    case keyCode::padDown:
-        return hatDown;
-    default:
-        return 0;
-    }
-}
-
-inputEvent inputEventOf(const trackEvent &event) {
-    switch (event.kind) {
-    case trackEventKind::quit:
-        return inputEvent{.type = inputEventType::quit};
-    case trackEventKind::focusLost:
-        return inputEvent{.type = inputEventType::focusLost};
-    case trackEventKind::hat:
-        return inputEvent{.type = inputEventType::padHat, .x = event.value};
-    case trackEventKind::stick:
-        return inputEvent{.type = inputEventType::padStick, .x = event.axis, .y = event.value};
-    case trackEventKind::key:
-        break;
-    }
-    // A d-pad direction goes as the d-pad held that way alone, or let go.
-    if (hatBitOf(event.key) != 0) {
-        return inputEvent{.type = inputEventType::padHat, .x = event.down ? hatBitOf(event.key) : 0};
-    }
-    return inputEvent{.type = event.down ? inputEventType::keyDown : inputEventType::keyUp, .key = event.key};
-}
-
 std::size_t formatTrackLine(const trackEvent &event, char *out) {
     int length = 0;
     switch (event.kind) {

@@ -42,6 +42,7 @@ TEST(CommandLine, AnythingElseIsRefusedNamingWhatWasWrong) {
         {{"--window"}, "'--window'"},
         {{"--windowed", "level3"}, "'level3'"},
         {{"--bogus", "--help"}, "'--bogus'"},
+        {{"--playdemo", "run.demo", "--state"}, "--state goes with --timedemo"},
     };
     for (const auto &[options, named] : refused) {
         const commandLineChoice choice = read(options);

@@ -138,35 +138,6 @@ TEST(InputTrack, ARecordingReadsBackAsWrittenWithItsStartAndLength) {
     EXPECT_TRUE(rejected("velmora-track 1 game=0.1.0 settings=00\n", error));
 }
 
-TEST(InputTrack, EventsFedStraightMatchWhatTheWindowGivesForThem) {
-    const std::vector<trackEvent> events = {
-        {.pass = 1, .key = keyCode::enter, .down = true},
-        {.pass = 1, .key = keyCode::padLeft, .down = true},
-        {.pass = 1, .key = keyCode::padStart, .down = true},
-        {.pass = 1, .kind = trackEventKind::hat, .value = hatDown | hatRight},
-        {.pass = 1, .kind = trackEventKind::stick, .axis = 0, .value = 32767},
-        {.pass = 1, .kind = trackEventKind::focusLost},
-    };
-    ASSERT_NE(dummyScreen(), nullptr);
-    openGamepads(); // the pad's events reach the queue only then
-    inputEvent stale;
-    while (pollInputEvent(stale)) {
-    }
-    inputTrack track;
-    track.events = events;
-    trackCursor cursor;
-    pushTrackEvents(track, cursor, 1);
-    for (const trackEvent &event : events) {
-        inputEvent fromWindow;
-        ASSERT_TRUE(pollInputEvent(fromWindow));
-        const inputEvent straight = inputEventOf(event);
-        EXPECT_EQ(fromWindow.type, straight.type);
-        EXPECT_EQ(fromWindow.key, straight.key);
-        EXPECT_EQ(fromWindow.x, straight.x);
-        EXPECT_EQ(fromWindow.y, straight.y);
-    }
-}
-
 TEST(InputTrack, ALoopFeedsEachRoundItsEventsAgain) {
     ASSERT_NE(dummyScreen(), nullptr);
     const struct {

@@ -11,7 +11,7 @@
 
 #include <SDL.h>
 
-#include "jsonLine.h"
+#include "app/jsonLine.h"
 #include "platform/video.h"
 #include "timedemo.h"
 

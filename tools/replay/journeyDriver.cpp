@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "app/game.h"
+#include "app/stateReport.h"
 #include "objects/objectWorld.h"
 #include "platform/input.h"
-#include "stateReport.h"
 
 namespace {
 

@@ -14,6 +14,7 @@
 
 #include "app/demoRun.h"
 #include "app/game.h"
+#include "app/stateReport.h"
 #include "directPlay.h"
 #include "journeyDriver.h"
 #include "levelMap.h"
@@ -28,7 +29,6 @@
 #include "platform/video.h"
 #include "player/carView.h"
 #include "replayOptions.h"
-#include "stateReport.h"
 #include "timedemo.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sys/resource.h>
 
-#include "jsonLine.h"
+#include "app/jsonLine.h"
 
 // Microseconds are as fine as a pass's timing means anything.
 static double toMicroseconds(double ms) {

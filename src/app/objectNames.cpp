@@ -1,4 +1,4 @@
-#include "objectNames.h"
+#include "app/objectNames.h"
 
 const char *kindName(const objectKind kind) {
     switch (kind) {

@@ -1,4 +1,4 @@
-#include "jsonLine.h"
+#include "app/jsonLine.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,8 @@
-#include "stateReport.h"
+#include "app/stateReport.h"
 
 #include "app/game.h"
-#include "jsonLine.h"
+#include "app/jsonLine.h"
+#include "app/objectNames.h"
 #include "levels/levelEight.h"
 #include "levels/levelEleven.h"
 #include "levels/levelFifteen.h"
@@ -19,7 +20,6 @@
 #include "levels/levelThree.h"
 #include "levels/levelTwelve.h"
 #include "levels/levelTwo.h"
-#include "objectNames.h"
 
 // The states as the reports have always named them.
 const char *stateName(const gameState state) {
