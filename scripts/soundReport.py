@@ -489,8 +489,8 @@ def report(build, outdir):
         say("Cues over the loops, from the files (worst and median of %d starting points):" % 12)
         for cue, volume, loops in FILE_CUES:
             worst, median, band_worst, band_median, octave = cue_from_files(sounds, cue, volume, loops)
-            over = " + ".join("%s at %d" % (name.split("/")[-1], v) for name, v in loops)
-            say("  %-14s at %2d over %-24s %+5.1f / %+5.1f dB, at %5d Hz %+5.1f / %+5.1f dB" %
+            over = " + ".join("%s at %d" % (name.split("/", 1)[1], v) for name, v in loops)
+            say("  %-14s at %2d over %-28s %+5.1f / %+5.1f dB, at %5d Hz %+5.1f / %+5.1f dB" %
                 (cue, volume, over + ":", worst, median, octave, band_worst, band_median))
         say("")
         say("Peak memory (--timedemo, maximum resident set): %.1f MiB" % peak_memory(build))
