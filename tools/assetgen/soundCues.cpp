@@ -115,7 +115,7 @@ stereoSound ghostAlarm() {
         addClipped(sound, voice, 0, 0.5f, v == 0 ? -0.4f : 0.4f);
     }
     fadeEdges(sound, 0.001, 0.02);
-    setLoudness(sound, -4.0, mixCeiling, false);
+    setLoudness(sound, mixAlarmLoudness, mixCeiling, false);
     return sound;
 }
 

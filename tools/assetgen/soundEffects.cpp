@@ -40,7 +40,7 @@ monoBuffer noiseBurst(soundRandom &random, double seconds, filterShape shape, do
 } // namespace
 
 // A dull switch: a wooden tock above the idling engine's notes and a short tick over it,
-// as loud as a click can be, since it tells the player the flash was refused.
+// loud for its length, since it tells the player the flash was refused.
 stereoSound refusalClick(int variant) {
     soundRandom random(0xC11Cu + static_cast<uint32_t>(variant));
     const double pitch = variant == 0 ? 1.0 : 0.8;
@@ -49,7 +49,7 @@ stereoSound refusalClick(int variant) {
     addClipped(sound, glide(480.0 * pitch, 330.0 * pitch, 0.12, 0.001, 0.02), 0, 0.9f, 0.0f);
     addClipped(sound, noiseBurst(random, 0.03, filterShape::high, 3000.0, 0.002), 0, 0.5f, 0.0f);
     fadeEdges(sound, 0.001, 0.012);
-    setLoudness(sound, -12.0, mixCeiling, false);
+    setLoudness(sound, mixClickLoudness, mixCeiling, false);
     return sound;
 }
 

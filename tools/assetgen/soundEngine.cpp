@@ -10,7 +10,7 @@ namespace {
 // Firing rates in whole hertz, so one second holds a whole number of cycles.
 constexpr int firingHz[engineNotes] = {31, 44, 61, 83};
 constexpr size_t engineFrames = sampleRate;
-// Long enough, with stones scattered at random, that no pattern of stones comes round again.
+// Long enough, with the stones scattered at random, that no pattern is heard coming round.
 constexpr size_t gravelFrames = sampleRate * 32 / 5;
 
 // Position within the firing cycle, computed in integers so the last frame leads exactly into the first.

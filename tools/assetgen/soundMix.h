@@ -21,5 +21,10 @@ constexpr double mixEngineHeard[4] = {-37.0, -35.5, -35.0, -35.0};
 constexpr int mixGravelVolume = 25;
 constexpr double mixGravelHeard = -39.0;
 
+// The cues that must carry over the drive, as files: the ghost car's alarm, heard at 5 twelve
+// tiles away and at 30 two tiles away, and the click of a refused flash, at 30.
+constexpr double mixAlarmLoudness = -4.0;
+constexpr double mixClickLoudness = -12.0;
+
 // Every file keeps its peaks under this.
 constexpr float mixCeiling = 0.97f;
