@@ -95,6 +95,13 @@ bench-floor: build
 figures: build
 	python3 tests/journey/figures.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs/performance.md
 
+# The sound as the player hears it: the shipped demos played by the real game through SDL's
+# disk audio driver, the mix taken apart channel by channel (docs/sound.md). Debian's own
+# python, which has Debian's numpy.
+.PHONY: sound-report
+sound-report: build
+	/usr/bin/python3 scripts/soundReport.py $(BUILD_DIR) $(BUILD_DIR)/sound-report
+
 # Pictures from the whole journey into docs/, shown in README.
 screenshots: build
 	python3 tests/journey/screenshots.py $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets docs

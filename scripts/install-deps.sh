@@ -12,6 +12,7 @@ packages=(
   python3
   dpkg-dev file           # make package: CPack reads the game's libraries with dpkg-shlibdeps
   clang libclang-rt-dev   # the fuzzing harnesses: clang with libFuzzer and the sanitizers
+  python3-numpy sox vorbis-tools  # make sound-report: the analysis, the spectrogram, the Ogg sizes
 )
 
 [ $# -gt 0 ] && packages=("$@")

@@ -197,6 +197,129 @@ wavFile load(const char *relative) {
     return readWav(assetPath(relative));
 }
 
+double seconds(const wavFile &wav) {
+    return static_cast<double>(wav.frames()) / sampleRate;
+}
+
+// One filter stage of the loudness meter's ear: b over a, with a0 = 1.
+struct biquad {
+    double b0, b1, b2, a1, a2, z1 = 0.0, z2 = 0.0;
+    double process(double x) {
+        const double y = b0 * x + z1;
+        z1 = b1 * x - a1 * y + z2;
+        z2 = b2 * x - a2 * y;
+        return y;
+    }
+};
+
+// BS.1770's K-weighting at 44.1 kHz: a 4 dB shelf above about 1.7 kHz, then a cut under 38 Hz.
+std::vector<biquad> earFilters() {
+    const double pi = 3.14159265358979323846;
+    const double gain = std::pow(10.0, 3.999843853973347 / 40.0);
+    double w = 2.0 * pi * 1681.974450955533 / sampleRate;
+    double alpha = std::sin(w) / (2.0 * 0.7071752369554196), c = std::cos(w);
+    const double root = 2.0 * std::sqrt(gain) * alpha;
+    double a0 = (gain + 1) - (gain - 1) * c + root;
+    const biquad shelf = {gain * ((gain + 1) + (gain - 1) * c + root) / a0,
+                          -2 * gain * ((gain - 1) + (gain + 1) * c) / a0,
+                          gain * ((gain + 1) + (gain - 1) * c - root) / a0,
+                          2 * ((gain - 1) - (gain + 1) * c) / a0, ((gain + 1) - (gain - 1) * c - root) / a0};
+    w = 2.0 * pi * 38.13547087602444 / sampleRate;
+    alpha = std::sin(w) / (2.0 * 0.5003270373238773);
+    c = std::cos(w);
+    a0 = 1 + alpha;
+    const biquad cut = {(1 + c) / 2 / a0, -(1 + c) / a0, (1 + c) / 2 / a0, -2 * c / a0, (1 - alpha) / a0};
+    return {shelf, cut};
+}
+
+// Integrated loudness (LUFS) of a file as a listener hears it played once: 400 ms blocks of
+// the ear-weighted signal every 100 ms, those under -70 LUFS and then those 10 LU under the
+// mean of the rest left out.
+double loudnessOf(const wavFile &wav) {
+    std::vector<double> energy(wav.frames() + 1, 0.0);
+    for (const std::vector<int16_t> *channel : {&wav.left, &wav.right}) {
+        std::vector<biquad> ear = earFilters();
+        double sum = 0.0;
+        for (size_t i = 0; i < channel->size(); ++i) {
+            const double y = ear[1].process(ear[0].process((*channel)[i] / 32768.0));
+            sum += y * y;
+            energy[i + 1] += sum;
+        }
+    }
+    const auto lufs = [](double meanSquare) { return -0.691 + 10.0 * std::log10(meanSquare); };
+    const size_t block = sampleRate * 4 / 10;
+    std::vector<double> blocks;
+    for (size_t at = 0; at + block <= wav.frames(); at += block / 4) {
+        const double meanSquare = (energy[at + block] - energy[at]) / block;
+        if (meanSquare > 0.0 && lufs(meanSquare) > -70.0) {
+            blocks.push_back(meanSquare);
+        }
+    }
+    double all = 0.0, kept = 0.0;
+    for (const double b : blocks) {
+        all += b;
+    }
+    const double gate = lufs(all / static_cast<double>(blocks.size())) - 10.0;
+    size_t count = 0;
+    for (const double b : blocks) {
+        if (lufs(b) > gate) {
+            kept += b;
+            ++count;
+        }
+    }
+    return lufs(kept / static_cast<double>(count));
+}
+
+// What the player hears of a file on a channel at volume (of 128): the mixer scales linearly.
+double heardAt(const wavFile &wav, int volume) {
+    return loudnessOf(wav) + 20.0 * std::log10(volume / 128.0);
+}
+
+// How strongly each semitone from C2 to C7 sounds through one bar (both channels, Goertzel).
+std::vector<double> pitchProfile(const wavFile &wav, size_t from, size_t frames) {
+    const double pi = 3.14159265358979323846;
+    std::vector<double> profile;
+    double norm = 0.0;
+    for (int midi = 36; midi <= 96; ++midi) {
+        const double coefficient =
+            2.0 * std::cos(2.0 * pi * 440.0 * std::pow(2.0, (midi - 69) / 12.0) / sampleRate);
+        double s1 = 0.0, s2 = 0.0;
+        for (size_t i = from; i < from + frames; ++i) {
+            const double s0 = (wav.left[i] + wav.right[i]) / 65536.0 + coefficient * s1 - s2;
+            s2 = s1;
+            s1 = s0;
+        }
+        const double magnitude = std::sqrt(std::max(0.0, s1 * s1 + s2 * s2 - coefficient * s1 * s2));
+        profile.push_back(magnitude);
+        norm += magnitude * magnitude;
+    }
+    for (double &value : profile) {
+        value /= std::sqrt(norm);
+    }
+    return profile;
+}
+
+// Bars whose harmony and melody differ from every bar before them. A bar played again, with
+// the same chord, the same notes and the same bar before it, sounds alike within 0.97.
+int distinctBars(const wavFile &wav, size_t barFrames) {
+    std::vector<std::vector<double>> seen;
+    int distinct = 0;
+    for (size_t from = 0; from + barFrames <= wav.frames(); from += barFrames) {
+        const std::vector<double> profile = pitchProfile(wav, from, barFrames);
+        bool alike = false;
+        for (const std::vector<double> &earlier : seen) {
+            double similarity = 0.0;
+            for (size_t k = 0; k < profile.size(); ++k) {
+                similarity += profile[k] * earlier[k];
+            }
+            alike = alike || similarity > 0.97;
+        }
+        distinct += alike ? 0 : 1;
+        seen.push_back(profile);
+    }
+    return distinct;
+}
+
 TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
     uintmax_t totalBytes = 0;
     for (const expectedSound &sound : expectedSounds) {
@@ -215,7 +338,9 @@ TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
         EXPECT_EQ(wav.dataBytes % 4, 0u);
         EXPECT_GT(wav.frames(), 0u);
     }
-    EXPECT_LT(totalBytes, 12u * 1024 * 1024);
+    // The game holds every sound decoded, much as the files hold them: the music's long loops
+    // are most of it.
+    EXPECT_LT(totalBytes, 40u * 1024 * 1024);
 }
 
 TEST(SoundAssets, MixerLoadsEveryFile) {
@@ -244,7 +369,8 @@ TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
         for (const std::vector<int16_t> *channel : {&wav.left, &wav.right}) {
             const seam wrap = seamOf(*channel);
             EXPECT_LE(wrap.wrapStep, wrap.ordinaryStep + 2);
-            EXPECT_GT(rmsOf(*channel), 0.05f);
+            // Audible: the engine's notes, scaled for loud channels, are the quietest files.
+            EXPECT_GT(rmsOf(*channel), 0.01f);
             // An offset on a looping channel turns every volume step into a tick.
             EXPECT_LT(std::fabs(meanOf(*channel)), 0.005f);
         }
@@ -278,6 +404,37 @@ TEST(SoundAssets, MusicLayersAndEngineNotesShareTheirLoopLengths) {
     for (const char *note : {"sounds/sfx/rev/1.wav", "sounds/sfx/rev/2.wav", "sounds/sfx/rev/3.wav"}) {
         EXPECT_EQ(load(note).frames(), engine) << note;
     }
+}
+
+// A level plays one layer for minutes: each is a piece with a form, not a phrase heard over and
+// over. The layers are 16 bars at 90 beats a minute, the title 12 at 84.
+TEST(SoundAssets, MusicLoopsAreLongPiecesOfManyBars) {
+    const size_t nightBar = sampleRate * 60 / 90 * 4, titleBar = sampleRate * 60 / 84 * 4;
+    for (const char *layer :
+         {"sounds/music/trackA.wav", "sounds/music/trackB2.wav", "sounds/music/trackC2.wav"}) {
+        SCOPED_TRACE(layer);
+        const wavFile wav = load(layer);
+        EXPECT_GE(seconds(wav), 40.0);
+        EXPECT_EQ(wav.frames() % nightBar, 0u); // the layers change on the beat
+        EXPECT_GE(distinctBars(wav, nightBar), 8);
+    }
+    const wavFile title = load("sounds/music/menu.wav");
+    EXPECT_GE(seconds(title), 30.0);
+    EXPECT_GE(distinctBars(title, titleBar), 8);
+    // Six seconds of stones with no pattern: a shorter loop's stones are heard coming round.
+    EXPECT_GE(seconds(load("sounds/sfx/gravel.wav")), 6.0);
+}
+
+// The level's music plays one layer at 10, 20 or 30 of 128: a change of layer changes the
+// texture, not how loud the music is; and the engine, at the volumes of driving on dirt (80)
+// and on the road (100), stays near the quietest layer, so the music carries over the drive.
+TEST(SoundAssets, MusicLayersAreHeardAlikeAndOverTheEngine) {
+    const double a = heardAt(load("sounds/music/trackA.wav"), 10);
+    const double b = heardAt(load("sounds/music/trackB2.wav"), 20);
+    const double c = heardAt(load("sounds/music/trackC2.wav"), 30);
+    EXPECT_LE(std::max({a, b, c}) - std::min({a, b, c}), 4.0) << a << " " << b << " " << c;
+    EXPECT_LE(heardAt(load("sounds/sfx/rev/1.wav"), 80), a + 3.0);
+    EXPECT_LE(heardAt(load("sounds/sfx/rev/2.wav"), 100), a + 3.0);
 }
 
 TEST(SoundAssets, EngineNotesRiseInPitch) {

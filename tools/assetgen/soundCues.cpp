@@ -3,6 +3,8 @@
 
 #include "soundEffects.h"
 #include "soundInstruments.h"
+#include "soundLoudness.h"
+#include "soundMix.h"
 #include "soundReverb.h"
 
 namespace {
@@ -90,11 +92,13 @@ stereoSound lampSwitch() {
     return finishCue(sound, 0.75f);
 }
 
-// Two voices a few hertz apart so they beat, sinking a fifth: a wail, not a siren.
+// Two voices a few hertz apart so they beat, sinking a fifth: a wail, not a siren. It sits an
+// octave above the engine and the music's chords, bright with its own overtones, and loud for
+// its length, so a ghost car far down the road is still heard over the drive.
 stereoSound ghostAlarm() {
     const double length = 0.46;
     stereoSound sound(secondsToFrames(length));
-    const double starts[2] = {660.0, 671.0};
+    const double starts[2] = {880.0, 893.0};
     for (int v = 0; v < 2; ++v) {
         monoBuffer voice(sound.frames());
         double phase = 0.0;
@@ -102,14 +106,17 @@ stereoSound ghostAlarm() {
             const double t = secondsAt(i);
             const double hz = starts[v] * std::pow(2.0 / 3.0, t / length);
             const double tremolo = 0.75 + 0.25 * std::sin(twoPi * 13.0 * t);
-            const double shape = attackRelease(t, 0.05, 0.2, length);
-            voice[i] = static_cast<float>((std::sin(twoPi * phase) + 0.3 * std::sin(twoPi * 3.0 * phase)) *
-                                          tremolo * shape);
+            const double shape = attackRelease(t, 0.03, 0.15, length);
+            const double tone = std::sin(twoPi * phase) + 0.5 * std::sin(twoPi * 2.0 * phase) +
+                                0.3 * std::sin(twoPi * 3.0 * phase);
+            voice[i] = static_cast<float>(tone * tremolo * shape);
             phase += hz / sampleRate;
         }
         addClipped(sound, voice, 0, 0.5f, v == 0 ? -0.4f : 0.4f);
     }
-    return finishCue(sound, 0.75f);
+    fadeEdges(sound, 0.001, 0.02);
+    setLoudness(sound, mixAlarmLoudness, mixCeiling, false);
+    return sound;
 }
 
 // A crack, a low rumble and debris: the statue breaking apart, or the thunder after lightning.

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "soundInstruments.h"
+#include "soundLoudness.h"
+#include "soundMix.h"
 #include "soundReverb.h"
 
 namespace {
@@ -37,14 +39,18 @@ monoBuffer noiseBurst(soundRandom &random, double seconds, filterShape shape, do
 
 } // namespace
 
+// A dull switch: a wooden tock above the idling engine's notes and a short tick over it,
+// loud for its length, since it tells the player the flash was refused.
 stereoSound refusalClick(int variant) {
     soundRandom random(0xC11Cu + static_cast<uint32_t>(variant));
     const double pitch = variant == 0 ? 1.0 : 0.8;
     stereoSound sound(secondsToFrames(0.12));
     addClipped(sound, glide(1500.0 * pitch, 1100.0 * pitch, 0.12, 0.0005, 0.007), 0, 0.6f, 0.0f);
-    addClipped(sound, glide(190.0 * pitch, 120.0 * pitch, 0.12, 0.001, 0.02), 0, 0.9f, 0.0f);
+    addClipped(sound, glide(480.0 * pitch, 330.0 * pitch, 0.12, 0.001, 0.02), 0, 0.9f, 0.0f);
     addClipped(sound, noiseBurst(random, 0.03, filterShape::high, 3000.0, 0.002), 0, 0.5f, 0.0f);
-    return finishOneShot(sound, 0.8f);
+    fadeEdges(sound, 0.001, 0.012);
+    setLoudness(sound, mixClickLoudness, mixCeiling, false);
+    return sound;
 }
 
 stereoSound headlightFlash(int variant) {

@@ -2,12 +2,16 @@
 
 #include <cmath>
 
+#include "soundLoudness.h"
+#include "soundMix.h"
+
 namespace {
 
 // Firing rates in whole hertz, so one second holds a whole number of cycles.
 constexpr int firingHz[engineNotes] = {31, 44, 61, 83};
 constexpr size_t engineFrames = sampleRate;
-constexpr size_t gravelFrames = 2 * sampleRate;
+// Long enough, with the stones scattered at random, that no pattern is heard coming round.
+constexpr size_t gravelFrames = sampleRate * 32 / 5;
 
 // Position within the firing cycle, computed in integers so the last frame leads exactly into the first.
 struct cyclePosition {
@@ -50,8 +54,10 @@ monoBuffer engineMono(int note) {
 }
 
 // Short bursts of band-passed noise scattered round the loop: single stones under the tyres.
+// Most are small; the few louder ones are only a little louder, so none stands out to be
+// heard coming round again.
 void addStones(stereoSound &loop, soundRandom &random) {
-    const int stones = 340;
+    const int stones = 1100;
     for (int s = 0; s < stones; ++s) {
         const size_t start = static_cast<size_t>(random.unit() * gravelFrames);
         const double decay = random.range(0.002f, 0.009f);
@@ -61,7 +67,8 @@ void addStones(stereoSound &loop, soundRandom &random) {
             stone[i] *=
                 static_cast<float>(strikeEnvelope(static_cast<double>(i) / sampleRate, 0.0005, decay));
         }
-        addWrapped(loop, stone, start, random.range(0.2f, 1.0f), random.range(-0.6f, 0.6f));
+        const float size = random.unit();
+        addWrapped(loop, stone, start, 0.25f + 0.45f * size * size, random.range(-0.6f, 0.6f));
     }
 }
 
@@ -84,8 +91,7 @@ stereoSound engineNote(int note) {
     sound.left = engine;
     sound.right = engine;
     removeOffset(sound);
-    // The engine plays at up to full channel volume, so it is kept well under the music's peak.
-    normalisePeak(sound, 0.45f);
+    setLoudness(sound, fileLoudnessFor(mixEngineHeard[note], mixEngineVolumes[note]), mixCeiling, true);
     return sound;
 }
 
@@ -97,6 +103,6 @@ stereoSound gravelLoop() {
     sound.right = bed;
     addStones(sound, random);
     removeOffset(sound);
-    normalisePeak(sound, 0.8f);
+    setLoudness(sound, fileLoudnessFor(mixGravelHeard, mixGravelVolume), mixCeiling, true);
     return sound;
 }

@@ -7,5 +7,5 @@ constexpr int engineNotes = 4;
 // note 0 is the idle, note 3 full speed. Every note is one second long, a whole number of
 // firing cycles, so the loop point falls between two cycles.
 stereoSound engineNote(int note);
-// Two seconds of crunching stones that loop without a seam.
+// Six and a half seconds of crunching stones that loop without a seam.
 stereoSound gravelLoop();
