@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/browserHooks.h"
+#include "app/stateReport.h"
 #include "platform/input.h"
-#include "stateReport.h"
 
 extern "C" {
 
