@@ -11,7 +11,7 @@ build_dir=${1:-build-fuzz}
 seconds=${2:-60}
 shift $(($# > 2 ? 2 : $#))
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(settingsFile saveGame inputTrack)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(settingsFile saveGame inputTrack optionsFile)
 
 cxx=${FUZZ_CXX:-clang++}
 flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -fno-omit-frame-pointer
@@ -23,26 +23,35 @@ sources_settingsFile=(src/platform/firstLine.cpp src/platform/settingsFile.cpp s
 sources_saveGame=(src/platform/firstLine.cpp src/levels/savedProgress.cpp)
 sources_inputTrack=(src/platform/inputTrack.cpp src/platform/keyCodes.cpp src/platform/input.cpp
                     src/platform/regularFile.cpp)
+sources_optionsFile=(src/player/optionsFile.cpp src/player/keyBindings.cpp src/player/keyboardState.cpp
+                     src/platform/keyCodes.cpp src/platform/input.cpp src/platform/printableText.cpp
+                     "${sources_settingsFile[@]}")
 # The track reader shares its file with the code that queues SDL events.
 read -r -a sdl_flags <<<"$(pkg-config --cflags --libs sdl SDL_image SDL_mixer)"
 libs_inputTrack=("${sdl_flags[@]}")
 libs_settingsFile=("${sdl_flags[@]}") # files are opened through the SDL-facing regular-file reader
+libs_optionsFile=("${sdl_flags[@]}")
 # Lines longer than any real first line reach the readers' length limit.
 max_len_settingsFile=8192
 max_len_saveGame=8192
 max_len_inputTrack=512
+max_len_optionsFile=4096
+# The options reader says every line it does not use on standard error: the harness's would
+# drown the run's own report (libFuzzer still prints a crash).
+run_flags_optionsFile=(-close_fd_mask=2)
 
 mkdir -p "$build_dir"
 for name in "${harnesses[@]}"; do
   sources_var="sources_${name}[@]"
   libs_var="libs_${name}[@]"
   max_len_var="max_len_${name}"
+  run_flags_var="run_flags_${name}[@]"
   binary="$build_dir/${name}_fuzz"
   "$cxx" "${flags[@]}" "fuzz/${name}_fuzz.cpp" "${!sources_var}" ${!libs_var+"${!libs_var}"} -o "$binary"
 
   mkdir -p "$build_dir/corpus/$name"
   log="$build_dir/$name.log"
-  if ! "$binary" -max_total_time="$seconds" -max_len="${!max_len_var}" -print_final_stats=1 \
+  if ! "$binary" -max_total_time="$seconds" -max_len="${!max_len_var}" -print_final_stats=1 ${!run_flags_var+"${!run_flags_var}"} \
       -artifact_prefix="$build_dir/crash-$name-" "$build_dir/corpus/$name" "fuzz/corpus/$name" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz: $name FAILED; the input is in $build_dir/crash-$name-*" >&2
