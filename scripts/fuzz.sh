@@ -35,7 +35,7 @@ libs_optionsFile=("${sdl_flags[@]}")
 max_len_settingsFile=8192
 max_len_saveGame=8192
 max_len_inputTrack=512
-max_len_optionsFile=4096
+max_len_optionsFile=1024 # dozens of lines: enough for every rule, which knows no length
 # The options reader says every line it does not use on standard error: the harness's would
 # drown the run's own report (libFuzzer still prints a crash).
 run_flags_optionsFile=(-close_fd_mask=2)

@@ -32,9 +32,10 @@ struct optionsReading {
     std::string_view source;
     keyBindings &bindings;
     soundVolumes &volumes;
-    int lineUsed[choiceCount] = {};    // the line each choice is taken from, 0 for none
-    int linesNaming[choiceCount] = {}; // the good lines that name each choice
-    int problems = 0;                  // lines, or keys of lines, not used as written
+    int chosenLine[choiceCount] = {};       // the line each choice is taken from, 0 for none
+    int linesNaming[choiceCount] = {};      // the good lines that name each choice
+    int boundBy[choosableActionCount] = {}; // the line that bound each action so far, 0 for none
+    int problems = 0;                       // lines, or keys of lines, not used as written
 };
 
 // The line's words, split at spaces and tabs; false when there are more than a line may hold.
@@ -202,43 +203,84 @@ void removeKey(actionKeys &keys, const keyCode key) {
     keys.count = kept;
 }
 
-// Whether the line's action may take a key another action holds, which then gives it up,
-// taking in its place the next key the line's action gives up, as a swap on the controls
-// page would. A key an earlier line gave stays where it is, and so does an action's only
-// key when there is none to give in return: no key drives two actions, no action is left
-// without a key.
-bool takeKey(optionsReading &reading, const int lineNumber, const int choice, const keyCode key,
-             const actionKeys &givenUp, int &nextGiven) {
+// Whether any action, the spare one included, answers to the key.
+bool heldByAny(const keyBindings &bindings, const keyCode key) {
+    for (const actionKeys &keys : bindings.bindingKeys) {
+        if (keys.has(key)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A key no action answers to, nor the line being read names, for an action left with none:
+// one of its own defaults, else another action's, else any key with a name (there are far
+// more than the actions hold).
+keyCode freeKeyFor(const keyBindings &bindings, const int choice, const actionKeys &lineKeys) {
+    const auto isFree = [&](const keyCode key) { return !lineKeys.has(key) && !heldByAny(bindings, key); };
+    const actionKeys own = defaultActionKeys(choosableActions[choice].action);
+    for (int index = 0; index < own.count; index++) {
+        if (isFree(own.keys[index])) {
+            return own.keys[index];
+        }
+    }
+    for (const choosableAction &other : choosableActions) {
+        const actionKeys theirs = defaultActionKeys(other.action);
+        for (int index = 0; index < theirs.count; index++) {
+            if (isFree(theirs.keys[index])) {
+                return theirs.keys[index];
+            }
+        }
+    }
+    for (int index = 0; index < keyboardKeyCount; index++) {
+        const auto key = static_cast<keyCode>(index);
+        if (!keyName(key).empty() && isFree(key)) {
+            return key;
+        }
+    }
+    return own.keys[0];
+}
+
+// Whether the line's action takes the key. A key an earlier line bound stays there. One
+// another action holds is taken from it: an action whose own line comes later needs nothing
+// in return; any other takes in its place a key the line's action gives up, as a swap on the
+// controls page would, or, left with no key at all, a free one.
+bool takeKey(optionsReading &reading, const int lineNumber, const int choice, const actionKeys &wanted,
+             const keyCode key, const actionKeys &givenUp, int &nextGiven) {
     const int holder = holderOf(reading.bindings, key, choice);
     if (holder < 0) {
         return true;
     }
-    const std::string taking =
-        ": " + actionNameOf(choice) + " takes " + nameOf(key) + " from " + actionNameOf(holder);
-    actionKeys &theirs = keysOfChoice(reading.bindings, holder);
-    if (reading.lineUsed[holder] != 0) {
+    if (reading.boundBy[holder] != 0) {
         say(reading, lineNumber,
             ": " + nameOf(key) + " is " + actionNameOf(holder) + "'s already, from line " +
-                std::to_string(reading.lineUsed[holder]) + ", and stays there");
+                std::to_string(reading.boundBy[holder]) + ", and stays there");
         reading.problems++;
         return false;
     }
-    if (nextGiven < givenUp.count) {
-        const keyCode given = givenUp.keys[nextGiven++];
-        replaceKey(theirs, key, given);
-        say(reading, lineNumber, taking + ", which takes " + nameOf(given));
-        return true;
-    }
-    if (theirs.count > 1) {
+    actionKeys &theirs = keysOfChoice(reading.bindings, holder);
+    if (reading.chosenLine[holder] > lineNumber) {
         removeKey(theirs, key);
-        say(reading, lineNumber, taking);
         return true;
     }
-    say(reading, lineNumber, ": " + nameOf(key) + " stays " + actionNameOf(holder) + "'s, its only key");
-    reading.problems++;
-    return false;
+    std::string taking =
+        ": " + actionNameOf(choice) + " takes " + nameOf(key) + " from " + actionNameOf(holder);
+    if (nextGiven < givenUp.count) {
+        replaceKey(theirs, key, givenUp.keys[nextGiven]);
+        taking += ", which takes " + nameOf(givenUp.keys[nextGiven++]);
+    } else {
+        removeKey(theirs, key);
+        if (theirs.count == 0) {
+            theirs.keys[theirs.count++] = freeKeyFor(reading.bindings, holder, wanted);
+            taking += ", which takes " + nameOf(theirs.keys[0]);
+        }
+    }
+    say(reading, lineNumber, taking);
+    return true;
 }
 
+// A line whose every key an earlier line bound leaves its action with the keys it has, or,
+// when other lines took them all, a free one.
 void bindLineKeys(optionsReading &reading, const int lineNumber, const int choice, const actionKeys &wanted) {
     actionKeys &own = keysOfChoice(reading.bindings, choice);
     actionKeys givenUp;
@@ -250,16 +292,19 @@ void bindLineKeys(optionsReading &reading, const int lineNumber, const int choic
     int nextGiven = 0;
     actionKeys taken;
     for (int index = 0; index < wanted.count; index++) {
-        if (takeKey(reading, lineNumber, choice, wanted.keys[index], givenUp, nextGiven)) {
+        if (takeKey(reading, lineNumber, choice, wanted, wanted.keys[index], givenUp, nextGiven)) {
             taken.keys[taken.count++] = wanted.keys[index];
         }
     }
     if (taken.count == 0) {
+        if (own.count == 0) {
+            own.keys[own.count++] = freeKeyFor(reading.bindings, choice, wanted);
+        }
         say(reading, lineNumber, ": " + actionNameOf(choice) + " keeps " + keyNames(own));
         return;
     }
     own = taken;
-    reading.lineUsed[choice] = lineNumber;
+    reading.boundBy[choice] = lineNumber;
 }
 
 // The first look: every line that cannot be used is said, and each choice is taken from
@@ -273,13 +318,13 @@ void findLinesToUse(optionsReading &reading, const std::string_view text) {
             reading.problems++;
             return;
         }
-        reading.lineUsed[read.choice] = lineNumber;
+        reading.chosenLine[read.choice] = lineNumber;
         reading.linesNaming[read.choice]++;
     });
     for (int choice = 0; choice < choiceCount; choice++) {
         const int count = reading.linesNaming[choice];
         if (count > 1) {
-            say(reading, reading.lineUsed[choice],
+            say(reading, reading.chosenLine[choice],
                 ": used for " + std::string(choiceName(choice)) + ", named on " + std::to_string(count) +
                     " lines; the others are skipped");
             reading.problems += count - 1;
@@ -288,12 +333,9 @@ void findLinesToUse(optionsReading &reading, const std::string_view text) {
 }
 
 void applyLinesToUse(optionsReading &reading, const std::string_view text) {
-    int chosenLine[choiceCount];
-    std::copy(std::begin(reading.lineUsed), std::end(reading.lineUsed), chosenLine);
-    std::fill(std::begin(reading.lineUsed), std::end(reading.lineUsed), 0);
     forEachLine(text, [&](const int lineNumber, const std::string_view line) {
         optionLine read;
-        if (!parseLine(line, read) || chosenLine[read.choice] != lineNumber) {
+        if (!parseLine(line, read) || reading.chosenLine[read.choice] != lineNumber) {
             return;
         }
         if (read.choice == musicChoice) {

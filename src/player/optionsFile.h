@@ -34,11 +34,11 @@ std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &v
 
 // Applies every good line over what is there. Each line not used as written is said on
 // standard error, naming `source` and the line: a line with an unknown name, key or value is
-// skipped; of the lines naming one choice the last is used; a key an earlier line gave one
-// action is not taken by another, nor an action's only key when its line gives none back.
-// A key another action has by default moves over, and that action takes in its place a key
-// the line's action gave up, as on the controls page. So no key drives two actions and
-// every action keeps a key. Returns how many lines or keys were not used as written.
+// skipped; of the lines naming one choice the last is used; a key an earlier line bound to one
+// action is not taken by another. A key another action has by default moves over, and that
+// action takes in its place a key the line's action gave up, as on the controls page (or a
+// free one). So no key drives two actions and every action keeps a key. Returns how many
+// lines or keys were not used as written.
 int applyOptionsText(std::string_view text, keyBindings &bindings, soundVolumes &volumes,
                      std::string_view source);
 
