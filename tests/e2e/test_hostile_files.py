@@ -148,8 +148,9 @@ def as_nobody(assets):
 
 def test_unreadable_saves_are_moved_aside_not_overwritten(binary, assets, display):
     """game.sav and options.txt restored from a backup as another user: the game cannot read
-    them, says so on the title screen and on standard error, offers no "continue", and moves
-    each aside before its first save, so the progress survives a new game and a change."""
+    them, says so on the title screen and on standard error, and offers no "continue". The
+    new game's save moves game.sav aside first; options.txt, whose copy's name is taken, is
+    never written over, and the change of volume is told as a save that failed."""
     run_as = as_nobody(assets)
     if run_as is None:
         print("SKIP test_unreadable_saves_are_moved_aside_not_overwritten: the tests run as root, and the "
@@ -157,8 +158,9 @@ def test_unreadable_saves_are_moved_aside_not_overwritten(binary, assets, displa
         return
     data = tempfile.mkdtemp(prefix="velmora-unreadable-")
     track = data + ".track"
+    files = {"game.sav": "2110000", "options.txt": "musicVolume 3\n", "options.txt.unreadable": "older\n"}
     try:
-        for name, text in (("game.sav", "2110000"), ("options.txt", "musicVolume 3\n")):
+        for name, text in files.items():
             with open(os.path.join(data, name), "w") as f:
                 f.write(text)
             os.chmod(os.path.join(data, name), 0)
@@ -168,26 +170,29 @@ def test_unreadable_saves_are_moved_aside_not_overwritten(binary, assets, displa
             f.write(NEW_GAME_AFTER_A_CHANGE)
         os.chmod(track, 0o644)
         run = subprocess.run([replay_tool(), "--frames", "800", "--data-dir", data, "--assets", assets,
-                              "--input", track, "--state", "90", "--state", "300", "--state", "600"],
+                              "--input", track, "--state", "90", "--state", "390", "--state", "600"],
                              capture_output=True, text=True, **run_as)
         check(run.returncode == 0, "the replay failed: %s" % run.stderr[-2000:])
-        title, menu, play = [json.loads(line) for line in run.stdout.splitlines()]
+        title, changed, play = [json.loads(line) for line in run.stdout.splitlines()]
         check("could not read 2 files" in title["text"]["hint"], "on the title: %r" % title["text"])
-        check("continue" not in menu["text"]["menu"], "the menu offers: %r" % menu["text"]["menu"])
+        check("continue" not in changed["text"]["menu"], "the menu offers: %r" % changed["text"]["menu"])
+        check("could not save" in changed["text"]["hint"], "the change: %r" % changed["text"])
         check(play["state"] == "inGame" and play["level"] == 1, "no new game: %r" % play["state"])
-        for name in ("game.sav", "options.txt"):
-            path = os.path.join(data, name)
-            check("cannot read %s: Permission denied" % path in run.stderr, run.stderr)
-            check("moved %s, which could not be read, to %s.unreadable" % (path, path) in run.stderr, run.stderr)
-            os.chmod(path + ".unreadable", 0o600)
+        game, options = os.path.join(data, "game.sav"), os.path.join(data, "options.txt")
+        for said in ("cannot read %s: Permission denied" % game, "cannot read %s: Permission denied" % options,
+                     "moved %s, which could not be read, to %s.unreadable\n" % (game, game),
+                     "could not move %s, which could not be read, to %s.unreadable: File exists; nothing will "
+                     "be saved to it\n" % (options, options)):
+            check(said in run.stderr, "not said: %r in %r" % (said, run.stderr))
 
         def text_of(name):
+            os.chmod(os.path.join(data, name), 0o600)
             with open(os.path.join(data, name)) as f:
                 return f.read()
         check(text_of("game.sav.unreadable") == "2110000", "the saved game is lost")
-        check(text_of("options.txt.unreadable") == "musicVolume 3\n", "the options are lost")
         check(text_of("game.sav") == "0000000", "the new game was not saved: %r" % text_of("game.sav"))
-        check("musicVolume 9\n" in text_of("options.txt"), "the change was not saved")
+        for name in ("options.txt", "options.txt.unreadable"):
+            check(text_of(name) == files[name], "%s was written over: %r" % (name, text_of(name)))
     finally:
         shutil.rmtree(data, ignore_errors=True)
         if os.path.exists(track):

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -179,100 +178,4 @@ TEST(DataFileGuard, WhatIsNoFileIsToldOnceAndNeverWrittenOver) {
         EXPECT_EQ(after.st_ino, before.st_ino) << kind;
         EXPECT_EQ(readWholeFile(files.gameSavePath), "1000000");
     }
-}
-
-namespace {
-
-// Runs `work` in a child process as the user nobody (as the user running the tests when that
-// is not root), so that a file the parent made with no permissions cannot be read. The
-// child's standard error goes to `said`. False, with `why`, when it cannot be done here.
-bool runAsNobody(const std::string &folder, const std::function<bool()> &work, std::string &said,
-                 std::string &why) {
-    const passwd *nobody = getpwnam("nobody");
-    if (geteuid() == 0 && nobody == nullptr) {
-        why = "no user nobody to run as";
-        return false;
-    }
-    if (geteuid() == 0 && chown(folder.c_str(), nobody->pw_uid, nobody->pw_gid) != 0) {
-        why = "cannot give the folder to nobody";
-        return false;
-    }
-    const std::string saidPath = folder + ".said";
-    const pid_t child = fork();
-    if (child == 0) {
-        std::freopen(saidPath.c_str(), "w", stderr);
-        if (geteuid() == 0 && (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)) {
-            _exit(2);
-        }
-        // Reading a file with no permissions tells whether the test means anything here.
-        if (access((folder + "/game.sav").c_str(), R_OK) == 0) {
-            _exit(3);
-        }
-        const bool worked = work();
-        std::fflush(stderr);
-        _exit(worked ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    said = readWholeFile(saidPath);
-    std::remove(saidPath.c_str());
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (code == 2 || code == 3) {
-        why = code == 2 ? "cannot become nobody" : "a file with no permissions can be read here";
-        return false;
-    }
-    EXPECT_EQ(code, 0) << said;
-    return true;
-}
-
-} // namespace
-
-// A saved game restored from a backup as another user: it cannot be read, so it is not taken
-// for a missing one; the first save moves it aside, where its progress waits for the player.
-// Where it cannot be moved aside (a copy is in the way), nothing is ever written over it.
-TEST(DataFileGuard, AnUnreadableFileIsMovedAsideBeforeItsFirstSaveOrLeftAlone) {
-    const temporaryFolder folder;
-    writeWholeFile(folder.file("game.sav"), "2110000");
-    writeWholeFile(folder.file("settings.sav"), "11");
-    writeWholeFile(folder.file("settings.sav.unreadable"), "10");
-    for (const char *name : {"game.sav", "settings.sav", "settings.sav.unreadable"}) {
-        chmod(folder.file(name).c_str(), 0);
-    }
-    const auto newGameSaveAndQuit = [&folder]() {
-        dataFiles files = prepareDataFiles(folder.path());
-        bool ok = readDataFile(files, dataFile::settings, "00") == "00";
-        ok = readDataFile(files, dataFile::savedGame, "0000000") == "0000000" && ok;
-        ok = ok && files.gameGuard == fileGuard::setAside && files.settingsGuard == fileGuard::setAside;
-        ok = ok && saveDataFile(files, dataFile::savedGame, "0000000"); // new game
-        ok = ok && saveDataFile(files, dataFile::savedGame, "1000000"); // a checkpoint
-        ok = ok && !saveDataFile(files, dataFile::settings, "01");
-        ok = ok && !saveDataFile(files, dataFile::settings, "00");
-        saveWaitingTexts(files); // the way out
-        return ok;
-    };
-    std::string said;
-    std::string why;
-    if (!runAsNobody(folder.path(), newGameSaveAndQuit, said, why)) {
-        GTEST_SKIP() << why;
-    }
-    for (const char *name : {"game.sav.unreadable", "settings.sav", "settings.sav.unreadable"}) {
-        chmod(folder.file(name).c_str(), 0600);
-    }
-    EXPECT_EQ(readWholeFile(folder.file("game.sav.unreadable")), "2110000");
-    EXPECT_EQ(readWholeFile(folder.file("game.sav")), "1000000");
-    EXPECT_EQ(readWholeFile(folder.file("settings.sav")), "11");
-    EXPECT_EQ(readWholeFile(folder.file("settings.sav.unreadable")), "10");
-
-    const std::string game = folder.file("game.sav");
-    const std::string settings = folder.file("settings.sav");
-    const auto cannotRead = [](const std::string &path) {
-        return "velmora: cannot read " + path +
-               ": Permission denied; playing with the defaults, and it will be "
-               "moved to " +
-               path + ".unreadable before anything is saved in its place\n";
-    };
-    EXPECT_EQ(said, cannotRead(settings) + cannotRead(game) + "velmora: moved " + game +
-                        ", which could not be read, to " + game + ".unreadable\nvelmora: could not move " +
-                        settings + ", which could not be read, to " + settings +
-                        ".unreadable: File exists; nothing will be saved to it\n");
 }
