@@ -11,13 +11,14 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
     loadImagesWithLoadingWord(images, screen.surface);
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
-    readOptionsFile(files.optionsPath, world.car.bindings, world.volumes);
+    noteFileRead(files, dataFile::options,
+                 readOptionsFile(files.optionsPath, world.car.bindings, world.volumes));
     sounds.volumes = &world.volumes;
     sounds.loadSounds();
     sounds.startLoops();
     frameRenderer.prepareRenderer(world.view);
     context.settingsText =
-        settingsWithDisplayChoice(readOrCreateFile(files.settingsPath, defaultSettingsText), display);
+        settingsWithDisplayChoice(readDataFile(files, dataFile::settings, defaultSettingsText), display);
 }
 
 // The chunks go back to the mixer while it is still open. Saves that failed during play

@@ -36,6 +36,7 @@ void updateLogo(stateContext &context) {
     applySettingsText(context.settingsText, context.flags);
     if (context.logoCounter >= logoLastFrame) {
         context.gameSaveText = readSavedGame(context.files, context.levels, context.world.car);
+        tellUnreadFiles(context.files, context.text);
         context.logoCounter = logoLastFrame;
         changeState(context, gameState::title);
         return;

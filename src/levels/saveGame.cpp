@@ -1,5 +1,7 @@
 #include "levels/saveGame.h"
 
+#include <bit>
+
 #include "levels/levelList.h"
 #include "levels/savedProgress.h"
 #include "levels/scriptServices.h"
@@ -8,8 +10,8 @@
 #include "platform/settingsFile.h"
 #include "player/optionsFile.h"
 
-std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car) {
-    const std::string text = readOrCreateFile(files.gameSavePath, newGameText);
+std::string readSavedGame(dataFiles &files, levelList &levels, playerCar &car) {
+    const std::string text = readDataFile(files, dataFile::savedGame, newGameText);
     applySavedGameText(text, levels, car);
     return text;
 }
@@ -60,4 +62,20 @@ bool saveDisplaySettings(const scriptServices &services) {
 bool saveOptions(const scriptServices &services, const objectWorld &world) {
     return savedOrTold(services, saveDataFile(services.files, dataFile::options,
                                               playerOptionsText(world.car.bindings, world.volumes)));
+}
+
+static std::string unreadNotice(const unsigned unreadFiles) {
+    const int count = std::popcount(unreadFiles);
+    if (count != 1) {
+        return "could not read " + std::to_string(count) + " files";
+    }
+    const auto which = static_cast<dataFile>(std::countr_zero(unreadFiles));
+    return "could not read " + std::string(dataFileName(which));
+}
+
+void tellUnreadFiles(dataFiles &files, textBox &text) {
+    if (files.unreadToTell != 0) {
+        text.showNotice(unreadNotice(files.unreadToTell));
+        files.unreadToTell = 0;
+    }
 }

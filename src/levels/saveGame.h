@@ -8,13 +8,15 @@ struct dataFiles;
 class levelList;
 class playerCar;
 class objectWorld;
+class textBox;
 struct scriptServices;
 
 inline constexpr const char *newGameText = "0000000";
 
 // Reads the saved game (a missing or malformed file becomes a new game on disk) and
-// applies it: the level play starts from and the flames won. Returns the text read.
-std::string readSavedGame(const dataFiles &files, levelList &levels, playerCar &car);
+// applies it: the level play starts from and the flames won. Returns the text read. An
+// unreadable file gives a new game and is kept until the first save moves it aside.
+std::string readSavedGame(dataFiles &files, levelList &levels, playerCar &car);
 void applySavedGameText(std::string_view text, levelList &levels, playerCar &car);
 
 // The text that saves the current level's checkpoint and the flames won.
@@ -31,3 +33,7 @@ bool saveDisplaySettings(const scriptServices &services);
 bool saveOptions(const scriptServices &services, const objectWorld &world);
 
 inline constexpr const char *unsavedNotice = "could not save";
+
+// Says on screen which file was found unreadable since the player was last told, as a
+// failed save is said: "could not read game.sav", or "could not read 2 files".
+void tellUnreadFiles(dataFiles &files, textBox &text);

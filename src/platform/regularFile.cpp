@@ -19,6 +19,39 @@ int openRegularFile(const std::string &path) {
     return fd;
 }
 
+pathHolds whatPathHolds(const std::string &path) {
+    const int openError = errno;
+    struct stat info;
+    pathHolds holds = pathHolds::unreadableFile;
+    if (lstat(path.c_str(), &info) != 0) {
+        holds = errno == ENOENT ? pathHolds::nothing : pathHolds::unreadableFile;
+    } else if (S_ISLNK(info.st_mode) && stat(path.c_str(), &info) != 0) {
+        // A link whose far end is missing, or a loop of links, leads to no file.
+        holds = errno == ENOENT || errno == ELOOP ? pathHolds::noFile : pathHolds::unreadableFile;
+    } else if (!S_ISREG(info.st_mode)) {
+        holds = pathHolds::noFile;
+    }
+    errno = openError;
+    return holds;
+}
+
+const char *noFileKind(const std::string &path) {
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0) {
+        return "a link to nothing";
+    }
+    if (S_ISDIR(info.st_mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(info.st_mode)) {
+        return "a named pipe";
+    }
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
+        return "a device";
+    }
+    return "no regular file";
+}
+
 std::FILE *openRegularStream(const std::string &path) {
     const int fd = openRegularFile(path);
     if (fd < 0) {

@@ -11,6 +11,14 @@
 // opened, or is not a regular file.
 int openRegularFile(const std::string &path);
 
+// What stands at a path that openRegularFile could not open: nothing, a regular file that may
+// not be read, or no file at all (a folder, a pipe, a device, a link to nothing). errno is
+// left as the open set it.
+enum class pathHolds : unsigned char { nothing, unreadableFile, noFile };
+pathHolds whatPathHolds(const std::string &path);
+// What stands at a path that holds no file, in words: "a folder", "a link to nothing" ...
+const char *noFileKind(const std::string &path);
+
 // The same as a stream for binary reading; null when openRegularFile gives -1.
 std::FILE *openRegularStream(const std::string &path);
 

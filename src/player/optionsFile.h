@@ -8,6 +8,7 @@
 #include "player/keyBindings.h"
 
 struct soundVolumes;
+enum class fileRead;
 
 inline constexpr int choosableActionCount = 7;
 
@@ -31,11 +32,21 @@ std::string keyNames(const actionKeys &keys);
 // Every choice, one line each, in the order above and then the volumes.
 std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes);
 
-// Applies every good line over what is there. A line with an unknown name, key or value is
-// skipped with one line on standard error naming `source`. Returns how many were skipped.
+// Applies every good line over what is there. Each line not used as written is said on
+// standard error, naming `source` and the line: a line with an unknown name, key or value is
+// skipped; of the lines naming one choice the last is used; a key an earlier line bound to one
+// action is not taken by another. A key another action has by default moves over, and that
+// action takes in its place a key the line's action gave up, as on the controls page (or a
+// free one). So no key drives two actions and every action keeps a key. Returns how many
+// lines or keys were not used as written.
 int applyOptionsText(std::string_view text, keyBindings &bindings, soundVolumes &volumes,
                      std::string_view source);
 
-// Reads the file at `path` when there is one; a malformed one is kept once at its ".bad"
-// copy and its good lines still count.
-void readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes);
+// The bytes up to the last line end within the limit: a file longer than that is read as far
+// as its last whole line there.
+std::string_view wholeLinesWithin(std::string_view bytes, size_t limit);
+
+// Reads the file at `path` when there is one, up to its last whole line within 16 KB; one
+// with anything not used as written (or longer) is kept once at its ".bad" copy, and its
+// good lines still count. Returns what the read found.
+fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes);

@@ -3,6 +3,7 @@ system, named pipes in place of pictures and sounds, and settings and save files
 length, bytes that are not UTF-8 included."""
 import json
 import os
+import pwd
 import shutil
 import signal
 import subprocess
@@ -113,7 +114,93 @@ def test_junk_files_of_the_right_length_are_kept_and_read_as_off(binary, assets,
         shutil.rmtree(data, ignore_errors=True)
 
 
+# Title, then settings: music volume down one (a save of options.txt), back, new game (a save
+# of game.sav), a little of level 1, and the window closed.
+NEW_GAME_AFTER_A_CHANGE = """100-101 enter
+200-201 down
+220-221 enter
+300-301 up
+320-321 up
+340-341 up
+360-361 up
+380-381 left
+420-421 esc
+500-501 up
+520-521 enter
+700 quit
+"""
+
+
+def as_nobody(assets):
+    """What runs a process as the user nobody when the tests run as root, who reads any file
+    whatever its mode; nothing otherwise. None when nobody cannot run the replay tool here."""
+    if os.geteuid() != 0:
+        return {}
+    try:
+        nobody = pwd.getpwnam("nobody")
+    except KeyError:
+        return None
+    run_as = {"user": nobody.pw_uid, "group": nobody.pw_gid, "extra_groups": []}
+    probe = subprocess.run(["test", "-x", replay_tool(), "-a", "-r", os.path.join(assets, "art", "icon.png")],
+                           **run_as)
+    return run_as if probe.returncode == 0 else None
+
+
+def test_unreadable_saves_are_moved_aside_not_overwritten(binary, assets, display):
+    """game.sav and options.txt restored from a backup as another user: the game cannot read
+    them, says so on the title screen and on standard error, and offers no "continue". The
+    new game's save moves game.sav aside first; options.txt, whose copy's name is taken, is
+    never written over, and the change of volume is told as a save that failed."""
+    run_as = as_nobody(assets)
+    if run_as is None:
+        print("SKIP test_unreadable_saves_are_moved_aside_not_overwritten: the tests run as root, and the "
+              "user nobody cannot run the replay tool here")
+        return
+    data = tempfile.mkdtemp(prefix="velmora-unreadable-")
+    track = data + ".track"
+    files = {"game.sav": "2110000", "options.txt": "musicVolume 3\n", "options.txt.unreadable": "older\n"}
+    try:
+        for name, text in files.items():
+            with open(os.path.join(data, name), "w") as f:
+                f.write(text)
+            os.chmod(os.path.join(data, name), 0)
+        if run_as:
+            os.chown(data, run_as["user"], run_as["group"])
+        with open(track, "w") as f:
+            f.write(NEW_GAME_AFTER_A_CHANGE)
+        os.chmod(track, 0o644)
+        run = subprocess.run([replay_tool(), "--frames", "800", "--data-dir", data, "--assets", assets,
+                              "--input", track, "--state", "90", "--state", "390", "--state", "600"],
+                             capture_output=True, text=True, **run_as)
+        check(run.returncode == 0, "the replay failed: %s" % run.stderr[-2000:])
+        title, changed, play = [json.loads(line) for line in run.stdout.splitlines()]
+        check("could not read 2 files" in title["text"]["hint"], "on the title: %r" % title["text"])
+        check("continue" not in changed["text"]["menu"], "the menu offers: %r" % changed["text"]["menu"])
+        check("could not save" in changed["text"]["hint"], "the change: %r" % changed["text"])
+        check(play["state"] == "inGame" and play["level"] == 1, "no new game: %r" % play["state"])
+        game, options = os.path.join(data, "game.sav"), os.path.join(data, "options.txt")
+        for said in ("cannot read %s: Permission denied" % game, "cannot read %s: Permission denied" % options,
+                     "moved %s, which could not be read, to %s.unreadable\n" % (game, game),
+                     "could not move %s, which could not be read, to %s.unreadable: File exists; nothing will "
+                     "be saved to it\n" % (options, options)):
+            check(said in run.stderr, "not said: %r in %r" % (said, run.stderr))
+
+        def text_of(name):
+            os.chmod(os.path.join(data, name), 0o600)
+            with open(os.path.join(data, name)) as f:
+                return f.read()
+        check(text_of("game.sav.unreadable") == "2110000", "the saved game is lost")
+        check(text_of("game.sav") == "0000000", "the new game was not saved: %r" % text_of("game.sav"))
+        for name in ("options.txt", "options.txt.unreadable"):
+            check(text_of(name) == files[name], "%s was written over: %r" % (name, text_of(name)))
+    finally:
+        shutil.rmtree(data, ignore_errors=True)
+        if os.path.exists(track):
+            os.unlink(track)
+
+
 if __name__ == "__main__":
     sys.exit(run_tests([test_a_huge_icon_is_shrunk_and_the_game_plays,
                         test_named_pipes_in_place_of_pictures_and_sounds_are_passed_over,
-                        test_junk_files_of_the_right_length_are_kept_and_read_as_off]))
+                        test_junk_files_of_the_right_length_are_kept_and_read_as_off,
+                        test_unreadable_saves_are_moved_aside_not_overwritten]))

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -138,4 +139,43 @@ TEST(ReadOrCreateFile, AMalformedFileIsKeptOnceBesideItsReplacement) {
     writeWholeFile(path, "1000000");
     EXPECT_EQ(readOrCreateFile(path, "0000000"), "1000000");
     EXPECT_EQ(readWholeFile(kept), "2101100 \n");
+}
+
+// A folder, a named pipe, a link to /dev/null or a link to nothing where a file belongs is
+// said once, on the first read, and no save ever writes through it or replaces it.
+TEST(DataFileGuard, WhatIsNoFileIsToldOnceAndNeverWrittenOver) {
+    const std::vector<std::pair<const char *, std::function<int(const std::string &)>>> kinds = {
+        {"a folder", [](const std::string &path) { return mkdir(path.c_str(), 0755); }},
+        {"a named pipe", [](const std::string &path) { return mkfifo(path.c_str(), 0644); }},
+        {"a device", [](const std::string &path) { return symlink("/dev/null", path.c_str()); }},
+        {"a link to nothing",
+         [](const std::string &path) { return symlink("gone/options.txt", path.c_str()); }},
+    };
+    for (const auto &[kind, make] : kinds) {
+        const temporaryFolder folder;
+        dataFiles files = prepareDataFiles(folder.path());
+        ASSERT_EQ(make(files.optionsPath), 0) << kind;
+        struct stat before;
+        ASSERT_EQ(lstat(files.optionsPath.c_str(), &before), 0);
+
+        testing::internal::CaptureStderr();
+        for (int read = 0; read < 2; read++) {
+            std::string bytes;
+            noteFileRead(files, dataFile::options, readFileStart(files.optionsPath, bytes, 16));
+        }
+        EXPECT_EQ(readDataFile(files, dataFile::savedGame, "0000000"), "0000000");
+        EXPECT_FALSE(saveDataFile(files, dataFile::options, "musicVolume 3\n")) << kind;
+        EXPECT_TRUE(saveDataFile(files, dataFile::savedGame, "1000000"));
+        saveWaitingTexts(files);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said, "velmora: " + files.optionsPath + " is " + kind +
+                            ", not a file; playing with the defaults, and nothing will be saved to it\n");
+        EXPECT_EQ(files.unreadToTell, 1u << static_cast<unsigned>(dataFile::options));
+
+        struct stat after;
+        ASSERT_EQ(lstat(files.optionsPath.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode, before.st_mode) << kind;
+        EXPECT_EQ(after.st_ino, before.st_ino) << kind;
+        EXPECT_EQ(readWholeFile(files.gameSavePath), "1000000");
+    }
 }
