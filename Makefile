@@ -74,7 +74,8 @@ test-sanitize: deps
 		ctest --output-on-failure -j $(JOBS) -E '^e2e\.'
 
 
-# The settings, saved-game and input-track readers under libFuzzer, FUZZ_SECONDS each.
+# The settings, saved-game, options and input-track readers under libFuzzer, FUZZ_SECONDS each;
+# the harnesses are built by CMake (VELMORA_FUZZ) with clang.
 fuzz: deps
 	bash scripts/fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 

@@ -19,9 +19,14 @@ if [ ${#harnesses[@]} -eq 0 ]; then
   done
 fi
 
-cmake -S . -B "$build_dir" -DVELMORA_FUZZ=ON -DCMAKE_CXX_COMPILER="${FUZZ_CXX:-clang++}" \
-  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DVELMORA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build_dir" -j "$(nproc)" --target fuzzHarnesses >/dev/null
+mkdir -p "$build_dir"
+if ! { cmake -S . -B "$build_dir" -DVELMORA_FUZZ=ON -DCMAKE_CXX_COMPILER="${FUZZ_CXX:-clang++}" \
+         -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DVELMORA_BENCHMARKS=OFF &&
+       cmake --build "$build_dir" -j "$(nproc)" --target fuzzHarnesses; } >"$build_dir/build.log" 2>&1; then
+  tail -n 40 "$build_dir/build.log"
+  echo "fuzz: the harnesses did not build; see $build_dir/build.log" >&2
+  exit 1
+fi
 
 # Lines longer than any real first line reach the readers' length limit.
 max_len_settingsFile=8192
