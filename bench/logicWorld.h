@@ -12,8 +12,8 @@
 #include "media/textBox.h"
 #include "objects/objectArrays.h"
 #include "objects/objectWorld.h"
+#include "platform/dataFiles.h"
 #include "platform/gameFlags.h"
-#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 
 struct logicWorld {

@@ -2,6 +2,7 @@
 
 #include "app/sceneOfPass.h"
 #include "media/loadingWord.h"
+#include "platform/settingsFile.h"
 #include "player/optionsFile.h"
 
 game::game(const screenHandle screen, const dataFiles &dataFolder, const displayChoice display)

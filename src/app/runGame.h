@@ -1,6 +1,6 @@
 #pragma once
 #include "app/commandLine.h"
-#include "platform/settingsFile.h"
+#include "platform/dataFiles.h"
 #include "platform/video.h"
 
 class trackWriter;

@@ -9,7 +9,7 @@
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
-#include "platform/settingsFile.h"
+#include "platform/dataFiles.h"
 #include "player/menuKeys.h"
 #include "world/wrapping.h"
 

@@ -7,6 +7,7 @@
 #include "levels/scriptServices.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
+#include "platform/dataFiles.h"
 #include "platform/settingsFile.h"
 #include "player/optionsFile.h"
 

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/fileBytes.h"
+
 static const char *nonEmptyEnv(const char *name) {
     const char *value = std::getenv(name);
     return value != nullptr && value[0] != '\0' ? value : nullptr;
@@ -117,18 +119,7 @@ int removeLeftTemporaries(const std::string &folder, std::initializer_list<std::
 }
 
 static bool writeAll(int fd, std::string_view contents) {
-    size_t written = 0;
-    while (written < contents.size()) {
-        const ssize_t n = write(fd, contents.data() + written, contents.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<size_t>(n);
-    }
-    return true;
+    return writeWhole(fd, contents.data(), contents.size()) == contents.size();
 }
 
 bool replaceFileAtomically(const std::string &path, std::string_view contents) {

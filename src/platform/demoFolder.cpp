@@ -14,8 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/dataFiles.h"
 #include "platform/dataFolder.h"
-#include "platform/settingsFile.h"
 
 namespace {
 

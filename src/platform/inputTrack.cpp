@@ -7,6 +7,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "platform/fileBytes.h"
 #include "platform/printableText.h"
 #include "platform/regularFile.h"
 
@@ -262,28 +263,18 @@ bool readWholeFile(const std::string &path, std::string &text, std::string &erro
                                   : std::string("cannot read it (") + std::strerror(errno) + ")";
         return false;
     }
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            error = std::string("cannot read it (") + std::strerror(errno) + ")";
-            close(fd);
-            return false;
-        }
-        if (got == 0) {
-            break;
-        }
-        text.append(chunk, static_cast<size_t>(got));
-        if (text.size() > largestTrackBytes) {
-            error = "too big for a track";
-            close(fd);
-            return false;
-        }
-    }
+    // One byte past the largest track tells a file too big from one just fitting.
+    const bool whole = readUpTo(fd, text, largestTrackBytes + 1);
+    const int readError = errno;
     close(fd);
+    if (!whole) {
+        error = std::string("cannot read it (") + std::strerror(readError) + ")";
+        return false;
+    }
+    if (text.size() > largestTrackBytes) {
+        error = "too big for a track";
+        return false;
+    }
     return true;
 }
 

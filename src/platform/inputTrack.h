@@ -80,7 +80,6 @@ int trackLength(const inputTrack &track);
 // from 1; a loop takes the cursor back to the track's start.
 void pushTrackEvents(const inputTrack &track, trackCursor &cursor, int pass);
 
-
 // The event's line with its line feed, written into `out` (room for trackLineRoom bytes);
 // its length.
 inline constexpr std::size_t trackLineRoom = 48;

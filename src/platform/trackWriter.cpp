@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/fileBytes.h"
+
 namespace {
 
 // True when the path, its links followed, names something in the folder.
@@ -92,18 +94,10 @@ void trackWriter::keepWholeLines(size_t written) {
 }
 
 void trackWriter::flush() {
-    size_t written = 0;
-    while (fd >= 0 && written < used) {
-        const ssize_t n = write(fd, buffer + written, used - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            keepWholeLines(written);
-            fail();
-            break;
-        }
-        written += static_cast<size_t>(n);
+    const size_t written = fd >= 0 ? writeWhole(fd, buffer, used) : 0;
+    if (fd >= 0 && written < used) {
+        keepWholeLines(written);
+        fail();
     }
     fileBytes += written;
     used = 0;

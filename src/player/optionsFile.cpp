@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "media/soundVolumes.h"
+#include "platform/dataFiles.h"
 #include "platform/dataFolder.h"
 #include "platform/printableText.h"
-#include "platform/settingsFile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "levels/levelZero.h"
-#include "platform/settingsFile.h"
+#include "platform/dataFiles.h"
 #include "player/optionsFile.h"
 #include "sessionRig.h"
 

@@ -7,7 +7,7 @@
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "media/textBox.h"
-#include "platform/settingsFile.h"
+#include "platform/dataFiles.h"
 #include "player/keyboardState.h"
 
 namespace {

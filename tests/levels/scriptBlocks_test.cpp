@@ -7,7 +7,7 @@
 
 #include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
-#include "platform/settingsFile.h"
+#include "platform/dataFiles.h"
 #include "scriptRig.h"
 #include "support/sdlTestEnvironment.h"
 

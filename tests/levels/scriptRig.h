@@ -8,8 +8,8 @@
 #include "levels/scriptServices.h"
 #include "media/textBox.h"
 #include "objects/worldRig.h"
+#include "platform/dataFiles.h"
 #include "platform/gameFlags.h"
-#include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"
 
 enum class heading { plusX, minusX, plusY, minusY };

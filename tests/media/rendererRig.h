@@ -18,8 +18,8 @@
 #include "media/soundBank.h"
 #include "media/textBox.h"
 #include "objects/objectWorld.h"
+#include "platform/dataFiles.h"
 #include "platform/gameFlags.h"
-#include "platform/settingsFile.h"
 #include "player/keyboardState.h"
 #include "support/sdlTestEnvironment.h"
 

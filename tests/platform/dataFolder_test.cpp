@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/dataFiles.h"
 #include "platform/dataFolder.h"
 #include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"

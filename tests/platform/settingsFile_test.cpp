@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/dataFiles.h"
 #include "platform/settingsFile.h"
 #include "support/sdlTestEnvironment.h"
 
