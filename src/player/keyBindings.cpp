@@ -86,10 +86,6 @@ void keyBindings::refresh() {
         bindingHeld[slot] =
             bindingKeys[slot].anyDown(keyboard, menuShown) || (padCounts && padDown(keyboard, slot));
     }
-    for (int slot = actionCount; slot < bindingSlotCount; slot++) {
-        bindingPressed[slot] = false;
-        bindingHeld[slot] = false;
-    }
 }
 
 bool keyBindings::pressedThisPass(const keyAction action) const {

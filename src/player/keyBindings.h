@@ -4,18 +4,17 @@
 #include "player/keyboardState.h"
 
 enum class keyAction : unsigned char {
-    gasKey,
-    rightKey,
-    leftKey,
-    reverseKey,
-    headlightKey,  // despite its name, fires the flash; extraRightKey switches the headlights
-    extraLeftKey,  // bindable, but no action uses it
-    extraRightKey, // despite its name, switches the headlights on and off
+    accelerateKey,
+    steerRightKey,
+    steerLeftKey,
+    brakeKey, // then reverse
+    flashKey,
+    spareKey,  // holds a key (q) but does nothing, and is not on the controls page
+    lightsKey, // the headlights on and off
     pauseKey,
 };
 
 inline constexpr int actionCount = 8;
-inline constexpr int bindingSlotCount = 10; // slots 8 and 9 exist but are always false
 inline constexpr int keysPerAction = 2;
 
 // The keys one action answers to: the first `count` of `keys`.
@@ -38,8 +37,8 @@ class keyBindings {
     explicit keyBindings(const keyboardState &keyboard);
 
     const keyboardState &keyboard;
-    bool bindingPressed[bindingSlotCount] = {};
-    bool bindingHeld[bindingSlotCount] = {};
+    bool bindingPressed[actionCount] = {};
+    bool bindingHeld[actionCount] = {};
     actionKeys bindingKeys[actionCount];
     // While a menu is shown the title scene's car still takes its step: the arrows and the
     // pad then move the menu and not the car.

@@ -20,9 +20,12 @@ struct choosableAction {
 };
 
 inline constexpr choosableAction choosableActions[choosableActionCount] = {
-    {"accelerate", "accelerate", keyAction::gasKey}, {"brake", "brake", keyAction::reverseKey},
-    {"left", "steer left", keyAction::leftKey},      {"right", "steer right", keyAction::rightKey},
-    {"flash", "flash", keyAction::headlightKey},     {"lights", "headlights", keyAction::extraRightKey},
+    {"accelerate", "accelerate", keyAction::accelerateKey},
+    {"brake", "brake", keyAction::brakeKey},
+    {"left", "steer left", keyAction::steerLeftKey},
+    {"right", "steer right", keyAction::steerRightKey},
+    {"flash", "flash", keyAction::flashKey},
+    {"lights", "headlights", keyAction::lightsKey},
     {"pause", "pause", keyAction::pauseKey},
 };
 

@@ -99,28 +99,28 @@ void playerCar::readControls() {
         gas = reverse = left = right = false;
         turn = 0;
     } else {
-        gas = bindings.actionHeld(keyAction::gasKey);
-        if (!bindings.actionHeld(keyAction::reverseKey)) {
+        gas = bindings.actionHeld(keyAction::accelerateKey);
+        if (!bindings.actionHeld(keyAction::brakeKey)) {
             reverse = false;
         } else if (!gas) {
             reverse = true;
         }
-        right = bindings.actionHeld(keyAction::rightKey);
+        right = bindings.actionHeld(keyAction::steerRightKey);
         if (!right && turn < 0) {
             turn = 0;
         }
-        left = bindings.actionHeld(keyAction::leftKey);
+        left = bindings.actionHeld(keyAction::steerLeftKey);
         if (!left && turn > 0) {
             turn = 0;
         }
         if (toggleCooldown > 0) {
             toggleCooldown--;
         }
-        if (bindings.actionPressed(keyAction::extraRightKey)) {
+        if (bindings.actionPressed(keyAction::lightsKey)) {
             toggleHeadlightsOrRefuse();
         }
     }
-    if (bindings.actionPressed(keyAction::headlightKey)) {
+    if (bindings.actionPressed(keyAction::flashKey)) {
         fireFlashOrRefuse();
     }
 }

@@ -187,9 +187,9 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     keyBindings bindings(keyboard);
     soundVolumes volumes;
     readOptionsFile(path, bindings, volumes);
-    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::extraRightKey)), "l");
-    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::reverseKey)), "s down");
-    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::headlightKey)), "space");
+    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::lightsKey)), "l");
+    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::brakeKey)), "s down");
+    EXPECT_EQ(keyNames(bindings.keysOf(keyAction::flashKey)), "space");
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::pauseKey)), "esc p");
     EXPECT_EQ(volumes.effects, 3);
     EXPECT_EQ(volumes.music, fullVolume);

@@ -181,10 +181,10 @@ TEST(KeyBindings, GasHeldEveryFramePressedOnTheFirst) {
     for (int frame = 0; frame < 4; frame++) {
         keyboard.endPass();
         bindings.refresh();
-        EXPECT_TRUE(bindings.actionHeld(keyAction::gasKey));
-        EXPECT_EQ(bindings.actionPressed(keyAction::gasKey), frame == 0);
+        EXPECT_TRUE(bindings.actionHeld(keyAction::accelerateKey));
+        EXPECT_EQ(bindings.actionPressed(keyAction::accelerateKey), frame == 0);
     }
-    EXPECT_FALSE(bindings.actionHeld(keyAction::reverseKey));
+    EXPECT_FALSE(bindings.actionHeld(keyAction::brakeKey));
     EXPECT_FALSE(bindings.bindingHeld[8]);
     EXPECT_FALSE(bindings.bindingHeld[9]);
 }
@@ -197,13 +197,13 @@ TEST(KeyBindings, DefaultKeysAndARebindingToCtrl) {
         EXPECT_EQ(keyName(bindings.bindingKeys[slot].keys[0]), expected[slot]);
     }
 
-    bindings.keysOf(keyAction::headlightKey) = {{keyCode::ctrl}, 1};
+    bindings.keysOf(keyAction::flashKey) = {{keyCode::ctrl}, 1};
     keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_RCTRL), true));
     keyboard.endPass();
     bindings.refresh();
-    EXPECT_FALSE(bindings.actionHeld(keyAction::headlightKey));
+    EXPECT_FALSE(bindings.actionHeld(keyAction::flashKey));
     keyboard.handleEvent(keyEvent(*arrivesAs(SDLK_LCTRL), true));
     keyboard.endPass();
     bindings.refresh();
-    EXPECT_TRUE(bindings.actionPressed(keyAction::headlightKey));
+    EXPECT_TRUE(bindings.actionPressed(keyAction::flashKey));
 }

@@ -33,11 +33,11 @@ TEST(OptionsFile, KeysClaimedTwiceAndChoicesNamedTwiceEndWithOneActionAKey) {
                                           "musicVolume 7\n",
                                           rig.bindings, rig.volumes, "options.txt");
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(rig.keysOf(keyAction::gasKey), "w");
-    EXPECT_EQ(rig.keysOf(keyAction::reverseKey), "a down");
-    EXPECT_EQ(rig.keysOf(keyAction::leftKey), "s");
-    EXPECT_EQ(rig.keysOf(keyAction::extraRightKey), "space");
-    EXPECT_EQ(rig.keysOf(keyAction::headlightKey), "e");
+    EXPECT_EQ(rig.keysOf(keyAction::accelerateKey), "w");
+    EXPECT_EQ(rig.keysOf(keyAction::brakeKey), "a down");
+    EXPECT_EQ(rig.keysOf(keyAction::steerLeftKey), "s");
+    EXPECT_EQ(rig.keysOf(keyAction::lightsKey), "space");
+    EXPECT_EQ(rig.keysOf(keyAction::flashKey), "e");
     EXPECT_EQ(rig.volumes.music, 7);
     EXPECT_EQ(problems, 2);
     EXPECT_EQ(said,
