@@ -12,7 +12,7 @@ rm -rf "$out.new" && mkdir -p "$out.new"
 cp -r "$assets/art" "$out.new/art"
 cp -r "$assets/sounds" "$out.new/sounds"
 for wave in "$out.new"/sounds/music/*.wav; do
-  oggenc --quiet --quality 4 -o "${wave%.wav}.ogg" "$wave"
+  oggenc --quiet --quality 2.5 -o "${wave%.wav}.ogg" "$wave"
   rm "$wave"
 done
 rm -rf "$out" && mv "$out.new" "$out"
