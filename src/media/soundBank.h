@@ -13,6 +13,7 @@
 #include "media/effectSound.h"
 #include "media/mixerCalls.h"
 #include "media/scene.h"
+#include "media/soundFileTable.h"
 #include "media/soundVolumes.h"
 
 constexpr int musicLayerCount = 3;
@@ -71,6 +72,9 @@ class soundBank {
     Mix_Chunk *menu3 = nullptr;
     Mix_Chunk *menu2 = nullptr;
 
+    // The chunk loaded from a file.
+    Mix_Chunk *&chunkOf(soundFile file);
+
     bool titlePlaying; // the title music is on its channel
 
     // The player's volumes, applied to every channel the bank sets (full when null); a change
@@ -81,7 +85,8 @@ class soundBank {
     mixerCalls mixer;         // every SDL_mixer call goes through here
     int32_t channelCount = 0; // channels the mixer gave us: none without an audio device
 
-    // Loads every sound file from sounds/ under the working directory.
+    // Loads every sound file of the table (media/soundFileTable.h) from sounds/ under the
+    // working directory.
     void loadSounds();
     // Allocates the channels, starts the eight loops silent and sets the rest to rest volume.
     void startLoops();

@@ -15,37 +15,18 @@
 #include <string>
 #include <vector>
 
+#include "media/soundFileTable.h"
 #include "support/buildPaths.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct expectedSound {
-    const char *path;
-    bool loops; // played forever on a channel of its own
-};
-
-// The sound bank's file table.
-const expectedSound expectedSounds[] = {
-    {"sounds/sfx/click/0.wav", false},    {"sounds/sfx/click/1.wav", false},
-    {"sounds/sfx/flash/0.wav", false},    {"sounds/sfx/flash/1.wav", false},
-    {"sounds/sfx/flash/2.wav", false},    {"sounds/sfx/rev/0.wav", true},
-    {"sounds/sfx/rev/1.wav", true},       {"sounds/sfx/rev/2.wav", true},
-    {"sounds/sfx/rev/3.wav", true},       {"sounds/sfx/save.wav", false},
-    {"sounds/sfx/gravel.wav", true},      {"sounds/sfx/lamp.wav", false},
-    {"sounds/music/trackA.wav", true},    {"sounds/music/trackB2.wav", true},
-    {"sounds/music/trackC2.wav", true},   {"sounds/music/menu.wav", true},
-    {"sounds/sfx/alarm.wav", false},      {"sounds/sfx/crush.wav", false},
-    {"sounds/sfx/flameChime.wav", false}, {"sounds/sfx/moonBeat.wav", false},
-    {"sounds/sfx/statue.wav", false},     {"sounds/sfx/menu3.wav", false},
-    {"sounds/sfx/menu2.wav", false},
-};
-
 constexpr int sampleRate = 44100;
 
-std::string assetPath(const char *relative) {
-    return std::string(builtAssetsDir) + "/" + relative;
+// Where the generator wrote the wave file.
+std::string assetPath(soundFile file) {
+    return std::string(builtAssetsDir) + "/" + soundFilePath(file);
 }
 
 std::vector<uint8_t> readBytes(const std::string &path) {
@@ -193,8 +174,8 @@ double fundamentalHz(const std::vector<int16_t> &samples) {
     return 0.0;
 }
 
-wavFile load(const char *relative) {
-    return readWav(assetPath(relative));
+wavFile load(soundFile file) {
+    return readWav(assetPath(file));
 }
 
 double seconds(const wavFile &wav) {
@@ -322,9 +303,9 @@ int distinctBars(const wavFile &wav, size_t barFrames) {
 
 TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
     uintmax_t totalBytes = 0;
-    for (const expectedSound &sound : expectedSounds) {
-        SCOPED_TRACE(sound.path);
-        const std::string path = assetPath(sound.path);
+    for (const soundFileRow &sound : soundFileTable) {
+        SCOPED_TRACE(soundFilePath(sound.file));
+        const std::string path = assetPath(sound.file);
         ASSERT_TRUE(fs::is_regular_file(path));
         totalBytes += fs::file_size(path);
         const wavFile wav = readWav(path);
@@ -346,12 +327,12 @@ TEST(SoundAssets, EveryFileIsSixteenBitStereoPcmAt44k) {
 TEST(SoundAssets, MixerLoadsEveryFile) {
     ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0) << SDL_GetError();
     ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024), 0) << Mix_GetError();
-    for (const expectedSound &sound : expectedSounds) {
-        SCOPED_TRACE(sound.path);
-        Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromFile(assetPath(sound.path).c_str(), "rb"), 1);
+    for (const soundFileRow &sound : soundFileTable) {
+        SCOPED_TRACE(soundFilePath(sound.file));
+        Mix_Chunk *chunk = Mix_LoadWAV_RW(SDL_RWFromFile(assetPath(sound.file).c_str(), "rb"), 1);
         ASSERT_NE(chunk, nullptr) << Mix_GetError();
         // The device has the files' own format, so nothing is converted and no sample is lost.
-        EXPECT_EQ(chunk->alen, load(sound.path).dataBytes);
+        EXPECT_EQ(chunk->alen, load(sound.file).dataBytes);
         Mix_FreeChunk(chunk);
     }
     Mix_CloseAudio();
@@ -359,12 +340,12 @@ TEST(SoundAssets, MixerLoadsEveryFile) {
 }
 
 TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
-    for (const expectedSound &sound : expectedSounds) {
+    for (const soundFileRow &sound : soundFileTable) {
         if (!sound.loops) {
             continue;
         }
-        SCOPED_TRACE(sound.path);
-        const wavFile wav = load(sound.path);
+        SCOPED_TRACE(soundFilePath(sound.file));
+        const wavFile wav = load(sound.file);
         ASSERT_GT(wav.frames(), static_cast<size_t>(sampleRate / 2));
         for (const std::vector<int16_t> *channel : {&wav.left, &wav.right}) {
             const seam wrap = seamOf(*channel);
@@ -379,12 +360,12 @@ TEST(SoundAssets, LoopsWrapWithoutAJumpAndAreAudible) {
 
 TEST(SoundAssets, OneShotsAreShortAndStartAndEndInSilence) {
     const int nearSilence = 33; // 0.1 % of full scale
-    for (const expectedSound &sound : expectedSounds) {
+    for (const soundFileRow &sound : soundFileTable) {
         if (sound.loops) {
             continue;
         }
-        SCOPED_TRACE(sound.path);
-        const wavFile wav = load(sound.path);
+        SCOPED_TRACE(soundFilePath(sound.file));
+        const wavFile wav = load(sound.file);
         ASSERT_GT(wav.frames(), 0u);
         EXPECT_LT(wav.frames(), static_cast<size_t>(3 * sampleRate));
         EXPECT_GT(peakOf(wav.left), 0.3f);
@@ -397,12 +378,12 @@ TEST(SoundAssets, OneShotsAreShortAndStartAndEndInSilence) {
 
 // The music layers start together and crossfade, so they must stay in step forever.
 TEST(SoundAssets, MusicLayersAndEngineNotesShareTheirLoopLengths) {
-    const size_t music = load("sounds/music/trackA.wav").frames();
-    EXPECT_EQ(load("sounds/music/trackB2.wav").frames(), music);
-    EXPECT_EQ(load("sounds/music/trackC2.wav").frames(), music);
-    const size_t engine = load("sounds/sfx/rev/0.wav").frames();
-    for (const char *note : {"sounds/sfx/rev/1.wav", "sounds/sfx/rev/2.wav", "sounds/sfx/rev/3.wav"}) {
-        EXPECT_EQ(load(note).frames(), engine) << note;
+    const size_t music = load(soundFile::trackA).frames();
+    EXPECT_EQ(load(soundFile::trackB2).frames(), music);
+    EXPECT_EQ(load(soundFile::trackC2).frames(), music);
+    const size_t engine = load(soundFile::rev0).frames();
+    for (const soundFile note : {soundFile::rev1, soundFile::rev2, soundFile::rev3}) {
+        EXPECT_EQ(load(note).frames(), engine) << soundFilePath(note);
     }
 }
 
@@ -410,54 +391,52 @@ TEST(SoundAssets, MusicLayersAndEngineNotesShareTheirLoopLengths) {
 // over. The layers are 16 bars at 90 beats a minute, the title 12 at 84.
 TEST(SoundAssets, MusicLoopsAreLongPiecesOfManyBars) {
     const size_t nightBar = sampleRate * 60 / 90 * 4, titleBar = sampleRate * 60 / 84 * 4;
-    for (const char *layer :
-         {"sounds/music/trackA.wav", "sounds/music/trackB2.wav", "sounds/music/trackC2.wav"}) {
-        SCOPED_TRACE(layer);
+    for (const soundFile layer : {soundFile::trackA, soundFile::trackB2, soundFile::trackC2}) {
+        SCOPED_TRACE(soundFilePath(layer));
         const wavFile wav = load(layer);
         EXPECT_GE(seconds(wav), 40.0);
         EXPECT_EQ(wav.frames() % nightBar, 0u); // the layers change on the beat
         EXPECT_GE(distinctBars(wav, nightBar), 8);
     }
-    const wavFile title = load("sounds/music/menu.wav");
+    const wavFile title = load(soundFile::menu);
     EXPECT_GE(seconds(title), 30.0);
     EXPECT_GE(distinctBars(title, titleBar), 8);
     // Six seconds of stones with no pattern: a shorter loop's stones are heard coming round.
-    EXPECT_GE(seconds(load("sounds/sfx/gravel.wav")), 6.0);
+    EXPECT_GE(seconds(load(soundFile::gravel)), 6.0);
 }
 
 // The level's music plays one layer at 10, 20 or 30 of 128: a change of layer changes the
 // texture, not how loud the music is; and the engine, at the volumes of driving on dirt (80)
 // and on the road (100), stays near the quietest layer, so the music carries over the drive.
 TEST(SoundAssets, MusicLayersAreHeardAlikeAndOverTheEngine) {
-    const double a = heardAt(load("sounds/music/trackA.wav"), 10);
-    const double b = heardAt(load("sounds/music/trackB2.wav"), 20);
-    const double c = heardAt(load("sounds/music/trackC2.wav"), 30);
+    const double a = heardAt(load(soundFile::trackA), 10);
+    const double b = heardAt(load(soundFile::trackB2), 20);
+    const double c = heardAt(load(soundFile::trackC2), 30);
     EXPECT_LE(std::max({a, b, c}) - std::min({a, b, c}), 4.0) << a << " " << b << " " << c;
-    EXPECT_LE(heardAt(load("sounds/sfx/rev/1.wav"), 80), a + 3.0);
-    EXPECT_LE(heardAt(load("sounds/sfx/rev/2.wav"), 100), a + 3.0);
+    EXPECT_LE(heardAt(load(soundFile::rev1), 80), a + 3.0);
+    EXPECT_LE(heardAt(load(soundFile::rev2), 100), a + 3.0);
 }
 
 TEST(SoundAssets, EngineNotesRiseInPitch) {
     double previous = 0.0;
-    for (const char *note :
-         {"sounds/sfx/rev/0.wav", "sounds/sfx/rev/1.wav", "sounds/sfx/rev/2.wav", "sounds/sfx/rev/3.wav"}) {
+    for (const soundFile note : {soundFile::rev0, soundFile::rev1, soundFile::rev2, soundFile::rev3}) {
         const double hz = fundamentalHz(load(note).left);
-        EXPECT_GT(hz, previous * 1.15) << note;
+        EXPECT_GT(hz, previous * 1.15) << soundFilePath(note);
         previous = hz;
     }
 }
 
 // A hunting ghost car cues its alarm every 31 frames; a longer alarm would pile up on the free channels.
 TEST(SoundAssets, GhostAlarmEndsBeforeTheNextOne) {
-    EXPECT_LT(load("sounds/sfx/alarm.wav").frames(), static_cast<size_t>(sampleRate * 31 / 60));
+    EXPECT_LT(load(soundFile::alarm).frames(), static_cast<size_t>(sampleRate * 31 / 60));
 }
 
 // A copy-paste slip in the generator would give two cues the same sound.
 TEST(SoundAssets, EverySoundIsDistinct) {
     std::vector<std::vector<int16_t>> seen;
-    for (const expectedSound &sound : expectedSounds) {
-        const std::vector<int16_t> samples = load(sound.path).left;
-        EXPECT_EQ(std::find(seen.begin(), seen.end(), samples), seen.end()) << sound.path;
+    for (const soundFileRow &sound : soundFileTable) {
+        const std::vector<int16_t> samples = load(sound.file).left;
+        EXPECT_EQ(std::find(seen.begin(), seen.end(), samples), seen.end()) << soundFilePath(sound.file);
         seen.push_back(samples);
     }
 }

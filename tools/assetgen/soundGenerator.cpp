@@ -1,9 +1,9 @@
 #include "soundGenerator.h"
 
+#include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <vector>
 
+#include "media/soundFileTable.h"
 #include "soundEffects.h"
 #include "soundEngine.h"
 #include "soundMusic.h"
@@ -11,53 +11,71 @@
 
 namespace {
 
-struct soundFile {
-    const char *path; // under OUTDIR/sounds
-    std::function<stereoSound()> make;
-};
-
-std::vector<soundFile> soundFiles() {
-    return {
-        {"sfx/click/0.wav", [] { return refusalClick(0); }},
-        {"sfx/click/1.wav", [] { return refusalClick(1); }},
-        {"sfx/flash/0.wav", [] { return headlightFlash(0); }},
-        {"sfx/flash/1.wav", [] { return headlightFlash(1); }},
-        {"sfx/flash/2.wav", [] { return headlightFlash(2); }},
-        {"sfx/rev/0.wav", [] { return engineNote(0); }},
-        {"sfx/rev/1.wav", [] { return engineNote(1); }},
-        {"sfx/rev/2.wav", [] { return engineNote(2); }},
-        {"sfx/rev/3.wav", [] { return engineNote(3); }},
-        {"sfx/save.wav", treeSaveChime},
-        {"sfx/gravel.wav", gravelLoop},
-        {"sfx/lamp.wav", lampSwitch},
-        {"music/trackA.wav", [] { return nightMusicLayer(1); }},
-        {"music/trackB2.wav", [] { return nightMusicLayer(2); }},
-        {"music/trackC2.wav", [] { return nightMusicLayer(3); }},
-        {"music/menu.wav", titleMusic},
-        {"sfx/alarm.wav", ghostAlarm},
-        {"sfx/crush.wav", stoneCrush},
-        {"sfx/flameChime.wav", flameChime},
-        {"sfx/moonBeat.wav", moonBeat},
-        {"sfx/statue.wav", statueStrike},
-        {"sfx/menu3.wav", menuMove},
-        {"sfx/menu2.wav", menuConfirm},
-    };
+stereoSound makeSound(const soundFile file) {
+    switch (file) {
+    case soundFile::click0:
+        return refusalClick(0);
+    case soundFile::click1:
+        return refusalClick(1);
+    case soundFile::flash0:
+        return headlightFlash(0);
+    case soundFile::flash1:
+        return headlightFlash(1);
+    case soundFile::flash2:
+        return headlightFlash(2);
+    case soundFile::rev0:
+        return engineNote(0);
+    case soundFile::rev1:
+        return engineNote(1);
+    case soundFile::rev2:
+        return engineNote(2);
+    case soundFile::rev3:
+        return engineNote(3);
+    case soundFile::save:
+        return treeSaveChime();
+    case soundFile::trackA:
+        return nightMusicLayer(1);
+    case soundFile::trackB2:
+        return nightMusicLayer(2);
+    case soundFile::trackC2:
+        return nightMusicLayer(3);
+    case soundFile::menu:
+        return titleMusic();
+    case soundFile::gravel:
+        return gravelLoop();
+    case soundFile::lamp:
+        return lampSwitch();
+    case soundFile::alarm:
+        return ghostAlarm();
+    case soundFile::crush:
+        return stoneCrush();
+    case soundFile::flameChime:
+        return flameChime();
+    case soundFile::moonBeat:
+        return moonBeat();
+    case soundFile::statue:
+        return statueStrike();
+    case soundFile::menu3:
+        return menuMove();
+    case soundFile::menu2:
+        return menuConfirm();
+    }
+    std::abort(); // not reached: the switch names every file, and the compiler checks it does
 }
 
-bool writeSound(const std::filesystem::path &soundsDir, const soundFile &file) {
-    const std::filesystem::path path = soundsDir / file.path;
+bool writeSound(const std::filesystem::path &outDir, const soundFile file) {
+    const std::filesystem::path path = outDir / soundFilePath(file);
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    return !error && writeWavFile(path.string(), file.make());
+    return !error && writeWavFile(path.string(), makeSound(file));
 }
 
 } // namespace
 
 bool writeAllSounds(const std::string &outDir) {
-    const std::filesystem::path soundsDir = std::filesystem::path(outDir) / "sounds";
     bool allWritten = true;
-    for (const soundFile &file : soundFiles()) {
-        allWritten = writeSound(soundsDir, file) && allWritten;
+    for (const soundFileRow &row : soundFileTable) {
+        allWritten = writeSound(outDir, row.file) && allWritten;
     }
     return allWritten;
 }
