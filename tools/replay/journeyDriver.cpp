@@ -10,15 +10,15 @@
 #include "app/game.h"
 #include "objects/objectWorld.h"
 #include "platform/input.h"
+#include "player/playerCar.h"
 #include "stateReport.h"
+#include "world/wrapping.h"
 
 namespace {
 
-// The car brakes at 0.7 a pass while the reverse key is held above that speed, and rolls
-// to a stand below it with nothing held.
-constexpr double brakingLoss = 0.7;
-constexpr double rollingLoss = 0.5;
-constexpr double distancePerSpeed = 0.01;
+// Held above that speed, the reverse key brakes the car by its pull and its rolling loss
+// together a pass; below it the driver lets go and the car rolls to a stand.
+constexpr double brakingLoss = carMotion::acceleration + carMotion::rollingLoss;
 
 // A point counts as reached this close, or when it has come beside or behind the car this
 // close: the car turns no tighter than about ten tiles, so it would circle a point it missed.
@@ -38,19 +38,6 @@ constexpr double exactMargin = 0.05;
 
 // Passes standing with the gas held before a drive gives up.
 constexpr int stuckLimit = 120;
-
-double wrapDelta(double delta, int side) {
-    if (side <= 0) {
-        return delta;
-    }
-    delta = std::fmod(delta, side);
-    if (delta > side / 2.0) {
-        delta -= side;
-    } else if (delta < -side / 2.0) {
-        delta += side;
-    }
-    return delta;
-}
 
 std::string savedText(const game &session) {
     std::ifstream file(session.files.gameSavePath);
@@ -167,8 +154,8 @@ void pointOnLineAhead(double carX, double carY, double lineX, double lineY, doub
 double stoppingDistance(double speed) {
     double rolled = 0.0;
     while (speed > 0) {
-        speed -= speed > brakingLoss ? brakingLoss : rollingLoss;
-        rolled += std::max(speed, 0.0) * distancePerSpeed;
+        speed -= speed > brakingLoss ? brakingLoss : carMotion::rollingLoss;
+        rolled += std::max(speed, 0.0) * carMotion::distancePerSpeed;
     }
     return rolled;
 }
