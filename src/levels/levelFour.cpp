@@ -57,7 +57,7 @@ void levelFour::setup() {
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
 constexpr int32_t leftTree = 24;   // (13, 20)
 constexpr int32_t middleTree = 51; // (26, 20)
 constexpr int32_t rightTree = 78;  // (39, 20)

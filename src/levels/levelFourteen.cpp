@@ -1,8 +1,10 @@
 #include "levels/levelFourteen.h"
 
+#include <iterator>
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
@@ -65,6 +67,14 @@ void placeStraightRoadLamps(level &lvl) {
     placeObjectColumn(lvl, lamp, 44, 55, 70, 5);
 }
 
+constexpr tileSpot theFlame = {41, 39};
+constexpr tileSpot theTree = {49, 48};
+// Round the flame where the roads cross; none of them is seen here.
+constexpr tileSpot butterflies[] = {{37, 37}, {37, 40}, {39, 34}, {39, 43},
+                                    {42, 34}, {42, 43}, {44, 36}, {44, 39}};
+// The six ghost cars of the race, lined up along the upper diagonal road.
+constexpr tileSpot racers[] = {{45, 34}, {47, 37}, {51, 31}, {56, 32}, {63, 26}, {67, 27}};
+
 } // namespace
 
 void levelFourteen::setup() {
@@ -75,23 +85,22 @@ void levelFourteen::setup() {
 
     placeDiagonalRoadLamps(*this);
     placeStraightRoadLamps(*this);
-    placeObject(*this, flame, 41, 39);
-    placeObjects(*this, butterfly,
-                 {{37, 37}, {37, 40}, {39, 34}, {39, 43}, {42, 34}, {42, 43}, {44, 36}, {44, 39}});
-    placeObjects(*this, ghostCar, {{45, 34}, {47, 37}, {51, 31}, {56, 32}, {63, 26}, {67, 27}});
+    placeObjects(*this, flame, {theFlame});
+    for (const tileSpot tile : butterflies) {
+        placeObject(*this, butterfly, tile.x, tile.y);
+    }
+    for (const tileSpot tile : racers) {
+        placeObject(*this, ghostCar, tile.x, tile.y);
+    }
     placeObject(*this, statue, 32, 55);
-    placeObject(*this, tree, 49, 48);
+    placeObjects(*this, tree, {theTree});
     stage = 0;
     messageShown = false;
 }
 
 namespace {
 
-constexpr int32_t butterflyGroups[] = {31, 32, 33, 34, 36, 37, 45, 46};
-constexpr int32_t theFlame = 35;
-constexpr int32_t theTree = 60;
-constexpr int32_t racers[] = {54, 57, 61, 66, 68, 72};
-constexpr int32_t racerCount = 6;
+constexpr int32_t racerCount = static_cast<int32_t>(std::size(racers));
 constexpr double raceHeading = 220;
 constexpr int32_t crossroads = 6;
 constexpr int32_t nextLevel = 15;
@@ -172,15 +181,16 @@ levelExit levelFourteen::runStage(objectWorld &world, const scriptServices &serv
 // The butterflies and the flame are not seen here; six ghosts line up for the race.
 void levelFourteen::enter(objectWorld &world) {
     music = 1;
-    for (const int32_t group : butterflyGroups) {
-        hide(world, group);
+    for (const tileSpot tile : butterflies) {
+        hide(world, groupOnTile(*this, tile));
     }
-    shiftBy(world, theFlame, -0.5, -0.5);
-    changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
-    setFrame(world, theTree, grownFrame);
-    for (const int32_t group : racers) {
+    const int32_t flameGroup = groupOnTile(*this, theFlame);
+    shiftBy(world, flameGroup, -0.5, -0.5);
+    changeGroup(world, flameGroup, {.emitsLight = false, .lightShape = 0, .visible = false});
+    setFrame(world, groupOnTile(*this, theTree), grownFrame);
+    for (const tileSpot tile : racers) {
         changeGroup(
-            world, group,
+            world, groupOnTile(*this, tile),
             {.shiftX = -10, .shiftY = 5, .angle = raceHeading, .visible = true, .mode = objectMode::race});
     }
     world.fade.fadeIn();

@@ -48,7 +48,7 @@ void levelSeven::setup() {
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
 constexpr int32_t theMoon = 0;
 constexpr int32_t firstFlamePlace = 1; // beside the moon, one per flame won
 constexpr groupRange flamePlaces = groups(1, 6);

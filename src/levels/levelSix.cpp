@@ -27,7 +27,8 @@ void levelSix::setup() {
 
 namespace {
 
-// Group numbers, in the order the tiles are placed; every other group is a lamp.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up;
+// every other group is a lamp.
 constexpr int32_t lowSideTree = 7;
 constexpr int32_t highSideTree = 23;
 constexpr int32_t theRoadSign = 25;
