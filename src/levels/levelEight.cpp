@@ -117,28 +117,28 @@ void levelEight::script(objectWorld &world, const scriptServices &services) {
 
 levelExit levelEight::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case waitingForFirstPass:
         startFirstPass(world);
         break;
-    case 2:
+    case onFirstPass:
         endFirstPass(world);
         break;
-    case 3:
+    case waitingForLamps:
         waitForLamps(world);
         break;
-    case 4:
+    case onSecondPass:
         endSecondPass(world);
         break;
-    case 5:
+    case onReturnPass:
         endReturnPass(world);
         break;
-    case 6:
+    case dimmingButterflies:
         dimButterflies(world);
         break;
-    case 7:
+    case waitingToLeave:
         return waitAndLeave(world, services);
     default:
         break;
@@ -158,7 +158,7 @@ void levelEight::enter(objectWorld &world) {
         changeGroup(world, group, {.emitsLight = false, .lightShape = 0, .visible = false});
     }
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForFirstPass;
 }
 
 void levelEight::startFirstPass(objectWorld &world) {
@@ -174,7 +174,7 @@ void levelEight::startFirstPass(objectWorld &world) {
         light(world, group);
     }
     setVisible(world, groupOnTile(*this, theStatue), true);
-    stage = 2;
+    stage = onFirstPass;
 }
 
 // The second half of the lamps goes dark and the ghosts are let loose, each with its
@@ -192,7 +192,7 @@ void levelEight::endFirstPass(objectWorld &world) {
     }
     changeGroup(world, groupOnTile(*this, firstGhost), {.homeShiftX = 7, .visible = true});
     changeGroup(world, groupOnTile(*this, secondGhost), {.homeShiftX = -7, .visible = true});
-    stage = 3;
+    stage = waitingForLamps;
 }
 
 // A recharge at a tree wakes the ghosts and puts the player's lamps out again.
@@ -213,7 +213,7 @@ void levelEight::waitForLamps(objectWorld &world) {
     for (const int32_t group : butterflies) {
         moveHomeBy(world, group, -4, 90);
     }
-    stage = 4;
+    stage = onSecondPass;
 }
 
 void levelEight::endSecondPass(objectWorld &world) {
@@ -223,7 +223,7 @@ void levelEight::endSecondPass(objectWorld &world) {
     for (const int32_t group : highSideFarLamps) {
         hide(world, group);
     }
-    stage = 5;
+    stage = onReturnPass;
 }
 
 void levelEight::endReturnPass(objectWorld &world) {
@@ -233,14 +233,14 @@ void levelEight::endReturnPass(objectWorld &world) {
     for (const int32_t group : highSideNearLamps) {
         hide(world, group);
     }
-    stage = 6;
+    stage = dimmingButterflies;
 }
 
 void levelEight::dimButterflies(objectWorld &world) {
     for (const int32_t group : butterflies) {
         setMode(world, group, objectMode::dim);
     }
-    stage = 7;
+    stage = waitingToLeave;
 }
 
 // A short wait, then the start of the road leads on.
@@ -259,7 +259,7 @@ levelExit levelEight::waitAndLeave(objectWorld &world, const scriptServices &ser
 
 // The statue speaks only while the ghosts are about.
 void levelEight::speakOrFall(const objectWorld &world, textBox &text) {
-    if (stage == 2 || stage == 3) {
+    if (stage == onFirstPass || stage == waitingForLamps) {
         statueMessage(world, text, statueLine, messageShown);
     } else {
         withdrawMessage(text, messageShown);
@@ -267,7 +267,7 @@ void levelEight::speakOrFall(const objectWorld &world, textBox &text) {
 }
 
 void levelEight::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     messageShown = false;
     waitTimer = 0;

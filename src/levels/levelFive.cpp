@@ -28,7 +28,7 @@ void levelFive::setup() {
     // Ground lights lead from the trees to the edges of the world.
     placeObjectRow(*this, gLight, 20, 0, 34, 2);
     placeObjectRow(*this, gLight, 20, 46, 78, 2);
-    stage = 0;
+    stage = entering;
 }
 
 namespace {
@@ -58,13 +58,13 @@ void putOut(objectWorld &world, const groupRange lights) {
 } // namespace
 
 void levelFive::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == choosingSide) {
         chooseSide(world);
-    } else if (stage == 2) {
+    } else if (stage == puttingOutLights) {
         putOutPassedLights(world);
-    } else if (stage == 3) {
+    } else if (stage == leaving) {
         if (leave(world, services) == levelExit::left) {
             return; // level 6 has the rest of the pass
         }
@@ -77,7 +77,7 @@ void levelFive::enter(objectWorld &world) {
     setFrame(world, groupOnTile(*this, highSideTree), grownFrame);
     setAngle(world, groupOnTile(*this, theRoadSign), signAngle);
     world.fade.fadeIn();
-    stage = 1;
+    stage = choosingSide;
 }
 
 // The line beyond the road, on the side the car drives towards, goes dark at once; the
@@ -85,11 +85,11 @@ void levelFive::enter(objectWorld &world) {
 void levelFive::chooseSide(objectWorld &world) {
     const playerCar &car = world.car;
     if (car.x > 40 && faces(car, -1, lineY)) {
-        stage = 2;
+        stage = puttingOutLights;
         putOut(world, lowSideLights);
     }
     if (car.x <= 40 && faces(car, 81, lineY)) {
-        stage = 2;
+        stage = puttingOutLights;
         putOut(world, highSideLights);
     }
 }
@@ -110,7 +110,7 @@ void levelFive::putOutPassedLights(objectWorld &world) {
         }
     }
     if (behind >= 2 * placesPerSide) {
-        stage = 3;
+        stage = leaving;
     }
 }
 

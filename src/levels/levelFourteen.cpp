@@ -94,7 +94,7 @@ void levelFourteen::setup() {
     }
     placeObject(*this, statue, 32, 55);
     placeObjects(*this, tree, {theTree});
-    stage = 0;
+    stage = entering;
     messageShown = false;
 }
 
@@ -144,29 +144,29 @@ void levelFourteen::script(objectWorld &world, const scriptServices &services) {
 
 levelExit levelFourteen::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case watchingRace:
         statueMessage(world, services.text, raceLine, messageShown);
         watchTheRace(world);
         break;
-    case 2:
+    case raceOver:
         music = 3;
-        stage = 3;
+        stage = headingHome;
         break;
-    case 3:
+    case headingHome:
         statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
-            stage = 4;
+            stage = wrappingRound;
         }
         break;
-    case 4:
+    case wrappingRound:
         if (world.car.x > 1) { // wrapped round to the far side of the world
-            stage = 5;
+            stage = headingHomeAgain;
         }
         break;
-    case 5:
+    case headingHomeAgain:
         statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
             return leaveTo(world, services, nextLevel);
@@ -194,7 +194,7 @@ void levelFourteen::enter(objectWorld &world) {
             {.shiftX = -10, .shiftY = 5, .angle = raceHeading, .visible = true, .mode = objectMode::race});
     }
     world.fade.fadeIn();
-    stage = 1;
+    stage = watchingRace;
 }
 
 // The music rises once one ghost is out; the road is the player's once all six are.
@@ -202,7 +202,7 @@ void levelFourteen::watchTheRace(objectWorld &world) {
     const int32_t out = ghostsOutOfTheRace(world);
     music = out > 0 ? 2 : 1;
     if (out >= racerCount) {
-        stage = 2;
+        stage = raceOver;
     }
 }
 
@@ -210,6 +210,6 @@ void levelFourteen::watchTheRace(objectWorld &world) {
 levelExit levelFourteen::leaveTo(objectWorld &world, const scriptServices &services,
                                  const int32_t nextLevel) {
     messageShown = false;
-    stage = 0;
+    stage = entering;
     return leaveFor(world, services, *this, nextLevel);
 }

@@ -21,7 +21,8 @@ void levelSix::setup() {
     placeObject(*this, tree, 36, 35);
     placeObject(*this, tree, 44, 35);
     placeObject(*this, roadSign, 44, 45);
-    stage = finished = 0;
+    stage = entering;
+    finished = 0;
     fadeStarted = false;
 }
 
@@ -74,11 +75,11 @@ bool atSouthEnd(const playerCar &car) {
 } // namespace
 
 void levelSix::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world, services);
-    } else if (stage == 1) {
+    } else if (stage == waitingForMiddle) {
         reachMiddle(world);
-    } else if (stage == 2) {
+    } else if (stage == exitsOpen) {
         if (lightAndLeave(world, services) == levelExit::left) {
             return; // the next level has the rest of the pass
         }
@@ -95,12 +96,12 @@ void levelSix::enter(objectWorld &world, const scriptServices &services) {
     setFrame(world, lowSideTree, grownFrame);
     setFrame(world, highSideTree, grownFrame);
     setAngle(world, theRoadSign, signAngle);
-    stage = 1;
+    stage = waitingForMiddle;
 }
 
 void levelSix::reachMiddle(objectWorld &world) {
     if (carInBox(world.car, strict(20, 60), strict(20, 60))) {
-        stage = 2;
+        stage = exitsOpen;
     }
 }
 
@@ -131,7 +132,7 @@ levelExit levelSix::takeExit(objectWorld &world, const scriptServices &services,
         return levelExit::stayed;
     }
     const levelExit exit = leaveFor(world, services, *this, nextLevel);
-    stage = 0;
+    stage = entering;
     return exit;
 }
 

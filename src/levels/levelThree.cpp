@@ -86,7 +86,7 @@ void levelThree::setup() {
     }
     placeObjects(*this, tree, {theTree});
     placeObjects(*this, butterfly, {upperButterfly, lowerButterfly, farButterfly});
-    stage = 0;
+    stage = entering;
 }
 
 namespace {
@@ -106,9 +106,9 @@ void closeIn(objectWorld &world, const int32_t butterflyGroup, const double dx, 
 } // namespace
 
 void levelThree::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForCharge) {
         if (leaveWhenCharged(world, services) == levelExit::left) {
             return; // level 4 has the rest of the pass
         }
@@ -123,7 +123,7 @@ void levelThree::enter(objectWorld &world) {
     closeIn(world, groupOnTile(*this, lowerButterfly), 0.5, -0.5);
     setFrame(world, groupOnTile(*this, theTree), started);
     closeIn(world, groupOnTile(*this, farButterfly), -0.5, 0);
-    stage = 1;
+    stage = waitingForCharge;
 }
 
 levelExit levelThree::leaveWhenCharged(objectWorld &world, const scriptServices &services) {

@@ -60,11 +60,11 @@ constexpr butterflyMove gathering[] = {
 } // namespace
 
 void levelTwelve::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForLamps) {
         waitForLamps(world);
-    } else if (stage == 2) {
+    } else if (stage == waitingForPickup) {
         waitForPickup(world, services);
     }
     if (leaveSideways(world, services, *this, armed) == levelExit::left) {
@@ -82,9 +82,9 @@ void levelTwelve::enter(objectWorld &world) {
     changeGroup(world, groupOnTile(*this, theFlame),
                 {.frame = 1, .emitsLight = false, .lightShape = 0, .visible = false});
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForLamps;
     if (world.car.progressFlags[flagIndex]) {
-        stage = -1;
+        stage = wonBefore;
         for (const tileSpot lampTile : cornerLamps) {
             changeGroup(world, groupOnTile(*this, lampTile),
                         {.frame = burningLamp, .emitsLight = true, .visible = true});
@@ -107,7 +107,7 @@ void levelTwelve::waitForLamps(objectWorld &world) {
     const int32_t flameGroup = groupOnTile(*this, theFlame);
     light(world, flameGroup);
     setLightShape(world, flameGroup, 3);
-    stage = 2;
+    stage = waitingForPickup;
 }
 
 void levelTwelve::waitForPickup(objectWorld &world, const scriptServices &services) {
@@ -115,11 +115,11 @@ void levelTwelve::waitForPickup(objectWorld &world, const scriptServices &servic
         return;
     }
     pickUpFlame(world, services, *this, flagIndex, groupOnTile(*this, theFlame));
-    stage = 3;
+    stage = flameTaken;
 }
 
 void levelTwelve::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     music = 0;
 }

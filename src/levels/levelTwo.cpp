@@ -40,7 +40,8 @@ void levelTwo::setup() {
                   {8, 5},
                   {8, 19},
                   butterflyBySign});
-    stage = timer = counter = 0;
+    stage = entering;
+    timer = counter = 0;
 }
 
 namespace {
@@ -78,25 +79,25 @@ void lightLampRows(const level &lvl, objectWorld &world, std::initializer_list<i
 
 void levelTwo::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case approachingStopSign:
         showStopSign(world);
         break;
-    case 2:
+    case waitingAtStopSign:
         waitAtStopSign(world);
         break;
-    case 3:
+    case dimmingButterflies:
         dimButterflies(world);
         break;
-    case 4:
+    case lightingLamps:
         lightLamps(world);
         break;
-    case 5:
+    case passingStopSign:
         passStopSign(world);
         break;
-    case 6:
+    case drivingOn:
         if (driveOn(world, services) == levelExit::left) {
             return; // level 3 has the rest of the pass
         }
@@ -120,7 +121,7 @@ void levelTwo::enter(objectWorld &world) {
     }
     changeGroup(world, groupOnTile(*this, stopSign), {.frame = 1, .angle = 90, .visible = false});
     hide(world, groupOnTile(*this, butterflyBySign));
-    stage = 1;
+    stage = approachingStopSign;
 }
 
 // Coming down the road towards it, the stop sign appears with a lamp and a butterfly.
@@ -134,7 +135,7 @@ void levelTwo::showStopSign(objectWorld &world) {
     const int32_t butterflyGroup = groupOnTile(*this, butterflyBySign);
     moveHomeBy(world, butterflyGroup, -2.5, 0);
     changeGroup(world, butterflyGroup, {.emitsLight = true, .visible = true});
-    stage = 2;
+    stage = waitingAtStopSign;
     timer = 0;
 }
 
@@ -144,7 +145,7 @@ void levelTwo::waitAtStopSign(objectWorld &world) {
         timer++;
     }
     if (timer >= framesAtStopSign) {
-        stage = 3;
+        stage = dimmingButterflies;
         timer = 0;
     }
 }
@@ -168,7 +169,7 @@ void levelTwo::dimButterflies(objectWorld &world) {
     }
     timer++;
     if (timer >= framesOfDimming) {
-        stage = 4;
+        stage = lightingLamps;
         timer = 0;
         counter = 0;
     }
@@ -196,7 +197,7 @@ void levelTwo::lightLamps(objectWorld &world) {
         lightLampRows(*this, world, {0});
     } else if (counter == 4) {
         lightLampRows(*this, world, {5, 10, 15, 20});
-        stage = 5;
+        stage = passingStopSign;
         counter = timer = 0;
     }
 }
@@ -208,7 +209,7 @@ void levelTwo::passStopSign(objectWorld &world) {
     }
     setVisible(world, groupOnTile(*this, stopSign), false);
     timer = 0;
-    stage = 6;
+    stage = drivingOn;
 }
 
 levelExit levelTwo::driveOn(objectWorld &world, const scriptServices &services) {
