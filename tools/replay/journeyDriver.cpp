@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/game.h"
+#include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "platform/input.h"
 #include "player/playerCar.h"
@@ -52,9 +53,8 @@ std::string messageWithUnderscores(const game &session) {
     return text;
 }
 
-// The flash reaches this far round the point it is aimed at, 5.5 tiles ahead; the driver
-// waits until a ghost is a little inside that.
-constexpr double beamDistance = 5.5;
+// The flash reaches this far round the point it is aimed at (beamDistance ahead); the
+// driver waits until a ghost is a little inside that.
 constexpr double flashReach = 2.7;
 // A hunting ghost this near and ahead makes the car stand to meet it.
 constexpr double meetGhostWithin = 11.0;
