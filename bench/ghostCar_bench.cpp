@@ -7,6 +7,7 @@
 
 #include "logicWorld.h"
 #include "objects/objectWorld.h"
+#include "objects/worldStep.h"
 
 namespace {
 

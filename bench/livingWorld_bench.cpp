@@ -8,6 +8,7 @@
 #include "logicWorld.h"
 #include "objects/buildSpriteList.h"
 #include "objects/objectWorld.h"
+#include "objects/worldStep.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "app/game.h"
 #include "app/sceneOfPass.h"
 #include "media/imageSlots.h"
+#include "objects/worldStep.h"
 #include "player/carView.h"
 
 namespace {

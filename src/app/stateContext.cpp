@@ -9,6 +9,7 @@
 #include "media/textBox.h"
 #include "objects/buildSpriteList.h"
 #include "objects/objectWorld.h"
+#include "objects/worldStep.h"
 #include "platform/dataFiles.h"
 #include "platform/settingsFile.h"
 #include "player/carView.h"

@@ -129,7 +129,7 @@ std::string progressFlagsText(const playerCar &car) {
 // The script stage of the current level, when the current level is of that class.
 template <class levelClass> static bool stageOf(const level *current, int &stage) {
     if (const auto *scripted = dynamic_cast<const levelClass *>(current)) {
-        stage = scripted->stage;
+        stage = static_cast<int>(scripted->stage); // the stage's number, as the traces keep it
         return true;
     }
     return false;

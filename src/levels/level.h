@@ -8,6 +8,12 @@ class levelList;
 class objectWorld;
 struct scriptServices;
 
+// A tile of a level's grids.
+struct tileSpot {
+    int32_t x;
+    int32_t y;
+};
+
 constexpr int32_t moonLevel = 7; // the moon's level: the side exits of the later levels lead here
 
 // One level of the game: the ground and the objects of a square world that wraps at its edges,

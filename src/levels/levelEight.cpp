@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptBlocks.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
@@ -11,29 +12,34 @@
 
 using enum objectKind;
 
+namespace {
+
+constexpr tileSpot nearTree = {32, 5};
+constexpr tileSpot farTree = {32, 70};
+constexpr tileSpot firstGhost = {37, 52};
+constexpr tileSpot secondGhost = {43, 57};
+constexpr tileSpot theStatue = {47, 11};
+
+} // namespace
+
 void levelEight::setup() {
     beginLayout(*this, 80);
     placeStraightRoad(*this, 38);
 
     placeRoadsideLamps(*this);
-    placeObjects(*this, tree, {{32, 5}, {32, 70}});
-    placeObjects(*this, ghostCar, {{37, 52}, {43, 57}});
+    placeObjects(*this, tree, {nearTree, farTree});
+    placeObjects(*this, ghostCar, {firstGhost, secondGhost});
     placeObjectColumn(*this, butterfly, 45, 5, 75, 10);
-    placeObject(*this, statue, 47, 11);
+    placeObjects(*this, statue, {theStatue});
 
     forgetVisit();
 }
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
-constexpr int32_t nearTree = 0;
-constexpr int32_t farTree = 1;
-constexpr int32_t firstGhost = 18;
-constexpr int32_t secondGhost = 19;
-constexpr int32_t theStatue = 44;
-// Lamps every five tiles on both sides of the road; the near half of a side stands at
-// y = 0 … 35, the far half at y = 40 … 75.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
+// Lamps every five tiles on both sides of the road (x = 36 and 44); the near half of a side
+// stands at y = 0 … 35, the far half at y = 40 … 75.
 constexpr groupRange lowSideNearLamps = groups(2, 9);
 constexpr groupRange lowSideFarLamps = groups(10, 17);
 constexpr groupRange highSideNearLamps = groups(20, 27);
@@ -111,28 +117,28 @@ void levelEight::script(objectWorld &world, const scriptServices &services) {
 
 levelExit levelEight::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case waitingForFirstPass:
         startFirstPass(world);
         break;
-    case 2:
+    case onFirstPass:
         endFirstPass(world);
         break;
-    case 3:
+    case waitingForLamps:
         waitForLamps(world);
         break;
-    case 4:
+    case onSecondPass:
         endSecondPass(world);
         break;
-    case 5:
+    case onReturnPass:
         endReturnPass(world);
         break;
-    case 6:
+    case dimmingButterflies:
         dimButterflies(world);
         break;
-    case 7:
+    case waitingToLeave:
         return waitAndLeave(world, services);
     default:
         break;
@@ -143,23 +149,23 @@ levelExit levelEight::runStage(objectWorld &world, const scriptServices &service
 // Nothing of the story shows before the player drives along the road.
 void levelEight::enter(objectWorld &world) {
     music = 1;
-    changeGroup(world, nearTree, {.frame = grownFrame, .visible = false});
-    for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
-        setVisible(world, group, false);
+    changeGroup(world, groupOnTile(*this, nearTree), {.frame = grownFrame, .visible = false});
+    for (const tileSpot tile : {farTree, firstGhost, secondGhost, theStatue}) {
+        setVisible(world, groupOnTile(*this, tile), false);
     }
     for (const int32_t group : butterflies) {
         moveBy(world, group, -1, 0);
         changeGroup(world, group, {.emitsLight = false, .lightShape = 0, .visible = false});
     }
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForFirstPass;
 }
 
 void levelEight::startFirstPass(objectWorld &world) {
     if (!(carInBox(world.car, inclusive(36, 44), inclusive(38, 40)) && faces(world.car, 40, 45))) {
         return;
     }
-    setVisible(world, nearTree, true);
+    setVisible(world, groupOnTile(*this, nearTree), true);
     for (const int32_t group : lowSideNearLamps) {
         hide(world, group);
     }
@@ -167,8 +173,8 @@ void levelEight::startFirstPass(objectWorld &world) {
     for (const int32_t group : nearButterflies) {
         light(world, group);
     }
-    setVisible(world, theStatue, true);
-    stage = 2;
+    setVisible(world, groupOnTile(*this, theStatue), true);
+    stage = onFirstPass;
 }
 
 // The second half of the lamps goes dark and the ghosts are let loose, each with its
@@ -184,9 +190,9 @@ void levelEight::endFirstPass(objectWorld &world) {
     for (const int32_t group : farButterflies) {
         light(world, group);
     }
-    changeGroup(world, firstGhost, {.homeShiftX = 7, .visible = true});
-    changeGroup(world, secondGhost, {.homeShiftX = -7, .visible = true});
-    stage = 3;
+    changeGroup(world, groupOnTile(*this, firstGhost), {.homeShiftX = 7, .visible = true});
+    changeGroup(world, groupOnTile(*this, secondGhost), {.homeShiftX = -7, .visible = true});
+    stage = waitingForLamps;
 }
 
 // A recharge at a tree wakes the ghosts and puts the player's lamps out again.
@@ -201,12 +207,13 @@ void levelEight::waitForLamps(objectWorld &world) {
         return;
     }
     music = 3;
-    changeGroup(world, nearTree, {.frame = grownFrame, .emitsLight = false, .visible = false});
-    setVisible(world, theStatue, false);
+    changeGroup(world, groupOnTile(*this, nearTree),
+                {.frame = grownFrame, .emitsLight = false, .visible = false});
+    setVisible(world, groupOnTile(*this, theStatue), false);
     for (const int32_t group : butterflies) {
         moveHomeBy(world, group, -4, 90);
     }
-    stage = 4;
+    stage = onSecondPass;
 }
 
 void levelEight::endSecondPass(objectWorld &world) {
@@ -216,7 +223,7 @@ void levelEight::endSecondPass(objectWorld &world) {
     for (const int32_t group : highSideFarLamps) {
         hide(world, group);
     }
-    stage = 5;
+    stage = onReturnPass;
 }
 
 void levelEight::endReturnPass(objectWorld &world) {
@@ -226,14 +233,14 @@ void levelEight::endReturnPass(objectWorld &world) {
     for (const int32_t group : highSideNearLamps) {
         hide(world, group);
     }
-    stage = 6;
+    stage = dimmingButterflies;
 }
 
 void levelEight::dimButterflies(objectWorld &world) {
     for (const int32_t group : butterflies) {
         setMode(world, group, objectMode::dim);
     }
-    stage = 7;
+    stage = waitingToLeave;
 }
 
 // A short wait, then the start of the road leads on.
@@ -252,7 +259,7 @@ levelExit levelEight::waitAndLeave(objectWorld &world, const scriptServices &ser
 
 // The statue speaks only while the ghosts are about.
 void levelEight::speakOrFall(const objectWorld &world, textBox &text) {
-    if (stage == 2 || stage == 3) {
+    if (stage == onFirstPass || stage == waitingForLamps) {
         statueMessage(world, text, statueLine, messageShown);
     } else {
         withdrawMessage(text, messageShown);
@@ -260,7 +267,7 @@ void levelEight::speakOrFall(const objectWorld &world, textBox &text) {
 }
 
 void levelEight::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     messageShown = false;
     waitTimer = 0;

@@ -12,7 +12,20 @@ class textBox;
 // lamps left dark sends the ghosts away, and two more passes lead on to level 9.
 class levelEight : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        waitingForFirstPass,
+        onFirstPass,
+        waitingForLamps,
+        onSecondPass,
+        onReturnPass,
+        dimmingButterflies,
+        waitingToLeave
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     bool messageShown = false;
     int32_t waitTimer = 0;

@@ -1,5 +1,7 @@
 #include "levels/levelEleven.h"
 
+#include <iterator>
+
 #include "levels/levelLayout.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
@@ -21,8 +23,6 @@ namespace {
 
 constexpr groupRange ghosts = groups(16, 25);
 constexpr int32_t nextLevel = 12;
-constexpr int32_t firstLapStage = 3;
-constexpr int32_t lastLapStage = 10;
 constexpr int32_t framesBeforeLeaving = 60;
 constexpr double headingMinusY = 90; // a loosed ghost drives back down the road at the player
 
@@ -47,6 +47,17 @@ constexpr lapChange laps[] = {
     {{18, 23}, {{19, 0}, {24, 0}}},
     {{19, 24}, {{noGhost, 0}, {noGhost, 0}}},
 };
+
+// The laps are stages in a row, one for each lap's change, and the final pass follows them.
+using scriptStage = levelEleven::scriptStage;
+constexpr int32_t lapIndex(const scriptStage stage) {
+    return static_cast<int32_t>(stage) - static_cast<int32_t>(scriptStage::firstLap);
+}
+constexpr scriptStage stageAfter(const scriptStage stage) {
+    return static_cast<scriptStage>(static_cast<int32_t>(stage) + 1);
+}
+static_assert(lapIndex(scriptStage::eighthLap) + 1 == static_cast<int32_t>(std::size(laps)));
+static_assert(stageAfter(scriptStage::eighthLap) == scriptStage::finalPass);
 
 // Across the start of the road, heading on towards +y.
 bool inGate(const playerCar &car) {
@@ -74,15 +85,15 @@ void levelEleven::script(objectWorld &world, const scriptServices &services) {
 }
 
 levelExit levelEleven::runStage(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForFirstPass) {
         startFirstPass(world);
-    } else if (stage == 2) {
+    } else if (stage == onFirstPass) {
         endFirstPass(world);
-    } else if (stage >= firstLapStage && stage <= lastLapStage) {
+    } else if (stage >= firstLap && stage <= eighthLap) {
         lap(world);
-    } else if (stage == lastLapStage + 1) {
+    } else if (stage == finalPass) {
         return lastLap(world, services);
     }
     return levelExit::stayed;
@@ -94,7 +105,7 @@ void levelEleven::enter(objectWorld &world) {
         setVisible(world, group, false);
     }
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForFirstPass;
 }
 
 void levelEleven::startFirstPass(objectWorld &world) {
@@ -103,7 +114,7 @@ void levelEleven::startFirstPass(objectWorld &world) {
     }
     hideEverySecond(world, groups(0, 7));
     hideEverySecond(world, groups(26, 35));
-    stage = 2;
+    stage = onFirstPass;
 }
 
 // Driving on round the world, or turning back past the middle.
@@ -116,7 +127,7 @@ void levelEleven::endFirstPass(objectWorld &world) {
     }
     hideEverySecond(world, groups(0, 15));
     hideEverySecond(world, groups(26, 41));
-    stage = firstLapStage;
+    stage = firstLap;
     passed = false;
 }
 
@@ -137,7 +148,7 @@ void levelEleven::lap(objectWorld &world) {
     if (!passesGate(world.car)) {
         return;
     }
-    const lapChange &change = laps[stage - firstLapStage];
+    const lapChange &change = laps[lapIndex(stage)];
     for (const int32_t group : change.retired) {
         if (group != noGhost) {
             setMode(world, group, objectMode::dead);
@@ -152,7 +163,7 @@ void levelEleven::lap(objectWorld &world) {
                          .mode = objectMode::straight});
         }
     }
-    stage++;
+    stage = stageAfter(stage);
 }
 
 // After a short wait, one more pass through the gate leads on. The car must have left the
@@ -173,7 +184,7 @@ levelExit levelEleven::lastLap(objectWorld &world, const scriptServices &service
 }
 
 void levelEleven::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     timer = 0;
     passed = false;

@@ -10,7 +10,24 @@
 // last ones away, lead on to level 12.
 class levelEleven : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        waitingForFirstPass,
+        onFirstPass,
+        firstLap,
+        secondLap,
+        thirdLap,
+        fourthLap,
+        fifthLap,
+        sixthLap,
+        seventhLap,
+        eighthLap,
+        finalPass
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     int32_t timer = 0;
     bool passed = false; // the car has used its pass through the gate

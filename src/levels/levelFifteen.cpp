@@ -143,22 +143,22 @@ void darkenRing(objectWorld &world) {
 } // namespace
 
 void levelFifteen::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 2) {
+    } else if (stage == showingSapling) {
         showSapling(world);
-    } else if (stage == 4) {
+    } else if (stage == showingFlame) {
         showFlame(world);
-    } else if (stage == 5) {
+    } else if (stage == waitingForPickup) {
         waitForPickup(world, services);
     }
     const int32_t lit = burningRingLamps(world);
     turnRing(world, lit);
-    if (stage < 2) {
+    if (stage < showingSapling) {
         followLamps(lit);
     }
     if (saplingGrowing(world)) {
-        stage = 4;
+        stage = showingFlame;
     }
     if (leave(world, services) == levelExit::left) {
         forgetVisit();
@@ -178,21 +178,21 @@ void levelFifteen::enter(objectWorld &world) {
     darkenRing(world);
     shiftBy(world, theAshTree, -40, -19);
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForRingLamps;
 }
 
 // All four lamps burning: the ash tree gives way to a glowing sapling, waiting for the flash.
 void levelFifteen::showSapling(objectWorld &world) {
     setVisible(world, theAshTree, false);
     changeGroup(world, theTree, {.emitsLight = true, .lightShape = 1, .visible = true});
-    stage = 3;
+    stage = waitingForGrowth;
 }
 
 void levelFifteen::showFlame(objectWorld &world) {
     changeGroup(world, theTree, {.frame = sapling, .emitsLight = false, .lightShape = 0, .visible = false});
     light(world, theFlame);
     setLightShape(world, theFlame, 3);
-    stage = 5;
+    stage = waitingForPickup;
 }
 
 void levelFifteen::waitForPickup(objectWorld &world, const scriptServices &services) {
@@ -201,11 +201,13 @@ void levelFifteen::waitForPickup(objectWorld &world, const scriptServices &servi
     }
     pickUpFlame(world, services, *this, flagIndex, theFlame);
     darkenRing(world);
-    stage = 6;
+    stage = flameTaken;
 }
 
 void levelFifteen::turnRing(objectWorld &world, const int32_t litLamps) {
-    const ringMotion motion = stage <= 1 ? motionByLamps[litLamps] : stage <= 5 ? ringRacing : ringAtRest;
+    const ringMotion motion = stage <= waitingForRingLamps ? motionByLamps[litLamps]
+                              : stage <= waitingForPickup  ? ringRacing
+                                                           : ringAtRest;
     for (const int32_t group : ringLights) {
         if (motion.turn != 0) {
             orbitGroup(world, group, ringCentre, motion.turn, orbitPoint::position);
@@ -231,7 +233,7 @@ void levelFifteen::followLamps(const int32_t litLamps) {
         break;
     default:
         music = 3;
-        stage = 2;
+        stage = showingSapling;
         break;
     }
 }
@@ -257,7 +259,7 @@ levelExit levelFifteen::leave(objectWorld &world, const scriptServices &services
 }
 
 void levelFifteen::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     flickerTimer = 0;
     flickerTimer2 = 0;

@@ -10,7 +10,19 @@
 // burn; all four bring out a sapling, and the sapling grown in the flash gives up the flame.
 class levelFifteen : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        waitingForRingLamps,
+        showingSapling,
+        waitingForGrowth,
+        showingFlame,
+        waitingForPickup,
+        flameTaken
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     int32_t flickerTimer = 0;
     int32_t flickerTimer2 = 0;

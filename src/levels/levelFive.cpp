@@ -1,6 +1,7 @@
 #include "levels/levelFive.h"
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
@@ -8,28 +9,32 @@
 
 using enum objectKind;
 
+namespace {
+
+constexpr tileSpot lowSideTree = {36, 20};
+constexpr tileSpot highSideTree = {44, 20};
+constexpr tileSpot theRoadSign = {44, 30};
+
+} // namespace
+
 void levelFive::setup() {
     beginLayout(*this, 80);
     placeStraightRoad(*this, 38);
 
     placeRoadsideLamps(*this);
     // Trees take the place of the lamps at y = 20, a road sign that of the one at (44, 30).
-    placeObject(*this, tree, 36, 20);
-    placeObject(*this, tree, 44, 20);
-    placeObject(*this, roadSign, 44, 30);
+    placeObjects(*this, tree, {lowSideTree, highSideTree});
+    placeObjects(*this, roadSign, {theRoadSign});
     // Ground lights lead from the trees to the edges of the world.
     placeObjectRow(*this, gLight, 20, 0, 34, 2);
     placeObjectRow(*this, gLight, 20, 46, 78, 2);
-    stage = 0;
+    stage = entering;
 }
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
-constexpr groupRange lowSideLights = groups(0, 17); // x = 0 … 34 every 2
-constexpr int32_t lowSideTree = 22;
-constexpr int32_t highSideTree = 38;
-constexpr int32_t theRoadSign = 40;
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
+constexpr groupRange lowSideLights = groups(0, 17);   // x = 0 … 34 every 2
 constexpr groupRange highSideLights = groups(50, 66); // x = 46 … 78 every 2
 constexpr int32_t highSideFirstLight = 50;
 
@@ -53,13 +58,13 @@ void putOut(objectWorld &world, const groupRange lights) {
 } // namespace
 
 void levelFive::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == choosingSide) {
         chooseSide(world);
-    } else if (stage == 2) {
+    } else if (stage == puttingOutLights) {
         putOutPassedLights(world);
-    } else if (stage == 3) {
+    } else if (stage == leaving) {
         if (leave(world, services) == levelExit::left) {
             return; // level 6 has the rest of the pass
         }
@@ -68,11 +73,11 @@ void levelFive::script(objectWorld &world, const scriptServices &services) {
 
 // The level is silent: only the lights speak.
 void levelFive::enter(objectWorld &world) {
-    setFrame(world, lowSideTree, grownFrame);
-    setFrame(world, highSideTree, grownFrame);
-    setAngle(world, theRoadSign, signAngle);
+    setFrame(world, groupOnTile(*this, lowSideTree), grownFrame);
+    setFrame(world, groupOnTile(*this, highSideTree), grownFrame);
+    setAngle(world, groupOnTile(*this, theRoadSign), signAngle);
     world.fade.fadeIn();
-    stage = 1;
+    stage = choosingSide;
 }
 
 // The line beyond the road, on the side the car drives towards, goes dark at once; the
@@ -80,11 +85,11 @@ void levelFive::enter(objectWorld &world) {
 void levelFive::chooseSide(objectWorld &world) {
     const playerCar &car = world.car;
     if (car.x > 40 && faces(car, -1, lineY)) {
-        stage = 2;
+        stage = puttingOutLights;
         putOut(world, lowSideLights);
     }
     if (car.x <= 40 && faces(car, 81, lineY)) {
-        stage = 2;
+        stage = puttingOutLights;
         putOut(world, highSideLights);
     }
 }
@@ -105,7 +110,7 @@ void levelFive::putOutPassedLights(objectWorld &world) {
         }
     }
     if (behind >= 2 * placesPerSide) {
-        stage = 3;
+        stage = leaving;
     }
 }
 

@@ -10,7 +10,11 @@
 // crossroads, level 6.
 class levelFive : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, choosingSide, puttingOutLights, leaving };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
 
     levelFive() { setup(); }
 

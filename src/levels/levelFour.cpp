@@ -50,14 +50,15 @@ void levelFour::setup() {
     for (const int32_t x : {13, 26, 39}) {
         placeGrove(*this, x);
     }
-    stage = timer = counter = 0;
+    stage = entering;
+    timer = counter = 0;
     messageShown = firstOpened = secondOpened = false;
     treePassed1 = treePassed2 = treePassed3 = false;
 }
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
 constexpr int32_t leftTree = 24;   // (13, 20)
 constexpr int32_t middleTree = 51; // (26, 20)
 constexpr int32_t rightTree = 78;  // (39, 20)
@@ -113,19 +114,19 @@ void openLightsBetween(objectWorld &world, const int32_t first, const int32_t la
 
 void levelFour::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world, services);
         break;
-    case 1:
+    case openingGates:
         teachAndOpen(world, services.text);
         break;
-    case 2:
+    case runningAlongGroves:
         runAlongGroves(world);
         break;
-    case 3:
+    case passingTrees:
         passTrees(world);
         break;
-    case 4:
+    case drivingToEdge:
         if (leaveAtEdge(world, services) == levelExit::left) {
             return; // level 5 has the rest of the pass
         }
@@ -140,7 +141,7 @@ void levelFour::enter(objectWorld &world, const scriptServices &services) {
     saveProgress(services, world.currentLevel.index, world.car.progressFlags);
     music = 1;
     setFrame(world, middleTree, grownFrame);
-    stage = 1;
+    stage = openingGates;
     world.fade.fadeIn();
 }
 
@@ -184,7 +185,7 @@ void levelFour::clearTheAsh(objectWorld &world) {
     });
     openLightsBetween(world, -1, objectCount);
     music = 3;
-    stage = 2;
+    stage = runningAlongGroves;
 }
 
 void levelFour::runAlongGroves(objectWorld &world) {
@@ -198,7 +199,7 @@ void levelFour::runAlongGroves(objectWorld &world) {
         return;
     }
     timer = 0;
-    stage = 3;
+    stage = passingTrees;
 }
 
 // Each tree goes out of sight once the car has driven close past it.
@@ -219,7 +220,7 @@ void levelFour::passTrees(objectWorld &world) {
         }
     }
     if (treePassed1 && treePassed2 && treePassed3) {
-        stage = 4;
+        stage = drivingToEdge;
     }
 }
 

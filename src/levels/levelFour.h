@@ -11,7 +11,17 @@
 // and a drive past the three trees lead on to level 5.
 class levelFour : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        openingGates,
+        runningAlongGroves,
+        passingTrees,
+        drivingToEdge
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t timer = 0;
     int32_t counter = 0; // which of the statues' three lines comes next
     bool messageShown = false;

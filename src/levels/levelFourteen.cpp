@@ -1,8 +1,10 @@
 #include "levels/levelFourteen.h"
 
+#include <iterator>
 #include <string_view>
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
@@ -65,6 +67,14 @@ void placeStraightRoadLamps(level &lvl) {
     placeObjectColumn(lvl, lamp, 44, 55, 70, 5);
 }
 
+constexpr tileSpot theFlame = {41, 39};
+constexpr tileSpot theTree = {49, 48};
+// Round the flame where the roads cross; none of them is seen here.
+constexpr tileSpot butterflies[] = {{37, 37}, {37, 40}, {39, 34}, {39, 43},
+                                    {42, 34}, {42, 43}, {44, 36}, {44, 39}};
+// The six ghost cars of the race, lined up along the upper diagonal road.
+constexpr tileSpot racers[] = {{45, 34}, {47, 37}, {51, 31}, {56, 32}, {63, 26}, {67, 27}};
+
 } // namespace
 
 void levelFourteen::setup() {
@@ -75,23 +85,22 @@ void levelFourteen::setup() {
 
     placeDiagonalRoadLamps(*this);
     placeStraightRoadLamps(*this);
-    placeObject(*this, flame, 41, 39);
-    placeObjects(*this, butterfly,
-                 {{37, 37}, {37, 40}, {39, 34}, {39, 43}, {42, 34}, {42, 43}, {44, 36}, {44, 39}});
-    placeObjects(*this, ghostCar, {{45, 34}, {47, 37}, {51, 31}, {56, 32}, {63, 26}, {67, 27}});
+    placeObjects(*this, flame, {theFlame});
+    for (const tileSpot tile : butterflies) {
+        placeObject(*this, butterfly, tile.x, tile.y);
+    }
+    for (const tileSpot tile : racers) {
+        placeObject(*this, ghostCar, tile.x, tile.y);
+    }
     placeObject(*this, statue, 32, 55);
-    placeObject(*this, tree, 49, 48);
-    stage = 0;
+    placeObjects(*this, tree, {theTree});
+    stage = entering;
     messageShown = false;
 }
 
 namespace {
 
-constexpr int32_t butterflyGroups[] = {31, 32, 33, 34, 36, 37, 45, 46};
-constexpr int32_t theFlame = 35;
-constexpr int32_t theTree = 60;
-constexpr int32_t racers[] = {54, 57, 61, 66, 68, 72};
-constexpr int32_t racerCount = 6;
+constexpr int32_t racerCount = static_cast<int32_t>(std::size(racers));
 constexpr double raceHeading = 220;
 constexpr int32_t crossroads = 6;
 constexpr int32_t nextLevel = 15;
@@ -135,29 +144,29 @@ void levelFourteen::script(objectWorld &world, const scriptServices &services) {
 
 levelExit levelFourteen::runStage(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case watchingRace:
         statueMessage(world, services.text, raceLine, messageShown);
         watchTheRace(world);
         break;
-    case 2:
+    case raceOver:
         music = 3;
-        stage = 3;
+        stage = headingHome;
         break;
-    case 3:
+    case headingHome:
         statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
-            stage = 4;
+            stage = wrappingRound;
         }
         break;
-    case 4:
+    case wrappingRound:
         if (world.car.x > 1) { // wrapped round to the far side of the world
-            stage = 5;
+            stage = headingHomeAgain;
         }
         break;
-    case 5:
+    case headingHomeAgain:
         statueMessage(world, services.text, homeLine, messageShown);
         if (crossesLeftEdge(world.car)) {
             return leaveTo(world, services, nextLevel);
@@ -172,19 +181,20 @@ levelExit levelFourteen::runStage(objectWorld &world, const scriptServices &serv
 // The butterflies and the flame are not seen here; six ghosts line up for the race.
 void levelFourteen::enter(objectWorld &world) {
     music = 1;
-    for (const int32_t group : butterflyGroups) {
-        hide(world, group);
+    for (const tileSpot tile : butterflies) {
+        hide(world, groupOnTile(*this, tile));
     }
-    shiftBy(world, theFlame, -0.5, -0.5);
-    changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
-    setFrame(world, theTree, grownFrame);
-    for (const int32_t group : racers) {
+    const int32_t flameGroup = groupOnTile(*this, theFlame);
+    shiftBy(world, flameGroup, -0.5, -0.5);
+    changeGroup(world, flameGroup, {.emitsLight = false, .lightShape = 0, .visible = false});
+    setFrame(world, groupOnTile(*this, theTree), grownFrame);
+    for (const tileSpot tile : racers) {
         changeGroup(
-            world, group,
+            world, groupOnTile(*this, tile),
             {.shiftX = -10, .shiftY = 5, .angle = raceHeading, .visible = true, .mode = objectMode::race});
     }
     world.fade.fadeIn();
-    stage = 1;
+    stage = watchingRace;
 }
 
 // The music rises once one ghost is out; the road is the player's once all six are.
@@ -192,7 +202,7 @@ void levelFourteen::watchTheRace(objectWorld &world) {
     const int32_t out = ghostsOutOfTheRace(world);
     music = out > 0 ? 2 : 1;
     if (out >= racerCount) {
-        stage = 2;
+        stage = raceOver;
     }
 }
 
@@ -200,6 +210,6 @@ void levelFourteen::watchTheRace(objectWorld &world) {
 levelExit levelFourteen::leaveTo(objectWorld &world, const scriptServices &services,
                                  const int32_t nextLevel) {
     messageShown = false;
-    stage = 0;
+    stage = entering;
     return leaveFor(world, services, *this, nextLevel);
 }

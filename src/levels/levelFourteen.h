@@ -11,7 +11,18 @@
 // sends the player back to the crossroads.
 class levelFourteen : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        watchingRace,
+        raceOver,
+        headingHome,
+        wrappingRound,
+        headingHomeAgain
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     bool messageShown = false;
 
     levelFourteen() { setup(); }

@@ -42,11 +42,6 @@ void placeDiagonalColumn(level &lvl, int32_t x, int32_t r);
 // Lamps just outside both edge pieces of a diagonal column that opens on row r.
 void placeDiagonalLamps(level &lvl, int32_t x, int32_t r);
 
-struct tileSpot {
-    int32_t x;
-    int32_t y;
-};
-
 // Where a new game puts the player car.
 void placeStartTile(level &lvl, int32_t x, int32_t y);
 void placeObject(level &lvl, objectKind kind, int32_t x, int32_t y);

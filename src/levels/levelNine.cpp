@@ -36,13 +36,13 @@ constexpr std::string_view secondLine = "the sun fell far from the road";
 } // namespace
 
 void levelNine::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForPickup) {
         waitForPickup(world, services);
-    } else if (stage == 2) {
+    } else if (stage == silencingMusic) {
         music = 0; // a frame after the pickup
-        stage = 3;
+        stage = flameTaken;
     }
     speak(world, services.text);
     orbitKind(world, objectKind::butterfly, ringCentre, ringTurn, orbitPoint::home);
@@ -55,12 +55,12 @@ void levelNine::script(objectWorld &world, const scriptServices &services) {
 void levelNine::enter(objectWorld &world) {
     music = 3;
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForPickup;
     setFrame(world, theFlame, burningFrame);
     if (world.car.progressFlags[flagIndex]) {
         hide(world, theFlame);
         setLightShape(world, theFlame, 0);
-        stage = 2;
+        stage = silencingMusic;
     }
 }
 
@@ -69,7 +69,7 @@ void levelNine::waitForPickup(objectWorld &world, const scriptServices &services
         return;
     }
     takeFlame(world, services, flagIndex, theFlame);
-    stage = 2;
+    stage = silencingMusic;
 }
 
 // The first reading tells where the flame goes; every later one where the sun is.
@@ -81,7 +81,7 @@ void levelNine::speak(objectWorld &world, textBox &text) {
 }
 
 void levelNine::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     timer = 0;
     messageShown = false;

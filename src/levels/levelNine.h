@@ -9,7 +9,11 @@
 // in turn, and the flame, once taken, stays taken.
 class levelNine : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, waitingForPickup, silencingMusic, flameTaken };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     int32_t timer = 0;
     int32_t lineIndex = 1; // which of the statues' two lines is next

@@ -21,17 +21,18 @@ void levelOne::setup() {
     // The only start tile of the game: a new game puts the car here.
     placeStartTile(*this, 30, 17);
     placeObject(*this, butterfly, 33, 3);
-    stage = timer = counter = 0;
+    stage = showingOpeningWords;
+    timer = counter = 0;
 }
 
 void levelOne::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == showingOpeningWords) {
         showOpeningWords(world, services.text);
-    } else if (stage == 1) {
+    } else if (stage == waitingForLight) {
         waitForTheLight(world, services.text);
-    } else if (stage == 2) {
+    } else if (stage == teachingDriving) {
         teachDriving(world, services.text);
-    } else if (stage == 3) {
+    } else if (stage == drivingAway) {
         if (driveAway(world, services) == levelExit::left) {
             return; // level 2 has the rest of the pass
         }
@@ -54,7 +55,7 @@ void levelOne::showOpeningWords(objectWorld &world, textBox &text) {
         counter = 0;
         text.showHint(142, 200, "the roads always there", false);
         text.showHint(137, 221, "youve just got to find it", false);
-        stage = 1;
+        stage = waitingForLight;
     } else {
         counter++;
     }
@@ -69,7 +70,7 @@ void levelOne::waitForTheLight(objectWorld &world, textBox &text) {
         text.commandHint(textCommand::fade);
     }
     if (timer == 350) {
-        stage = 2;
+        stage = teachingDriving;
         timer = 0;
         moveHomeBy(world, butterflyGroup, -14, 14);
         world.fade.fadeIn();
@@ -89,7 +90,7 @@ void levelOne::teachDriving(objectWorld &world, textBox &text) {
     if (world.car.x < 30) {
         text.commandMessages(textCommand::fade);
         timer = 0;
-        stage = 3;
+        stage = drivingAway;
     }
 }
 

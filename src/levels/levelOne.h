@@ -12,7 +12,11 @@ class levelOne : public level {
   public:
     levelOne() { setup(); }
 
-    int32_t stage;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { showingOpeningWords, waitingForLight, teachingDriving, drivingAway };
+    using enum scriptStage;
+
+    scriptStage stage = showingOpeningWords;
     int32_t timer;
     int32_t counter;
 

@@ -48,7 +48,7 @@ void levelSeven::setup() {
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
 constexpr int32_t theMoon = 0;
 constexpr int32_t firstFlamePlace = 1; // beside the moon, one per flame won
 constexpr groupRange flamePlaces = groups(1, 6);
@@ -163,13 +163,13 @@ void slide(double &push, double &coordinate) {
 } // namespace
 
 void levelSeven::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForMiddle) {
         if (carInBox(world.car, strict(20, 60), strict(20, 60))) {
-            stage = 2;
+            stage = exitsOpen;
         }
-    } else if (stage == 2) {
+    } else if (stage == exitsOpen) {
         if (leaveForCrossroads(world, services) == levelExit::left) {
             return; // the crossroads have the rest of the pass
         }
@@ -201,7 +201,7 @@ void levelSeven::enter(objectWorld &world) {
         changeGroup(world, group, {.shiftX = ringShiftX, .lightShape = 0, .visible = false});
     }
     setFrame(world, ringTree, grownFrame);
-    stage = 1;
+    stage = waitingForMiddle;
 }
 
 // Open while the trials have not begun, and later only with the headlights on.
@@ -489,7 +489,8 @@ void levelSeven::placeStrikePoints() {
 // Leaving clears the sand and the whole visit; the strike points are laid out again, so a
 // later visit strikes where the first did.
 void levelSeven::forgetVisit() {
-    stage = moonPhase = timer = delivered = inMoon = 0;
+    stage = entering;
+    moonPhase = timer = delivered = inMoon = 0;
     for (bool &flag : deliveredFlags) {
         flag = false;
     }

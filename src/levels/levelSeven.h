@@ -15,7 +15,11 @@ class levelSeven : public level {
     static constexpr int32_t flameCount = 6;
     static constexpr int32_t strikePointCount = 8;
 
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, waitingForMiddle, exitsOpen };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t moonPhase = 0;
     int32_t timer = 0;
     int32_t delivered = 0; // flames brought out beside the moon on this visit

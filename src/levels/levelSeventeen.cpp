@@ -106,34 +106,34 @@ const basicObj *statueOf(const objectWorld &world, const int32_t group) {
 
 void levelSeventeen::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case followingHeadlights:
         followHeadlights(world, services.text);
         break;
-    case 2:
+    case settlingInDark:
         settleInTheDark(world, services.text);
         break;
-    case 3:
+    case waitingForKill:
         waitForTheKill(world);
         break;
-    case 4:
+    case waitingForFall:
         waitForTheFall(world);
         break;
-    case 5:
+    case bringingFlame:
         bringFlame(world);
         break;
-    case 6:
+    case glidingFlame:
         glideFlame(world);
         break;
-    case 7:
+    case waitingForPickup:
         waitForPickup(world, services);
         break;
     default:
         break;
     }
-    if (stage > 0) {
+    if (stage != entering) {
         speak(world, services.text);
     }
     if (leaveSideways(world, services, *this, armed) == levelExit::left) {
@@ -158,7 +158,7 @@ void levelSeventeen::enter(objectWorld &world) {
         setEmitsLight(world, group, true);
     }
     changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
-    stage = 1;
+    stage = followingHeadlights;
     world.fade.fadeIn();
 }
 
@@ -178,7 +178,7 @@ void levelSeventeen::followHeadlights(objectWorld &world, textBox &text) {
     const int32_t inSight = butterfliesInSight(world);
     music = inSight < 1 ? 1 : 2;
     if (inSight == butterflyCount && world.car.headlightsOn) {
-        stage = 2;
+        stage = settlingInDark;
     }
 }
 
@@ -217,7 +217,7 @@ void levelSeventeen::settleInTheDark(objectWorld &world, textBox &text) {
     showDarkObjects(world);
     withdrawMessage(text, messageShown);
     endCloseReadings(world);
-    stage = 3;
+    stage = waitingForKill;
 }
 
 void levelSeventeen::waitForTheKill(objectWorld &world) {
@@ -227,7 +227,7 @@ void levelSeventeen::waitForTheKill(objectWorld &world) {
     if (keeper != nullptr && keeper->state != statueKilled) {
         return;
     }
-    stage = 4;
+    stage = waitingForFall;
     music = 0;
     for (const int32_t group : butterflies) {
         changeGroup(world, group, {.emitsLight = true, .mode = objectMode::dim});
@@ -237,7 +237,7 @@ void levelSeventeen::waitForTheKill(objectWorld &world) {
 void levelSeventeen::waitForTheFall(objectWorld &world) {
     const basicObj *keeper = statueOf(world, firstStatue);
     if (keeper == nullptr || keeper->frame == 0) {
-        stage = 5;
+        stage = bringingFlame;
         music = 3;
     }
 }
@@ -247,14 +247,14 @@ void levelSeventeen::bringFlame(objectWorld &world) {
     shiftBy(world, theFlame, -39, -39);
     light(world, theFlame);
     setLightShape(world, theFlame, 3);
-    stage = 6;
+    stage = glidingFlame;
     waitTimer = glideSteps;
 }
 
 // The flame drifts away along the car's facing, slowing down.
 void levelSeventeen::glideFlame(objectWorld &world) {
     if (waitTimer < 1) {
-        stage = 7;
+        stage = waitingForPickup;
         return;
     }
     const double step = waitTimer * glideStep;
@@ -275,7 +275,7 @@ void levelSeventeen::waitForPickup(objectWorld &world, const scriptServices &ser
         return;
     }
     pickUpFlame(world, services, *this, flagIndex, theFlame);
-    stage = 8;
+    stage = flameTaken;
 }
 
 // The keeper speaks until its flame is taken; the second statue tells the way.
@@ -285,7 +285,10 @@ void levelSeventeen::speak(objectWorld &world, textBox &text) {
     if (reading == firstStatue && !world.car.progressFlags[flagIndex]) {
         line = keeperLine;
     } else if (reading == secondStatue) {
-        line = stage == 1 ? hintLine : stage == 3 || stage == 4 ? crushLine : stage > 4 ? farewellLine : "";
+        line = stage == followingHeadlights                         ? hintLine
+               : stage == waitingForKill || stage == waitingForFall ? crushLine
+               : stage > waitingForFall                             ? farewellLine
+                                                                    : "";
     }
     if (!line.empty()) {
         text.showMessage(line);
@@ -304,7 +307,7 @@ void levelSeventeen::coverGround(const int32_t value) {
 }
 
 void levelSeventeen::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     timer = 0;
     waitTimer = 0;

@@ -11,7 +11,21 @@
 // statue, the sixth flame's keeper, comes back; killed by the flash, it gives the flame up.
 class levelSeventeen : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        followingHeadlights,
+        settlingInDark,
+        waitingForKill,
+        waitingForFall,
+        bringingFlame,
+        glidingFlame,
+        waitingForPickup,
+        flameTaken
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     int32_t timer = 0;
     int32_t waitTimer = 0; // steps left of the flame's glide

@@ -21,13 +21,15 @@ void levelSix::setup() {
     placeObject(*this, tree, 36, 35);
     placeObject(*this, tree, 44, 35);
     placeObject(*this, roadSign, 44, 45);
-    stage = finished = 0;
+    stage = entering;
+    finished = 0;
     fadeStarted = false;
 }
 
 namespace {
 
-// Group numbers, in the order the tiles are placed; every other group is a lamp.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up;
+// every other group is a lamp.
 constexpr int32_t lowSideTree = 7;
 constexpr int32_t highSideTree = 23;
 constexpr int32_t theRoadSign = 25;
@@ -73,11 +75,11 @@ bool atSouthEnd(const playerCar &car) {
 } // namespace
 
 void levelSix::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world, services);
-    } else if (stage == 1) {
+    } else if (stage == waitingForMiddle) {
         reachMiddle(world);
-    } else if (stage == 2) {
+    } else if (stage == exitsOpen) {
         if (lightAndLeave(world, services) == levelExit::left) {
             return; // the next level has the rest of the pass
         }
@@ -94,12 +96,12 @@ void levelSix::enter(objectWorld &world, const scriptServices &services) {
     setFrame(world, lowSideTree, grownFrame);
     setFrame(world, highSideTree, grownFrame);
     setAngle(world, theRoadSign, signAngle);
-    stage = 1;
+    stage = waitingForMiddle;
 }
 
 void levelSix::reachMiddle(objectWorld &world) {
     if (carInBox(world.car, strict(20, 60), strict(20, 60))) {
-        stage = 2;
+        stage = exitsOpen;
     }
 }
 
@@ -130,7 +132,7 @@ levelExit levelSix::takeExit(objectWorld &world, const scriptServices &services,
         return levelExit::stayed;
     }
     const levelExit exit = leaveFor(world, services, *this, nextLevel);
-    stage = 0;
+    stage = entering;
     return exit;
 }
 

@@ -10,7 +10,11 @@
 // routes to the flames not yet won and its sides to the moon level.
 class levelSix : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, waitingForMiddle, exitsOpen };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t finished = 0; // "thats all for now" has been shown
     // The fade of a line carried in from another level has been started on this visit.
     bool fadeStarted = false;

@@ -40,9 +40,9 @@ int32_t restingGhosts(const objectWorld &world) {
 } // namespace
 
 void levelSixteen::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1 && waitForDarkness(world, services) == levelExit::left) {
+    } else if (stage == waitingForDarkness && waitForDarkness(world, services) == levelExit::left) {
         return;
     }
     respawnGhosts(world);
@@ -54,7 +54,7 @@ void levelSixteen::script(objectWorld &world, const scriptServices &services) {
 void levelSixteen::enter(objectWorld &world) {
     music = 1;
     sendGhosts(world, objectMode::straight);
-    stage = 1;
+    stage = waitingForDarkness;
     world.fade.fadeIn();
 }
 
@@ -77,7 +77,7 @@ void levelSixteen::respawnGhosts(objectWorld &world) {
 }
 
 void levelSixteen::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     music = 0;
 }

@@ -9,7 +9,11 @@
 // of the sixth flame's route. Switching the headlights off here leads to level 17.
 class levelSixteen : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, waitingForDarkness };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
 
     levelSixteen() { setup(); }

@@ -118,7 +118,7 @@ bool atCornerExit(const playerCar &car) {
 } // namespace
 
 void levelTen::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
     } else {
         runPhase(world, services);
@@ -141,7 +141,7 @@ void levelTen::enter(objectWorld &world) {
     changeGroup(world, theButterfly, {.frame = 1, .emitsLight = false, .lightShape = 0, .visible = false});
     changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
     music = 1;
-    stage = 1;
+    stage = solvingPuzzle;
     if (won) {
         phase = -1; // nothing more happens here
         music = 0;
@@ -288,7 +288,7 @@ levelExit levelTen::leave(objectWorld &world, const scriptServices &services) {
     if (leaveSideways(world, services, *this, armed) == levelExit::left) {
         return levelExit::left;
     }
-    if (armed == 1 && stage > 0 && atCornerExit(world.car)) {
+    if (armed == 1 && stage != entering && atCornerExit(world.car)) {
         return leaveFor(world, services, *this, moonLevel);
     }
     return levelExit::stayed;
@@ -297,7 +297,7 @@ levelExit levelTen::leave(objectWorld &world, const scriptServices &services) {
 // The move timer goes too: a visit that left in the middle of a move would otherwise bow
 // the lines out short on the next.
 void levelTen::forgetVisit() {
-    stage = 0;
+    stage = entering;
     phase = 0;
     armed = 0;
     messageShown = false;

@@ -10,7 +10,11 @@
 // bows it out and lights a block; driving out of a block closes both lines on the flame.
 class levelTen : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, solvingPuzzle };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t phase = 0; // the puzzle's step; -1 once the flame is won
     int32_t armed = 0;
     bool messageShown = false;

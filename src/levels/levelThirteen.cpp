@@ -90,11 +90,11 @@ void setSwitchLamps(objectWorld &world, const int32_t frame) {
 } // namespace
 
 void levelThirteen::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == aligningCross) {
         alignCross(world);
-    } else if (stage == 2) {
+    } else if (stage == waitingForPickup) {
         waitForPickup(world, services);
     }
     speak(world, services.text);
@@ -108,7 +108,7 @@ void levelThirteen::enter(objectWorld &world) {
     changeGroup(world, theFlame, {.emitsLight = false, .lightShape = 0, .visible = false});
     setFrame(world, theTree, grownFrame);
     setSwitchLamps(world, darkLamp);
-    stage = 1;
+    stage = aligningCross;
 }
 
 void levelThirteen::alignCross(objectWorld &world) {
@@ -121,7 +121,7 @@ void levelThirteen::alignCross(objectWorld &world) {
     if (crossNearlyHome(world)) {
         snapCrossHome(world);
         changeGroup(world, theFlame, {.frame = 1, .emitsLight = true, .lightShape = 3, .visible = true});
-        stage = 2;
+        stage = waitingForPickup;
         music = 3;
     }
 }
@@ -173,7 +173,7 @@ void levelThirteen::waitForPickup(objectWorld &world, const scriptServices &serv
     for (const crossLight &light : cross) {
         setLightShape(world, light.group, 0);
     }
-    stage = 3;
+    stage = flameTaken;
 }
 
 void levelThirteen::speak(objectWorld &world, textBox &text) {
@@ -181,7 +181,7 @@ void levelThirteen::speak(objectWorld &world, textBox &text) {
 }
 
 void levelThirteen::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     messageShown = false;
     lampsOn = false;

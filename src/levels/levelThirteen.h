@@ -19,7 +19,11 @@ class levelThirteen : public level {
     };
     static constexpr int32_t crossSize = 12;
 
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, aligningCross, waitingForPickup, flameTaken };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
     int32_t flickerTimer = 0;
     bool messageShown = false;

@@ -1,6 +1,7 @@
 #include "levels/levelThree.h"
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 
@@ -46,6 +47,12 @@ void cutRingHoleColumn(level &lvl, int32_t x) {
 constexpr tileSpot lowXLamps[] = {{7, 40},  {7, 53},  {11, 36}, {11, 57}, {14, 43},
                                   {14, 49}, {15, 26}, {15, 32}, {18, 39}, {18, 53}};
 
+// The sapling in the middle of the ring and the butterflies round it.
+constexpr tileSpot theTree = {ringX, ringY};
+constexpr tileSpot upperButterfly = {18, 45};
+constexpr tileSpot lowerButterfly = {18, 47};
+constexpr tileSpot farButterfly = {20, 46};
+
 void placeLampPair(level &lvl, int32_t x, int32_t y) {
     placeObject(lvl, lamp, x, y);
     placeObject(lvl, lamp, 2 * ringX - x, y);
@@ -77,18 +84,12 @@ void levelThree::setup() {
     for (const tileSpot spot : lowXLamps) {
         placeLampPair(*this, spot.x, spot.y);
     }
-    placeObject(*this, tree, ringX, ringY);
-    placeObjects(*this, butterfly, {{18, 45}, {18, 47}, {20, 46}});
-    stage = 0;
+    placeObjects(*this, tree, {theTree});
+    placeObjects(*this, butterfly, {upperButterfly, lowerButterfly, farButterfly});
+    stage = entering;
 }
 
 namespace {
-
-// Group numbers, in the order the tiles are placed.
-constexpr int32_t upperButterfly = 14; // (18, 45)
-constexpr int32_t lowerButterfly = 15; // (18, 47)
-constexpr int32_t theTree = 17;        // (19, 46), in the middle of the ring
-constexpr int32_t farButterfly = 19;   // (20, 46)
 
 // Set going by the script: the butterflies wing on and the tree needs no flash to start.
 constexpr int32_t started = 2;
@@ -97,12 +98,17 @@ constexpr int32_t fullBattery = 13;
 constexpr int32_t whiteFlashHeld = 4;
 constexpr int32_t nextLevel = 4;
 
+void closeIn(objectWorld &world, const int32_t butterflyGroup, const double dx, const double dy) {
+    moveHomeBy(world, butterflyGroup, dx, dy);
+    setFrame(world, butterflyGroup, started);
+}
+
 } // namespace
 
 void levelThree::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForCharge) {
         if (leaveWhenCharged(world, services) == levelExit::left) {
             return; // level 4 has the rest of the pass
         }
@@ -113,14 +119,11 @@ void levelThree::script(objectWorld &world, const scriptServices &services) {
 void levelThree::enter(objectWorld &world) {
     music = 2;
     world.fade.fadeIn();
-    moveHomeBy(world, upperButterfly, 0.5, 0.5);
-    setFrame(world, upperButterfly, started);
-    moveHomeBy(world, lowerButterfly, 0.5, -0.5);
-    setFrame(world, lowerButterfly, started);
-    setFrame(world, theTree, started);
-    moveHomeBy(world, farButterfly, -0.5, 0);
-    setFrame(world, farButterfly, started);
-    stage = 1;
+    closeIn(world, groupOnTile(*this, upperButterfly), 0.5, 0.5);
+    closeIn(world, groupOnTile(*this, lowerButterfly), 0.5, -0.5);
+    setFrame(world, groupOnTile(*this, theTree), started);
+    closeIn(world, groupOnTile(*this, farButterfly), -0.5, 0);
+    stage = waitingForCharge;
 }
 
 levelExit levelThree::leaveWhenCharged(objectWorld &world, const scriptServices &services) {

@@ -10,7 +10,11 @@
 // level 4.
 class levelThree : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t { entering, waitingForCharge };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
 
     levelThree() { setup(); }
 

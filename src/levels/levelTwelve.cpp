@@ -1,6 +1,7 @@
 #include "levels/levelTwelve.h"
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
 #include "objects/objectWorld.h"
@@ -16,6 +17,8 @@ void placeMirrored(level &lvl, objectKind kind, int32_t x, int32_t y) {
     placeObject(lvl, kind, 80 - x, y);
 }
 
+constexpr tileSpot theFlame = {40, 50};
+
 } // namespace
 
 void levelTwelve::setup() {
@@ -25,7 +28,7 @@ void levelTwelve::setup() {
     // Here the first dash after the gap starts with an up cap, unlike in the other gaps.
     setGround(*this, 40, 57, lineCapUp);
 
-    placeObject(*this, flame, 40, 50);
+    placeObjects(*this, flame, {theFlame});
     for (const int32_t y : {5, 15, 25, 35, 65, 75}) {
         placeMirrored(*this, lamp, 36, y);
     }
@@ -40,8 +43,7 @@ void levelTwelve::setup() {
 namespace {
 
 // The four lamps by the corners of the gap, nearest the flame.
-constexpr int32_t cornerLamps[] = {0, 1, 19, 20};
-constexpr int32_t theFlame = 10;
+constexpr tileSpot cornerLamps[] = {{32, 41}, {32, 59}, {48, 41}, {48, 59}};
 constexpr int32_t flagIndex = 2;
 constexpr int32_t burningLamp = 3;
 constexpr int32_t lampsForSecondTrack = 13;
@@ -49,19 +51,20 @@ constexpr int32_t lampsThatBringTheFlame = 16; // all of them
 
 // Each corner butterfly gathers towards the flame.
 struct butterflyMove {
-    int32_t group;
+    tileSpot from;
     double dx, dy;
 };
-constexpr butterflyMove gathering[] = {{2, 5, 6}, {3, 5, -6}, {17, -5, 6}, {18, -5, -6}};
+constexpr butterflyMove gathering[] = {
+    {{33, 41}, 5, 6}, {{33, 59}, 5, -6}, {{47, 41}, -5, 6}, {{47, 59}, -5, -6}};
 
 } // namespace
 
 void levelTwelve::script(objectWorld &world, const scriptServices &services) {
-    if (stage == 0) {
+    if (stage == entering) {
         enter(world);
-    } else if (stage == 1) {
+    } else if (stage == waitingForLamps) {
         waitForLamps(world);
-    } else if (stage == 2) {
+    } else if (stage == waitingForPickup) {
         waitForPickup(world, services);
     }
     if (leaveSideways(world, services, *this, armed) == levelExit::left) {
@@ -73,16 +76,18 @@ void levelTwelve::script(objectWorld &world, const scriptServices &services) {
 // flame already won leaves the corner lamps burning and nothing to do.
 void levelTwelve::enter(objectWorld &world) {
     music = 1;
-    for (const int32_t lamp : cornerLamps) {
-        light(world, lamp);
+    for (const tileSpot lampTile : cornerLamps) {
+        light(world, groupOnTile(*this, lampTile));
     }
-    changeGroup(world, theFlame, {.frame = 1, .emitsLight = false, .lightShape = 0, .visible = false});
+    changeGroup(world, groupOnTile(*this, theFlame),
+                {.frame = 1, .emitsLight = false, .lightShape = 0, .visible = false});
     world.fade.fadeIn();
-    stage = 1;
+    stage = waitingForLamps;
     if (world.car.progressFlags[flagIndex]) {
-        stage = -1;
-        for (const int32_t lamp : cornerLamps) {
-            changeGroup(world, lamp, {.frame = burningLamp, .emitsLight = true, .visible = true});
+        stage = wonBefore;
+        for (const tileSpot lampTile : cornerLamps) {
+            changeGroup(world, groupOnTile(*this, lampTile),
+                        {.frame = burningLamp, .emitsLight = true, .visible = true});
         }
     }
 }
@@ -95,24 +100,26 @@ void levelTwelve::waitForLamps(objectWorld &world) {
     }
     music = 3;
     for (const butterflyMove &move : gathering) {
-        moveHomeBy(world, move.group, move.dx, move.dy);
-        light(world, move.group);
+        const int32_t group = groupOnTile(*this, move.from);
+        moveHomeBy(world, group, move.dx, move.dy);
+        light(world, group);
     }
-    light(world, theFlame);
-    setLightShape(world, theFlame, 3);
-    stage = 2;
+    const int32_t flameGroup = groupOnTile(*this, theFlame);
+    light(world, flameGroup);
+    setLightShape(world, flameGroup, 3);
+    stage = waitingForPickup;
 }
 
 void levelTwelve::waitForPickup(objectWorld &world, const scriptServices &services) {
     if (!carInBox(world.car, strict(38, 42), strict(48.5, 52.5))) {
         return;
     }
-    pickUpFlame(world, services, *this, flagIndex, theFlame);
-    stage = 3;
+    pickUpFlame(world, services, *this, flagIndex, groupOnTile(*this, theFlame));
+    stage = flameTaken;
 }
 
 void levelTwelve::forgetVisit() {
-    stage = 0;
+    stage = entering;
     armed = 0;
     music = 0;
 }

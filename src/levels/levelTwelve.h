@@ -9,7 +9,18 @@
 // level burning brings the butterflies in and lights the flame.
 class levelTwelve : public level {
   public:
-    int32_t stage = 0; // -1 once the flame is won: nothing more happens
+    // The script's stages, in the order it runs them (wonBefore: the flame was won on an
+    // earlier visit and nothing more happens); the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        wonBefore = -1,
+        entering,
+        waitingForLamps,
+        waitingForPickup,
+        flameTaken
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t armed = 0;
 
     levelTwelve() { setup(); }

@@ -1,6 +1,7 @@
 #include "levels/levelTwo.h"
 
 #include "levels/levelLayout.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/scriptBlocks.h"
 #include "levels/tileCodes.h"
 #include "objects/lamp.h"
@@ -8,13 +9,24 @@
 
 using enum objectKind;
 
+namespace {
+
+// A column of lamps on each side of the road, a lamp every five tiles.
+constexpr int32_t lampColumns[] = {2, 10};
+constexpr tileSpot stopSign = {9, 25};
+constexpr tileSpot lampBySign = {10, 25};
+constexpr tileSpot butterflyBySign = {12, 25};
+
+} // namespace
+
 void levelTwo::setup() {
     beginLayout(*this, 40);
     placeStraightRoad(*this, 4);
 
-    placeObjectColumn(*this, objectKind::lamp, 2, 0, 35, 5);
-    placeObjectColumn(*this, objectKind::lamp, 10, 0, 35, 5);
-    placeObject(*this, stop, 9, 25);
+    for (const int32_t x : lampColumns) {
+        placeObjectColumn(*this, objectKind::lamp, x, 0, 35, 5);
+    }
+    placeObjects(*this, stop, {stopSign});
     placeObjects(*this, butterfly,
                  {{4, 2},
                   {4, 8},
@@ -27,19 +39,17 @@ void levelTwo::setup() {
                   {7, 25},
                   {8, 5},
                   {8, 19},
-                  {12, 25}});
-    stage = timer = counter = 0;
+                  butterflyBySign});
+    stage = entering;
+    timer = counter = 0;
 }
 
 namespace {
 
-// Group numbers, in the order the tiles are placed.
+// Group numbers follow the grid's scan: column by column from x = 0, each from y = 0 up.
 constexpr groupRange lowSideLamps = groups(0, 7); // x = 2, y = 0 … 35 every 5
 constexpr groupRange roadButterflies = groups(8, 18);
-constexpr int32_t stopSign = 19;
 constexpr groupRange highSideLamps = groups(20, 27); // x = 10
-constexpr int32_t lampBySign = 25;                   // (10, 25), beside the stop sign
-constexpr int32_t lastButterfly = 28;
 
 constexpr int32_t nextLevel = 3;
 // Frames the car must stand before the stop sign, counted whether in a row or not.
@@ -56,9 +66,12 @@ bool facesStopSign(const playerCar &car) {
     return faces(car, 6, 25);
 }
 
-void lightLampsOf(objectWorld &world, std::initializer_list<int32_t> lamps) {
-    for (const int32_t group : lamps) {
-        changeGroup(world, group, {.frame = lampBurning, .emitsLight = true});
+// Both lamps of each row, the rows given by y.
+void lightLampRows(const level &lvl, objectWorld &world, std::initializer_list<int32_t> rows) {
+    for (const int32_t y : rows) {
+        for (const int32_t x : lampColumns) {
+            changeGroup(world, groupOnTile(lvl, {x, y}), {.frame = lampBurning, .emitsLight = true});
+        }
     }
 }
 
@@ -66,25 +79,25 @@ void lightLampsOf(objectWorld &world, std::initializer_list<int32_t> lamps) {
 
 void levelTwo::script(objectWorld &world, const scriptServices &services) {
     switch (stage) {
-    case 0:
+    case entering:
         enter(world);
         break;
-    case 1:
+    case approachingStopSign:
         showStopSign(world);
         break;
-    case 2:
+    case waitingAtStopSign:
         waitAtStopSign(world);
         break;
-    case 3:
+    case dimmingButterflies:
         dimButterflies(world);
         break;
-    case 4:
+    case lightingLamps:
         lightLamps(world);
         break;
-    case 5:
+    case passingStopSign:
         passStopSign(world);
         break;
-    case 6:
+    case drivingOn:
         if (driveOn(world, services) == levelExit::left) {
             return; // level 3 has the rest of the pass
         }
@@ -106,9 +119,9 @@ void levelTwo::enter(objectWorld &world) {
     for (const int32_t group : roadButterflies) {
         moveHomeBy(world, group, 0, 50);
     }
-    changeGroup(world, stopSign, {.frame = 1, .angle = 90, .visible = false});
-    hide(world, lastButterfly);
-    stage = 1;
+    changeGroup(world, groupOnTile(*this, stopSign), {.frame = 1, .angle = 90, .visible = false});
+    hide(world, groupOnTile(*this, butterflyBySign));
+    stage = approachingStopSign;
 }
 
 // Coming down the road towards it, the stop sign appears with a lamp and a butterfly.
@@ -117,11 +130,12 @@ void levelTwo::showStopSign(objectWorld &world) {
     if (!(car.y > 30 && road.holds(car.x) && facesStopSign(car))) {
         return;
     }
-    setVisible(world, stopSign, true);
-    changeGroup(world, lampBySign, {.emitsLight = true, .visible = true});
-    moveHomeBy(world, lastButterfly, -2.5, 0);
-    changeGroup(world, lastButterfly, {.emitsLight = true, .visible = true});
-    stage = 2;
+    setVisible(world, groupOnTile(*this, stopSign), true);
+    changeGroup(world, groupOnTile(*this, lampBySign), {.emitsLight = true, .visible = true});
+    const int32_t butterflyGroup = groupOnTile(*this, butterflyBySign);
+    moveHomeBy(world, butterflyGroup, -2.5, 0);
+    changeGroup(world, butterflyGroup, {.emitsLight = true, .visible = true});
+    stage = waitingAtStopSign;
     timer = 0;
 }
 
@@ -131,7 +145,7 @@ void levelTwo::waitAtStopSign(objectWorld &world) {
         timer++;
     }
     if (timer >= framesAtStopSign) {
-        stage = 3;
+        stage = dimmingButterflies;
         timer = 0;
     }
 }
@@ -150,11 +164,12 @@ void levelTwo::dimButterflies(objectWorld &world) {
                 changeGroup(world, group, {.frame = lampDark, .emitsLight = false, .visible = true});
             }
         }
-        changeGroup(world, lampBySign, {.frame = lampBurning, .emitsLight = true, .visible = true});
+        changeGroup(world, groupOnTile(*this, lampBySign),
+                    {.frame = lampBurning, .emitsLight = true, .visible = true});
     }
     timer++;
     if (timer >= framesOfDimming) {
-        stage = 4;
+        stage = lightingLamps;
         timer = 0;
         counter = 0;
     }
@@ -174,15 +189,15 @@ void levelTwo::lightLamps(objectWorld &world) {
     }
     counter++;
     if (counter == 1) {
-        lightLampsOf(world, {5, 25, 6, 26});
+        lightLampRows(*this, world, {25, 30});
     } else if (counter == 2) {
-        lightLampsOf(world, {7, 27});
-        setMode(world, lastButterfly, objectMode::dim);
+        lightLampRows(*this, world, {35});
+        setMode(world, groupOnTile(*this, butterflyBySign), objectMode::dim);
     } else if (counter == 3) {
-        lightLampsOf(world, {0, 20});
+        lightLampRows(*this, world, {0});
     } else if (counter == 4) {
-        lightLampsOf(world, {1, 21, 2, 22, 3, 23, 4, 24});
-        stage = 5;
+        lightLampRows(*this, world, {5, 10, 15, 20});
+        stage = passingStopSign;
         counter = timer = 0;
     }
 }
@@ -192,9 +207,9 @@ void levelTwo::passStopSign(objectWorld &world) {
     if (faces(world.car, 9, 25.5)) {
         return;
     }
-    setVisible(world, stopSign, false);
+    setVisible(world, groupOnTile(*this, stopSign), false);
     timer = 0;
-    stage = 6;
+    stage = drivingOn;
 }
 
 levelExit levelTwo::driveOn(objectWorld &world, const scriptServices &services) {

@@ -10,7 +10,19 @@
 // lights the lamps, and the road then leads on to level 3.
 class levelTwo : public level {
   public:
-    int32_t stage = 0;
+    // The script's stages, in the order it runs them; the state line shows their numbers.
+    enum class scriptStage : int32_t {
+        entering,
+        approachingStopSign,
+        waitingAtStopSign,
+        dimmingButterflies,
+        lightingLamps,
+        passingStopSign,
+        drivingOn
+    };
+    using enum scriptStage;
+
+    scriptStage stage = entering;
     int32_t timer = 0;
     int32_t counter = 0;
 

@@ -4,34 +4,59 @@
 #include "levels/tileCodes.h"
 #include "media/drawList.h"
 #include "objects/objectWorld.h"
+#include "world/wrapping.h"
 
 namespace {
 
+// Groups are numbered as the load scans the grid: column by column from x = 0, each column
+// from y = 0 up, every kind sharing the one counter. The order in which a level's setup()
+// placed its tiles plays no part.
+template <typename visitor> void scanGrid(const int32_t side, visitor &&visit) {
+    for (int32_t x = 0; x < side; x++) {
+        for (int32_t y = 0; y < side; y++) {
+            visit(x, y);
+        }
+    }
+}
+
+struct groupNumbering {
+    int32_t perKind[objectKindCount] = {};
+    int32_t next = 0;
+
+    // The group the next tile of the grid value takes, or -1. A tile counts against its
+    // kind's limit by three; past the limit it takes no number, and the start tile none.
+    int32_t number(const int32_t gridValue) {
+        const std::optional<objectKind> kind = kindOfGridCode(gridValue);
+        if (!kind || perKind[kindIndex(*kind)] >= capacityOf(*kind)) {
+            return -1;
+        }
+        perKind[kindIndex(*kind)] += 3;
+        return next++;
+    }
+};
+
 struct placementCounters {
     bool startTileSeen = false;
-    int32_t perKind[objectKindCount] = {};
-    int32_t group = 0;
+    groupNumbering groups;
     int32_t id = 0;
 };
 
 // The nine copies of one tile, each a whole side apart; the home copy is the fifth.
-void placeTile(objectWorld &world, const objectKind kind, int32_t side, int x, int y,
+void placeTile(objectWorld &world, const objectKind kind, int32_t side, int x, int y, int32_t group,
                placementCounters &counters) {
     for (int a = -1; a <= 1; a++) {
         for (int b = -1; b <= 1; b++) {
             setObject(world,
                       {.create = true,
                        .kind = kind,
-                       .groupId = counters.group,
+                       .groupId = group,
                        .objectId = counters.id,
                        .x = side * a + x + 0.5,
                        .y = side * b + y + 0.5},
                       {.visible = true});
             counters.id++;
         }
-        counters.perKind[kindIndex(kind)]++;
     }
-    counters.group++;
 }
 
 void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y,
@@ -45,10 +70,9 @@ void placeCell(levelList &levels, bool moveCar, objectWorld &world, int x, int y
         counters.startTileSeen = true;
         return;
     }
-    // A tile counts against its kind's limit by three; past the limit it takes no number.
-    const std::optional<objectKind> kind = kindOfGridCode(value);
-    if (kind && counters.perKind[kindIndex(*kind)] < capacityOf(*kind)) {
-        placeTile(world, *kind, levels.currentSide(), x, y, counters);
+    const int32_t group = counters.groups.number(value);
+    if (group >= 0) {
+        placeTile(world, *kindOfGridCode(value), levels.currentSide(), x, y, group, counters);
     }
 }
 
@@ -67,11 +91,21 @@ void loadLevelObjects(levelList &levels, bool moveCar, int32_t newLevel, objectW
         }
     }
     placementCounters counters;
-    const int32_t side = levels.currentSide();
-    for (int x = 0; x < side; x++) {
-        for (int y = 0; y < side; y++) {
-            placeCell(levels, moveCar, world, x, y, counters);
-        }
-    }
+    scanGrid(levels.currentSide(),
+             [&](int32_t x, int32_t y) { placeCell(levels, moveCar, world, x, y, counters); });
     levels.runLevelScript(world, services);
+}
+
+int32_t groupOnTile(const level &lvl, const tileSpot tile) {
+    const int32_t x = wrapTile(tile.x, lvl.side);
+    const int32_t y = wrapTile(tile.y, lvl.side);
+    groupNumbering groups;
+    int32_t found = -1;
+    scanGrid(lvl.side, [&](const int32_t cellX, const int32_t cellY) {
+        const int32_t group = groups.number(lvl.objectGrid[cellX][cellY]);
+        if (cellX == x && cellY == y) {
+            found = group;
+        }
+    });
+    return found;
 }

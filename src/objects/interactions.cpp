@@ -13,7 +13,6 @@ constexpr double wallRadius = 1.25;
 constexpr double pushStep = 0.001;
 constexpr double shakePerSpeed = 0.4;
 constexpr int32_t bumpCountLimit = 5;
-constexpr double beamDistance = 5.5;
 constexpr double flashRadius = 3.0;
 constexpr int32_t flashFiringFrame = 6;
 constexpr double spotDistance = 4.0;

@@ -5,6 +5,9 @@
 class objectWorld;
 class playerCar;
 
+// The flash is aimed at the point this many tiles straight ahead of the car.
+constexpr double beamDistance = 5.5;
+
 // Collisions with the nearest solid object: the moon (and trees in the moon level) are
 // walls the car cannot come near; anything else is knocked (a lamp goes dark, a dead statue
 // crumbles) and the car stops, shaking.

@@ -1,8 +1,5 @@
 #include "objects/objectWorld.h"
 
-#include "objects/interactions.h"
-#include "world/wrapping.h"
-
 objectWorld::objectWorld(const animTables &tables, drawList &spriteList, const keyboardState &keyboard)
     : animations(tables), sprites(spriteList), car(keyboard, tables) {}
 
@@ -96,23 +93,6 @@ void setObject(objectWorld &world, const objectTarget &target, const objectChang
             }
         });
     }
-}
-
-void stepPlayerCar(objectWorld &world) {
-    playerCar &car = world.car;
-    const levelInPlay &level = world.currentLevel;
-    car.driveBeforeContact(level.side,
-                           level.groundAt(tileIndex(car.x, level.side), tileIndex(car.y, level.side)));
-    bumpObjects(world);
-    flashObjects(world);
-    car.driveAfterContact();
-}
-
-void updateObjects(objectWorld &world) {
-    stepPlayerCar(world);
-    const int32_t side = world.currentLevel.side;
-    forEachPlaced(world, [&](basicObj &object) { object.update(world.car, side); });
-    world.fade.fadeStep();
 }
 
 void respawnGhostCars(objectWorld &world) {

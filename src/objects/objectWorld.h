@@ -77,12 +77,5 @@ void forEachPlacedOfKind(const objectWorld &world, const objectKind kind, visito
     }
 }
 
-// The car's pass of driving, with the world's answer to its move in the middle.
-void stepPlayerCar(objectWorld &world);
-
-// One frame of the world: the car's step, every placed object's update in table order,
-// then the fade.
-void updateObjects(objectWorld &world);
-
 // Every ghost car placed since its last reset comes back (respawn).
 void respawnGhostCars(objectWorld &world);

@@ -1,7 +1,6 @@
 #include "player/playerCar.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "player/cockpitSteps.h"
 
@@ -15,15 +14,9 @@ constexpr int32_t fullBattery = 13;
 constexpr carPose startPose = {
     .x = 5.1, .y = 5.1, .dirX = -1.0, .dirY = 0.0, .planeX = 0.0, .planeY = 0.8, .heading = 0.0};
 
-constexpr double acceleration = 0.2;
-constexpr double rollingLoss = 0.5;
-constexpr double steeringStep = 0.001;
-constexpr double steeringLimit = 5.0;
-constexpr double distancePerSpeed = 0.01;
-// The steering value is a fraction of a full circle of 6.4.
-constexpr double steeringToRadians = 2.0 * std::numbers::pi / 6.4;
-
 } // namespace
+
+using namespace carMotion;
 
 playerCar::playerCar(const keyboardState &keys, const animTables &tables)
     : bindings(keys), animations(tables) {

@@ -4,6 +4,7 @@
 // swaying bonnet and dashboard, lamps and speedometer) and moves it along each pass. One
 // step is one pass; nothing is scaled by elapsed time.
 #include <cstdint>
+#include <numbers>
 
 #include "player/keyBindings.h"
 #include "world/cockpitState.h"
@@ -17,6 +18,17 @@ constexpr int progressFlagCount = 6;
 constexpr int32_t lightOff = 0;
 constexpr int32_t lightNormal = 3;
 constexpr int32_t lightFullFlash = 7;
+
+// How the car speeds up, rolls to a stand, steers and moves, a pass at a time.
+namespace carMotion {
+constexpr double acceleration = 0.2; // a pass with the gas or the reverse held
+constexpr double rollingLoss = 0.5;  // a pass with neither held
+constexpr double steeringStep = 0.001;
+constexpr double steeringLimit = 5.0;
+constexpr double distancePerSpeed = 0.01; // tiles a pass for each unit of speed
+// The steering value is a fraction of a full circle of 6.4.
+constexpr double steeringToRadians = 2.0 * std::numbers::pi / 6.4;
+} // namespace carMotion
 
 // Where the car stands and which way it faces. The camera plane is perpendicular to the
 // facing and 0.8 long; the heading is the facing in degrees.

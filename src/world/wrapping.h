@@ -38,6 +38,21 @@ inline double wrapCoordinate(double coordinate, int32_t side) {
     return coordinate;
 }
 
+// The difference between two coordinates taken the short way round: brought into
+// −side/2 … side/2 by whole sides. A world of no side leaves it as it is.
+inline double wrapDelta(double delta, int32_t side) {
+    if (side <= 0) {
+        return delta;
+    }
+    delta = std::fmod(delta, side);
+    if (delta > side / 2.0) {
+        delta -= side;
+    } else if (delta < -side / 2.0) {
+        delta += side;
+    }
+    return delta;
+}
+
 // An angle in degrees that has just turned past either end comes back into 0 … 360; one
 // turn at most, as every turn in the game is far smaller than that.
 inline double wrapDegrees(double degrees) {

@@ -67,11 +67,11 @@ TEST(LevelEleven, EachPassThroughTheGateReleasesOneGroupAndStandingInItNone) {
     rig.enter(11, 40.5, 30, heading::plusY);
     rig.driveTo(40.5, 39, heading::plusY);
     rig.driveTo(40.5, 1, heading::plusY); // the first pass ends at the start of the road
-    ASSERT_EQ(eleven.stage, 3);
+    ASSERT_EQ(eleven.stage, levelEleven::firstLap);
 
     rig.world.car.speed = 10;
     rig.frame(5); // standing in the gate: one release only
-    EXPECT_EQ(eleven.stage, 4);
+    EXPECT_EQ(eleven.stage, levelEleven::secondLap);
     EXPECT_EQ(rig.homeCopy(16).mode, objectMode::straight);
     EXPECT_DOUBLE_EQ(rig.homeCopy(16).angle, 90);
     EXPECT_TRUE(rig.homeCopy(16).visible);
@@ -79,17 +79,17 @@ TEST(LevelEleven, EachPassThroughTheGateReleasesOneGroupAndStandingInItNone) {
 
     rig.driveTo(40.5, 40, heading::plusY); // round the world and into the gate again
     rig.driveTo(40.5, 1, heading::plusY);
-    EXPECT_EQ(eleven.stage, 5);
+    EXPECT_EQ(eleven.stage, levelEleven::thirdLap);
     EXPECT_EQ(rig.homeCopy(16).mode, objectMode::dead);
     EXPECT_EQ(rig.homeCopy(21).mode, objectMode::straight);
 
     rig.driveTo(40.5, 40, heading::plusY);
     rig.world.car.speed = -3; // reversing into the gate is no pass
     rig.driveTo(40.5, 1, heading::plusY);
-    EXPECT_EQ(eleven.stage, 5);
+    EXPECT_EQ(eleven.stage, levelEleven::thirdLap);
     rig.world.car.speed = 0;
     rig.driveTo(40.5, 1.5, heading::plusY);
-    EXPECT_EQ(eleven.stage, 6);
+    EXPECT_EQ(eleven.stage, levelEleven::fourthLap);
     EXPECT_DOUBLE_EQ(rig.homeCopy(17).y, 65.5 - 5);
     EXPECT_DOUBLE_EQ(rig.homeCopy(25).y, 68.5 + 5);
 }
@@ -104,11 +104,11 @@ TEST(LevelTwelve, EveryLampBurningBringsTheFlameAndAWonFlameLeavesNothingToDo) {
         setFrame(rig.world, lamp, 3);
     }
     rig.frame();
-    EXPECT_EQ(twelve.stage, 1);
+    EXPECT_EQ(twelve.stage, levelTwelve::waitingForLamps);
     EXPECT_EQ(twelve.music, 2); // fifteen burning
     setFrame(rig.world, 20, 3);
     rig.frame();
-    EXPECT_EQ(twelve.stage, 2);
+    EXPECT_EQ(twelve.stage, levelTwelve::waitingForPickup);
     EXPECT_TRUE(rig.homeCopy(10).visible);
     EXPECT_DOUBLE_EQ(rig.homeCopy(2).homeX, 33.5 + 5); // the butterflies gather at the flame
     rig.driveTo(40.5, 50.5, heading::plusY);
@@ -118,7 +118,7 @@ TEST(LevelTwelve, EveryLampBurningBringsTheFlameAndAWonFlameLeavesNothingToDo) {
     routeRig back;
     back.world.car.progressFlags[2] = true;
     back.enter(12, 40.5, 20, heading::plusY);
-    EXPECT_EQ(back.levelAt<levelTwelve>(12).stage, -1);
+    EXPECT_EQ(back.levelAt<levelTwelve>(12).stage, levelTwelve::wonBefore);
     EXPECT_EQ(back.homeCopy(0).frame, 3);
     EXPECT_FALSE(back.homeCopy(10).visible);
 }
@@ -137,7 +137,8 @@ TEST(LevelThirteen, TheFourLampsAreOneSwitchThatStopsTheCross) {
         EXPECT_EQ(rig.homeCopy(lamp).frame, 3) << lamp;
     }
     EXPECT_TRUE(thirteen.lampsOn);
-    EXPECT_EQ(thirteen.stage, 2); // three frames of turning still leave every light near home
+    EXPECT_EQ(thirteen.stage,
+              levelThirteen::waitingForPickup); // three frames of turning still leave every light near home
     EXPECT_DOUBLE_EQ(rig.homeCopy(24).x, 41.5);
     EXPECT_DOUBLE_EQ(rig.homeCopy(24).y, 24.5);
     EXPECT_TRUE(rig.homeCopy(19).visible);
@@ -152,7 +153,7 @@ TEST(LevelThirteen, PuttingOneLampOutDarkensAllFourAndTheCrossTurnsOn) {
     setFrame(rig.world, 1, 3);
     rig.frame();
     ASSERT_TRUE(thirteen.lampsOn);
-    ASSERT_EQ(thirteen.stage, 1);
+    ASSERT_EQ(thirteen.stage, levelThirteen::aligningCross);
     const double standingX = rig.homeCopy(36).x;
     rig.frame(5);
     EXPECT_DOUBLE_EQ(rig.homeCopy(36).x, standingX);
@@ -180,11 +181,11 @@ TEST(LevelFourteen, TheRoadIsTheirsUntilAllSixGhostsHaveLeftTheRace) {
         setMode(rig.world, racers[k], objectMode::dead);
     }
     rig.frame();
-    EXPECT_EQ(fourteen.stage, 1);
+    EXPECT_EQ(fourteen.stage, levelFourteen::watchingRace);
     EXPECT_EQ(fourteen.music, 2);
     setMode(rig.world, racers[5], objectMode::none);
     rig.frame(2);
-    EXPECT_EQ(fourteen.stage, 3);
+    EXPECT_EQ(fourteen.stage, levelFourteen::headingHome);
     EXPECT_EQ(fourteen.music, 3);
 }
 
@@ -192,31 +193,33 @@ TEST(LevelFourteen, TheLongRoadHomeIsTwoCrossingsOfTheLeftEdgeHeadingMinusX) {
     routeRig rig;
     levelFourteen &fourteen = rig.levelAt<levelFourteen>(14);
     rig.enter(14, 40.5, 60, heading::plusY);
-    fourteen.stage = 3;
+    fourteen.stage = levelFourteen::headingHome;
     rig.driveTo(0.5, 60, heading::plusX); // the wrong way across
-    EXPECT_EQ(fourteen.stage, 3);
+    EXPECT_EQ(fourteen.stage, levelFourteen::headingHome);
     rig.driveTo(0.5, 60, heading::minusX);
-    EXPECT_EQ(fourteen.stage, 4);
+    EXPECT_EQ(fourteen.stage, levelFourteen::wrappingRound);
     rig.driveTo(0.8, 60, heading::minusX); // not yet round the world
     rig.driveTo(0.5, 60, heading::minusX);
-    EXPECT_EQ(fourteen.stage, 4);
+    EXPECT_EQ(fourteen.stage, levelFourteen::wrappingRound);
     rig.driveTo(79.5, 60, heading::minusX);
-    EXPECT_EQ(fourteen.stage, 5);
+    EXPECT_EQ(fourteen.stage, levelFourteen::headingHomeAgain);
     rig.driveTo(0.5, 60, heading::minusX);
     EXPECT_EQ(rig.levels.current, 15);
-    EXPECT_EQ(fourteen.stage, 0);
+    EXPECT_EQ(fourteen.stage, levelFourteen::entering);
 }
 
 TEST(LevelFourteen, ARechargeAtTheTreeSendsThePlayerBackToTheCrossroadsFromAnyStage) {
-    for (const int32_t stage : {1, 3, 4, 5}) {
+    for (const levelFourteen::scriptStage stage :
+         {levelFourteen::watchingRace, levelFourteen::headingHome, levelFourteen::wrappingRound,
+          levelFourteen::headingHomeAgain}) {
         routeRig rig;
         levelFourteen &fourteen = rig.levelAt<levelFourteen>(14);
         rig.enter(14, 40.5, 60, heading::plusY);
         fourteen.stage = stage;
         setState(rig.world, 60, 1);
         rig.frame();
-        EXPECT_EQ(rig.levels.current, 6) << stage;
-        EXPECT_EQ(fourteen.stage, 0);
+        EXPECT_EQ(rig.levels.current, 6) << static_cast<int>(stage);
+        EXPECT_EQ(fourteen.stage, levelFourteen::entering);
     }
 }
 
@@ -244,16 +247,16 @@ TEST(LevelFifteen, TheSaplingGrownInTheFlashGivesUpTheFlame) {
         setFrame(rig.world, lamp, 3);
     }
     rig.frame();
-    EXPECT_EQ(fifteen.stage, 1);
+    EXPECT_EQ(fifteen.stage, levelFifteen::waitingForRingLamps);
     setFrame(rig.world, 28, 3);
     rig.frame(3);
-    ASSERT_EQ(fifteen.stage, 3);
+    ASSERT_EQ(fifteen.stage, levelFifteen::waitingForGrowth);
     EXPECT_FALSE(rig.homeCopy(38).visible);
     EXPECT_TRUE(rig.homeCopy(17).visible);
 
     setFrame(rig.world, 17, 2); // the flash reaches the sapling
     rig.frame(2);
-    EXPECT_EQ(fifteen.stage, 5);
+    EXPECT_EQ(fifteen.stage, levelFifteen::waitingForPickup);
     EXPECT_EQ(rig.homeCopy(17).frame, 1);
     EXPECT_FALSE(rig.homeCopy(17).visible);
     EXPECT_TRUE(rig.homeCopy(20).visible);
@@ -261,7 +264,7 @@ TEST(LevelFifteen, TheSaplingGrownInTheFlashGivesUpTheFlame) {
     rig.driveTo(40.5, 60.5, heading::plusY);
     EXPECT_TRUE(rig.world.car.progressFlags[4]);
     EXPECT_EQ(rig.homeCopy(20).frame, 29);
-    EXPECT_EQ(fifteen.stage, 6);
+    EXPECT_EQ(fifteen.stage, levelFifteen::flameTaken);
 }
 
 TEST(LevelFifteen, ItsTwoExitsLeadToTheMoonLevelFartherAlongY) {
@@ -303,7 +306,7 @@ TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndOnlyTheLitFaceCounts) {
     EXPECT_EQ(seventeen.groundGrid[79][79], 88);
     EXPECT_FALSE(rig.world.car.headlightsOn);
     rig.frame(3);
-    EXPECT_EQ(seventeen.stage, 1);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::followingHeadlights);
     EXPECT_EQ(seventeen.music, 2);
 
     rig.world.car.headlightsOn = true;
@@ -322,7 +325,7 @@ TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndOnlyTheLitFaceCounts) {
     showButterflies(rig, {4, 5, 6, 7, 9, 10, 11});
     rig.frame();
     EXPECT_EQ(rig.messageOnScreen(), "he hides beneath the e key");
-    EXPECT_EQ(seventeen.stage, 1);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::followingHeadlights);
 
     rig.world.car.headlightsOn = false;
     rig.frame();
@@ -339,7 +342,7 @@ TEST(LevelSeventeen, TheFacesFollowTheHeadlightsAndOnlyTheLitFaceCounts) {
     EXPECT_FALSE(rig.homeCopy(12).visible);
     showButterflies(rig, {12});
     rig.frame();
-    EXPECT_EQ(seventeen.stage, 2);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::settlingInDark);
 }
 
 TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
@@ -350,7 +353,7 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
     rig.frame();
     showButterflies(rig, {4, 5, 6, 7, 9, 10, 11, 12});
     rig.frame(2);
-    ASSERT_EQ(seventeen.stage, 3);
+    ASSERT_EQ(seventeen.stage, levelSeventeen::waitingForKill);
     EXPECT_EQ(seventeen.groundGrid[40][40], 0); // the ground stays as the lights left it
     EXPECT_TRUE(rig.homeCopy(8).visible);
     setMode(rig.world, 17, objectMode::trigger);
@@ -359,10 +362,10 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
 
     changeGroup(rig.world, 8, {.frame = 0, .state = 2});
     rig.frame(3);
-    EXPECT_EQ(seventeen.stage, 6);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::glidingFlame);
     EXPECT_EQ(rig.homeCopy(9).mode, objectMode::dim);
     rig.frame(25);
-    EXPECT_EQ(seventeen.stage, 7);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::waitingForPickup);
     EXPECT_NEAR(rig.homeCopy(18).x, 40.5, 1e-9);
     EXPECT_NEAR(rig.homeCopy(18).y, 40.5 + 2.1, 1e-9);
 
@@ -372,7 +375,7 @@ TEST(LevelSeventeen, TheKilledKeeperGivesUpTheFlameThatGlidesAwayFromTheCar) {
     setMode(rig.world, 17, objectMode::trigger); // the second statue's last word
     rig.driveTo(40.5, 41, heading::plusY);
     EXPECT_TRUE(rig.world.car.progressFlags[5]);
-    EXPECT_EQ(seventeen.stage, 8);
+    EXPECT_EQ(seventeen.stage, levelSeventeen::flameTaken);
     EXPECT_EQ(rig.messageOnScreen(), "may the six flames free the sun");
 }
 

@@ -43,14 +43,14 @@ struct levelEightRig : scriptRig {
 
 TEST(LevelEight, SetupStartsEveryVisitAfresh) {
     levelEight eight;
-    EXPECT_EQ(eight.stage, 0);
-    eight.stage = 5;
+    EXPECT_EQ(eight.stage, levelEight::entering);
+    eight.stage = levelEight::onReturnPass;
     eight.armed = 1;
     eight.messageShown = true;
     eight.waitTimer = 12;
     eight.music = 3;
     eight.setup();
-    EXPECT_EQ(eight.stage, 0);
+    EXPECT_EQ(eight.stage, levelEight::entering);
     EXPECT_EQ(eight.armed, 0);
     EXPECT_FALSE(eight.messageShown);
     EXPECT_EQ(eight.waitTimer, 0);
@@ -60,7 +60,7 @@ TEST(LevelEight, SetupStartsEveryVisitAfresh) {
 TEST(LevelEight, EnteringHidesTheStoryInThePlacingFrame) {
     levelEightRig rig;
     rig.enter();
-    EXPECT_EQ(rig.eight.stage, 1);
+    EXPECT_EQ(rig.eight.stage, levelEight::waitingForFirstPass);
     EXPECT_EQ(rig.eight.music, 1);
     EXPECT_EQ(rig.world.fade.mode, fadeMode::fadeIn);
     for (const int32_t group : {farTree, firstGhost, secondGhost, theStatue}) {
@@ -83,10 +83,10 @@ TEST(LevelEight, OnlyDrivingTowardsPlusYThroughTheMiddleStartsTheFirstPass) {
     rig.driveTo(40, 39, heading::minusY);
     rig.driveTo(35.9, 39, heading::plusY);
     rig.driveTo(40, 40.1, heading::plusY);
-    EXPECT_EQ(rig.eight.stage, 1);
+    EXPECT_EQ(rig.eight.stage, levelEight::waitingForFirstPass);
 
     rig.driveTo(40, 40, heading::plusY);
-    EXPECT_EQ(rig.eight.stage, 2);
+    EXPECT_EQ(rig.eight.stage, levelEight::onFirstPass);
     EXPECT_TRUE(rig.homeCopy(nearTree).visible);
     EXPECT_TRUE(rig.homeCopy(theStatue).visible);
     EXPECT_FALSE(rig.homeCopy(9).visible);  // the low-x side's near half goes out
@@ -113,10 +113,10 @@ TEST(LevelEight, FirstPassEndsAtEitherEndOfTheRoadInItsOwnDirection) {
         rig.driveTo(40, 1, heading::minusY);
         rig.driveTo(40, 41, heading::plusY);
         rig.driveTo(40, 43, heading::minusY);
-        ASSERT_EQ(rig.eight.stage, 2);
+        ASSERT_EQ(rig.eight.stage, levelEight::onFirstPass);
 
         rig.driveTo(40, end.y, end.towards);
-        EXPECT_EQ(rig.eight.stage, 3) << "y " << end.y;
+        EXPECT_EQ(rig.eight.stage, levelEight::waitingForLamps) << "y " << end.y;
         EXPECT_FALSE(rig.homeCopy(17).visible);
         EXPECT_FALSE(rig.homeCopy(28).visible);
         EXPECT_TRUE(rig.homeCopy(29).visible);
@@ -159,12 +159,12 @@ TEST(LevelEight, EightLitLampsEndTheHuntSevenDoNot) {
 
     rig.lightLamps(7);
     rig.runScript();
-    EXPECT_EQ(rig.eight.stage, 3);
+    EXPECT_EQ(rig.eight.stage, levelEight::waitingForLamps);
     EXPECT_EQ(rig.eight.music, 2);
 
     rig.lightLamps(8);
     rig.runScript();
-    EXPECT_EQ(rig.eight.stage, 4);
+    EXPECT_EQ(rig.eight.stage, levelEight::onSecondPass);
     EXPECT_EQ(rig.eight.music, 3);
     EXPECT_TRUE(allCopies(rig, nearTree, [](const basicObj &o) { return !o.visible && o.frame == 39; }));
     EXPECT_FALSE(rig.homeCopy(theStatue).visible);
@@ -192,20 +192,20 @@ TEST(LevelEight, TwoMorePassesAndAWaitLeadOnToLevelNine) {
     rig.releaseTheGhosts();
     rig.lightLamps(8);
     rig.runScript();
-    ASSERT_EQ(rig.eight.stage, 4);
+    ASSERT_EQ(rig.eight.stage, levelEight::onSecondPass);
 
     rig.driveTo(40, 41, heading::minusY);
-    EXPECT_EQ(rig.eight.stage, 5);
+    EXPECT_EQ(rig.eight.stage, levelEight::onReturnPass);
     EXPECT_FALSE(rig.homeCopy(29).visible);
     rig.driveTo(40, 41, heading::minusY); // the return pass needs the other direction
     rig.driveTo(40, 1, heading::plusY);
-    EXPECT_EQ(rig.eight.stage, 5);
+    EXPECT_EQ(rig.eight.stage, levelEight::onReturnPass);
     rig.driveTo(40, 1, heading::minusY);
-    EXPECT_EQ(rig.eight.stage, 6);
+    EXPECT_EQ(rig.eight.stage, levelEight::dimmingButterflies);
     EXPECT_FALSE(rig.homeCopy(21).visible);
 
     rig.runScript();
-    EXPECT_EQ(rig.eight.stage, 7);
+    EXPECT_EQ(rig.eight.stage, levelEight::waitingToLeave);
     EXPECT_TRUE(allCopies(rig, 40, [](const basicObj &o) { return o.mode == objectMode::dim; }));
 
     // Thirty frames of waiting at the start of the road, then it leads on.
@@ -213,7 +213,7 @@ TEST(LevelEight, TwoMorePassesAndAWaitLeadOnToLevelNine) {
     EXPECT_EQ(rig.levels.current, 8);
     rig.runScript();
     EXPECT_EQ(rig.levels.current, 9);
-    EXPECT_EQ(rig.eight.stage, 0);
+    EXPECT_EQ(rig.eight.stage, levelEight::entering);
     EXPECT_EQ(rig.eight.armed, 0);
     EXPECT_EQ(rig.eight.waitTimer, 0);
     EXPECT_EQ(rig.eight.music, 0);
@@ -224,7 +224,7 @@ TEST(LevelEight, TwoMorePassesAndAWaitLeadOnToLevelNine) {
 TEST(LevelEight, LeavingForLevelNineEndsLevelEightsPass) {
     levelEightRig rig;
     rig.enter();
-    rig.eight.stage = 7;
+    rig.eight.stage = levelEight::waitingToLeave;
     rig.eight.waitTimer = 30;
     rig.driveTo(40, 1, heading::minusY);
     ASSERT_EQ(rig.levels.current, 9);
@@ -247,16 +247,16 @@ TEST(LevelEight, SideExitsNeedTheCentreAndLeavingForgetsTheVisit) {
 
     rig.driveTo(40, 39, heading::plusY); // arms, and starts the first pass
     rig.driveTo(40, 41, heading::minusY);
-    ASSERT_EQ(rig.eight.stage, 3);
+    ASSERT_EQ(rig.eight.stage, levelEight::waitingForLamps);
     rig.driveTo(1.5, 40, heading::minusX);
     EXPECT_EQ(rig.levels.current, 7);
-    EXPECT_EQ(rig.eight.stage, 0);
+    EXPECT_EQ(rig.eight.stage, levelEight::entering);
     EXPECT_EQ(rig.eight.armed, 0);
     EXPECT_EQ(rig.eight.music, 0);
 
     // Coming back starts the road again from its entry.
     loadLevelObjects(rig.levels, false, 8, rig.world, rig.services);
-    EXPECT_EQ(rig.eight.stage, 1);
+    EXPECT_EQ(rig.eight.stage, levelEight::waitingForFirstPass);
     EXPECT_FALSE(rig.homeCopy(firstGhost).visible);
     EXPECT_TRUE(rig.homeCopy(20).visible);
 
@@ -284,13 +284,13 @@ TEST(LevelEight, TheStatueSpeaksWhileTheGhostsAreAboutAndFallsSilentAfter) {
     rig.text.message.clearAll();
     setMode(rig.world, theStatue, objectMode::trigger);
     rig.driveTo(40, 41, heading::minusY);
-    ASSERT_EQ(rig.eight.stage, 3);
+    ASSERT_EQ(rig.eight.stage, levelEight::waitingForLamps);
     EXPECT_EQ(rig.messageOnScreen(), statueLine);
 
     // Once the lamps are lit the line fades in the same frame, whatever the statue does.
     rig.lightLamps(8);
     rig.runScript();
-    EXPECT_EQ(rig.eight.stage, 4);
+    EXPECT_EQ(rig.eight.stage, levelEight::onSecondPass);
     EXPECT_FALSE(rig.eight.messageShown);
     EXPECT_TRUE(rig.messageFading());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "levelTestSupport.h"
+#include "levels/loadLevelObjects.h"
 #include "levels/tileCodes.h"
 
 using enum objectKind;
@@ -284,6 +285,7 @@ TEST(LevelObjects, EveryTileHasItsKindAndGroupNumber) {
         ASSERT_EQ(actual.size(), expected.size());
         for (size_t i = 0; i < expected.size(); i++) {
             EXPECT_EQ(actual[i], expected[i]);
+            EXPECT_EQ(groupOnTile(built.at(index), {expected[i].x, expected[i].y}), expected[i].group);
         }
     }
 }

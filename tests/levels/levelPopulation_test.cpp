@@ -64,6 +64,11 @@ TEST(LevelPopulation, AShortageOfObjectsKeepsLaterGroupNumbers) {
     const basicObj *lampCopy = rig.firstPlaced(objectKind::lamp);
     EXPECT_EQ(lampCopy->groupId, 11);
     EXPECT_EQ(lampCopy->objectId, 99);
+    // A script names the groups by their tiles as the load numbered them, placed or not.
+    EXPECT_EQ(groupOnTile(rig.scratch, {5, 10}), 10);
+    EXPECT_EQ(groupOnTile(rig.scratch, {6, 0}), 11);
+    EXPECT_EQ(groupOnTile(rig.scratch, {6 - 80, 80}), 11); // a tile wraps as in setup()
+    EXPECT_EQ(groupOnTile(rig.scratch, {6, 1}), -1);
 }
 
 TEST(LevelPopulation, OnlyTheFirstStartTileMovesTheCarAndOnlyWhenAsked) {

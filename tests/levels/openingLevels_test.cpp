@@ -46,7 +46,7 @@ TEST(LevelThree, AFullBatteryCarriesThePlayerOnInTheWhiteLight) {
     rig.runScript();
     EXPECT_EQ(rig.levels.current, 4);
     EXPECT_EQ(rig.world.car.cockpit.whiteFrame, 4);
-    EXPECT_EQ(rig.levelAt<levelFour>(4).stage, 1);
+    EXPECT_EQ(rig.levelAt<levelFour>(4).stage, levelFour::openingGates);
 }
 
 TEST(LevelFour, TheStatuesTellTheirThreeLinesInTurn) {
@@ -81,11 +81,11 @@ TEST(LevelFour, GrowingBothOuterSaplingsClearsTheAshAndStartsTheRun) {
     EXPECT_TRUE(rig.homeCopy(35).visible); // the other gate stays shut
     rig.setHomeFrame(78, 4);
     rig.runScript();
-    EXPECT_EQ(four.stage, 1);
+    EXPECT_EQ(four.stage, levelFour::openingGates);
 
     rig.setHomeFrame(24, 3);
     rig.runScript();
-    EXPECT_EQ(four.stage, 2);
+    EXPECT_EQ(four.stage, levelFour::runningAlongGroves);
     EXPECT_EQ(four.music, 3);
     EXPECT_EQ(rig.placedCount(objectKind::ashTree), 0);
     EXPECT_EQ(rig.placedCount(objectKind::statue), 0);
@@ -96,7 +96,7 @@ TEST(LevelFour, TheRunNeeds251FastFramesInARowThenThePassedTreesLeadOn) {
     openingRig rig;
     levelFour &four = rig.levelAt<levelFour>(4);
     rig.enter(4, 10.5, 22.5, heading::plusX);
-    four.stage = 2; // as the second gate's opening leaves it
+    four.stage = levelFour::runningAlongGroves; // as the second gate's opening leaves it
     playerCar &car = rig.world.car;
     car.speed = 13;
     rig.runScript(200);
@@ -104,9 +104,9 @@ TEST(LevelFour, TheRunNeeds251FastFramesInARowThenThePassedTreesLeadOn) {
     rig.runScript();
     car.speed = 13;
     rig.runScript(250);
-    EXPECT_EQ(four.stage, 2);
+    EXPECT_EQ(four.stage, levelFour::runningAlongGroves);
     rig.runScript();
-    EXPECT_EQ(four.stage, 3);
+    EXPECT_EQ(four.stage, levelFour::passingTrees);
 
     // Past each tree, close by, in any order; a tree ahead does not count.
     rig.driveTo(12.5, 22.5, heading::plusX);
@@ -116,7 +116,7 @@ TEST(LevelFour, TheRunNeeds251FastFramesInARowThenThePassedTreesLeadOn) {
     }
     EXPECT_TRUE(four.treePassed1 && four.treePassed2 && four.treePassed3);
     EXPECT_FALSE(rig.homeCopy(51).visible);
-    EXPECT_EQ(four.stage, 4);
+    EXPECT_EQ(four.stage, levelFour::drivingToEdge);
     rig.driveTo(2.5, 22.5, heading::minusX);
     EXPECT_EQ(rig.levels.current, 4);
     rig.driveTo(1.5, 22.5, heading::minusX);
@@ -147,7 +147,7 @@ TEST(LevelSix, TheFifthAndSixthRoutesOpenOnlyBeyondTheFourthFlame) {
         EXPECT_EQ(rig.levels.current, fourth ? 6 : 16);
         if (fourth) {
             // Nowhere to go: the end of the road is no exit, and the crossroads stay as they were.
-            EXPECT_EQ(rig.levelAt<levelSix>(6).stage, 2);
+            EXPECT_EQ(rig.levelAt<levelSix>(6).stage, levelSix::exitsOpen);
             EXPECT_EQ(rig.messageOnScreen(), "thats all for now");
             rig.driveTo(40.5, 78.5, heading::plusY);
             EXPECT_EQ(rig.levels.current, 6);
@@ -166,7 +166,7 @@ struct moonRig : openingRig {
             won = true;
         }
         enter(7, 40.5, 30.5, heading::plusY);
-        runScript(); // stage 2: in the middle
+        runScript(); // in the middle: exitsOpen
     }
 
     void startTrials() {

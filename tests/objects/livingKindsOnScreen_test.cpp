@@ -196,7 +196,7 @@ TEST(LivingKindsOnScreen, AStatueTurnsToTheStoppedCarAndSpeaksItsLine) {
     rig.startPlayAt(8);
     game &session = *rig.session;
     auto &ghostRoad = static_cast<levelEight &>(*session.levels.levels[session.levels.current]);
-    ghostRoad.stage = 2;
+    ghostRoad.stage = levelEight::onFirstPass;
     constexpr int32_t statueGroup = 44;
     setObject(session.world, {.groupId = statueGroup}, {.visible = true});
     // Beside the road, the statue ahead and to the right, 3.6 tiles off.

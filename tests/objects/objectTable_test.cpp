@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "objects/worldStep.h"
 #include "worldRig.h"
 
 TEST(ObjectTable, HoldsEveryKindInTableOrderAtItsCapacity) {

@@ -10,6 +10,7 @@
 #include "media/drawList.h"
 #include "media/imageBank.h"
 #include "objects/objectWorld.h"
+#include "objects/worldStep.h"
 #include "platform/sdlInput.h"
 #include "player/keyboardState.h"
 

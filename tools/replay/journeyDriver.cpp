@@ -9,16 +9,17 @@
 
 #include "app/game.h"
 #include "app/stateReport.h"
+#include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "platform/input.h"
+#include "player/playerCar.h"
+#include "world/wrapping.h"
 
 namespace {
 
-// The car brakes at 0.7 a pass while the reverse key is held above that speed, and rolls
-// to a stand below it with nothing held.
-constexpr double brakingLoss = 0.7;
-constexpr double rollingLoss = 0.5;
-constexpr double distancePerSpeed = 0.01;
+// Held above that speed, the reverse key brakes the car by its pull and its rolling loss
+// together a pass; below it the driver lets go and the car rolls to a stand.
+constexpr double brakingLoss = carMotion::acceleration + carMotion::rollingLoss;
 
 // A point counts as reached this close, or when it has come beside or behind the car this
 // close: the car turns no tighter than about ten tiles, so it would circle a point it missed.
@@ -39,19 +40,6 @@ constexpr double exactMargin = 0.05;
 // Passes standing with the gas held before a drive gives up.
 constexpr int stuckLimit = 120;
 
-double wrapDelta(double delta, int side) {
-    if (side <= 0) {
-        return delta;
-    }
-    delta = std::fmod(delta, side);
-    if (delta > side / 2.0) {
-        delta -= side;
-    } else if (delta < -side / 2.0) {
-        delta += side;
-    }
-    return delta;
-}
-
 std::string savedText(const game &session) {
     std::ifstream file(session.files.gameSavePath);
     std::ostringstream text;
@@ -65,9 +53,8 @@ std::string messageWithUnderscores(const game &session) {
     return text;
 }
 
-// The flash reaches this far round the point it is aimed at, 5.5 tiles ahead; the driver
-// waits until a ghost is a little inside that.
-constexpr double beamDistance = 5.5;
+// The flash reaches this far round the point it is aimed at (beamDistance ahead); the
+// driver waits until a ghost is a little inside that.
 constexpr double flashReach = 2.7;
 // A hunting ghost this near and ahead makes the car stand to meet it.
 constexpr double meetGhostWithin = 11.0;
@@ -167,8 +154,8 @@ void pointOnLineAhead(double carX, double carY, double lineX, double lineY, doub
 double stoppingDistance(double speed) {
     double rolled = 0.0;
     while (speed > 0) {
-        speed -= speed > brakingLoss ? brakingLoss : rollingLoss;
-        rolled += std::max(speed, 0.0) * distancePerSpeed;
+        speed -= speed > brakingLoss ? brakingLoss : carMotion::rollingLoss;
+        rolled += std::max(speed, 0.0) * carMotion::distancePerSpeed;
     }
     return rolled;
 }
