@@ -37,6 +37,16 @@ bool isDemoFolderName(const std::string_view name) {
                        [](const char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
+// The folder opened and locked; -1 when it cannot be opened or a game holds its lock.
+int lockFolder(const std::string &path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // The folder opened and locked when it is one of this user's, not a link, left alone for a
 // while, that no game holds locked; else -1.
 int lockLeftOver(const std::string &path, const time_t now) {
@@ -45,12 +55,7 @@ int lockLeftOver(const std::string &path, const time_t now) {
         now - info.st_mtime < leftAloneSeconds) {
         return -1;
     }
-    const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
+    return lockFolder(path);
 }
 
 } // namespace
@@ -80,11 +85,7 @@ bool demoFolder::make(std::string &error) {
     folder = name;
     // Held until the folder is removed. On a file system without locks it stays unlocked, and
     // other games cannot lock it either, so never take it.
-    lock = open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (lock >= 0 && flock(lock, LOCK_EX | LOCK_NB) != 0) {
-        close(lock);
-        lock = -1;
-    }
+    lock = lockFolder(name);
     return true;
 }
 
