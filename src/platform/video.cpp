@@ -60,9 +60,9 @@ static void shrinkInto(const SDL_Surface *picture, SDL_Surface *icon) {
             }
             const std::uint64_t count = std::uint64_t(bottom - top) * (right - left);
             std::uint8_t *out = static_cast<std::uint8_t *>(icon->pixels) + y * icon->pitch + x * 4;
-            out[0] = alpha ? std::uint8_t(red / alpha) : 0;
-            out[1] = alpha ? std::uint8_t(green / alpha) : 0;
-            out[2] = alpha ? std::uint8_t(blue / alpha) : 0;
+            out[0] = std::uint8_t(alpha ? red / alpha : 0);
+            out[1] = std::uint8_t(alpha ? green / alpha : 0);
+            out[2] = std::uint8_t(alpha ? blue / alpha : 0);
             out[3] = std::uint8_t(alpha / count);
         }
     }
