@@ -186,7 +186,8 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     keyboardState keyboard;
     keyBindings bindings(keyboard);
     soundVolumes volumes;
-    readOptionsFile(path, bindings, volumes);
+    int brightness = defaultBrightness;
+    readOptionsFile(path, bindings, volumes, brightness);
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::lightsKey)), "l");
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::brakeKey)), "s down");
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::flashKey)), "space");
@@ -198,12 +199,16 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
 
     std::remove(path.c_str());       // the game replaces a file, never writes into it
     writeWholeFile(path, "brake\n"); // a second bad file leaves the first copy
-    readOptionsFile(path, bindings, volumes);
+    readOptionsFile(path, bindings, volumes, brightness);
     EXPECT_EQ(readWholeFile(path + ".bad"), kept);
 
     // What is written reads back the same.
     keyBindings again(keyboard);
     soundVolumes volumesAgain;
-    EXPECT_EQ(applyOptionsText(playerOptionsText(bindings, volumes), again, volumesAgain, "test"), 0);
-    EXPECT_EQ(playerOptionsText(again, volumesAgain), playerOptionsText(bindings, volumes));
+    int brightnessAgain = defaultBrightness;
+    EXPECT_EQ(applyOptionsText(playerOptionsText(bindings, volumes, brightness), again, volumesAgain,
+                               brightnessAgain, "test"),
+              0);
+    EXPECT_EQ(playerOptionsText(again, volumesAgain, brightnessAgain),
+              playerOptionsText(bindings, volumes, brightness));
 }
