@@ -179,6 +179,30 @@ TEST(SettingsPage, VolumesChangeAtOnceAndAreKept) {
     EXPECT_EQ(rig.settings(), "00"); // the settings file keeps its two characters
 }
 
+// The brightness line works as the volumes do, and the next frame drawn carries it.
+TEST(SettingsPage, BrightnessChangesAtOnceAndIsKept) {
+    sessionRig rig;
+    rig.reachMenu();
+    const levelZero &title = rig.session->allLevels.zero;
+    rig.press({keyCode::down});
+    rig.pass(8);
+    rig.press({keyCode::enter});
+    for (int step = 0; step < 2; step++) {
+        rig.press({keyCode::down});
+        rig.pass(8);
+    }
+    ASSERT_EQ(title.menu.cursor, settingsPage::brightnessItem);
+    rig.press({keyCode::right});
+    EXPECT_EQ(title.menu.items[settingsPage::brightnessItem], "brightness - 6");
+    EXPECT_NE(optionsFile(rig).find("effectsVolume 10\nbrightness 6\n"), std::string::npos);
+    rig.press({keyCode::left});
+    rig.press({keyCode::left});
+    EXPECT_EQ(rig.session->world.brightness, 4);
+    EXPECT_NE(optionsFile(rig).find("brightness 4\n"), std::string::npos);
+    runPassDrawing(*rig.session);
+    EXPECT_EQ(rig.session->pass.brightness, 4);
+}
+
 TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     const temporaryFolder folder;
     const std::string path = folder.file("options.txt");
