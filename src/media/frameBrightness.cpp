@@ -16,6 +16,30 @@ double gammaOf(const int level) {
                     static_cast<double>(level - defaultBrightness) / (maxBrightness - defaultBrightness));
 }
 
+// Where the channels lie in a pixel: most screens put red at bit 16, green at 8 and blue at 0,
+// and shifts known when compiling make the lookup about a quarter faster than shifts read
+// while it runs.
+struct usualShifts {
+    static constexpr int red = 16, green = 8, blue = 0;
+};
+struct anyShifts {
+    int red, green, blue;
+};
+
+template <typename channelShifts>
+void lookUpPixels(SDL_Surface *surface, const std::uint32_t (&channels)[3][256], const std::uint32_t kept,
+                  const channelShifts at) {
+    for (int y = 0; y < surface->h; y++) {
+        auto *pixel = reinterpret_cast<std::uint32_t *>(static_cast<std::uint8_t *>(surface->pixels) +
+                                                        y * surface->pitch);
+        for (const std::uint32_t *const end = pixel + surface->w; pixel != end; pixel++) {
+            const std::uint32_t was = *pixel;
+            *pixel = channels[0][was >> at.red & 0xFF] | channels[1][was >> at.green & 0xFF] |
+                     channels[2][was >> at.blue & 0xFF] | (was & kept);
+        }
+    }
+}
+
 } // namespace
 
 std::uint8_t brightenedChannel(const int level, const int value) {
@@ -43,17 +67,10 @@ void brightnessTable::prepare(const int wanted, const SDL_PixelFormat &format) {
 }
 
 void brightnessTable::apply(SDL_Surface *surface) const {
-    const int red = shifts[0];
-    const int green = shifts[1];
-    const int blue = shifts[2];
-    for (int y = 0; y < surface->h; y++) {
-        auto *pixel = reinterpret_cast<std::uint32_t *>(static_cast<std::uint8_t *>(surface->pixels) +
-                                                        y * surface->pitch);
-        for (const std::uint32_t *const end = pixel + surface->w; pixel != end; pixel++) {
-            const std::uint32_t was = *pixel;
-            *pixel = channels[0][was >> red & 0xFF] | channels[1][was >> green & 0xFF] |
-                     channels[2][was >> blue & 0xFF] | (was & otherBits);
-        }
+    if (shifts[0] == usualShifts::red && shifts[1] == usualShifts::green && shifts[2] == usualShifts::blue) {
+        lookUpPixels(surface, channels, otherBits, usualShifts{});
+    } else {
+        lookUpPixels(surface, channels, otherBits, anyShifts{shifts[0], shifts[1], shifts[2]});
     }
 }
 

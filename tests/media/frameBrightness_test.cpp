@@ -25,7 +25,8 @@ Uint32 brightened(const int level, const Uint32 rgb) {
 } // namespace
 
 // Every level keeps black and white; above the default a mid-grey rises with the level, below
-// it sinks, and no level turns a darker value brighter than a lighter one.
+// it sinks, and no level turns a darker value brighter than a lighter one. A surface whose
+// channels lie the other way round, with alpha, gets the same curve and keeps its alpha.
 TEST(Brightness, TheCurveKeepsBlackAndWhiteAndMovesTheMidTones) {
     int lastGrey = -1;
     for (int level = 0; level <= maxBrightness; level++) {
@@ -40,6 +41,15 @@ TEST(Brightness, TheCurveKeepsBlackAndWhiteAndMovesTheMidTones) {
             ASSERT_GE(brightenedChannel(level, value), brightenedChannel(level, value - 1)) << level;
         }
     }
+
+    SDL_Surface *reversed = SDL_CreateRGBSurface(SDL_SWSURFACE, 2, 1, 32, 0xFF, 0xFF00, 0xFF0000, 0xFF000000);
+    static_cast<Uint32 *>(reversed->pixels)[0] = 0x80402010;
+    brightnessTable table;
+    applyBrightness(table, 8, reversed);
+    EXPECT_EQ(static_cast<Uint32 *>(reversed->pixels)[0],
+              0x80000000u | Uint32{brightenedChannel(8, 0x40)} << 16 |
+                  Uint32{brightenedChannel(8, 0x20)} << 8 | brightenedChannel(8, 0x10));
+    SDL_FreeSurface(reversed);
 }
 
 // The default draws the frame as it always was; a brighter setting puts every pixel of the
