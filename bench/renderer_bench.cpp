@@ -1,6 +1,7 @@
 // The parts of a frame one by one, with the generated art: the light map, the floor and
 // the sprites, in level 8 with the headlights on, looking along the road between its
-// two rows of lamps.
+// two rows of lamps; and the player's brightness over the finished frame, alone and with
+// the whole frame.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "app/game.h"
 #include "app/sceneOfPass.h"
+#include "media/frameBrightness.h"
 #include "media/imageSlots.h"
 #include "objects/worldStep.h"
 #include "player/carView.h"
@@ -95,9 +97,31 @@ void wholeFrame(benchmark::State &state) {
     }
 }
 
+// The lookup alone, over the 640 x 480 frame, at the brightest level (every level away from
+// the default costs the same; the default costs nothing).
+void brightnessLookup(benchmark::State &state) {
+    SDL_Surface *screen = levelEightScene().screen().surface;
+    brightnessTable table;
+    for (auto _ : state) {
+        applyBrightness(table, maxBrightness, screen);
+        benchmark::ClobberMemory();
+    }
+}
+
+void wholeFrameBrighter(benchmark::State &state) {
+    game &session = levelEightScene();
+    scene brighter = session.pass;
+    brighter.brightness = maxBrightness;
+    for (auto _ : state) {
+        session.frameRenderer.drawFrame(brighter);
+    }
+}
+
 } // namespace
 
 BENCHMARK(lightMapFill)->Unit(benchmark::kMicrosecond);
 BENCHMARK(floorCast)->Unit(benchmark::kMicrosecond);
 BENCHMARK(spriteDraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(wholeFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(brightnessLookup)->Unit(benchmark::kMicrosecond);
+BENCHMARK(wholeFrameBrighter)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,5 @@
 // Any bytes in options.txt: what the reader makes of them leaves every action with a key of
-// its own and the volumes in range, and writing that back reads again as the same choices.
+// its own and the volumes and brightness in range, and writing that back reads again as the same choices.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,15 +38,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     keyboardState keyboard;
     keyBindings bindings(keyboard);
     soundVolumes volumes;
-    applyOptionsText(bytes, bindings, volumes, "options.txt");
-    if (!settled(bindings, volumes)) {
+    int brightness = defaultBrightness;
+    applyOptionsText(bytes, bindings, volumes, brightness, "options.txt");
+    if (!settled(bindings, volumes) || brightness < 0 || brightness > maxBrightness) {
         std::abort();
     }
-    const std::string written = playerOptionsText(bindings, volumes);
+    const std::string written = playerOptionsText(bindings, volumes, brightness);
     keyBindings again(keyboard);
     soundVolumes volumesAgain;
-    if (applyOptionsText(written, again, volumesAgain, "options.txt") != 0 ||
-        playerOptionsText(again, volumesAgain) != written) {
+    int brightnessAgain = defaultBrightness;
+    if (applyOptionsText(written, again, volumesAgain, brightnessAgain, "options.txt") != 0 ||
+        playerOptionsText(again, volumesAgain, brightnessAgain) != written) {
         std::abort();
     }
     return 0;

@@ -41,8 +41,8 @@ void startRecording(game &session, trackWriter &writer) {
     const trackStart start = {.game = gameVersion(),
                               .settings = session.context.settingsText,
                               .saved = peekFileText(session.files.gameSavePath, newGameText),
-                              .options =
-                                  playerOptionsText(session.world.car.bindings, session.world.volumes)};
+                              .options = playerOptionsText(session.world.car.bindings, session.world.volumes,
+                                                           session.world.brightness)};
     if (!writer.begin(start)) {
         return; // said by the writer
     }

@@ -13,7 +13,7 @@ game::game(const screenHandle screen, const dataFiles &dataFolder, const display
     allLevels.linkInto(levels);
     allObjects.linkInto(world);
     noteFileRead(files, dataFile::options,
-                 readOptionsFile(files.optionsPath, world.car.bindings, world.volumes));
+                 readOptionsFile(files.optionsPath, world.car.bindings, world.volumes, world.brightness));
     sounds.volumes = &world.volumes;
     sounds.loadSounds();
     sounds.startLoops();

@@ -84,4 +84,5 @@ void describeView(const stateContext &context, scene &pass) {
     pass.level = levelShown(context.levels);
     pass.fadeLevel = world.fade.fadeLevel;
     pass.text = &context.text;
+    pass.brightness = world.brightness;
 }

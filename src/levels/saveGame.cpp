@@ -61,8 +61,9 @@ bool saveDisplaySettings(const scriptServices &services) {
 }
 
 bool saveOptions(const scriptServices &services, const objectWorld &world) {
-    return savedOrTold(services, saveDataFile(services.files, dataFile::options,
-                                              playerOptionsText(world.car.bindings, world.volumes)));
+    return savedOrTold(services,
+                       saveDataFile(services.files, dataFile::options,
+                                    playerOptionsText(world.car.bindings, world.volumes, world.brightness)));
 }
 
 static std::string unreadNotice(const unsigned unreadFiles) {

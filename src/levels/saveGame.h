@@ -29,7 +29,7 @@ std::string progressText(int currentLevel, const bool (&progressFlags)[6]);
 bool saveProgress(const scriptServices &services, int currentLevel, const bool (&progressFlags)[6]);
 bool saveNewGame(const scriptServices &services);
 bool saveDisplaySettings(const scriptServices &services);
-// The player's keys and volumes, "options.txt".
+// The player's keys, volumes and brightness, "options.txt".
 bool saveOptions(const scriptServices &services, const objectWorld &world);
 
 inline constexpr const char *unsavedNotice = "could not save";

@@ -86,7 +86,8 @@ void settingsPage::fill(menuPages &menu, const objectWorld &world) const {
         fillControls(menu, world, waitingAction);
         return;
     }
-    menu.setItems({"fullscreen toggle" + fullscreenLabel, volumeLine("music volume", world.volumes.music),
+    menu.setItems({"fullscreen toggle" + fullscreenLabel, volumeLine("brightness", world.brightness),
+                   volumeLine("music volume", world.volumes.music),
                    volumeLine("effects volume", world.volumes.effects), "controls",
                    "30 fps toggle" + thirtyFpsLabel, "go back"});
 }
@@ -114,12 +115,13 @@ bool settingsPage::readKeys(menuPages &menu, objectWorld &world, const scriptSer
 
 bool settingsPage::readSettingsKeys(menuPages &menu, objectWorld &world, const scriptServices &services) {
     const keyboardState &keys = services.keyboard;
-    const bool onVolume = menu.cursor == musicItem || menu.cursor == effectsItem;
-    if (onVolume && menuKeyPressed(keys, menuKey::left)) {
-        changeVolume(menu, world, services, -1, false);
+    const bool onLevel =
+        menu.cursor == brightnessItem || menu.cursor == musicItem || menu.cursor == effectsItem;
+    if (onLevel && menuKeyPressed(keys, menuKey::left)) {
+        changeLevel(menu, world, services, -1, false);
     }
-    if (onVolume && menuKeyPressed(keys, menuKey::right)) {
-        changeVolume(menu, world, services, 1, false);
+    if (onLevel && menuKeyPressed(keys, menuKey::right)) {
+        changeLevel(menu, world, services, 1, false);
     }
     if (menuKeyPressed(keys, menuKey::back)) {
         return true;
@@ -139,9 +141,10 @@ bool settingsPage::readSettingsKeys(menuPages &menu, objectWorld &world, const s
         flags.thirtyFps = !flags.thirtyFps;
         thirtyFpsLabel = toggleLabel(flags.thirtyFps);
         break;
+    case brightnessItem:
     case musicItem:
     case effectsItem:
-        changeVolume(menu, world, services, 1, true);
+        changeLevel(menu, world, services, 1, true);
         return false;
     case controlsItem:
         menu.page = menuPage::controls;
@@ -154,21 +157,24 @@ bool settingsPage::readSettingsKeys(menuPages &menu, objectWorld &world, const s
     return false;
 }
 
-// Left and right stop at 0 and 10; choose goes round from 10 to 0.
-void settingsPage::changeVolume(menuPages &menu, objectWorld &world, const scriptServices &services,
-                                const int step, const bool wrap) {
-    int &volume = menu.cursor == musicItem ? world.volumes.music : world.volumes.effects;
-    int changed = volume + step;
+// A volume or the brightness: left and right stop at 0 and 10; choose goes round from 10 to 0.
+void settingsPage::changeLevel(menuPages &menu, objectWorld &world, const scriptServices &services,
+                               const int step, const bool wrap) {
+    static_assert(maxBrightness == fullVolume);
+    int &level = menu.cursor == brightnessItem ? world.brightness
+                 : menu.cursor == musicItem    ? world.volumes.music
+                                               : world.volumes.effects;
+    int changed = level + step;
     if (changed > fullVolume) {
         changed = wrap ? 0 : fullVolume;
     }
     if (changed < 0) {
         changed = 0;
     }
-    if (changed == volume) {
+    if (changed == level) {
         return;
     }
-    volume = changed;
+    level = changed;
     fill(menu, world);
     menu.redraw(services.text);
     saveOptions(services, world);

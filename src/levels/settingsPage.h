@@ -1,10 +1,10 @@
 #pragma once
 // The settings page of both menus, on the title and in the pause: the fullscreen and 30 fps
-// toggles, each with its " - on" or " - off" label, the music and effects volumes, the way
-// to the controls page, and "go back". The controls page lists each action with its keys;
-// choosing one waits for the next key and binds it. A toggle is written to the settings
-// file at once and takes effect at the next pass of the main loop; keys and volumes go to
-// the options file and count at once.
+// toggles, each with its " - on" or " - off" label, the brightness, the music and effects
+// volumes, the way to the controls page, and "go back". The controls page lists each action
+// with its keys; choosing one waits for the next key and binds it. A toggle is written to the
+// settings file at once and takes effect at the next pass of the main loop; keys, volumes and
+// the brightness go to the options file and count at once.
 #include <string>
 
 class menuPages;
@@ -16,7 +16,15 @@ class settingsPage {
   public:
     // "go back" stays two below "30 fps toggle" and one above "fullscreen toggle" on the
     // cursor's round: the new lines stand between the two toggles.
-    enum item { fullscreenItem, musicItem, effectsItem, controlsItem, thirtyFpsItem, goBackItem };
+    enum item {
+        fullscreenItem,
+        brightnessItem,
+        musicItem,
+        effectsItem,
+        controlsItem,
+        thirtyFpsItem,
+        goBackItem
+    };
 
     // The labels as the page shows them: read from the flags when a menu opens, changed
     // by the toggles.
@@ -41,7 +49,7 @@ class settingsPage {
     bool readSettingsKeys(menuPages &menu, objectWorld &world, const scriptServices &services);
     void readControlsKeys(menuPages &menu, objectWorld &world, const scriptServices &services);
     void bindWaitingAction(menuPages &menu, objectWorld &world, const scriptServices &services);
-    void changeVolume(menuPages &menu, objectWorld &world, const scriptServices &services, int step,
-                      bool wrap);
+    void changeLevel(menuPages &menu, objectWorld &world, const scriptServices &services, int step,
+                     bool wrap);
     void showAgain(menuPages &menu, objectWorld &world, const scriptServices &services) const;
 };

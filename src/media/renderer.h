@@ -1,12 +1,14 @@
 #pragma once
 // Draws one whole frame for the current game state and presents it: the night road from the
 // driver's seat, ray cast over a wrapping tile floor, every object an upright billboard, all
-// of it lit only by the light map; then the dashboard, the fade and the text.
+// of it lit only by the light map; then the dashboard, the fade and the text; last the
+// player's brightness over the whole frame.
 #include <SDL.h>
 
 #include <cstdint>
 
 #include "media/drawList.h"
+#include "media/frameBrightness.h"
 #include "media/imageBankShaded.h"
 #include "media/layerBlitter.h"
 #include "media/lightMap.h"
@@ -39,6 +41,8 @@ class renderer {
     lightMap light;
     layerBlitter layers;
     rowCover cover; // what the bonnet and dashboard will cover this frame
+    // The curve of the scene's brightness, built again only when it changes.
+    brightnessTable brightness;
     // Off, every floor pixel is interpolated on its column's ray, as the stepped rows are
     // checked against.
     bool steppedFloor = true;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "media/effectSound.h"
+#include "media/frameBrightness.h"
 #include "world/camera.h"
 #include "world/fadeCounter.h"
 #include "world/levelInPlay.h"
@@ -50,6 +51,7 @@ struct scene {
     levelInPlay level;
     int32_t fadeLevel = fadeClear;
     const textBox *text = nullptr;
+    int32_t brightness = defaultBrightness; // the player's, over the finished frame
 
     // What is heard.
     sceneMenuKeys keys;

@@ -1,6 +1,7 @@
 #pragma once
 // The one container of the world: the player car and its camera, the table of all 3150
 // world objects, the screen fade, and the links every object behaviour needs.
+#include "media/frameBrightness.h"
 #include "media/soundVolumes.h"
 #include "objects/basicObj.h"
 #include "objects/objectChange.h"
@@ -23,6 +24,8 @@ class objectWorld {
     const animTables &animations; // the ghost cars' frames and every kind's sprite frames
     drawList &sprites;            // refilled from the placed objects every frame
     soundVolumes volumes;         // the player's choice, heard through the sound bank
+    // The player's choice, seen through the renderer.
+    int brightness = defaultBrightness;
     camera view;
     playerCar car;
     levelInPlay currentLevel;            // kept up to date by the level list

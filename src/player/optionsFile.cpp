@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "media/frameBrightness.h"
 #include "media/soundVolumes.h"
 #include "platform/dataFiles.h"
 #include "platform/dataFolder.h"
@@ -13,18 +14,20 @@ namespace {
 
 constexpr std::string_view musicName = "musicVolume";
 constexpr std::string_view effectsName = "effectsVolume";
+constexpr std::string_view brightnessName = "brightness";
 constexpr size_t optionsFileLimit = 16384; // far more than any options file holds
 constexpr int maxWords = keysPerAction + 1;
-// The file's choices: the actions in their order, then the two volumes.
+// The file's choices: the actions in their order, then the two volumes and the brightness.
 constexpr int musicChoice = choosableActionCount;
 constexpr int effectsChoice = choosableActionCount + 1;
-constexpr int choiceCount = choosableActionCount + 2;
+constexpr int brightnessChoice = choosableActionCount + 2;
+constexpr int choiceCount = choosableActionCount + 3;
 
 // What one good line sets.
 struct optionLine {
     int choice = -1;
     actionKeys keys;
-    int volume = 0;
+    int level = 0; // a volume or the brightness
 };
 
 // One reading of a text: where its lines go, and what has been said about them.
@@ -32,6 +35,7 @@ struct optionsReading {
     std::string_view source;
     keyBindings &bindings;
     soundVolumes &volumes;
+    int &brightness;
     int chosenLine[choiceCount] = {};       // the line each choice is taken from, 0 for none
     int linesNaming[choiceCount] = {};      // the good lines that name each choice
     int boundBy[choosableActionCount] = {}; // the line that bound each action so far, 0 for none
@@ -68,6 +72,9 @@ int choiceNamed(const std::string_view name) {
     if (name == effectsName) {
         return effectsChoice;
     }
+    if (name == brightnessName) {
+        return brightnessChoice;
+    }
     for (int choice = 0; choice < choosableActionCount; choice++) {
         if (choosableActions[choice].fileName == name) {
             return choice;
@@ -79,6 +86,9 @@ int choiceNamed(const std::string_view name) {
 std::string_view choiceName(const int choice) {
     if (choice == musicChoice) {
         return musicName;
+    }
+    if (choice == brightnessChoice) {
+        return brightnessName;
     }
     return choice == effectsChoice ? effectsName : choosableActions[choice].fileName;
 }
@@ -101,17 +111,18 @@ bool readKeys(const std::string_view (&words)[maxWords], const int count, action
     return true;
 }
 
-bool readVolume(const std::string_view (&words)[maxWords], const int count, int &volume) {
+// A whole number 0 … highest.
+bool readLevel(const std::string_view (&words)[maxWords], const int count, const int highest, int &level) {
     if (count != 2) {
         return false;
     }
     int value = -1;
     const std::string_view word = words[1];
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (error != std::errc() || end != word.data() + word.size() || value < 0 || value > fullVolume) {
+    if (error != std::errc() || end != word.data() + word.size() || value < 0 || value > highest) {
         return false;
     }
-    volume = value;
+    level = value;
     return true;
 }
 
@@ -126,8 +137,11 @@ bool parseLine(const std::string_view line, optionLine &read) {
     if (read.choice < 0) {
         return false;
     }
+    if (read.choice == brightnessChoice) {
+        return readLevel(words, count, maxBrightness, read.level);
+    }
     if (read.choice >= choosableActionCount) {
-        return readVolume(words, count, read.volume);
+        return readLevel(words, count, fullVolume, read.level);
     }
     return readKeys(words, count, read.keys);
 }
@@ -339,9 +353,11 @@ void applyLinesToUse(optionsReading &reading, const std::string_view text) {
             return;
         }
         if (read.choice == musicChoice) {
-            reading.volumes.music = read.volume;
+            reading.volumes.music = read.level;
         } else if (read.choice == effectsChoice) {
-            reading.volumes.effects = read.volume;
+            reading.volumes.effects = read.level;
+        } else if (read.choice == brightnessChoice) {
+            reading.brightness = read.level;
         } else {
             bindLineKeys(reading, lineNumber, read.choice, read.keys);
         }
@@ -361,7 +377,8 @@ std::string keyNames(const actionKeys &keys) {
     return names;
 }
 
-std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes) {
+std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes,
+                              const int brightness) {
     std::string text;
     text.reserve(optionsTextRoom);
     for (const choosableAction &choice : choosableActions) {
@@ -372,12 +389,16 @@ std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &v
     }
     text.append(musicName).append(" ").append(std::to_string(volumes.music)).append("\n");
     text.append(effectsName).append(" ").append(std::to_string(volumes.effects)).append("\n");
+    if (brightness != defaultBrightness) {
+        text.append(brightnessName).append(" ").append(std::to_string(brightness)).append("\n");
+    }
     return text;
 }
 
 int applyOptionsText(const std::string_view text, keyBindings &bindings, soundVolumes &volumes,
-                     const std::string_view source) {
-    optionsReading reading{.source = source, .bindings = bindings, .volumes = volumes};
+                     int &brightness, const std::string_view source) {
+    optionsReading reading{
+        .source = source, .bindings = bindings, .volumes = volumes, .brightness = brightness};
     findLinesToUse(reading, text);
     applyLinesToUse(reading, text);
     return reading.problems;
@@ -391,7 +412,8 @@ std::string_view wholeLinesWithin(const std::string_view bytes, const size_t lim
     return lastLineEnd == std::string_view::npos ? std::string_view() : bytes.substr(0, lastLineEnd + 1);
 }
 
-fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes) {
+fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes,
+                         int &brightness) {
     std::string bytes;
     const fileRead result = readFileStart(path, bytes, optionsFileLimit + 1);
     if (result != fileRead::read) {
@@ -407,7 +429,7 @@ fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVo
             path.c_str(), optionsFileLimit, cutLine);
         problems++;
     }
-    if (applyOptionsText(text, bindings, volumes, path) + problems > 0) {
+    if (applyOptionsText(text, bindings, volumes, brightness, path) + problems > 0) {
         keepFirstCopy(path, malformedCopyPath(path));
     }
     return result;

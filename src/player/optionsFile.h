@@ -1,10 +1,12 @@
 #pragma once
-// The player's own choices, "options.txt" beside the settings: the keys of the seven actions
-// and the two volumes, one line each ("accelerate w up", "musicVolume 7"). A missing line
-// keeps its default; the file is written only when the player changes a choice.
+// The player's own choices, "options.txt" beside the settings: the keys of the seven actions,
+// the two volumes and the brightness, one line each ("accelerate w up", "musicVolume 7",
+// "brightness 8"). A missing line keeps its default; the file is written only when the player
+// changes a choice.
 #include <string>
 #include <string_view>
 
+#include "media/frameBrightness.h"
 #include "player/keyBindings.h"
 
 struct soundVolumes;
@@ -32,8 +34,10 @@ inline constexpr choosableAction choosableActions[choosableActionCount] = {
 // "w up", the keys' names with a space between.
 std::string keyNames(const actionKeys &keys);
 
-// Every choice, one line each, in the order above and then the volumes.
-std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes);
+// Every choice, one line each, in the order above and then the volumes; then the brightness,
+// only when it is not the default, so the text (which a recording's header carries) is the
+// same as before there was one.
+std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes, int brightness);
 
 // Applies every good line over what is there. Each line not used as written is said on
 // standard error, naming `source` and the line: a line with an unknown name, key or value is
@@ -42,7 +46,7 @@ std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &v
 // action takes in its place a key the line's action gave up, as on the controls page (or a
 // free one). So no key drives two actions and every action keeps a key. Returns how many
 // lines or keys were not used as written.
-int applyOptionsText(std::string_view text, keyBindings &bindings, soundVolumes &volumes,
+int applyOptionsText(std::string_view text, keyBindings &bindings, soundVolumes &volumes, int &brightness,
                      std::string_view source);
 
 // The bytes up to the last line end within the limit: a file longer than that is read as far
@@ -52,4 +56,5 @@ std::string_view wholeLinesWithin(std::string_view bytes, size_t limit);
 // Reads the file at `path` when there is one, up to its last whole line within 16 KB; one
 // with anything not used as written (or longer) is kept once at its ".bad" copy, and its
 // good lines still count. Returns what the read found.
-fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes);
+fileRead readOptionsFile(const std::string &path, keyBindings &bindings, soundVolumes &volumes,
+                         int &brightness);

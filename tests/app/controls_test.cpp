@@ -179,6 +179,30 @@ TEST(SettingsPage, VolumesChangeAtOnceAndAreKept) {
     EXPECT_EQ(rig.settings(), "00"); // the settings file keeps its two characters
 }
 
+// The brightness line works as the volumes do, and the next frame drawn carries it.
+TEST(SettingsPage, BrightnessChangesAtOnceAndIsKept) {
+    sessionRig rig;
+    rig.reachMenu();
+    const levelZero &title = rig.session->allLevels.zero;
+    rig.press({keyCode::down});
+    rig.pass(8);
+    rig.press({keyCode::enter});
+    for (int step = 0; step < 2; step++) {
+        rig.press({keyCode::down});
+        rig.pass(8);
+    }
+    ASSERT_EQ(title.menu.cursor, settingsPage::brightnessItem);
+    rig.press({keyCode::right});
+    EXPECT_EQ(title.menu.items[settingsPage::brightnessItem], "brightness - 6");
+    EXPECT_NE(optionsFile(rig).find("effectsVolume 10\nbrightness 6\n"), std::string::npos);
+    rig.press({keyCode::left});
+    rig.press({keyCode::left});
+    EXPECT_EQ(rig.session->world.brightness, 4);
+    EXPECT_NE(optionsFile(rig).find("brightness 4\n"), std::string::npos);
+    runPassDrawing(*rig.session);
+    EXPECT_EQ(rig.session->pass.brightness, 4);
+}
+
 TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     const temporaryFolder folder;
     const std::string path = folder.file("options.txt");
@@ -186,7 +210,8 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
     keyboardState keyboard;
     keyBindings bindings(keyboard);
     soundVolumes volumes;
-    readOptionsFile(path, bindings, volumes);
+    int brightness = defaultBrightness;
+    readOptionsFile(path, bindings, volumes, brightness);
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::lightsKey)), "l");
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::brakeKey)), "s down");
     EXPECT_EQ(keyNames(bindings.keysOf(keyAction::flashKey)), "space");
@@ -198,12 +223,16 @@ TEST(OptionsFile, GoodLinesCountBadOnesAreSkippedAndTheFileKeptOnce) {
 
     std::remove(path.c_str());       // the game replaces a file, never writes into it
     writeWholeFile(path, "brake\n"); // a second bad file leaves the first copy
-    readOptionsFile(path, bindings, volumes);
+    readOptionsFile(path, bindings, volumes, brightness);
     EXPECT_EQ(readWholeFile(path + ".bad"), kept);
 
     // What is written reads back the same.
     keyBindings again(keyboard);
     soundVolumes volumesAgain;
-    EXPECT_EQ(applyOptionsText(playerOptionsText(bindings, volumes), again, volumesAgain, "test"), 0);
-    EXPECT_EQ(playerOptionsText(again, volumesAgain), playerOptionsText(bindings, volumes));
+    int brightnessAgain = defaultBrightness;
+    EXPECT_EQ(applyOptionsText(playerOptionsText(bindings, volumes, brightness), again, volumesAgain,
+                               brightnessAgain, "test"),
+              0);
+    EXPECT_EQ(playerOptionsText(again, volumesAgain, brightnessAgain),
+              playerOptionsText(bindings, volumes, brightness));
 }

@@ -13,6 +13,7 @@ struct optionsRig {
     keyboardState keyboard;
     keyBindings bindings{keyboard};
     soundVolumes volumes;
+    int brightness = defaultBrightness;
 
     std::string keysOf(keyAction action) const { return keyNames(bindings.keysOf(action)); }
 };
@@ -31,7 +32,7 @@ TEST(OptionsFile, KeysClaimedTwiceAndChoicesNamedTwiceEndWithOneActionAKey) {
                                           "musicVolume 3\n"
                                           "left s\n"
                                           "musicVolume 7\n",
-                                          rig.bindings, rig.volumes, "options.txt");
+                                          rig.bindings, rig.volumes, rig.brightness, "options.txt");
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(rig.keysOf(keyAction::accelerateKey), "w");
     EXPECT_EQ(rig.keysOf(keyAction::brakeKey), "a down");
@@ -49,9 +50,9 @@ TEST(OptionsFile, KeysClaimedTwiceAndChoicesNamedTwiceEndWithOneActionAKey) {
 
     // The whole file the game writes reads back as it is, whatever it moved.
     optionsRig again;
-    const std::string written = playerOptionsText(rig.bindings, rig.volumes);
-    EXPECT_EQ(applyOptionsText(written, again.bindings, again.volumes, "options.txt"), 0);
-    EXPECT_EQ(playerOptionsText(again.bindings, again.volumes), written);
+    const std::string written = playerOptionsText(rig.bindings, rig.volumes, rig.brightness);
+    EXPECT_EQ(applyOptionsText(written, again.bindings, again.volumes, again.brightness, "options.txt"), 0);
+    EXPECT_EQ(playerOptionsText(again.bindings, again.volumes, again.brightness), written);
 }
 
 // A line is printed with its bytes escaped, so an escape sequence in the file never reaches
@@ -65,7 +66,7 @@ TEST(OptionsFile, PrintedLinesAreEscapedAndALineCutAtTheLimitIsDropped) {
     writeWholeFile(path, bad + filler + "effectsVolume 10\nmusicVolume 2\n");
     optionsRig rig;
     testing::internal::CaptureStderr();
-    readOptionsFile(path, rig.bindings, rig.volumes);
+    readOptionsFile(path, rig.bindings, rig.volumes, rig.brightness);
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(rig.volumes.effects, fullVolume);
     EXPECT_EQ(rig.volumes.music, fullVolume);
@@ -76,4 +77,33 @@ TEST(OptionsFile, PrintedLinesAreEscapedAndALineCutAtTheLimitIsDropped) {
                         " line 1 skipped: \"effects\\x1b[2J 3\" names no known "
                         "choice, key or value\n");
     EXPECT_EQ(readWholeFile(path + ".bad"), readWholeFile(path));
+}
+
+// The brightness is written only away from its default, so the text the game wrote before
+// there was one (which every recording's header carries) stays as it was; it reads back, and
+// a value that is no level 0 … 10 keeps the default and is said.
+TEST(OptionsFile, BrightnessReadsBackAndABadValueKeepsTheDefault) {
+    optionsRig rig;
+    const std::string defaults = playerOptionsText(rig.bindings, rig.volumes, rig.brightness);
+    EXPECT_EQ(defaults.find("brightness"), std::string::npos);
+    EXPECT_EQ(applyOptionsText("brightness 8\n", rig.bindings, rig.volumes, rig.brightness, "options.txt"),
+              0);
+    EXPECT_EQ(rig.brightness, 8);
+    const std::string written = playerOptionsText(rig.bindings, rig.volumes, rig.brightness);
+    EXPECT_EQ(written, defaults + "brightness 8\n");
+    optionsRig again;
+    EXPECT_EQ(applyOptionsText(written, again.bindings, again.volumes, again.brightness, "options.txt"), 0);
+    EXPECT_EQ(again.brightness, 8);
+
+    for (const std::string bad : {"11", "-1", "dim", "4 5", ""}) {
+        optionsRig fresh;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(applyOptionsText("brightness " + bad + "\n", fresh.bindings, fresh.volumes,
+                                   fresh.brightness, "options.txt"),
+                  1);
+        EXPECT_EQ(fresh.brightness, defaultBrightness) << bad;
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "velmora: options.txt line 1 skipped: \"brightness " + bad +
+                      "\" names no known choice, key or value\n");
+    }
 }
