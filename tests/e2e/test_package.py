@@ -1,6 +1,7 @@
 """The Debian package, built from the install rules and unpacked into a scratch root (never
 installed): it names itself and the libraries it needs, holds the game with every picture and
-sound where Debian keeps games, and the game starts from it as from /usr."""
+sound where Debian keeps games, passes lintian and the AppStream validator, and the game starts
+from it as from /usr."""
 import functools
 import glob
 import gzip
@@ -96,6 +97,16 @@ def test_package_names_itself_and_its_libraries_and_holds_the_game(binary, asset
     check(releases[:1] == [version], "the metadata's releases: %r" % releases)
 
 
+def test_lintian_and_appstream_find_nothing_but_the_missing_copyright(binary, assets, display):
+    # The licence is the owner's to choose: until then the package has no copyright file.
+    package, root = unpacked(os.path.dirname(binary))
+    lintian = subprocess.run(["lintian", "--fail-on", "error,warning", "--suppress-tags", "no-copyright-file",
+                              package], capture_output=True, text=True, timeout=300)
+    check(lintian.returncode == 0, "lintian: %s" % (lintian.stdout + lintian.stderr)[-3000:])
+    # The metadata against the desktop entry it names, as the package lays them out.
+    output_of("appstreamcli", "validate-tree", "--no-net", "--explain", root)
+
+
 def test_game_starts_from_the_unpacked_package_to_its_title(binary, assets, display):
     _, root = unpacked(os.path.dirname(binary))
     # From /, with nothing pointing it at its art: it finds share/velmora beside its games/.
@@ -117,6 +128,7 @@ if __name__ == "__main__":
     try:
         status = run_tests([test_install_before_the_package_is_still_uninstalled_whole,
                             test_package_names_itself_and_its_libraries_and_holds_the_game,
+                            test_lintian_and_appstream_find_nothing_but_the_missing_copyright,
                             test_game_starts_from_the_unpacked_package_to_its_title])
     finally:
         shutil.rmtree(WORK, ignore_errors=True)
