@@ -1,4 +1,10 @@
 # The Debian package (`make package`): what the install rules place, under /usr.
+# Its changelog names the version the package is: a new version starts with a new entry.
+file(STRINGS packaging/changelog changelogTop LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/changelog)
+if(NOT changelogTop MATCHES "^velmora \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog starts with '${changelogTop}': add an entry for ${PROJECT_VERSION}")
+endif()
 set(VELMORA_PACKAGE_MAINTAINER "Velmora developers <velmora@example.org>"
     CACHE STRING "The Maintainer field of the Debian package")
 

@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   python3
   dpkg-dev file           # make package: CPack reads the game's libraries with dpkg-shlibdeps
+  lintian appstream       # the package test checks the package and its AppStream metadata
   clang libclang-rt-dev   # the fuzzing harnesses: clang with libFuzzer and the sanitizers
   python3-numpy sox vorbis-tools  # make sound-report: the analysis, the spectrogram, the Ogg sizes
 )

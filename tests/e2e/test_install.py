@@ -2,7 +2,7 @@
 import contextlib
 import glob
 import os
-import shlex
+import re
 import shutil
 import signal
 import struct
@@ -37,17 +37,38 @@ def desktop_entry(path):
     return entry
 
 
-def check_desktop_files(share):
-    """The desktop entry and its icons under share/, each icon in the folder of its size; the entry."""
-    entry = desktop_entry(os.path.join(share, "applications/velmora.desktop"))
+def exec_words(value):
+    """The words of a desktop entry's Exec line as a desktop reads them: the file's escapes
+    first, then the quoting, then %% as %; field codes (%f, %u ...) left out."""
+    value = re.sub(r"\\([sntr\\])", lambda m: {"s": " ", "n": "\n", "t": "\t", "r": "\r"}.get(m[1], "\\"), value)
+    words = []
+    for quoted, bare in re.findall(r'"((?:[^"\\]|\\.)*)"|(\S+)', value):
+        word = bare or re.sub(r"\\(.)", r"\1", quoted)
+        if not re.fullmatch(r"%[a-zA-Z]", word):
+            words.append(word.replace("%%", "%"))
+    return words
+
+
+APP_ID = "io.github.velmora.velmora"
+
+
+def check_shared_files(share, program):
+    """Under share/: the desktop entry, which starts the program by its full path, its icons,
+    each in the folder of its size, the AppStream metadata and the manual page. Gives the
+    entry's words."""
+    entry = desktop_entry(os.path.join(share, "applications", APP_ID + ".desktop"))
     check(entry.get("Type") == "Application" and entry.get("Icon") == "velmora", "entry: %r" % entry)
+    command = exec_words(entry.get("Exec", ""))
+    check(command == [program], "the entry runs %r, not %s" % (command, program))
     icons = glob.glob(os.path.join(share, "icons/hicolor/*/apps/velmora.png"))
     folders = sorted(os.path.basename(os.path.dirname(os.path.dirname(icon))) for icon in icons)
     check(folders == ["256x256", "32x32"], "icons installed: %r" % icons)
     for icon in icons:
         size = os.path.basename(os.path.dirname(os.path.dirname(icon)))
         check(size == "%dx%d" % png_size(icon), "a %dx%d icon in the %s folder" % (png_size(icon) + (size,)))
-    return entry
+    for path in ("metainfo/%s.metainfo.xml" % APP_ID, "man/man6/velmora.6.gz", "doc/velmora/changelog.gz"):
+        check(os.path.isfile(os.path.join(share, path)), "no share/%s" % path)
+    return command
 
 
 SCRIPTS = os.path.join(os.path.dirname(__file__), "..", "..", "scripts")
@@ -83,17 +104,16 @@ def scratch_home(build):
 
 
 def test_installed_game_starts_from_its_desktop_entry_and_uninstalls_to_nothing(binary, assets, display):
-    # What make install and make uninstall run, into a prefix with a space that does not exist yet.
+    # What make install and make uninstall run, into a prefix that does not exist yet, whose
+    # name the desktop entry has to quote.
     build = os.path.dirname(binary)
     with scratch_home(build) as home:
-        prefix = os.path.join(home, "pre fix")
+        prefix = os.path.join(home, "pre fix's `100%`")
         run_script("install.sh", build, "--prefix", prefix)
-        entry = check_desktop_files(os.path.join(prefix, "share"))
+        command = check_shared_files(os.path.join(prefix, "share"), os.path.join(prefix, "bin/velmora"))
 
-        # As a desktop does: the Exec line run through PATH, from a folder that holds no art.
-        command = [word for word in shlex.split(entry["Exec"]) if not word.startswith("%")]
-        env = {"PATH": os.path.join(prefix, "bin") + os.pathsep + os.environ.get("PATH", "")}
-        game = Game(command[0], "/", display, args=command[1:], env=env, pin_assets=False)
+        # As a desktop does: the Exec line run from a folder that holds no art.
+        game = Game(command[0], "/", display, args=command[1:], pin_assets=False)
         try:
             window = game.wait_for_window()
             time.sleep(1.5)  # the loading word, then the logo and the title picture
@@ -166,12 +186,12 @@ def test_uninstall_leaves_a_file_changed_since_the_install(binary, assets, displ
     build = os.path.dirname(binary)
     with scratch_home(build) as home:
         run_script("install.sh", build, "--prefix", home)
-        entry = os.path.join(home, "share/applications/velmora.desktop")
+        entry = os.path.join(home, "share/applications", APP_ID + ".desktop")
         with open(entry, "r+b") as f:  # the same size, one byte changed
             f.write(b"#")
         said = run_script("uninstall.sh", build, "--prefix", home)
         check(entry in said.split("changed since the install")[-1], "not named as left: %r" % said[-500:])
-        check(files_in(home) == ["share/applications/velmora.desktop"], "left: %r" % files_in(home)[:5])
+        check(files_in(home) == [os.path.relpath(entry, home)], "left: %r" % files_in(home)[:5])
 
 
 def test_prefix_with_a_backslash_is_refused(binary, assets, display):

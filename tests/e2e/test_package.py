@@ -1,9 +1,12 @@
 """The Debian package, built from the install rules and unpacked into a scratch root (never
 installed): it names itself and the libraries it needs, holds the game with every picture and
-sound, and the game starts from it as from /usr."""
+sound where Debian keeps games, passes lintian and the AppStream validator, and the game starts
+from it as from /usr."""
 import functools
 import glob
+import gzip
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -11,7 +14,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(__file__))
-from test_install import check_desktop_files, files_in, run_script, scratch_home  # noqa: E402
+from test_install import APP_ID, check_shared_files, files_in, run_script, scratch_home  # noqa: E402
 from xsession import Game, bright_pixels, check, run_tests, shot_into, wait_for  # noqa: E402
 
 WORK = tempfile.mkdtemp(prefix="velmora-package-")
@@ -75,20 +78,39 @@ def test_package_names_itself_and_its_libraries_and_holds_the_game(binary, asset
     check(SDL_PACKAGES <= required, "Depends: %s" % ", ".join(depends))
 
     check(os.listdir(root) == ["usr"], "outside /usr: %r" % os.listdir(root))
-    game = os.path.join(root, "usr/bin/velmora")
-    check(os.access(game, os.X_OK), "no game at /usr/bin/velmora")
+    check(os.access(os.path.join(root, "usr/games/velmora"), os.X_OK), "no game at /usr/games/velmora")
+    usr = sorted(os.listdir(os.path.join(root, "usr")))
+    check(usr == ["games", "share"], "in /usr: %r" % usr)
     for folder in ("art", "sounds"):
         made = files_under(os.path.join(assets, folder)) - {"icon256.png"}
         packed = files_under(os.path.join(root, "usr/share/velmora", folder))
         check(packed == made,
               "%s: missing %r, extra %r" % (folder, sorted(made - packed)[:5], sorted(packed - made)[:5]))
-    check_desktop_files(os.path.join(root, "usr/share"))
+    check_shared_files(os.path.join(root, "usr/share"), "/usr/games/velmora")
+
+    # A new version names itself in the changelog and among the metadata's releases.
+    with gzip.open(os.path.join(root, "usr/share/doc/velmora/changelog.gz"), "rt") as f:
+        changelog = f.readline()
+    check(changelog.startswith("velmora (%s) " % version), "the changelog starts: %r" % changelog)
+    with open(os.path.join(root, "usr/share/metainfo", APP_ID + ".metainfo.xml")) as f:
+        releases = re.findall(r'<release version="([^"]*)"', f.read())
+    check(releases[:1] == [version], "the metadata's releases: %r" % releases)
+
+
+def test_lintian_and_appstream_find_nothing_but_the_missing_copyright(binary, assets, display):
+    # The licence is the owner's to choose: until then the package has no copyright file.
+    package, root = unpacked(os.path.dirname(binary))
+    lintian = subprocess.run(["lintian", "--fail-on", "error,warning", "--suppress-tags", "no-copyright-file",
+                              package], capture_output=True, text=True, timeout=300)
+    check(lintian.returncode == 0, "lintian: %s" % (lintian.stdout + lintian.stderr)[-3000:])
+    # The metadata against the desktop entry it names, as the package lays them out.
+    output_of("appstreamcli", "validate-tree", "--no-net", "--explain", root)
 
 
 def test_game_starts_from_the_unpacked_package_to_its_title(binary, assets, display):
     _, root = unpacked(os.path.dirname(binary))
-    # From /, with nothing pointing it at its art: it finds share/velmora beside its bin/.
-    game = Game(os.path.join(root, "usr/bin/velmora"), "/", display, pin_assets=False)
+    # From /, with nothing pointing it at its art: it finds share/velmora beside its games/.
+    game = Game(os.path.join(root, "usr/games/velmora"), "/", display, pin_assets=False)
     try:
         window = game.wait_for_window()
         # The title shows "press enter" at (446, 439) once the logo has run.
@@ -106,6 +128,7 @@ if __name__ == "__main__":
     try:
         status = run_tests([test_install_before_the_package_is_still_uninstalled_whole,
                             test_package_names_itself_and_its_libraries_and_holds_the_game,
+                            test_lintian_and_appstream_find_nothing_but_the_missing_copyright,
                             test_game_starts_from_the_unpacked_package_to_its_title])
     finally:
         shutil.rmtree(WORK, ignore_errors=True)
