@@ -89,9 +89,9 @@ const char *glyphProgram(char c) {
     case '_':
         return "L 2 11 13 11 L 9 7 13 11 9 15"; // shown as the menu's arrow
     case '.':
-        return "D 4 14.5";
+        return "D 6 14.5"; // mid-word in a file's name ("game.sav"): central, as a letter sits
     case ':':
-        return "D 4 8.5 D 4 14.5";
+        return "D 6 8.5 D 6 14.5";
     case '-':
         return "L 3 11 11 11";
     case '!':
