@@ -17,9 +17,9 @@ constexpr int controlsGoBackItem = choosableActionCount + 1;
 static_assert(controlsGoBackItem < maxMenuItems, "the controls page holds every action");
 
 // Above the actions the page's own heading and how a key is changed; below them the keys
-// that are always the same.
+// that are always the same. No rule under the heading: in play, with one action more, the
+// page ends just above the dashboard.
 constexpr std::string_view controlsHeading = "controls";
-constexpr std::string_view headingRule = "---------";
 constexpr std::string_view howToChange = "change a key - enter then the new key";
 constexpr std::string_view screenshotKeys = "screenshot - f12";
 constexpr std::string_view fullscreenKeys = "fullscreen - alt enter";
@@ -40,7 +40,7 @@ std::string actionLine(const choosableAction &choice, const keyBindings &binding
 
 // One line for each action the player can bind, however many the list holds.
 void fillControls(menuPages &menu, const objectWorld &world, const int waitingAction) {
-    menu.setPageHeaders({controlsHeading, headingRule, howToChange});
+    menu.setPageHeaders({controlsHeading, howToChange});
     menu.setNotes({screenshotKeys, fullscreenKeys});
     menu.itemCount = 0;
     for (int line = 0; line < choosableActionCount; line++) {
