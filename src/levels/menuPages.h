@@ -18,7 +18,7 @@ enum class menuPage : unsigned char {
 };
 
 inline constexpr int maxMenuItems = 12;
-inline constexpr int maxMenuHeaders = 3;
+inline constexpr int maxMenuHeaders = 2;
 inline constexpr int maxMenuNotes = 2;
 
 class menuPages {
