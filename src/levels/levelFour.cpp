@@ -1,5 +1,6 @@
 #include "levels/levelFour.h"
 
+#include "levels/keyWords.h"
 #include "levels/levelLayout.h"
 #include "levels/saveGame.h"
 #include "levels/scriptBlocks.h"
@@ -71,7 +72,9 @@ constexpr int32_t nextLevel = 5;
 constexpr int32_t runFrames = 250;
 constexpr double runSpeed = 13;
 constexpr double treePassingDistance = 3;
-constexpr const char *statueLines[] = {"space illuminates", "saplings grow", "white trees recharge"};
+// The statues' three lines; the first names the flash's key ("space illuminates").
+constexpr std::string_view flashLineEnd = " illuminates";
+constexpr std::string_view laterStatueLines[] = {"saplings grow", "white trees recharge"};
 constexpr int32_t statueLineCount = 3;
 
 } // namespace
@@ -153,7 +156,13 @@ void levelFour::teachAndOpen(objectWorld &world, textBox &text) {
 
 // The three statues share their three lines, told in turn.
 void levelFour::speak(objectWorld &world, textBox &text) {
-    if (statueMessage(world, text, statueLines[counter], messageShown)) {
+    keyText line;
+    if (counter == 0) {
+        line << firstKeyText(world.car.bindings, keyAction::flashKey).view() << flashLineEnd;
+    } else {
+        line << laterStatueLines[counter - 1];
+    }
+    if (statueMessage(world, text, line.view(), messageShown)) {
         counter = (counter + 1) % statueLineCount;
     }
 }

@@ -1,5 +1,6 @@
 #include "levels/levelOne.h"
 
+#include "levels/keyWords.h"
 #include "levels/levelLayout.h"
 #include "levels/scriptBlocks.h"
 #include "levels/scriptServices.h"
@@ -82,7 +83,8 @@ void levelOne::teachDriving(objectWorld &world, textBox &text) {
         timer++;
     }
     if (timer == 360) {
-        text.showMessage("wasd to drive");
+        // "wasd to drive" with the default keys.
+        text.showMessage((drivingKeysText(world.car.bindings) << " to drive").view());
     }
     if (timer == 540) {
         text.commandMessages(textCommand::fade);

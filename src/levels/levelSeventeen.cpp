@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "levels/keyWords.h"
 #include "levels/levelLayout.h"
 #include "levels/scriptServices.h"
 #include "levels/tileCodes.h"
@@ -46,7 +47,9 @@ constexpr double glideStep = 0.01; // tiles per step left: 2.1 tiles in all
 constexpr double pickupReach = 2;
 
 constexpr std::string_view keeperLine = "the flame is mine!";
-constexpr std::string_view hintLine = "he hides beneath the e key";
+// Around the headlights' key: "he hides beneath the e key".
+constexpr std::string_view hintLineStart = "he hides beneath the ";
+constexpr std::string_view hintLineEnd = " key";
 constexpr std::string_view crushLine = "crush him";
 constexpr std::string_view farewellLine = "may the six flames free the sun";
 
@@ -281,11 +284,13 @@ void levelSeventeen::waitForPickup(objectWorld &world, const scriptServices &ser
 // The keeper speaks until its flame is taken; the second statue tells the way.
 void levelSeventeen::speak(objectWorld &world, textBox &text) {
     const int32_t reading = messageShown ? -1 : triggeredStatueGroup(world);
+    keyText hintLine;
+    hintLine << hintLineStart << firstKeyText(world.car.bindings, keyAction::lightsKey).view() << hintLineEnd;
     std::string_view line;
     if (reading == firstStatue && !world.car.progressFlags[flagIndex]) {
         line = keeperLine;
     } else if (reading == secondStatue) {
-        line = stage == followingHeadlights                         ? hintLine
+        line = stage == followingHeadlights                         ? hintLine.view()
                : stage == waitingForKill || stage == waitingForFall ? crushLine
                : stage > waitingForFall                             ? farewellLine
                                                                     : "";

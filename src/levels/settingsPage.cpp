@@ -1,5 +1,6 @@
 #include "levels/settingsPage.h"
 
+#include "levels/keyWords.h"
 #include "levels/menuPages.h"
 #include "levels/saveGame.h"
 #include "levels/scriptServices.h"
@@ -13,6 +14,15 @@ namespace {
 // The controls page: the actions, then these two.
 constexpr int defaultsItem = choosableActionCount;
 constexpr int controlsGoBackItem = choosableActionCount + 1;
+static_assert(controlsGoBackItem < maxMenuItems, "the controls page holds every action");
+
+// Above the actions the page's own heading and how a key is changed; below them the keys
+// that are always the same. No rule under the heading: in play, with one action more, the
+// page ends just above the dashboard.
+constexpr std::string_view controlsHeading = "controls";
+constexpr std::string_view howToChange = "change a key - enter then the new key";
+constexpr std::string_view screenshotKeys = "screenshot - f12";
+constexpr std::string_view fullscreenKeys = "fullscreen - alt enter";
 
 const char *toggleLabel(const bool on) {
     return on ? " - on" : " - off";
@@ -22,12 +32,16 @@ std::string volumeLine(const char *name, const int volume) {
     return std::string(name) + " - " + std::to_string(volume);
 }
 
+// "steer left - a or left".
 std::string actionLine(const choosableAction &choice, const keyBindings &bindings, const bool waiting) {
-    const std::string keys = waiting ? "press a key" : keyNames(bindings.keysOf(choice.action));
-    return std::string(choice.label) + " - " + keys;
+    const keyText keys = actionKeysText(bindings.keysOf(choice.action));
+    return std::string(choice.label) + " - " + std::string(waiting ? "press a key" : keys.view());
 }
 
+// One line for each action the player can bind, however many the list holds.
 void fillControls(menuPages &menu, const objectWorld &world, const int waitingAction) {
+    menu.setPageHeaders({controlsHeading, howToChange});
+    menu.setNotes({screenshotKeys, fullscreenKeys});
     menu.itemCount = 0;
     for (int line = 0; line < choosableActionCount; line++) {
         menu.items[menu.itemCount++] =
@@ -82,6 +96,9 @@ void settingsPage::readFlags(const gameFlags &flags) {
 }
 
 void settingsPage::fill(menuPages &menu, const objectWorld &world) const {
+    // The settings page shows the menu's own headers and no notes.
+    menu.setPageHeaders({});
+    menu.setNotes({});
     if (menu.page == menuPage::controls) {
         fillControls(menu, world, waitingAction);
         return;

@@ -1,10 +1,11 @@
 #pragma once
 // The settings page of both menus, on the title and in the pause: the fullscreen and 30 fps
 // toggles, each with its " - on" or " - off" label, the brightness, the music and effects
-// volumes, the way to the controls page, and "go back". The controls page lists each action
-// with its keys; choosing one waits for the next key and binds it. A toggle is written to the
-// settings file at once and takes effect at the next pass of the main loop; keys, volumes and
-// the brightness go to the options file and count at once.
+// volumes, the way to the controls page, and "go back". The controls page, under its own
+// heading and a line on how to change a key, lists each action with its keys ("a or left") and
+// below them the keys no one changes; choosing an action waits for the next key and binds it. A
+// toggle is written to the settings file at once and takes effect at the next pass of the main
+// loop; keys, volumes and the brightness go to the options file and count at once.
 #include <string>
 
 class menuPages;

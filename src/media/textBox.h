@@ -11,7 +11,7 @@
 class imageBank;
 
 inline constexpr int textAreaSlots = 100; // what the message and hint areas hold
-inline constexpr int menuAreaSlots = 240; // the menu box holds the longer settings pages
+inline constexpr int menuAreaSlots = 320; // the menu box holds the controls page
 
 // What the command operations do to an area: empty it at once ("blank"), flicker the menu
 // box out ("menu"), fade the letters out ("fade") or flash them out ("flicker").

@@ -121,27 +121,27 @@ TEST(ControlsPage, RebindsCancelsRestoresAndEscBacksOut) {
     rig.press({keyCode::up});
     rig.press({keyCode::enter}); // controls
     ASSERT_EQ(menu.page, menuPage::controls);
-    EXPECT_EQ(menu.items[0], "accelerate - w up");
+    EXPECT_EQ(menu.items[0], "accelerate - w or up");
 
     rig.press({keyCode::enter}); // accelerate waits for its key
     EXPECT_EQ(menu.items[0], "accelerate - press a key");
     rig.press({keyCode::d}); // d steered right: that action takes the key it replaces
-    EXPECT_EQ(menu.items[0], "accelerate - d up");
-    EXPECT_EQ(menu.items[3], "steer right - w right");
+    EXPECT_EQ(menu.items[0], "accelerate - d or up");
+    EXPECT_EQ(menu.items[3], "steer right - w or right");
     EXPECT_NE(optionsFile(rig).find("accelerate d up\nbrake s down\nleft a left\nright w right\n"),
               std::string::npos)
         << optionsFile(rig);
 
     rig.press({keyCode::enter});
     rig.press({keyCode::esc}); // cancels: nothing changes
-    EXPECT_EQ(menu.items[0], "accelerate - d up");
+    EXPECT_EQ(menu.items[0], "accelerate - d or up");
     EXPECT_EQ(menu.page, menuPage::controls);
 
     for (int line = 0; line < choosableActionCount; line++) {
         rig.press({keyCode::down});
     }
     rig.press({keyCode::enter}); // defaults
-    EXPECT_EQ(menu.items[0], "accelerate - w up");
+    EXPECT_EQ(menu.items[0], "accelerate - w or up");
     EXPECT_EQ(optionsFile(rig).rfind("accelerate w up\n", 0), 0u);
 
     rig.press({keyCode::esc}); // back to the settings, onto "controls"
@@ -151,6 +151,44 @@ TEST(ControlsPage, RebindsCancelsRestoresAndEscBacksOut) {
     EXPECT_EQ(menu.page, menuPage::main);
     rig.pass(40);
     EXPECT_EQ(rig.context().state, gameState::paused);
+}
+
+// The page has its own heading and says how a key is changed; the keys no one changes stand
+// below the actions. It leaves room for one more action in the menu box and on the screen,
+// above the dashboard that play shows below it.
+TEST(ControlsPage, HeadsItselfAndFitsAboveTheDashboardWithOneMoreAction) {
+    sessionRig rig;
+    rig.reachMenu();
+    const menuPages &menu = rig.session->allLevels.zero.menu;
+    rig.press({keyCode::down});
+    rig.pass(8);
+    rig.press({keyCode::enter}); // settings
+    rig.press({keyCode::up});
+    rig.pass(8);
+    rig.press({keyCode::up});
+    rig.pass(8);
+    rig.press({keyCode::enter});
+    ASSERT_EQ(menu.page, menuPage::controls);
+    rig.pass(120);
+    const std::string page = rig.menuText();
+    EXPECT_EQ(page.rfind("controlschange a key - enter then the new key_accelerate - w or up", 0), 0u)
+        << page;
+    EXPECT_NE(page.find("steer left - a or leftsteer right - d or right"), std::string::npos) << page;
+    const std::string notes = "screenshot - f12fullscreen - alt enter";
+    EXPECT_EQ(page.substr(page.size() - notes.size()), notes) << page;
+
+    int lowest = 0;
+    for (const textLetter &letter : rig.text().menu.letters) {
+        lowest = letter.isEmpty() ? lowest : std::max(lowest, letter.y);
+    }
+    constexpr int lineHeight = 21, baseline = 15, dashboardTop = 340;
+    EXPECT_LE(lowest + lineHeight + baseline, dashboardTop);
+    EXPECT_LE(page.size() + std::string("recall message - tab or backspace").size(), size_t(menuAreaSlots));
+
+    rig.press({keyCode::esc}); // the settings page as it was: no heading, no notes
+    EXPECT_EQ(menu.page, menuPage::settings);
+    EXPECT_EQ(rig.menuText().rfind("fullscreen toggle", 0), 0u) << rig.menuText();
+    EXPECT_EQ(rig.menuText().find("screenshot"), std::string::npos) << rig.menuText();
 }
 
 TEST(SettingsPage, VolumesChangeAtOnceAndAreKept) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -256,6 +257,29 @@ TEST(ArtAssets, GlyphsFitTheAdvanceTableAndTheLineSpacing) {
             EXPECT_LE(p.height, 21) << path;
             EXPECT_GT(p.height, 0) << path;
         }
+    }
+}
+
+// Every letter and digit fills its advance alike, a little more room on its right than on
+// its left, so the gaps between the letters of a word look even ("fl ash" had a narrow l).
+TEST(ArtAssets, LettersAndDigitsSitEvenlyInTheirAdvances) {
+    for (const char c : fontCharacters) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            continue;
+        }
+        const picture p = mustLoad(glyphPath(c, glyphStyles - 1));
+        int first = p.width, last = -1; // the columns the pale ink reaches, not its shadow
+        for (int y = 0; y < p.height; y++) {
+            for (int x = 0; x < p.width; x++) {
+                if (p.at(x, y).a > 128 && p.at(x, y).brightness() > 110) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+        }
+        const int left = first, right = letterAdvance(c, '\0') - 1 - last;
+        EXPECT_TRUE(left >= 1 && left <= 3) << c << " starts at " << left;
+        EXPECT_TRUE(right >= 2 && right <= 5) << c << " leaves " << right << " on its right";
     }
 }
 

@@ -10,7 +10,8 @@ namespace {
 
 // Each glyph is a small pen program in a 20-pixel design box (baseline 15, x-height 7):
 // "L x y x y …" a polyline, "A cx cy rx ry from to" an arc in degrees clockwise from
-// three o'clock, "D x y" a dot.
+// three o'clock, "D x y" a dot. A letter's ink runs from about 2 pixels into its advance to
+// about 4 short of the next pen position, so the gaps in a word look even.
 const char *glyphProgram(char c) {
     switch (c) {
     case 'a':
@@ -18,7 +19,7 @@ const char *glyphProgram(char c) {
     case 'b':
         return "L 3 2 3 15 A 7 11 4 4 0 360";
     case 'c':
-        return "A 7 11 4 4 45 315";
+        return "A 7 11 4 4 35 325";
     case 'd':
         return "A 7 11 4 4 0 360 L 11 2 11 15";
     case 'e':
@@ -32,11 +33,11 @@ const char *glyphProgram(char c) {
     case 'i':
         return "L 3.5 7 3.5 15 D 3.5 4";
     case 'j':
-        return "L 9 7 9 17 A 6 17 3 2 0 160 D 9 4";
+        return "L 10.5 7 10.5 17 A 7 17 3.5 2 0 160 D 10.5 4";
     case 'k':
         return "L 3 2 3 15 L 11 7 3 12 L 6 10 11 15";
     case 'l':
-        return "L 5 2 5 12.5 A 7.5 12.5 2.5 2.5 90 180";
+        return "L 2 3.5 4.5 2 4.5 12 A 8 12 3.5 3 40 180"; // a lead-in and a foot fill its advance
     case 'm':
         return "L 3 7 3 15 A 7.5 11 4.5 4 180 360 L 12 11 12 15 A 16.5 11 4.5 4 180 360 L 21 11 21 15";
     case 'n':
@@ -46,13 +47,13 @@ const char *glyphProgram(char c) {
     case 'p':
         return "L 3 7 3 19 A 7 11 4 4 0 360";
     case 'q':
-        return "L 11 7 11 19 A 7 11 4 4 0 360";
+        return "L 13 7 13 19 A 8 11 5 4 0 360";
     case 'r':
-        return "L 3 7 3 15 A 8 11 5 4 180 300";
+        return "L 3 7 3 15 A 9 11 6 4 180 300";
     case 's':
-        return "L 12 8 10 7 6 7 4 8 4 10 6 11 10 11 12 12 12 14 10 15 6 15 4 14";
+        return "L 13 8 11 7 5.5 7 3.5 8 3.5 10 5.5 11 11 11 13 12 13 14 11 15 5.5 15 3.5 14";
     case 't':
-        return "L 6 3 6 13 A 9 13 3 2 90 180 L 3 7 11 7";
+        return "L 6.5 3 6.5 12 A 10 12 3.5 3 40 180 L 3 7 12 7";
     case 'u':
         return "L 3 7 3 11 A 7 11 4 4 0 180 L 11 7 11 15";
     case 'v':
@@ -88,11 +89,11 @@ const char *glyphProgram(char c) {
     case '_':
         return "L 2 11 13 11 L 9 7 13 11 9 15"; // shown as the menu's arrow
     case '.':
-        return "D 4 14.5";
+        return "D 6 14.5"; // mid-word in a file's name ("game.sav"): central, as a letter sits
     case ':':
-        return "D 4 8.5 D 4 14.5";
+        return "D 6 8.5 D 6 14.5";
     case '-':
-        return "L 3 11 10 11";
+        return "L 3 11 11 11";
     case '!':
         return "L 4 3 4 11 D 4 14.5";
     case '?':
