@@ -79,6 +79,7 @@ constexpr sdlKey sdlKeys[keyboardKeyCount] = {
     key(SDLK_8),
     key(SDLK_9),
     key(SDLK_0),
+    key(SDLK_TAB),
 };
 
 bool keyForSymbol(SDLKey symbol, keyCode &found) {

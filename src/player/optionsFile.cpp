@@ -332,6 +332,10 @@ void findLinesToUse(optionsReading &reading, const std::string_view text) {
     }
 }
 
+bool sameKeys(const actionKeys &one, const actionKeys &other) {
+    return one.count == other.count && std::equal(one.keys, one.keys + one.count, other.keys);
+}
+
 void applyLinesToUse(optionsReading &reading, const std::string_view text) {
     forEachLine(text, [&](const int lineNumber, const std::string_view line) {
         optionLine read;
@@ -365,10 +369,11 @@ std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &v
     std::string text;
     text.reserve(optionsTextRoom);
     for (const choosableAction &choice : choosableActions) {
-        text.append(choice.fileName)
-            .append(" ")
-            .append(keyNames(bindings.keysOf(choice.action)))
-            .append("\n");
+        const actionKeys &keys = bindings.keysOf(choice.action);
+        if (choice.action == keyAction::recallKey && sameKeys(keys, defaultActionKeys(choice.action))) {
+            continue;
+        }
+        text.append(choice.fileName).append(" ").append(keyNames(keys)).append("\n");
     }
     text.append(musicName).append(" ").append(std::to_string(volumes.music)).append("\n");
     text.append(effectsName).append(" ").append(std::to_string(volumes.effects)).append("\n");

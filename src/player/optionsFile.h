@@ -1,5 +1,5 @@
 #pragma once
-// The player's own choices, "options.txt" beside the settings: the keys of the seven actions
+// The player's own choices, "options.txt" beside the settings: the keys of the eight actions
 // and the two volumes, one line each ("accelerate w up", "musicVolume 7"). A missing line
 // keeps its default; the file is written only when the player changes a choice.
 #include <string>
@@ -10,7 +10,7 @@
 struct soundVolumes;
 enum class fileRead;
 
-inline constexpr int choosableActionCount = 7;
+inline constexpr int choosableActionCount = 8;
 
 // An action the player can bind: its word in the file, its line on the controls page.
 struct choosableAction {
@@ -27,12 +27,15 @@ inline constexpr choosableAction choosableActions[choosableActionCount] = {
     {"flash", "flash", keyAction::flashKey},
     {"lights", "headlights", keyAction::lightsKey},
     {"pause", "pause", keyAction::pauseKey},
+    {"recall", "recall message", keyAction::recallKey},
 };
 
 // "w up", the keys' names with a space between.
 std::string keyNames(const actionKeys &keys);
 
-// Every choice, one line each, in the order above and then the volumes.
+// Every choice, one line each, in the order above and then the volumes; the recall's line only
+// when it is not on its default key, so a run with the keys as they come records the same
+// header as the demos made before the recall was added.
 std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes);
 
 // Applies every good line over what is there. Each line not used as written is said on

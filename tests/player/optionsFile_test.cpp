@@ -77,3 +77,18 @@ TEST(OptionsFile, PrintedLinesAreEscapedAndALineCutAtTheLimitIsDropped) {
                         "choice, key or value\n");
     EXPECT_EQ(readWholeFile(path + ".bad"), readWholeFile(path));
 }
+
+// The recall's line is written only off its default key, so a run with the keys as they come
+// writes (and records in a demo's header) the same text as before the recall was added.
+TEST(OptionsFile, TheRecallLineIsWrittenOnlyWhenItsKeyWasChanged) {
+    optionsRig rig;
+    const std::string defaults = playerOptionsText(rig.bindings, rig.volumes);
+    EXPECT_EQ(defaults.find("recall"), std::string::npos) << defaults;
+    EXPECT_EQ(rig.keysOf(keyAction::recallKey), "tab");
+    EXPECT_EQ(applyOptionsText("recall r\n", rig.bindings, rig.volumes, "options.txt"), 0);
+    const std::string changed = playerOptionsText(rig.bindings, rig.volumes);
+    EXPECT_NE(changed.find("pause esc\nrecall r\nmusicVolume"), std::string::npos) << changed;
+    optionsRig again;
+    EXPECT_EQ(applyOptionsText(changed, again.bindings, again.volumes, "options.txt"), 0);
+    EXPECT_EQ(again.keysOf(keyAction::recallKey), "r");
+}
