@@ -307,14 +307,25 @@ void bindLineKeys(optionsReading &reading, const int lineNumber, const int choic
     reading.boundBy[choice] = lineNumber;
 }
 
+// What is wrong with a line parseLine refused, after the line itself.
+std::string whyUnusable(const std::string_view line) {
+    std::string_view words[maxWords];
+    int count = 0;
+    const bool named = splitWords(line, words, count) && count > 0;
+    const int choice = named ? choiceNamed(words[0]) : -1;
+    if (choice == musicChoice || choice == effectsChoice) {
+        return ": a volume is a whole number from 0 to " + std::to_string(fullVolume);
+    }
+    return " names no known choice, key or value";
+}
+
 // The first look: every line that cannot be used is said, and each choice is taken from
 // the last good line that names it.
 void findLinesToUse(optionsReading &reading, const std::string_view text) {
     forEachLine(text, [&](const int lineNumber, const std::string_view line) {
         optionLine read;
         if (!parseLine(line, read)) {
-            say(reading, lineNumber,
-                " skipped: \"" + printableText(line) + "\" names no known choice, key or value");
+            say(reading, lineNumber, " skipped: \"" + printableText(line) + "\"" + whyUnusable(line));
             reading.problems++;
             return;
         }
