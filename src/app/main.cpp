@@ -68,6 +68,11 @@ int main(int argc, char **argv) {
     if (playsTrack && !loadDemo(choice, track)) {
         return 2;
     }
+    // A window with nothing to show in it would only be black.
+    const std::string assetFolder = findAssetFolder();
+    if (assetFolder.empty()) {
+        return 1;
+    }
     if (choice.demo == demoMode::record && !recording.create(choice.demoPath, dataFolder, error)) {
         std::fprintf(stderr, "velmora: %s\n", error.c_str());
         return 2;
@@ -76,7 +81,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
                      dataFolder.c_str());
     }
-    enterAssetFolder();
+    enterAssetFolder(assetFolder);
     screenHandle screen = openGameWindow(choice.scale);
     if (!screen.isOpen()) {
         return 1;
