@@ -249,6 +249,11 @@ int main(int argc, char **argv) {
     if (!parseReplayOptions(argc, argv, options, error)) {
         return fail(error);
     }
+    if (options.help) {
+        std::fputs(replayUsage, stdout);
+        std::fputs(replayOptionsText, stdout);
+        return 0;
+    }
     if (options.hasPose && !poseFitsLevel(options.pose, sideOfLevel(options.level), error)) {
         return fail(error);
     }
