@@ -9,6 +9,7 @@
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/printableText.h"
+#include "platform/screenshotFile.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 
@@ -100,7 +101,8 @@ int main(int argc, char **argv) {
         closeGameAndExit(figures.empty() ? 1 : 0, audible);
     }
     if (choice.demo == demoMode::play) {
-        const demoEnd end = playDemo(screen, track, choice.display);
+        const demoEnd end =
+            playDemo(screen, track, choice.display, joinPath(dataFolder, screenshotsFolderName));
         if (end.closed) {
             closeGameAndExit(0, end.audible);
         }

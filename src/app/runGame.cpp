@@ -3,6 +3,9 @@
 #include <memory>
 
 #include "app/game.h"
+#include "app/windowKeys.h"
+#include "platform/dataFolder.h"
+#include "platform/screenshotFile.h"
 #include "platform/trackWriter.h"
 
 bool runGame(const screenHandle screen, const dataFiles &files, const displayChoice display,
@@ -12,8 +15,10 @@ bool runGame(const screenHandle screen, const dataFiles &files, const displayCho
     if (recording != nullptr) {
         startRecording(*session, *recording);
     }
+    const std::string screenshotFolder = joinPath(files.folder, screenshotsFolderName);
     while (!session->flags.quit) {
         runPass(*session);
+        followWindowKeys(*session, screenshotFolder);
         paceFrame(session->frameTimer, session->frameRateCap, session->pacer, sleepMilliseconds);
     }
     if (recording != nullptr) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/stateReport.h"
+#include "app/windowKeys.h"
 #include "levels/levelZero.h"
 #include "platform/dataFiles.h"
 #include "player/optionsFile.h"
@@ -44,6 +45,18 @@ void pushFocusLost(Uint8 what) {
     event.active.gain = 0;
     event.active.state = what;
     pushEvent(event);
+}
+
+// Enter going down and up with the left Alt held.
+void pushAltEnter() {
+    SDL_Event event = {};
+    event.key.keysym.sym = SDLK_RETURN;
+    event.key.keysym.mod = KMOD_LALT;
+    for (const bool down : {true, false}) {
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        pushEvent(event);
+    }
 }
 
 std::string optionsFile(sessionRig &rig) {
@@ -152,6 +165,29 @@ TEST(Gamepad, TheDpadAndAButtonChooseAMenuLine) {
     pushButton(1, true); // the right button backs out
     rig.pass();
     EXPECT_EQ(title.menu.page, menuPage::main);
+}
+
+// Alt+Enter switches fullscreen as the settings page's line does, saved at once and the open
+// page's line relabelled, and it is no Enter: the line under the cursor is not chosen.
+TEST(WindowKeys, AltEnterSwitchesFullscreenAndChoosesNothing) {
+    sessionRig rig;
+    rig.startPlayAt(5);
+    rig.pass();
+    rig.press({keyCode::esc});
+    rig.pass(20);
+    rig.press({keyCode::down});
+    rig.press({keyCode::enter}); // settings, with the cursor on "go back"
+    const menuPages &menu = rig.context().pauseMenu;
+    ASSERT_EQ(menu.page, menuPage::settings);
+    pushAltEnter();
+    rig.pass();
+    followWindowKeys(*rig.session, rig.folder.file("screenshots"));
+    EXPECT_TRUE(rig.session->flags.fullscreen);
+    EXPECT_EQ(rig.settings(), "10");
+    EXPECT_EQ(menu.page, menuPage::settings);
+    EXPECT_EQ(menu.items[0], "fullscreen toggle - on");
+    rig.pass();
+    EXPECT_FALSE(rig.session->video.currentlyWindowed);
 }
 
 TEST(Focus, LosingItPausesPlayButNotTheTitle) {
