@@ -29,6 +29,8 @@ std::unique_ptr<game> startDemo(const screenHandle screen, const inputTrack &tra
     std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(folder.path()), display);
     session->demo.mode = mode;
     session->demo.track = &track;
+    // A watcher should know the game is not theirs to play; a timed run shows no one.
+    session->text.demoMark = mode == demoMode::play;
     return session;
 }
 

@@ -100,6 +100,8 @@ int main(int argc, char **argv) {
         }
         closeGameAndExit(figures.empty() ? 1 : 0, audible);
     }
+    // A watched demo showed the logo already: Esc, or its end, leads straight to the title.
+    gameOpening opening = gameOpening::logo;
     if (choice.demo == demoMode::play) {
         const demoEnd end =
             playDemo(screen, track, choice.display, joinPath(dataFolder, screenshotsFolderName));
@@ -107,7 +109,8 @@ int main(int argc, char **argv) {
             closeGameAndExit(0, end.audible);
         }
         screen = end.screen;
+        opening = end.failed ? gameOpening::logo : gameOpening::title;
     }
     closeGameAndExit(0, runGame(screen, prepareDataFiles(dataFolder), choice.display,
-                                choice.demo == demoMode::record ? &recording : nullptr));
+                                choice.demo == demoMode::record ? &recording : nullptr, opening));
 }

@@ -123,6 +123,7 @@ void renderer::drawFrame(const scene &pass) {
     case sceneLayout::nothing:
         break;
     }
+    drawText(&textBox::drawDemoMark);
     SDL_Flip(screen);
 }
 

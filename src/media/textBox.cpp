@@ -22,6 +22,9 @@ constexpr int brightStyle = 4;
 constexpr int noticePasses = 240;  // four seconds at full brightness before the fade
 constexpr int recallPasses = 300;  // five seconds, the last of them dimming away
 constexpr int recallDimPasses = 8; // each darker style of the closing fade holds this long
+constexpr int demoMarkRight = 632;
+constexpr int demoMarkTop = 8;
+constexpr int demoMarkStyle = 2; // dim: a word in the corner, not a message
 
 // How a placing operation lays out its text.
 struct textPlacement {
@@ -270,4 +273,11 @@ void textBox::drawMessageArea(imageBank &bank) const {
 
 void textBox::drawHintArea(imageBank &bank) const {
     hint.draw(bank);
+}
+
+void textBox::drawDemoMark(imageBank &bank) const {
+    if (demoMark) {
+        constexpr std::string_view mark = "demo";
+        drawLine(bank, demoMarkRight - textWidth(mark), demoMarkTop, mark, demoMarkStyle);
+    }
 }

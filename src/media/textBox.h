@@ -3,7 +3,7 @@
 // the one right-aligned message line at the bottom, and free-standing hints. Text is
 // written into fixed slots and animated one pass at a time; nothing is allocated here
 // once the box is built. Apart from the areas, and unseen by the scripts that read them,
-// stands the last message called back by the recall key.
+// stand the last message called back by the recall key and the mark of a demo being watched.
 #include <string>
 #include <string_view>
 
@@ -68,6 +68,7 @@ class textBox {
     textArea message;
     textArea hint;
     messageRecall recalled;
+    bool demoMark = false; // a recorded run is being watched: "demo" shows in the top right corner
 
     // A line under the others; an instant line is there at once at the dim level,
     // otherwise it writes itself in. A line beginning with "_" is the cursor's line.
@@ -96,4 +97,6 @@ class textBox {
     // The message line, or the recalled one while the line is empty.
     void drawMessageArea(imageBank &bank) const;
     void drawHintArea(imageBank &bank) const;
+    // The demo's mark, over everything else; nothing unless demoMark is set.
+    void drawDemoMark(imageBank &bank) const;
 };

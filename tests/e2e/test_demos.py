@@ -116,9 +116,12 @@ def test_playdemo_leaves_the_data_folder_untouched(binary, assets, display):
         window = game.wait_for_window()
         focus(game, window)
         time.sleep(5)  # past the demo's "new game", which saves in the demo's own folder
+        check(bright_pixels(shot_into(SHOTS, game, window, "demo-mark"), 560, 6, 76, 22) > 50,
+              "no demo mark in the top right corner")
         press(game, "w")  # the player's keys do nothing
         press(game, "Escape")
         check(title_waits(game, window, "after-demo"), "no title after the demo")
+        check(bright_pixels(os.path.join(SHOTS, "after-demo.png"), 560, 6, 76, 22) == 0, "the demo mark stayed")
         check(game.process.poll() is None, "the game stopped")
         check(folder_contents(game.data_folder) == before, "the data folder changed")
     finally:
