@@ -27,6 +27,8 @@ const char *const optionsText =
     "                   as velmora-replay prints it\n"
     "  --version     print the version and exit\n"
     "  -h, --help    print this and exit\n"
+    "While the game runs, F12 saves the screen as a PNG in screenshots/ in the data\n"
+    "folder, and Alt+Enter switches between a window and fullscreen.\n"
     "The pictures and sounds are read from $VELMORA_DATA_DIR when it is set, else from\n"
     "assets/ beside the program (a build), else from the installed share/velmora\n"
     "folder, else from the working folder. The settings and the saved game are kept\n"

@@ -6,6 +6,7 @@
 
 #include "app/game.h"
 #include "app/stateReport.h"
+#include "app/windowKeys.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/timingHistogram.h"
@@ -28,6 +29,8 @@ std::unique_ptr<game> startDemo(const screenHandle screen, const inputTrack &tra
     std::unique_ptr<game> session = std::make_unique<game>(screen, prepareDataFiles(folder.path()), display);
     session->demo.mode = mode;
     session->demo.track = &track;
+    // A watcher should know the game is not theirs to play; a timed run shows no one.
+    session->text.demoMark = mode == demoMode::play;
     return session;
 }
 
@@ -37,7 +40,8 @@ double secondsSince(const std::chrono::steady_clock::time_point start) {
 
 } // namespace
 
-demoEnd playDemo(const screenHandle screen, const inputTrack &track, const displayChoice display) {
+demoEnd playDemo(const screenHandle screen, const inputTrack &track, const displayChoice display,
+                 const std::string &screenshotFolder) {
     demoFolder folder;
     const std::unique_ptr<game> session = startDemo(screen, track, display, demoMode::play, folder);
     if (!session) {
@@ -45,11 +49,12 @@ demoEnd playDemo(const screenHandle screen, const inputTrack &track, const displ
     }
     while (!session->flags.quit) {
         session->frameTimer.start();
-        if (demoOver(session->demo)) {
+        if (demoOver(session->demo, session->keyboard)) {
             break;
         }
         runPassLogic(*session);
         runPassDrawing(*session);
+        followWindowKeys(*session, screenshotFolder);
         paceFrame(session->frameTimer, session->frameRateCap, session->pacer, sleepMilliseconds);
     }
     // Play goes on in a window, as the game always starts, when the demo went fullscreen.
@@ -72,7 +77,7 @@ std::string timeDemo(const screenHandle screen, const inputTrack &track, const s
     // Counted, not kept one by one: the room taken does not grow with the demo's length.
     timingHistogram drawMs;
     const auto started = std::chrono::steady_clock::now();
-    while (!session->flags.quit && !demoOver(session->demo)) {
+    while (!session->flags.quit && !demoOver(session->demo, session->keyboard)) {
         runPassLogic(*session);
         const auto drawStart = std::chrono::steady_clock::now();
         if (runPassDrawing(*session)) {

@@ -16,7 +16,9 @@ struct demoEnd {
     bool failed = false; // no folder could be made for it (said on standard error)
 };
 
-demoEnd playDemo(screenHandle screen, const inputTrack &track, displayChoice display);
+// F12's screenshots go to `screenshotFolder`: the player's, not the demo's own.
+demoEnd playDemo(screenHandle screen, const inputTrack &track, displayChoice display,
+                 const std::string &screenshotFolder);
 
 // Plays the track as fast as the machine can, drawing each pass the game draws, and answers
 // one line: "NAME: P passes in S s, R passes/s, drawing median M ms, p99 N ms". Empty when

@@ -27,11 +27,15 @@ bool readPassInput(demoRun &demo, keyboardState &keys) {
     return keys.poll();
 }
 
-bool demoOver(demoRun &demo) {
+bool demoOver(demoRun &demo, keyboardState &keys) {
     inputEvent event;
     while (pollInputEvent(event)) {
         demo.ended = demo.ended || (event.type == inputEventType::keyDown && event.key == keyCode::esc);
         demo.closed = demo.closed || event.type == inputEventType::quit;
+        if (event.type == inputEventType::screenshotKey ||
+            event.type == inputEventType::fullscreenSwitchKey) {
+            keys.handleEvent(event);
+        }
     }
     demo.ended = demo.ended || demo.pass >= trackLength(*demo.track);
     return demo.ended || demo.closed;

@@ -27,8 +27,9 @@ struct demoRun {
 bool readPassInput(demoRun &demo, keyboardState &keys);
 
 // Before a pass of a demo: true once the track has run out or the player pressed Esc or
-// closed the window (`ended` or `closed` says which). The player's other events are dropped.
-bool demoOver(demoRun &demo);
+// closed the window (`ended` or `closed` says which). F12 and Alt+Enter go to the keyboard,
+// which the pass's poll tells of them; the player's other events are dropped.
+bool demoOver(demoRun &demo, keyboardState &keys);
 
 // Records the session's run into the writer from its first pass on, after a header with how
 // it starts: this game's version, the settings and keys it read, and the saved game.

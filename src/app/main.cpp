@@ -9,6 +9,7 @@
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/printableText.h"
+#include "platform/screenshotFile.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
 
@@ -68,6 +69,11 @@ int main(int argc, char **argv) {
     if (playsTrack && !loadDemo(choice, track)) {
         return 2;
     }
+    // A window with nothing to show in it would only be black.
+    const std::string assetFolder = findAssetFolder();
+    if (assetFolder.empty()) {
+        return 1;
+    }
     if (choice.demo == demoMode::record && !recording.create(choice.demoPath, dataFolder, error)) {
         std::fprintf(stderr, "velmora: %s\n", error.c_str());
         return 2;
@@ -76,7 +82,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
                      dataFolder.c_str());
     }
-    enterAssetFolder();
+    enterAssetFolder(assetFolder);
     screenHandle screen = openGameWindow(choice.scale);
     if (!screen.isOpen()) {
         return 1;
@@ -94,13 +100,17 @@ int main(int argc, char **argv) {
         }
         closeGameAndExit(figures.empty() ? 1 : 0, audible);
     }
+    // A watched demo showed the logo already: Esc, or its end, leads straight to the title.
+    gameOpening opening = gameOpening::logo;
     if (choice.demo == demoMode::play) {
-        const demoEnd end = playDemo(screen, track, choice.display);
+        const demoEnd end =
+            playDemo(screen, track, choice.display, joinPath(dataFolder, screenshotsFolderName));
         if (end.closed) {
             closeGameAndExit(0, end.audible);
         }
         screen = end.screen;
+        opening = end.failed ? gameOpening::logo : gameOpening::title;
     }
     closeGameAndExit(0, runGame(screen, prepareDataFiles(dataFolder), choice.display,
-                                choice.demo == demoMode::record ? &recording : nullptr));
+                                choice.demo == demoMode::record ? &recording : nullptr, opening));
 }

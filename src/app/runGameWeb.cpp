@@ -66,7 +66,7 @@ void runDuePasses() {
 
 // Recording is the desktop's: the page never asks for it.
 bool runGame(const screenHandle screen, const dataFiles &files, const displayChoice display,
-             trackWriter * /*recording*/) {
+             trackWriter * /*recording*/, gameOpening /*opening*/) {
     loop.session = std::make_unique<game>(screen, files, display);
     loop.nextPassDue = clockTicks();
     // Never returns: the browser calls back once a frame from now on.

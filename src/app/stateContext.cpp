@@ -116,6 +116,11 @@ void updatePlay(stateContext &context) {
     updateObjects(world);
     context.text.updateMessages();
     context.text.updateHint();
+    // The recalled message is drawn apart from the areas the scripts read: nothing else changes.
+    if (world.car.bindings.pressedThisPass(keyAction::recallKey)) {
+        context.text.recalled.recall();
+    }
+    context.text.recalled.update();
     buildSpriteList(world);
     followCar(world.view, world.car);
 }
@@ -152,6 +157,7 @@ void returnToTitle(stateContext &context) {
     context.world.view.resetCamera();
     context.sounds.resetSound();
     context.text.commandMessages(textCommand::blank);
+    context.text.recalled.forget();
 }
 
 void updateState(stateContext &context) {

@@ -123,6 +123,7 @@ void renderer::drawFrame(const scene &pass) {
     case sceneLayout::nothing:
         break;
     }
+    drawText(&textBox::drawDemoMark);
     applyBrightness(brightness, shown.brightness, screen);
     SDL_Flip(screen);
 }

@@ -1,5 +1,7 @@
 #include "media/textBox.h"
 
+#include <algorithm>
+
 #include "media/glyphs.h"
 
 namespace {
@@ -17,7 +19,12 @@ constexpr int passesPerLetter = 2; // a line writes itself in one letter every t
 constexpr int noticeLeft = 8;
 constexpr int noticeTop = 8;
 constexpr int brightStyle = 4;
-constexpr int noticePasses = 240; // four seconds at full brightness before the fade
+constexpr int noticePasses = 240;  // four seconds at full brightness before the fade
+constexpr int recallPasses = 300;  // five seconds, the last of them dimming away
+constexpr int recallDimPasses = 8; // each darker style of the closing fade holds this long
+constexpr int demoMarkRight = 632;
+constexpr int demoMarkTop = 8;
+constexpr int demoMarkStyle = 2; // dim: a word in the corner, not a message
 
 // How a placing operation lays out its text.
 struct textPlacement {
@@ -38,6 +45,15 @@ int textWidth(const std::string_view text) {
         width += letterAdvance(text[i], nextCharacter(text, i));
     }
     return width;
+}
+
+// The text's letters from (x, y) on, each in the style, straight onto the screen.
+void drawLine(imageBank &bank, const int x, const int y, const std::string_view text, const int style) {
+    int pen = 0;
+    for (size_t i = 0; i < text.size(); i++) {
+        drawLetter(bank, x + pen, y, text.substr(i, 1), style);
+        pen += letterAdvance(text[i], nextCharacter(text, i));
+    }
 }
 
 // Fills the first free slots with the text; what does not fit is dropped.
@@ -111,6 +127,36 @@ void textArea::draw(imageBank &bank) const {
     }
 }
 
+messageRecall::messageRecall() {
+    line.reserve(textAreaSlots); // so remembering a message never allocates
+}
+
+void messageRecall::remember(const std::string_view text) {
+    line.assign(text);
+}
+
+void messageRecall::recall() {
+    passesLeft = line.empty() ? 0 : recallPasses;
+}
+
+void messageRecall::forget() {
+    line.clear();
+    passesLeft = 0;
+}
+
+void messageRecall::update() {
+    if (passesLeft > 0) {
+        passesLeft--;
+    }
+}
+
+int messageRecall::style() const {
+    if (passesLeft <= 0) {
+        return -1;
+    }
+    return std::min(brightStyle, (passesLeft - 1) / recallDimPasses);
+}
+
 textBox::textBox() {
     menu.capacity = menuAreaSlots;
     // Room for any message the area can show, so queueing one never allocates.
@@ -155,6 +201,7 @@ void textBox::showMessage(const std::string_view text) {
         return;
     }
     placeText(message, text, {messageRight - textWidth(text), messageTop, letterEffect::game, 0, false});
+    recalled.remember(text);
 }
 
 void textBox::commandMessages(const textCommand command) {
@@ -219,8 +266,18 @@ void textBox::drawMenuArea(imageBank &bank) const {
 
 void textBox::drawMessageArea(imageBank &bank) const {
     message.draw(bank);
+    if (const int style = recalled.style(); style >= 0 && !message.holdsLetters()) {
+        drawLine(bank, messageRight - textWidth(recalled.line), messageTop, recalled.line, style);
+    }
 }
 
 void textBox::drawHintArea(imageBank &bank) const {
     hint.draw(bank);
+}
+
+void textBox::drawDemoMark(imageBank &bank) const {
+    if (demoMark) {
+        constexpr std::string_view mark = "demo";
+        drawLine(bank, demoMarkRight - textWidth(mark), demoMarkTop, mark, demoMarkStyle);
+    }
 }

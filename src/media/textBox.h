@@ -2,7 +2,8 @@
 // Every letter on screen, in three areas that live apart: the menu box at the top left,
 // the one right-aligned message line at the bottom, and free-standing hints. Text is
 // written into fixed slots and animated one pass at a time; nothing is allocated here
-// once the box is built.
+// once the box is built. Apart from the areas, and unseen by the scripts that read them,
+// stand the last message called back by the recall key and the mark of a demo being watched.
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,25 @@ class textArea {
     void draw(imageBank &bank) const;
 };
 
+// The last message the player was shown, brought back on the message line for a few seconds
+// when the player asks. It is drawn only while the message area is empty, so it never
+// stands over a message still shown or going.
+class messageRecall {
+  public:
+    std::string line;   // the last message placed; empty before the first
+    int passesLeft = 0; // while above 0 the line is shown
+
+    messageRecall();
+    void remember(std::string_view text);
+    // Shows the line again from the start (nothing when no message has been shown yet).
+    void recall();
+    void forget();
+    // One pass of play: the line stays at full brightness, then dims and goes.
+    void update();
+    // The brightness the line is drawn at now, 0 darkest ... 4 brightest; -1 when it is not shown.
+    int style() const;
+};
+
 class textBox {
   public:
     textBox();
@@ -47,6 +67,8 @@ class textBox {
     textArea menu;
     textArea message;
     textArea hint;
+    messageRecall recalled;
+    bool demoMark = false; // a recorded run is being watched: "demo" shows in the top right corner
 
     // A line under the others; an instant line is there at once at the dim level,
     // otherwise it writes itself in. A line beginning with "_" is the cursor's line.
@@ -72,6 +94,9 @@ class textBox {
     void updateHint();
 
     void drawMenuArea(imageBank &bank) const;
+    // The message line, or the recalled one while the line is empty.
     void drawMessageArea(imageBank &bank) const;
     void drawHintArea(imageBank &bank) const;
+    // The demo's mark, over everything else; nothing unless demoMark is set.
+    void drawDemoMark(imageBank &bank) const;
 };

@@ -7,7 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/dataFolder.h"
+#include "platform/regularFile.h"
 
 // Filled in by the build from the install prefix; empty in a build that is never installed.
 #ifndef VELMORA_INSTALLED_DATA_DIR
@@ -24,6 +28,42 @@ static bool isFolder(const std::string &path) {
 
 bool holdsGameAssets(const std::string &folder) {
     return isFolder(joinPath(folder, "art")) && isFolder(joinPath(folder, "sounds"));
+}
+
+// Stops at the first picture that loads, so a whole art folder costs one picture's read.
+bool holdsAnyPicture(const std::string &folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::recursive_directory_iterator entry(joinPath(folder, "art"),
+                                           fs::directory_options::skip_permission_denied, error);
+    for (; !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
+        if (entry->path().extension() != ".png") {
+            continue;
+        }
+        if (SDL_Surface *const picture = loadPictureFile(entry->path().string())) {
+            SDL_FreeSurface(picture);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> searchedAssetFolders(const assetFolderPlaces &places, const std::string &chosen) {
+    if (!places.fromEnvironment.empty()) {
+        return {places.fromEnvironment};
+    }
+    std::vector<std::string> searched;
+    for (const std::string *place : {&places.buildAssets, &places.besideProgram, &places.builtIn}) {
+        if (place->empty()) {
+            continue;
+        }
+        searched.push_back(*place);
+        if (*place == chosen) {
+            return searched;
+        }
+    }
+    searched.push_back(".");
+    return searched;
 }
 
 std::string chooseAssetFolder(const assetFolderPlaces &places, bool (*holdsAssets)(const std::string &)) {
@@ -66,19 +106,42 @@ assetFolderPlaces assetFolderPlacesOfThisProgram() {
     return places;
 }
 
-std::string enterAssetFolder() {
-    const std::string folder = chooseAssetFolder(assetFolderPlacesOfThisProgram(), holdsGameAssets);
+// "/a/art, /b/art and /c/art", each place made absolute while the working folder is the start's.
+static std::string artFoldersOf(const std::vector<std::string> &places) {
+    std::string list;
+    for (size_t index = 0; index < places.size(); index++) {
+        const bool last = index + 1 == places.size();
+        list += index == 0 ? "" : last ? " and " : ", ";
+        list +=
+            std::filesystem::path(joinPath(absolutePath(places[index]), "art")).lexically_normal().string();
+    }
+    return list;
+}
+
+std::string findAssetFolder() {
+    const assetFolderPlaces places = assetFolderPlacesOfThisProgram();
+    const std::string folder = chooseAssetFolder(places, holdsGameAssets);
+    if (holdsAnyPicture(folder)) {
+        return folder;
+    }
+    std::fprintf(stderr,
+                 "velmora: not one picture could be read; searched %s (set %s to the folder that holds "
+                 "art/ and sounds/)\n",
+                 artFoldersOf(searchedAssetFolders(places, folder)).c_str(), assetFolderVariable);
+    return {};
+}
+
+void enterAssetFolder(const std::string &folder) {
     if (chdir(folder.c_str()) != 0) {
         std::fprintf(stderr, "velmora: cannot enter the asset folder %s: %s\n", folder.c_str(),
                      std::strerror(errno));
     }
     if (!holdsGameAssets(".")) {
         std::fprintf(stderr,
-                     "velmora: no art/ and sounds/ in %s; the pictures and sounds will be missing "
-                     "(set %s to the folder that holds them)\n",
+                     "velmora: no sounds/ in %s; the game plays without them (set %s to the folder "
+                     "that holds art/ and sounds/)\n",
                      absolutePath(".").c_str(), assetFolderVariable);
     }
-    return folder;
 }
 
 std::string absolutePath(const std::string_view path) {

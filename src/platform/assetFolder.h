@@ -3,6 +3,7 @@
 // moves into it at start-up, so every picture and sound is loaded by its short name.
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The environment variable that names the asset folder for a run.
 inline constexpr const char *assetFolderVariable = "VELMORA_DATA_DIR";
@@ -22,14 +23,25 @@ std::string chooseAssetFolder(const assetFolderPlaces &places, bool (*holdsAsset
 // True when the folder holds art/ and sounds/ folders.
 bool holdsGameAssets(const std::string &folder);
 
+// True when some picture under the folder's art/ can be read: the game has something to show.
+bool holdsAnyPicture(const std::string &folder);
+
+// The places looked at, in order, to choose `chosen`: the variable's folder alone when it is
+// set, else each place up to the chosen one (the working folder, ".", last).
+std::vector<std::string> searchedAssetFolders(const assetFolderPlaces &places, const std::string &chosen);
+
 // The places for this program: the variable, the build's assets/ and the installed layout next
 // to the running binary, and the install path compiled in.
 assetFolderPlaces assetFolderPlacesOfThisProgram();
 
-// Chooses the asset folder and moves into it. A folder without the game's assets, or one that
-// cannot be entered, is named in one line on standard error; the game plays on without them.
-// Returns the folder chosen.
-std::string enterAssetFolder();
+// Chooses the asset folder. When not one picture can be read there, says on standard error
+// which folders were searched and answers nothing: the game would show only a black window.
+std::string findAssetFolder();
+
+// Moves into the folder, so every picture and sound is loaded by its short name. A folder
+// that cannot be entered, or one without sounds/, is named in one line on standard error, and
+// the game plays on with what there is.
+void enterAssetFolder(const std::string &folder);
 
 // The path made absolute against the working folder, so it still names the same place after
 // the game has moved into its asset folder.

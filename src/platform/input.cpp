@@ -79,6 +79,7 @@ constexpr sdlKey sdlKeys[keyboardKeyCount] = {
     key(SDLK_8),
     key(SDLK_9),
     key(SDLK_0),
+    key(SDLK_TAB),
 };
 
 bool keyForSymbol(SDLKey symbol, keyCode &found) {
@@ -177,6 +178,19 @@ bool translatePadEvent(const SDL_Event &event, inputEvent &translated) {
     }
 }
 
+// F12 and Alt+Enter going down; neither reaches the game's keys, and their going up is dropped.
+bool translateWindowKey(const SDL_KeyboardEvent &event, inputEvent &translated) {
+    if (event.keysym.sym == SDLK_F12) {
+        translated.type = inputEventType::screenshotKey;
+        return true;
+    }
+    if (event.keysym.sym == SDLK_RETURN && (event.keysym.mod & KMOD_ALT) != 0) {
+        translated.type = inputEventType::fullscreenSwitchKey;
+        return true;
+    }
+    return false;
+}
+
 // The window stops hearing the player: another window took the keyboard, or it was iconified.
 bool lostAttention(const SDL_ActiveEvent &event) {
     return event.gain == 0 && (event.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
@@ -212,6 +226,9 @@ bool translateEvent(const SDL_Event &event, inputEvent &translated) {
         return keyForMouseButton(event.button.button, translated.key);
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+        if (translateWindowKey(event.key, translated)) {
+            return event.type == SDL_KEYDOWN;
+        }
         translated.type = event.type == SDL_KEYDOWN ? inputEventType::keyDown : inputEventType::keyUp;
         return keyForSymbol(event.key.keysym.sym, translated.key);
     case SDL_ACTIVEEVENT:

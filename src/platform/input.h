@@ -1,12 +1,23 @@
 #pragma once
 // The window's events in the game's own terms: the tracked keys, mouse buttons and gamepad
 // buttons going down and up, the mouse moving, the pad's d-pad and left stick moving, the
-// window losing the player's attention, and the window being closed.
+// window losing the player's attention, the window being closed, and the two keys that work
+// on the window rather than the game: F12 for a screenshot and Alt+Enter for fullscreen.
 #include <cstdint>
 
 #include "platform/keyCodes.h"
 
-enum class inputEventType : unsigned char { keyDown, keyUp, mouseMotion, padHat, padStick, focusLost, quit };
+enum class inputEventType : unsigned char {
+    keyDown,
+    keyUp,
+    mouseMotion,
+    padHat,
+    padStick,
+    focusLost,
+    quit,
+    screenshotKey,       // F12 went down
+    fullscreenSwitchKey, // Enter went down with Alt held; it is no Enter for the game
+};
 
 // The d-pad's directions, as bits of a padHat event's x.
 enum padHatBits : std::int32_t { hatUp = 1, hatRight = 2, hatDown = 4, hatLeft = 8 };

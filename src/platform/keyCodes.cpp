@@ -62,6 +62,7 @@ static constexpr std::string_view keyNames[trackedKeyCount] = {
     "8",
     "9",
     "0",
+    "tab",
     "padLeft",
     "padRight",
     "padUp",

@@ -67,6 +67,7 @@ enum class keyCode : unsigned char {
     digit8,
     digit9,
     digit0,
+    tab,
     padLeft,
     padRight,
     padUp,
@@ -78,15 +79,15 @@ enum class keyCode : unsigned char {
     padStart,
 };
 
-inline constexpr int keyboardKeyCount = 60; // the keyboard and the mouse
+inline constexpr int keyboardKeyCount = 61; // the keyboard and the mouse
 inline constexpr int padKeyCount = 9;
 inline constexpr int trackedKeyCount = keyboardKeyCount + padKeyCount;
-inline constexpr int namedKeyCount = 54; // of the keyboard's
+inline constexpr int namedKeyCount = 55; // of the keyboard's
 
 constexpr int keyIndex(const keyCode key) {
     return static_cast<int>(key);
 }
-static_assert(keyIndex(keyCode::digit0) + 1 == keyboardKeyCount);
+static_assert(keyIndex(keyCode::tab) + 1 == keyboardKeyCount);
 static_assert(keyIndex(keyCode::padStart) + 1 == trackedKeyCount);
 
 constexpr bool isPadKey(const keyCode key) {
@@ -96,5 +97,5 @@ constexpr bool isPadKey(const keyCode key) {
 // "enter", "forwardSlash", "a", "1" …; empty for the keys that are tracked but have no name
 // (right shift, right control, minus, equals and the two mouse buttons).
 std::string_view keyName(keyCode key);
-// The key with that name; none for a name outside the 54 and the pad's.
+// The key with that name; none for a name outside the 55 and the pad's.
 std::optional<keyCode> keyByName(std::string_view name);

@@ -220,7 +220,10 @@ screenHandle openGameWindow(const int requestedScale) {
     SDL_InitSubSystem(SDL_INIT_AUDIO);
     openGamepads(); // a pad plugged in before the start drives from the first pass
     SDL_WM_SetCaption(windowCaption, nullptr);
-    Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048);
+    // Without a sound device the game still plays, in silence, and says so once.
+    if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 2048) != 0) {
+        std::fprintf(stderr, "velmora: no sound (%s); playing on in silence\n", Mix_GetError());
+    }
     Mix_Volume(-1, 77);
 
     SDL_Surface *const screen = openWindowSurface();

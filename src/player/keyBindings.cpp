@@ -3,7 +3,7 @@
 namespace {
 
 // In action order: w, d, a, s (or the arrows) steer and drive, space flashes, q is spare,
-// e switches the headlights, esc pauses.
+// e switches the headlights, esc pauses, tab shows the last message again.
 constexpr actionKeys defaultKeys[actionCount] = {
     {{keyCode::w, keyCode::up}, 2},
     {{keyCode::d, keyCode::right}, 2},
@@ -13,15 +13,16 @@ constexpr actionKeys defaultKeys[actionCount] = {
     {{keyCode::q}, 1},
     {{keyCode::e}, 1},
     {{keyCode::esc}, 1},
+    {{keyCode::tab}, 1},
 };
 
 // The pad's part, the same whatever keys the player chose: the d-pad or the stick steers,
 // the bottom button accelerates, the right one brakes, the left one flashes, the top one
-// switches the headlights and start pauses. The spare action has no button.
+// switches the headlights and start pauses. The spare action and the recall have no button.
 constexpr keyCode padKeys[actionCount] = {keyCode::padA, keyCode::padRight, keyCode::padLeft,
                                           keyCode::padB, keyCode::padX,     keyCode::padStart,
-                                          keyCode::padY, keyCode::padStart};
-constexpr bool padAnswers[actionCount] = {true, true, true, true, true, false, true, true};
+                                          keyCode::padY, keyCode::padStart, keyCode::padStart};
+constexpr bool padAnswers[actionCount] = {true, true, true, true, true, false, true, true, false};
 
 bool padDown(const keyboardState &keyboard, const int slot) {
     return padAnswers[slot] && keyboard.isKeyDown(padKeys[slot]);

@@ -1,5 +1,6 @@
 #pragma once
-// Binds the eight driving actions to keys, so the car asks for the gas rather than a key.
+// Binds the driving actions, and the one that shows the last message again, to keys, so the
+// car asks for the gas rather than a key.
 // An action answers to up to two keys (a letter and an arrow by default).
 #include "player/keyboardState.h"
 
@@ -12,9 +13,10 @@ enum class keyAction : unsigned char {
     spareKey,  // holds a key (q) but does nothing, and is not on the controls page
     lightsKey, // the headlights on and off
     pauseKey,
+    recallKey, // shows the last message again for a few seconds
 };
 
-inline constexpr int actionCount = 8;
+inline constexpr int actionCount = 9;
 inline constexpr int keysPerAction = 2;
 
 // The keys one action answers to: the first `count` of `keys`.

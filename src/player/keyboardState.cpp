@@ -30,6 +30,12 @@ bool keyboardState::handleEvent(const inputEvent &event) {
     case inputEventType::focusLost:
         focusLostPending = true;
         return false;
+    case inputEventType::screenshotKey:
+        screenshotPending = true;
+        return false;
+    case inputEventType::fullscreenSwitchKey:
+        fullscreenSwitchPending = true;
+        return false;
     }
     return false;
 }
@@ -37,6 +43,10 @@ bool keyboardState::handleEvent(const inputEvent &event) {
 void keyboardState::endPass() {
     focusLost = focusLostPending;
     focusLostPending = false;
+    screenshotAsked = screenshotPending;
+    screenshotPending = false;
+    fullscreenSwitchAsked = fullscreenSwitchPending;
+    fullscreenSwitchPending = false;
     for (int i = 0; i < trackedKeyCount; i++) {
         if (!down[i]) {
             armed[i] = true;

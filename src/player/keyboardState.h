@@ -21,6 +21,10 @@ class keyboardState {
     std::int32_t stickX = 0;
     std::int32_t stickY = 0;
     bool focusLost = false; // the window lost the player's attention during the last poll
+    // F12 and Alt+Enter during the last poll: keys for the window, which the game's state and
+    // a recording never see.
+    bool screenshotAsked = false;
+    bool fullscreenSwitchAsked = false;
 
     // Drains the window's events; true when a quit event was met (later events stay queued).
     bool poll();
@@ -34,5 +38,7 @@ class keyboardState {
 
   private:
     bool focusLostPending = false;
+    bool screenshotPending = false;
+    bool fullscreenSwitchPending = false;
     void followPad();
 };

@@ -321,14 +321,28 @@ void bindLineKeys(optionsReading &reading, const int lineNumber, const int choic
     reading.boundBy[choice] = lineNumber;
 }
 
+// What is wrong with a line parseLine refused, after the line itself.
+std::string whyUnusable(const std::string_view line) {
+    std::string_view words[maxWords];
+    int count = 0;
+    const bool named = splitWords(line, words, count) && count > 0;
+    const int choice = named ? choiceNamed(words[0]) : -1;
+    if (choice == musicChoice || choice == effectsChoice) {
+        return ": a volume is a whole number from 0 to " + std::to_string(fullVolume);
+    }
+    if (choice == brightnessChoice) {
+        return ": the brightness is a whole number from 0 to " + std::to_string(maxBrightness);
+    }
+    return " names no known choice, key or value";
+}
+
 // The first look: every line that cannot be used is said, and each choice is taken from
 // the last good line that names it.
 void findLinesToUse(optionsReading &reading, const std::string_view text) {
     forEachLine(text, [&](const int lineNumber, const std::string_view line) {
         optionLine read;
         if (!parseLine(line, read)) {
-            say(reading, lineNumber,
-                " skipped: \"" + printableText(line) + "\" names no known choice, key or value");
+            say(reading, lineNumber, " skipped: \"" + printableText(line) + "\"" + whyUnusable(line));
             reading.problems++;
             return;
         }
@@ -344,6 +358,10 @@ void findLinesToUse(optionsReading &reading, const std::string_view text) {
             reading.problems += count - 1;
         }
     }
+}
+
+bool sameKeys(const actionKeys &one, const actionKeys &other) {
+    return one.count == other.count && std::equal(one.keys, one.keys + one.count, other.keys);
 }
 
 void applyLinesToUse(optionsReading &reading, const std::string_view text) {
@@ -382,10 +400,11 @@ std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &v
     std::string text;
     text.reserve(optionsTextRoom);
     for (const choosableAction &choice : choosableActions) {
-        text.append(choice.fileName)
-            .append(" ")
-            .append(keyNames(bindings.keysOf(choice.action)))
-            .append("\n");
+        const actionKeys &keys = bindings.keysOf(choice.action);
+        if (choice.action == keyAction::recallKey && sameKeys(keys, defaultActionKeys(choice.action))) {
+            continue;
+        }
+        text.append(choice.fileName).append(" ").append(keyNames(keys)).append("\n");
     }
     text.append(musicName).append(" ").append(std::to_string(volumes.music)).append("\n");
     text.append(effectsName).append(" ").append(std::to_string(volumes.effects)).append("\n");

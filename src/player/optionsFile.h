@@ -1,5 +1,5 @@
 #pragma once
-// The player's own choices, "options.txt" beside the settings: the keys of the seven actions,
+// The player's own choices, "options.txt" beside the settings: the keys of the eight actions,
 // the two volumes and the brightness, one line each ("accelerate w up", "musicVolume 7",
 // "brightness 8"). A missing line keeps its default; the file is written only when the player
 // changes a choice.
@@ -12,7 +12,7 @@
 struct soundVolumes;
 enum class fileRead;
 
-inline constexpr int choosableActionCount = 7;
+inline constexpr int choosableActionCount = 8;
 
 // An action the player can bind: its word in the file, its line on the controls page.
 struct choosableAction {
@@ -29,14 +29,16 @@ inline constexpr choosableAction choosableActions[choosableActionCount] = {
     {"flash", "flash", keyAction::flashKey},
     {"lights", "headlights", keyAction::lightsKey},
     {"pause", "pause", keyAction::pauseKey},
+    {"recall", "recall message", keyAction::recallKey},
 };
 
 // "w up", the keys' names with a space between.
 std::string keyNames(const actionKeys &keys);
 
-// Every choice, one line each, in the order above and then the volumes; then the brightness,
-// only when it is not the default, so the text (which a recording's header carries) is the
-// same as before there was one.
+// Every choice, one line each, in the order above and then the volumes; then the brightness.
+// The recall's line only when it is not on its default key and the brightness only when it is
+// not the default, so a run with the choices as they come records the same header as the
+// demos made before either was added.
 std::string playerOptionsText(const keyBindings &bindings, const soundVolumes &volumes, int brightness);
 
 // Applies every good line over what is there. Each line not used as written is said on

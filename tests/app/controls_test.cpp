@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <vector>
 
+#include "app/stateReport.h"
+#include "app/windowKeys.h"
 #include "levels/levelZero.h"
 #include "platform/dataFiles.h"
 #include "player/optionsFile.h"
@@ -44,11 +47,87 @@ void pushFocusLost(Uint8 what) {
     pushEvent(event);
 }
 
+// Enter going down and up with the left Alt held.
+void pushAltEnter() {
+    SDL_Event event = {};
+    event.key.keysym.sym = SDLK_RETURN;
+    event.key.keysym.mod = KMOD_LALT;
+    for (const bool down : {true, false}) {
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        pushEvent(event);
+    }
+}
+
 std::string optionsFile(sessionRig &rig) {
     return readWholeFile(rig.folder.file("options.txt"));
 }
 
+// The message line of the rig's frame of this pass.
+std::vector<Uint32> messageLinePixels(sessionRig &rig) {
+    runPassDrawing(*rig.session);
+    std::vector<Uint32> pixels;
+    for (int y = 453; y < 475; y++) {
+        for (int x = 400; x < 634; x++) {
+            pixels.push_back(pixelRgb(rig.session->screen().surface, x, y));
+        }
+    }
+    return pixels;
+}
+
+// How many pixels of the message line differ between the two rigs' frames of this pass.
+int differingOnMessageLine(sessionRig &one, sessionRig &other) {
+    const std::vector<Uint32> first = messageLinePixels(one); // both draw on the one dummy screen
+    const std::vector<Uint32> second = messageLinePixels(other);
+    int differing = 0;
+    for (size_t at = 0; at < first.size(); at++) {
+        differing += first[at] != second[at];
+    }
+    return differing;
+}
+
 } // namespace
+
+// Tab brings the last message back on its line for a few seconds, drawn apart from the text
+// box's areas that the scripts read: every state line, the objects' included, stays as it is
+// in the same run without it.
+TEST(RecallKey, ShowsTheLastMessageAgainAndLeavesEveryStateLineAsItWas) {
+    sessionRig plain;
+    sessionRig recalling;
+    plain.startPlayAt(1);
+    recalling.startPlayAt(1);
+    int pass = 1;
+    const auto stepBoth = [&](const bool pressTab) {
+        plain.pass(); // first: the two rigs share one event queue
+        if (pressTab) {
+            recalling.press({keyCode::tab});
+        } else {
+            recalling.pass();
+        }
+        pass += pressTab ? 2 : 1;
+        if (pressTab) {
+            plain.pass();
+        }
+        EXPECT_EQ(stateReport(*recalling.session, pass, true), stateReport(*plain.session, pass, true))
+            << "pass " << pass;
+    };
+    // Before any message there is nothing to recall.
+    stepBoth(true);
+    EXPECT_EQ(differingOnMessageLine(plain, recalling), 0);
+    // Level 1 teaches driving on the message line, then fades the words out.
+    bool shown = false;
+    while (pass < 1500 && !(shown && !plain.text().message.holdsLetters())) {
+        shown = shown || plain.text().message.holdsLetters();
+        stepBoth(false);
+    }
+    ASSERT_TRUE(shown);
+    stepBoth(true);
+    EXPECT_GT(differingOnMessageLine(plain, recalling), 100);
+    for (int k = 0; k < 300; k++) {
+        stepBoth(false);
+    }
+    EXPECT_EQ(differingOnMessageLine(plain, recalling), 0);
+}
 
 TEST(Gamepad, ButtonsAndTheStickDriveTheCar) {
     sessionRig rig;
@@ -86,6 +165,29 @@ TEST(Gamepad, TheDpadAndAButtonChooseAMenuLine) {
     pushButton(1, true); // the right button backs out
     rig.pass();
     EXPECT_EQ(title.menu.page, menuPage::main);
+}
+
+// Alt+Enter switches fullscreen as the settings page's line does, saved at once and the open
+// page's line relabelled, and it is no Enter: the line under the cursor is not chosen.
+TEST(WindowKeys, AltEnterSwitchesFullscreenAndChoosesNothing) {
+    sessionRig rig;
+    rig.startPlayAt(5);
+    rig.pass();
+    rig.press({keyCode::esc});
+    rig.pass(20);
+    rig.press({keyCode::down});
+    rig.press({keyCode::enter}); // settings, with the cursor on "go back"
+    const menuPages &menu = rig.context().pauseMenu;
+    ASSERT_EQ(menu.page, menuPage::settings);
+    pushAltEnter();
+    rig.pass();
+    followWindowKeys(*rig.session, rig.folder.file("screenshots"));
+    EXPECT_TRUE(rig.session->flags.fullscreen);
+    EXPECT_EQ(rig.settings(), "10");
+    EXPECT_EQ(menu.page, menuPage::settings);
+    EXPECT_EQ(menu.items[0], "fullscreen toggle - on");
+    rig.pass();
+    EXPECT_FALSE(rig.session->video.currentlyWindowed);
 }
 
 TEST(Focus, LosingItPausesPlayButNotTheTitle) {

@@ -93,6 +93,30 @@ def test_the_build_plays_with_its_own_art_from_the_checkout(binary, assets, disp
         game.close()
 
 
+def test_no_pictures_means_no_window_and_the_folders_searched(binary, assets, display):
+    folder = tempfile.mkdtemp(prefix="velmora-no-art-")
+    for name in ("art", "sounds"):
+        os.makedirs(os.path.join(folder, name))
+    env = dict(os.environ, DISPLAY=display, VELMORA_DATA_DIR=folder, SDL_AUDIODRIVER="dummy", XDG_DATA_HOME=folder)
+    env.pop("SDL_VIDEODRIVER", None)
+    run = subprocess.run([binary], cwd="/", env=env, capture_output=True, text=True, timeout=20)
+    said = [line for line in run.stderr.splitlines() if line.startswith("velmora:")]
+    check(run.returncode == 1 and len(said) == 1 and os.path.join(folder, "art") in said[0],
+          "status %d, said %r" % (run.returncode, run.stderr))
+    # One picture is enough to play: what is missing shows as nothing, as ever; no sound
+    # device is said in one line, and the game plays on in silence.
+    shutil.copy(os.path.join(assets, "art", "icon.png"), os.path.join(folder, "art"))
+    shutil.rmtree(os.path.join(folder, "sounds"))
+    game = Game(binary, assets, display, env={"VELMORA_DATA_DIR": folder, "SDL_AUDIODRIVER": "nowhere"})
+    try:
+        game.wait_for_window()
+        said = game.output()
+        check("no sounds/" in said and said.count("velmora: no sound (") == 1, "the game said: %r" % said)
+    finally:
+        game.close()
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 def unused_display():
     number = 90
     while os.path.exists("/tmp/.X11-unix/X%d" % number):
@@ -131,4 +155,5 @@ if __name__ == "__main__":
                         test_a_scale_too_large_for_the_desktop_gives_the_largest_that_fits,
                         test_bad_options_are_refused_with_a_message,
                         test_the_build_plays_with_its_own_art_from_the_checkout,
+                        test_no_pictures_means_no_window_and_the_folders_searched,
                         test_no_display_means_no_game_and_a_reason], ""))

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "platform/assetFolder.h"
+#include "support/buildPaths.h"
 #include "support/sdlTestEnvironment.h"
 
 namespace {
@@ -43,6 +44,21 @@ TEST(AssetFolder, TheVariableThenABuildOrInstallThatHoldsTheAssetsThenTheWorking
     // A build that was never installed has no install places: nothing empty is looked at.
     EXPECT_EQ(choose({}, {""}), ".");
     EXPECT_TRUE(foldersAsked.empty());
+}
+
+// A picture counts once it loads: an art folder holding only files that are no pictures, or
+// none, gives the game nothing to show.
+TEST(AssetFolder, AnyPictureThatLoadsCountsAndNothingElse) {
+    const temporaryFolder folder;
+    EXPECT_FALSE(holdsAnyPicture(folder.path()));
+    ASSERT_EQ(mkdir(folder.file("art").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(folder.file("art/hud").c_str(), 0755), 0);
+    writeWholeFile(folder.file("art/hud/wheel.png"), "not a picture");
+    writeWholeFile(folder.file("art/notes.txt"), "");
+    EXPECT_FALSE(holdsAnyPicture(folder.path()));
+    writeWholeFile(folder.file("art/hud/icon.png"),
+                   readWholeFile(std::string(builtAssetsDir) + "/art/icon.png"));
+    EXPECT_TRUE(holdsAnyPicture(folder.path()));
 }
 
 TEST(AssetFolder, AssetsMeanBothFoldersAndPathsSurviveAMove) {

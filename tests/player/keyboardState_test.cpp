@@ -50,7 +50,7 @@ class KeyboardPoll : public ::testing::Test {
 
 } // namespace
 
-TEST(KeyNames, FiftyFourUniqueNamesOverSixtyTrackedKeys) {
+TEST(KeyNames, FiftyFiveUniqueNamesOverSixtyOneTrackedKeys) {
     std::set<std::string_view> names;
     int named = 0;
     for (int index = 0; index < keyboardKeyCount; index++) {
@@ -68,6 +68,7 @@ TEST(KeyNames, FiftyFourUniqueNamesOverSixtyTrackedKeys) {
     EXPECT_EQ(arrivesAs(SDLK_RETURN), keyByName("enter"));
     EXPECT_EQ(arrivesAs(SDLK_SLASH), keyByName("forwardSlash"));
     EXPECT_EQ(arrivesAs(SDLK_0), keyByName("0"));
+    EXPECT_EQ(arrivesAs(SDLK_TAB), keyByName("tab"));
     ASSERT_TRUE(arrivesAs(SDLK_RCTRL).has_value());
     EXPECT_EQ(keyName(*arrivesAs(SDLK_RCTRL)), "");
     EXPECT_EQ(keyByName("rightCtrl"), std::nullopt);
@@ -191,7 +192,7 @@ TEST(KeyBindings, GasHeldEveryFramePressedOnTheFirst) {
 TEST(KeyBindings, DefaultKeysAndARebindingToCtrl) {
     keyboardState keyboard;
     keyBindings bindings(keyboard);
-    const char *const expected[actionCount] = {"w", "d", "a", "s", "space", "q", "e", "esc"};
+    const char *const expected[actionCount] = {"w", "d", "a", "s", "space", "q", "e", "esc", "tab"};
     for (int slot = 0; slot < actionCount; slot++) {
         EXPECT_EQ(keyName(bindings.bindingKeys[slot].keys[0]), expected[slot]);
     }

@@ -104,6 +104,21 @@ TEST(OptionsFile, BrightnessReadsBackAndABadValueKeepsTheDefault) {
         EXPECT_EQ(fresh.brightness, defaultBrightness) << bad;
         EXPECT_EQ(testing::internal::GetCapturedStderr(),
                   "velmora: options.txt line 1 skipped: \"brightness " + bad +
-                      "\" names no known choice, key or value\n");
+                      "\": the brightness is a whole number from 0 to 10\n");
     }
+}
+
+// The recall's line is written only off its default key, so a run with the keys as they come
+// writes (and records in a demo's header) the same text as before the recall was added.
+TEST(OptionsFile, TheRecallLineIsWrittenOnlyWhenItsKeyWasChanged) {
+    optionsRig rig;
+    const std::string defaults = playerOptionsText(rig.bindings, rig.volumes, rig.brightness);
+    EXPECT_EQ(defaults.find("recall"), std::string::npos) << defaults;
+    EXPECT_EQ(rig.keysOf(keyAction::recallKey), "tab");
+    EXPECT_EQ(applyOptionsText("recall r\n", rig.bindings, rig.volumes, rig.brightness, "options.txt"), 0);
+    const std::string changed = playerOptionsText(rig.bindings, rig.volumes, rig.brightness);
+    EXPECT_NE(changed.find("pause esc\nrecall r\nmusicVolume"), std::string::npos) << changed;
+    optionsRig again;
+    EXPECT_EQ(applyOptionsText(changed, again.bindings, again.volumes, again.brightness, "options.txt"), 0);
+    EXPECT_EQ(again.keysOf(keyAction::recallKey), "r");
 }

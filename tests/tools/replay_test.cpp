@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "replayRun.h"
 #include "support/sdlTestEnvironment.h"
 
@@ -63,6 +65,27 @@ TEST(Replay, BadArgumentsAndTracksFailWithAMessage) {
         EXPECT_NE(result.exitCode, 0) << arguments;
         EXPECT_NE(result.errors.find("velmora-replay:"), std::string::npos) << arguments;
     }
+}
+
+// --help prints the usage and every option, and runs nothing; a folder of assets without one
+// readable picture is refused before the game starts, where every shot would come out black.
+TEST(Replay, HelpIsPrintedAndAFolderWithoutPicturesIsRefused) {
+    const temporaryFolder data;
+    for (const char *const arguments : {"--help", "--frames 5 -h"}) {
+        const replayResult help = runReplay(arguments);
+        EXPECT_EQ(help.exitCode, 0) << arguments;
+        EXPECT_EQ(help.errors, "") << arguments;
+        ASSERT_FALSE(help.lines.empty()) << arguments;
+        EXPECT_EQ(help.lines[0].rfind("usage: velmora-replay", 0), 0u);
+        EXPECT_NE(help.lines.back().find("--help"), std::string::npos);
+    }
+    ASSERT_EQ(mkdir(data.file("art").c_str(), 0755), 0);
+    writeWholeFile(data.file("art/road.png"), "not a picture");
+    const replayResult run = runReplay("--frames 5 --state 5 --assets " + data.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.lines.empty());
+    EXPECT_NE(run.errors.find("not one picture could be read in " + data.file("art")), std::string::npos)
+        << run.errors;
 }
 
 // Numbers the tool cannot use are refused before anything runs: no hang in a wrapping loop,

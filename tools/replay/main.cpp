@@ -21,6 +21,7 @@
 #include "levels/levelList.h"
 #include "levels/levelSet.h"
 #include "media/pngFile.h"
+#include "platform/assetFolder.h"
 #include "platform/dataFolder.h"
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
@@ -248,6 +249,11 @@ int main(int argc, char **argv) {
     if (!parseReplayOptions(argc, argv, options, error)) {
         return fail(error);
     }
+    if (options.help) {
+        std::fputs(replayUsage, stdout);
+        std::fputs(replayOptionsText, stdout);
+        return 0;
+    }
     if (options.hasPose && !poseFitsLevel(options.pose, sideOfLevel(options.level), error)) {
         return fail(error);
     }
@@ -280,8 +286,17 @@ int main(int argc, char **argv) {
         return fail(error);
     }
     makePathsAbsolute(options);
+    const std::string assets = std::filesystem::absolute(options.assetsDir).string();
     if (chdir(options.assetsDir.c_str()) != 0) {
         return fail("cannot enter the assets folder " + options.assetsDir);
+    }
+    // States alone would need no pictures, but every shot and map would come out black.
+    if (!holdsAnyPicture(".")) {
+        std::fprintf(stderr,
+                     "velmora-replay: not one picture could be read in %s/art (--assets names the folder "
+                     "that holds art/ and sounds/)\n",
+                     assets.c_str());
+        return 1;
     }
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);

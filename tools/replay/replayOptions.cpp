@@ -15,6 +15,27 @@ const char *const replayUsage =
     "                      [--flags 101000] [--fourth 0|1] [--plan FILE [--give-up-shot FILE.png]]\n"
     "                      [--record FILE.demo]\n";
 
+const char *const replayOptionsText =
+    "Plays the game headless from an input track, pass by pass and without pacing.\n"
+    "  --frames N           passes to run (required)\n"
+    "  --input FILE         the input track, or a recorded demo\n"
+    "  --data-dir DIR       the folder of settings.sav, game.sav and options.txt\n"
+    "  --assets DIR         the folder that holds art/ and sounds/\n"
+    "  --shot N:FILE.png    the screen after pass N as a PNG (repeatable)\n"
+    "  --state N|all        one JSON state line after pass N, or after every pass\n"
+    "  --objects            every placed object in each state line\n"
+    "  --timedemo           logic and drawing times, start-up time and memory at the end\n"
+    "  --level L            start play in level L (0 to 17)\n"
+    "  --pose X,Y,HEADING   with --level: where the car stands and which way it faces\n"
+    "  --map FILE.png       with --level: a top-down map of the level\n"
+    "  --map-cell PIXELS    the map's pixels a tile (1 to 64)\n"
+    "  --flags 101000       with --level: the six flames won\n"
+    "  --fourth 0|1         the game's fourth switch; 0 opens the last two flames' routes\n"
+    "  --plan FILE          the journey driver's plan instead of an input track\n"
+    "  --give-up-shot FILE  the screen where the driver gave up (default gave-up.png)\n"
+    "  --record FILE.demo   write the run's input as a demo\n"
+    "  -h, --help           print this and exit\n";
+
 namespace {
 
 constexpr double largestTurn = 360.0;
@@ -150,6 +171,10 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
     bool framesGiven = false;
     for (int i = 1; i < argc; i++) {
         const std::string_view name = argv[i];
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            return true;
+        }
         if (name == "--timedemo" || name == "--objects") {
             (name == "--timedemo" ? options.timedemo : options.listObjects) = true;
             continue;

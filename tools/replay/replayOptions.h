@@ -16,6 +16,7 @@ struct headingPose {
 };
 
 struct replayOptions {
+    bool help = false; // --help: the usage and what each option means, and nothing run
     int frames = 0;
     std::string inputPath;
     std::string dataDir; // empty: the player's own folder
@@ -46,3 +47,5 @@ bool parseReplayOptions(int argc, char **argv, replayOptions &options, std::stri
 bool poseFitsLevel(const headingPose &pose, int side, std::string &error);
 
 extern const char *const replayUsage;
+// What each option means, printed after the usage by --help.
+extern const char *const replayOptionsText;
