@@ -66,12 +66,13 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # What the sanitizers look into: the unit, replay, golden, demo and journey tests. The
-# end-to-end tests try the real window, X server and package, and run in `make test`.
+# end-to-end tests try the real window, X server and package, and run in `make test`; so does
+# the second run of the asset generator (the build's own run is the one the sanitizers watch).
 test-sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure -j $(JOBS) -E '^e2e\.'
+		ctest --output-on-failure -j $(JOBS) -E '^e2e\.|^AssetGenerator\.'
 
 
 # The settings, saved-game, options and input-track readers under libFuzzer, FUZZ_SECONDS each;
