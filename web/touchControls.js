@@ -56,11 +56,12 @@
     }
   }
 
-  // The browser grants fullscreen only at the end of a touch.
-  function release(element) {
+  // The browser grants fullscreen only at the end of a touch; a finger that slides off, or
+  // whose control is hidden or changed under it, does nothing.
+  function release(element, lifted) {
     element.classList.remove('held');
     if (element.control.toggle) {
-      element.control.toggle();
+      if (lifted) element.control.toggle();
       return;
     }
     const key = element.pressedKey;
@@ -76,15 +77,15 @@
   function enter(element) {
     if (element.fingers++ === 0) press(element);
   }
-  function leave(element) {
-    if (--element.fingers === 0) release(element);
+  function leave(element, lifted) {
+    if (--element.fingers === 0) release(element, lifted);
   }
 
   function releaseAll() {
     for (const [id, element] of fingers) {
-      if (element) {
-        element.fingers = 1;
-        leave(element);
+      if (element && element.fingers > 0) {
+        element.fingers = 0;
+        release(element, false);
       }
       fingers.set(id, null);
       spent.add(id);
@@ -134,7 +135,7 @@
         fingers.set(id, now);
       }
       if (before !== now) {
-        if (before) leave(before);
+        if (before) leave(before, ending);
         if (now) enter(now);
       }
     }
