@@ -129,7 +129,8 @@ web: web-deps deps $(BUILD_DIR)/CMakeCache.txt
 		-DVELMORA_WEB_LIBS=$(abspath $(WEB_DIR))/libs/prefix -DVELMORA_WEB_DATA=$(abspath $(WEB_DIR))/data >/dev/null
 	cmake --build $(WEB_DIR)/cmake -j $(JOBS) --target velmora
 	cp $(WEB_DIR)/cmake/web/index.html $(WEB_DIR)/cmake/web/index.js $(WEB_DIR)/cmake/web/index.wasm \
-		$(WEB_DIR)/cmake/web/index.data $(WEB_DIR)/
+		$(WEB_DIR)/cmake/web/index.data web/touchControls.js web/touchControls.css web/gamepad.js $(WEB_DIR)/
+	bash web/offlinePage.sh $(WEB_DIR) $(BUILD_DIR)/assets/art/icon256.png
 
 # For a player on this machine: open http://127.0.0.1:$(WEB_PORT)/ in a browser.
 serve-web: web
@@ -137,10 +138,12 @@ serve-web: web
 	cd $(WEB_DIR) && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
 
 # Plays the page in headless Chromium: the title against the replay tool's, a new game into
-# level 1 with real keys, the save kept across a reload, and the passes a second.
+# level 1 with real keys, the save kept across a reload, the passes a second and the pad; then
+# on a phone with its touch controls, offline, a new build, and the download's size.
 test-web: web
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora-replay
 	node tests/web/playPage.mjs $(WEB_DIR) $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets
+	node tests/web/phonePage.mjs $(WEB_DIR) $(BUILD_DIR)/assets
 
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,40 +1,18 @@
 // Plays the game's web page in headless Chromium, as a player would with real key events:
 // the title screen against the replay tool's picture of the same pass, a new game into
-// level 1, the saved game kept across a reload, and the passes run a second.
+// level 1, the saved game kept across a reload, the passes run a second, no touch controls
+// for a keyboard player, and a pad (a stand-in for the browser's) driving.
 // Usage: node playPage.mjs WEB_DIR REPLAY_TOOL ASSETS
 import { execFileSync } from 'node:child_process';
-import { createReadStream, mkdtempSync, readFileSync, rmSync, statSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import puppeteer from 'puppeteer-core';
+import { join } from 'node:path';
+
+import { check, closeSite, finish, launchBrowser, openPage, servePage, state, waitForState } from './pageTools.mjs';
 
 const [webDir, replayTool, assets] = process.argv.slice(2);
 const titlePass = 400; // well into the title menu, the hint text showing
 const meanRateWindowMs = 4000;
-let passed = 0;
-let failed = 0;
-
-function check(name, ok, detail = '') {
-  console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${detail ? ': ' + detail : ''}`);
-  ok ? passed++ : failed++;
-}
-
-// The page's folder on a free port of this machine only.
-function servePage() {
-  const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-  const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname)).replace(/^\/+/, '');
-    const file = join(webDir, path || 'index.html');
-    if (path.includes('..') || !statSync(file, { throwIfNoEntry: false })?.isFile()) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'Content-Type': types[extname(file)] || 'application/octet-stream' });
-    createReadStream(file).pipe(response);
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 // The replay tool's screen after the pass, as raw RGB bytes (ImageMagick reads the PNG).
 function replayPicture(pass, folder) {
@@ -58,29 +36,6 @@ async function canvasPicture(page) {
   return rgb;
 }
 
-const state = (page) => page.evaluate(() => window.velmora.state());
-
-// Waits, by the game's own passes, until its state line satisfies the test.
-async function waitForState(page, what, test, passes = 1200) {
-  const start = (await state(page)).pass || 0;
-  for (;;) {
-    const now = await state(page);
-    if (test(now)) return now;
-    if (now.pass === undefined) throw new Error(`the game ended before ${what}`);
-    if ((now.pass || 0) - start > passes) throw new Error(`no ${what} within ${passes} passes: ${JSON.stringify(now)}`);
-    await page.evaluate(() => new Promise(requestAnimationFrame));
-  }
-}
-
-async function openPage(browser, url) {
-  const page = await browser.newPage();
-  page.on('pageerror', (error) => check('no error on the page', false, error.message));
-  await page.setViewport({ width: 1400, height: 1100 });
-  await page.goto(url);
-  await page.waitForFunction(() => window.velmora && window.velmora.state().pass !== undefined, { timeout: 120000 });
-  return page;
-}
-
 // Holds the key for some passes, then lets it go for as many, as a player's press.
 async function pressKey(page, key, passes = 6) {
   await page.keyboard.down(key);
@@ -92,14 +47,9 @@ async function pressKey(page, key, passes = 6) {
 }
 
 const folder = mkdtempSync(join(tmpdir(), 'velmora-web-'));
-const server = await servePage();
-const url = `http://127.0.0.1:${server.address().port}/`;
-const browser = await puppeteer.launch({
-  executablePath: '/usr/bin/chromium',
-  headless: true,
-  userDataDir: join(folder, 'profile'),
-  args: ['--disable-gpu', '--no-sandbox', '--autoplay-policy=no-user-gesture-required'],
-});
+const site = await servePage(webDir);
+const url = site.url;
+const browser = await launchBrowser(join(folder, 'profile'));
 try {
   // The title: held at a known pass, the canvas must be the replay tool's screen of that pass.
   let page = await openPage(browser, `${url}?hold=${titlePass}`);
@@ -136,6 +86,21 @@ try {
   console.log(`passes a second in headless Chromium: ${rate.toFixed(1)}`);
   check('the game keeps up a playable pace', rate >= 20, rate.toFixed(1));
 
+  const touchShown = await page.evaluate(() => getComputedStyle(document.getElementById('touch')).display !== 'none');
+  check('a keyboard player sees no touch controls', !touchShown);
+
+  // The pad: the browser's list of gamepads replaced by a test pad, whose bottom button drives.
+  await waitForState(page, 'the car stopped', (now) => now.car.speed === 0, 900);
+  await page.evaluate(() => {
+    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+    window.testPad = { id: 'test pad', index: 0, connected: true, mapping: 'standard', buttons, axes: [0, 0, 0, 0] };
+    navigator.getGamepads = () => [window.testPad, null, null, null];
+    buttons[0].pressed = true;
+  });
+  const padDriving = await waitForState(page, 'the pad driving', (now) => now.car.speed !== 0, 300).catch(() => null);
+  await page.evaluate(() => { window.testPad.buttons[0].pressed = false; });
+  check('the pad\'s bottom button drives the car', padDriving !== null);
+
   // Keys elsewhere on the page are not the game's: it pauses as the canvas loses focus.
   await page.evaluate(() => document.getElementById('canvas').blur());
   await waitForState(page, 'the pause', (now) => now.state === 'paused', 60);
@@ -165,8 +130,7 @@ try {
   await page.close();
 } finally {
   await browser.close();
-  server.close();
+  closeSite(site);
   rmSync(folder, { recursive: true, force: true });
 }
-console.log(`${passed} passed, ${failed} failed`);
-process.exit(failed === 0 ? 0 : 1);
+finish();
