@@ -140,6 +140,7 @@ serve-web: web
 test-web: web
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora-replay
 	node tests/web/playPage.mjs $(WEB_DIR) $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets
+	bash scripts/web-size.sh $(WEB_DIR)
 
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
