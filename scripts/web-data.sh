@@ -13,6 +13,8 @@ fi
 rm -rf "$out.new" && mkdir -p "$out.new"
 cp -r "$assets/art" "$out.new/art"
 cp -r "$assets/sounds" "$out.new/sounds"
+# The window's icon and the package's are the desktop's: the page makes its own.
+rm "$out.new/art/icon.png" "$out.new/art/icon256.png"
 "$assetgen" --repack-pictures "$out.new/art"
 # The music at quality 2.5 (docs/sound.md); the effects at 4, which keeps their sharp attacks
 # free of smearing before the hit.
