@@ -124,7 +124,7 @@ web: export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
 web: web-deps deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target assets
 	bash scripts/web-libs.sh $(WEB_DIR)/libs
-	bash scripts/web-data.sh $(BUILD_DIR)/assets $(WEB_DIR)/data
+	bash scripts/web-data.sh $(BUILD_DIR)/assets $(WEB_DIR)/data $(BUILD_DIR)/tools/assetgen/velmora-assetgen
 	emcmake cmake -S . -B $(WEB_DIR)/cmake -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
 		-DVELMORA_WEB_LIBS=$(abspath $(WEB_DIR))/libs/prefix -DVELMORA_WEB_DATA=$(abspath $(WEB_DIR))/data >/dev/null
 	cmake --build $(WEB_DIR)/cmake -j $(JOBS) --target velmora

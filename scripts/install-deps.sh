@@ -8,6 +8,7 @@ packages=(
   build-essential cmake pkg-config ccache
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libpng-dev libgtest-dev libbenchmark-dev
+  libdeflate-dev          # the asset generator packs the web page's pictures with it
   xvfb xdotool imagemagick x11-utils
   python3
   dpkg-dev file           # make package: CPack reads the game's libraries with dpkg-shlibdeps

@@ -76,12 +76,12 @@ constexpr const soundFileRow &soundRow(soundFile file) {
 }
 
 // The file's path under the assets folder. The generator writes wave files; the game asks for
-// the music with the extension of its platform's files.
-inline std::string soundFilePath(soundFile file, std::string_view musicExtension = ".wav") {
+// its sounds with the extension of its platform's files.
+inline std::string soundFilePath(soundFile file, std::string_view extension = ".wav") {
     const soundFileRow &row = soundRow(file);
     std::string path = row.music ? "sounds/music/" : "sounds/sfx/";
     path += row.name;
-    path += row.music ? musicExtension : ".wav";
+    path += extension;
     return path;
 }
 

@@ -63,7 +63,7 @@ void soundBank::loadSounds() {
         // empty chunk plays nothing.
         Mix_Chunk *&chunk = chunkOf(row.file);
         chunk = nullptr;
-        const std::string path = soundFilePath(row.file, musicFileExtension);
+        const std::string path = soundFilePath(row.file, soundFileExtension);
         if (SDL_RWops *source = openRegularSource(path.c_str())) {
             chunk = mixer.loadWav(source, 1);
         }

@@ -2,7 +2,7 @@
 
 #include <SDL_image.h>
 
-const char *const musicFileExtension = ".wav";
+const char *const soundFileExtension = ".wav";
 
 SDL_RWops *openRegularSource(const std::string &path) {
     std::FILE *file = openRegularStream(path);

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 // Ogg Vorbis: a tenth of the size of the wave files, and every browser decodes it.
-const char *const musicFileExtension = ".ogg";
+const char *const soundFileExtension = ".ogg";
 
 // SDL here reads files only by name, through its own sources; the check on the file stays.
 SDL_RWops *openRegularSource(const std::string &path) {

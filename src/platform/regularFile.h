@@ -29,5 +29,5 @@ SDL_RWops *openRegularSource(const std::string &path);
 // A picture read by the image library from a regular file; null otherwise.
 SDL_Surface *loadPictureFile(const std::string &path);
 
-// The music files' extension: the browser's page carries the music compressed.
-extern const char *const musicFileExtension;
+// The sound files' extension: the browser's page carries the music and effects compressed.
+extern const char *const soundFileExtension;
