@@ -130,7 +130,7 @@ web: web-deps deps $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(WEB_DIR)/cmake -j $(JOBS) --target velmora
 	cp $(WEB_DIR)/cmake/web/index.html $(WEB_DIR)/cmake/web/index.js $(WEB_DIR)/cmake/web/index.wasm \
 		$(WEB_DIR)/cmake/web/index.data web/touchControls.js web/touchControls.css web/gamepad.js $(WEB_DIR)/
-	bash web/offlinePage.sh $(WEB_DIR) $(BUILD_DIR)/assets/art/icon256.png
+	bash web/offlinePage.sh $(WEB_DIR) $(BUILD_DIR)/assets/art/icon256.png $(BUILD_DIR)/tools/assetgen/velmora-assetgen
 
 # For a player on this machine: open http://127.0.0.1:$(WEB_PORT)/ in a browser.
 serve-web: web

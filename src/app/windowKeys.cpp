@@ -1,14 +1,9 @@
 #include "app/windowKeys.h"
 
-#include <cstdio>
-#include <ctime>
-
 #include "app/game.h"
 #include "levels/levelZero.h"
 #include "levels/saveGame.h"
 #include "levels/scriptServices.h"
-#include "media/pngFile.h"
-#include "platform/screenshotFile.h"
 
 namespace {
 
@@ -24,31 +19,17 @@ void relabel(settingsPage &page, menuPages &menu, stateContext &context) {
 
 } // namespace
 
-void switchFullscreen(stateContext &context) {
+void switchFullscreen(game &session) {
+    stateContext &context = session.context;
     context.flags.fullscreen = !context.flags.fullscreen;
     saveDisplaySettings(scriptServicesOf(context));
     if (context.state == gameState::paused) {
         relabel(context.pauseSettings, context.pauseMenu, context);
     }
-    auto *const title = dynamic_cast<levelZero *>(context.levels.levels[context.levels.current]);
-    if (context.state == gameState::introMenu && title != nullptr) {
-        relabel(title->settings, title->menu, context);
+    levelZero &title = session.allLevels.zero;
+    if (context.state == gameState::introMenu && context.levels.isCurrent(title)) {
+        relabel(title.settings, title.menu, context);
     }
-}
-
-void saveScreenshot(const game &session, const std::string &folder) {
-    std::string error;
-    const std::string path = claimScreenshotPath(folder, std::time(nullptr), error);
-    if (path.empty()) {
-        std::fprintf(stderr, "velmora: no screenshot: %s\n", error.c_str());
-        return;
-    }
-    if (!saveSurfacePng(session.screen().surface, path)) {
-        std::remove(path.c_str());
-        std::fprintf(stderr, "velmora: no screenshot: cannot write %s\n", path.c_str());
-        return;
-    }
-    std::fprintf(stderr, "velmora: screenshot %s\n", path.c_str());
 }
 
 void followWindowKeys(game &session, const std::string &screenshotFolder) {
@@ -56,6 +37,6 @@ void followWindowKeys(game &session, const std::string &screenshotFolder) {
         saveScreenshot(session, screenshotFolder);
     }
     if (session.keyboard.fullscreenSwitchAsked) {
-        switchFullscreen(session.context);
+        switchFullscreen(session);
     }
 }

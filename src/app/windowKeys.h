@@ -4,11 +4,10 @@
 #include <string>
 
 class game;
-class stateContext;
 
 // Alt+Enter: fullscreen on or off, as the settings page's fullscreen line does it (saved at
 // once, followed at the next pass), and that line relabelled when a menu shows it.
-void switchFullscreen(stateContext &context);
+void switchFullscreen(game &session);
 
 // F12: the screen as the last pass drew it, 640 x 480 as the game draws it before the window
 // scales it, written as a PNG to a new file in the folder (made when missing); where it went,

@@ -40,8 +40,7 @@ bool holdsAnyPicture(const std::string &folder) {
         if (entry->path().extension() != ".png") {
             continue;
         }
-        if (SDL_Surface *const picture = loadPictureFile(entry->path().string())) {
-            SDL_FreeSurface(picture);
+        if (isReadablePicture(entry->path().string())) {
             return true;
         }
     }

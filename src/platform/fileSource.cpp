@@ -20,3 +20,9 @@ SDL_Surface *loadPictureFile(const std::string &path) {
     SDL_RWops *source = openRegularSource(path);
     return source != nullptr ? IMG_Load_RW(source, 1) : nullptr;
 }
+
+bool isReadablePicture(const std::string &path) {
+    SDL_Surface *const picture = loadPictureFile(path);
+    SDL_FreeSurface(picture);
+    return picture != nullptr;
+}

@@ -29,5 +29,10 @@ SDL_RWops *openRegularSource(const std::string &path);
 // A picture read by the image library from a regular file; null otherwise.
 SDL_Surface *loadPictureFile(const std::string &path);
 
+// True when the file is a picture the game can show: on the desktop one the image library
+// reads; in the browser, whose pictures the game's own PNG reader decodes, a regular file that
+// starts as a PNG does.
+bool isReadablePicture(const std::string &path);
+
 // The sound files' extension: the browser's page carries the music and effects compressed.
 extern const char *const soundFileExtension;

@@ -152,6 +152,10 @@ function reportDownload({ sizes }) {
   const total = (key) => sizes.reduce((sum, size) => sum + size[key], 0);
   for (const { file, bytes, gzipped } of sizes) console.log(`  ${file.padEnd(22)} ${String(bytes).padStart(10)} ${String(gzipped).padStart(10)}`);
   console.log(`the download: ${(total('bytes') / 1e6).toFixed(1)} MB, ${(total('gzipped') / 1e6).toFixed(1)} MB gzipped`);
+  // Every file the worker keeps, and the worker itself, gzipped as a server would send them.
+  const worker = gzipSync(readFileSync(join(webDir, 'serviceWorker.js')), { level: 9 }).length;
+  const wire = total('gzipped') + worker;
+  check('the page comes over the wire in at most 5 MB', wire <= 5e6, `${wire} bytes gzipped`);
 }
 
 const folder = mkdtempSync(join(tmpdir(), 'velmora-phone-'));
