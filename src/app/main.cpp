@@ -9,6 +9,7 @@
 #include "platform/demoFolder.h"
 #include "platform/inputTrack.h"
 #include "platform/printableText.h"
+#include "platform/programStart.h"
 #include "platform/screenshotFile.h"
 #include "platform/trackWriter.h"
 #include "platform/video.h"
@@ -39,7 +40,10 @@ bool loadDemo(const commandLineChoice &choice, inputTrack &track) {
 } // namespace
 
 int main(int argc, char **argv) {
-    const commandLineChoice choice = readCommandLine(argc, argv);
+    connectMessages();
+    const programArguments arguments = argumentsOf(argc, argv);
+    const commandLineChoice choice =
+        readCommandLine(static_cast<int>(arguments.texts.size()), arguments.pointers.data());
     switch (choice.action) {
     case commandAction::help:
         std::fputs(usageLine, stdout);
@@ -51,7 +55,7 @@ int main(int argc, char **argv) {
     case commandAction::bad:
         std::fprintf(stderr, "velmora: %s\n%sRun 'velmora --help' for the options.\n",
                      choice.complaint.c_str(), usageLine);
-        return 2;
+        return cannotStart(2);
     case commandAction::play:
         break;
     }
@@ -67,16 +71,16 @@ int main(int argc, char **argv) {
     std::string error;
     const bool playsTrack = choice.demo == demoMode::play || choice.demo == demoMode::time;
     if (playsTrack && !loadDemo(choice, track)) {
-        return 2;
+        return cannotStart(2);
     }
     // A window with nothing to show in it would only be black.
     const std::string assetFolder = findAssetFolder();
     if (assetFolder.empty()) {
-        return 1;
+        return cannotStart(1);
     }
     if (choice.demo == demoMode::record && !recording.create(choice.demoPath, dataFolder, error)) {
         std::fprintf(stderr, "velmora: %s\n", error.c_str());
-        return 2;
+        return cannotStart(2);
     }
     if (dataFolderIsLocal() && choice.demo != demoMode::time) {
         std::fprintf(stderr, "velmora: HOME, XDG_DATA_HOME and APPDATA are unset; saving in %s\n",
@@ -85,7 +89,7 @@ int main(int argc, char **argv) {
     enterAssetFolder(assetFolder);
     screenHandle screen = openGameWindow(choice.scale);
     if (!screen.isOpen()) {
-        return 1;
+        return cannotStart(1);
     }
     if (choice.demo == demoMode::time) {
         bool audible = false;

@@ -8,6 +8,7 @@
 #include "media/helpers.h"
 #include "platform/regularFile.h"
 #include "platform/surfaces.h"
+#include "platform/systemCalls.h"
 
 namespace {
 
@@ -180,7 +181,7 @@ bool writePngFile(const std::string &path, const pngPixels &pixels, const pngSpe
     if (pixels.bytes == nullptr || (pixels.channels != 3 && pixels.channels != 4)) {
         return false;
     }
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::FILE *file = openWriteStream(path);
     if (file == nullptr) {
         return false;
     }

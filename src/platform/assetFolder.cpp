@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
 
 #include "platform/dataFolder.h"
+#include "platform/pathText.h"
 #include "platform/regularFile.h"
+#include "platform/systemCalls.h"
 
 // Filled in by the build from the install prefix; empty in a build that is never installed.
 #ifndef VELMORA_INSTALLED_DATA_DIR
@@ -21,11 +21,6 @@
 #define VELMORA_DATA_DIR_FROM_BIN ""
 #endif
 
-static bool isFolder(const std::string &path) {
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 bool holdsGameAssets(const std::string &folder) {
     return isFolder(joinPath(folder, "art")) && isFolder(joinPath(folder, "sounds"));
 }
@@ -34,13 +29,13 @@ bool holdsGameAssets(const std::string &folder) {
 bool holdsAnyPicture(const std::string &folder) {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::recursive_directory_iterator entry(joinPath(folder, "art"),
+    fs::recursive_directory_iterator entry(filesystemPath(joinPath(folder, "art")),
                                            fs::directory_options::skip_permission_denied, error);
     for (; !error && entry != fs::recursive_directory_iterator(); entry.increment(error)) {
         if (entry->path().extension() != ".png") {
             continue;
         }
-        if (isReadablePicture(entry->path().string())) {
+        if (isReadablePicture(utf8Path(entry->path()))) {
             return true;
         }
     }
@@ -77,23 +72,9 @@ std::string chooseAssetFolder(const assetFolderPlaces &places, bool (*holdsAsset
     return ".";
 }
 
-// The folder the running binary is in, or empty when the system does not say.
-static std::string programFolder() {
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return {};
-    }
-    const std::string program(path, static_cast<size_t>(length));
-    const size_t slash = program.rfind('/');
-    return slash == std::string::npos ? std::string() : program.substr(0, slash);
-}
-
 assetFolderPlaces assetFolderPlacesOfThisProgram() {
     assetFolderPlaces places;
-    if (const char *value = std::getenv(assetFolderVariable)) {
-        places.fromEnvironment = value;
-    }
+    places.fromEnvironment = environmentValue(assetFolderVariable);
     const std::string binFolder = programFolder();
     if (!binFolder.empty()) {
         places.buildAssets = joinPath(binFolder, "assets");
@@ -111,8 +92,7 @@ static std::string artFoldersOf(const std::vector<std::string> &places) {
     for (size_t index = 0; index < places.size(); index++) {
         const bool last = index + 1 == places.size();
         list += index == 0 ? "" : last ? " and " : ", ";
-        list +=
-            std::filesystem::path(joinPath(absolutePath(places[index]), "art")).lexically_normal().string();
+        list += utf8Path(filesystemPath(joinPath(absolutePath(places[index]), "art")).lexically_normal());
     }
     return list;
 }
@@ -131,7 +111,7 @@ std::string findAssetFolder() {
 }
 
 void enterAssetFolder(const std::string &folder) {
-    if (chdir(folder.c_str()) != 0) {
+    if (!enterFolder(folder)) {
         std::fprintf(stderr, "velmora: cannot enter the asset folder %s: %s\n", folder.c_str(),
                      std::strerror(errno));
     }
@@ -144,14 +124,12 @@ void enterAssetFolder(const std::string &folder) {
 }
 
 std::string absolutePath(const std::string_view path) {
-    if (!path.empty() && path.front() == '/') {
+    if (isAbsolutePath(path)) {
         return std::string(path);
     }
-    char *const here = getcwd(nullptr, 0);
-    if (here == nullptr) {
+    const std::string here = workingFolder();
+    if (here.empty()) {
         return std::string(path);
     }
-    std::string absolute = path == "." ? std::string(here) : joinPath(here, path);
-    std::free(here);
-    return absolute;
+    return path == "." ? here : joinPath(here, path);
 }

@@ -3,12 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/dataFolder.h"
 #include "platform/firstLine.h"
 #include "platform/regularFile.h"
+#include "platform/systemCalls.h"
 
 dataFiles prepareDataFiles(const std::string &folder) {
     dataFiles files;
@@ -97,21 +96,6 @@ fileToSave fileOf(dataFiles &files, const dataFile which) {
     return {files.gameSavePath, files.unsavedGame, files.gameGuard};
 }
 
-// Moves the file to `aside` unless something is there already; errno tells why not.
-bool moveAside(const std::string &path, const std::string &aside) {
-    struct stat info;
-    if (lstat(aside.c_str(), &info) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return rename(path.c_str(), aside.c_str()) == 0;
-}
-
-bool isGone(const std::string &path) {
-    struct stat info;
-    return lstat(path.c_str(), &info) != 0 && errno == ENOENT;
-}
-
 // An unreadable file goes aside before anything is written in its place; what cannot be
 // moved aside, or is no file, is never written over.
 bool clearedToWrite(const fileToSave file) {
@@ -122,11 +106,11 @@ bool clearedToWrite(const fileToSave file) {
         return false;
     }
     const std::string aside = unreadableCopyPath(file.path);
-    if (isGone(file.path)) {
+    if (isMissing(file.path)) {
         file.guard = fileGuard::none; // nothing is left there to lose
         return true;
     }
-    if (moveAside(file.path, aside)) {
+    if (moveIfFree(file.path, aside)) {
         std::fprintf(stderr, "velmora: moved %s, which could not be read, to %s\n", file.path.c_str(),
                      aside.c_str());
         file.guard = fileGuard::none;

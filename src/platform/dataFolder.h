@@ -19,6 +19,12 @@ bool folderWritable(const std::string &path);
 
 // What mkstemp makes of a name: the temporary files of a save are the file's name and this.
 inline constexpr const char *temporarySuffix = ".XXXXXX";
+inline constexpr size_t temporaryLetters = 6;
+// The writability probe's name before its six letters.
+inline constexpr std::string_view writeProbePrefix = ".write-test-";
+// True for the name of a temporary file a save or the writability probe left: one of the
+// files' names (or the probe's) with the "." and six letters or digits mkstemp adds.
+bool isLeftTemporary(std::string_view name, std::initializer_list<std::string_view> fileNames);
 
 // Removes the temporary files a save killed halfway left: regular files named after one of
 // the files (or the writability probe) with the "." and six characters mkstemp adds. Nothing

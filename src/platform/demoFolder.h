@@ -8,6 +8,7 @@
 // then, by a lock: the game playing in it holds an exclusive lock on the folder for as long
 // as it lives, and the system lets go of it when the game ends, however it ends.
 #include <string>
+#include <string_view>
 
 #include "platform/inputTrack.h"
 
@@ -29,6 +30,11 @@ class demoFolder {
     std::string folder;
     int lock = -1; // the folder, open, holding its lock
 };
+
+inline constexpr std::string_view demoFolderPrefix = "velmora-demo-";
+inline constexpr size_t demoFolderLetters = 6;
+// True for "velmora-demo-" and six letters or digits, as demo folders are named.
+bool isDemoFolderName(std::string_view name);
 
 // Writes settings.sav, game.sav and options.txt as the run found them; false when one fails.
 bool fillDataFolder(const std::string &folder, const trackStart &start);

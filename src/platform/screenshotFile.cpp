@@ -2,10 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "platform/dataFolder.h"
+#include "platform/systemCalls.h"
 
 namespace {
 
@@ -30,13 +29,10 @@ std::string claimScreenshotPath(const std::string &folder, const std::time_t whe
         error = "cannot make " + folder + ": " + reasonFrom(errno);
         return {};
     }
-    std::tm local{};
-    localtime_r(&when, &local);
+    const std::tm local = localTimeOf(when);
     for (int number = 1; number <= mostNamesPerSecond; number++) {
         const std::string path = joinPath(folder, screenshotName(local, number));
-        const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (file >= 0) {
-            close(file);
+        if (createNewFile(path)) {
             return path;
         }
         if (errno != EEXIST) {

@@ -15,6 +15,7 @@
 #include <strings.h>
 
 #include "platform/regularFile.h"
+#include "platform/systemCalls.h"
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
 static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
@@ -190,9 +191,9 @@ static void chooseWindowScaling(const int requestedScale) {
                      windowScalingVariable, scaling, scale);
     }
     if (scale == 1) {
-        unsetenv(windowScalingVariable);
+        clearEnvironment(windowScalingVariable);
     } else {
-        setenv(windowScalingVariable, std::to_string(scale).c_str(), 1);
+        setEnvironment(windowScalingVariable, std::to_string(scale).c_str(), true);
     }
 }
 
@@ -202,7 +203,7 @@ static SDL_Surface *openWindowSurface() {
     if (const char *const scaling = std::getenv(windowScalingVariable); screen == nullptr && isSet(scaling)) {
         std::fprintf(stderr, "velmora: the window cannot open at scale %s (%s); it opens at 1x\n", scaling,
                      SDL_GetError());
-        unsetenv(windowScalingVariable);
+        clearEnvironment(windowScalingVariable);
         screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
     }
     return screen;
@@ -210,7 +211,7 @@ static SDL_Surface *openWindowSurface() {
 
 screenHandle openGameWindow(const int requestedScale) {
     // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method.
-    setenv(scaleMethodVariable, "nearest", 0);
+    setEnvironment(scaleMethodVariable, "nearest", false);
     // The game cannot run without a window; sound is welcome but may be missing.
     if (!startVideo()) {
         SDL_Quit();
