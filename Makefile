@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
 WEB_DIR ?= build-web
+WINDOWS_DIR ?= build-windows
 WEB_PORT ?= 8080
 FUZZ_SECONDS ?= 60
 SOAK_PASSES ?= 1000000
@@ -13,7 +14,8 @@ PREFIX ?= /usr/local
 export PREFIX DESTDIR
 
 .PHONY: all deps build run install uninstall test test-sanitize fuzz soak bench bench-floor figures \
-	screenshots format clean web-deps web serve-web test-web
+	screenshots format clean web-deps web serve-web test-web windows-deps windows windows-package \
+	test-windows
 
 all: build
 
@@ -145,8 +147,43 @@ test-web: web
 	node tests/web/playPage.mjs $(WEB_DIR) $(BUILD_DIR)/tools/replay/velmora-replay $(BUILD_DIR)/assets
 	node tests/web/phonePage.mjs $(WEB_DIR) $(BUILD_DIR)/assets
 
+# The game for 64-bit Windows in $(WINDOWS_DIR)/ (docs/windows.md): velmora.exe, the DLLs it
+# needs, the art and sounds and a README.txt. MinGW-w64 builds it, with SDL, SDL_image,
+# SDL_mixer, libpng and zlib built from Debian's sources, after the native build has generated
+# the art and sounds.
+WINDOWS_DEPS_STAMP = $(WINDOWS_DIR)/.deps-installed
+
+windows-deps: $(WINDOWS_DEPS_STAMP)
+
+$(WINDOWS_DEPS_STAMP): scripts/install-windows-deps.sh
+	@bash scripts/install-windows-deps.sh
+	@mkdir -p $(WINDOWS_DIR) && touch $@
+
+windows: windows-deps deps $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target assets
+	bash scripts/windows-libs.sh $(WINDOWS_DIR)/libs
+	python3 packaging/windows/icon.py $(WINDOWS_DIR)/velmora.ico $(BUILD_DIR)/assets/art/icon.png \
+		$(BUILD_DIR)/assets/art/icon256.png
+	cmake -S . -B $(WINDOWS_DIR)/cmake -DCMAKE_TOOLCHAIN_FILE=packaging/windows/toolchain.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+		-DVELMORA_WINDOWS_LIBS=$(abspath $(WINDOWS_DIR))/libs/prefix \
+		-DVELMORA_WINDOWS_ICON=$(abspath $(WINDOWS_DIR))/velmora.ico \
+		$(if $(WERROR),-DVELMORA_WERROR=$(WERROR)) >/dev/null
+	cmake --build $(WINDOWS_DIR)/cmake -j $(JOBS) --target velmora
+	bash packaging/windows/gameFolder.sh $(WINDOWS_DIR) $(BUILD_DIR)/assets
+
+# $(WINDOWS_DIR)/velmora-<version>-win64.zip and the installer velmora-<version>-setup.exe.
+windows-package: windows
+	bash packaging/windows/package.sh $(WINDOWS_DIR)
+
+# The Windows game under Wine: the command line, both shipped demos against the replay tool,
+# saves, the real window under Xvfb with a key from xdotool, and the installer.
+test-windows: windows-package
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target velmora-replay
+	python3 tests/windows/underWine.py $(WINDOWS_DIR) $(BUILD_DIR)
+
 format:
 	find src tools tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WEB_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(WEB_DIR) $(WINDOWS_DIR)

@@ -10,7 +10,7 @@ bool readUpTo(const int fd, std::string &bytes, const std::size_t limit) {
     char chunk[65536];
     while (bytes.size() < limit) {
         const std::size_t room = std::min(sizeof chunk, limit - bytes.size());
-        const ssize_t got = read(fd, chunk, room);
+        const ssize_t got = read(fd, chunk, static_cast<unsigned>(room));
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -28,7 +28,9 @@ bool readUpTo(const int fd, std::string &bytes, const std::size_t limit) {
 std::size_t writeWhole(const int fd, const char *bytes, const std::size_t size) {
     std::size_t written = 0;
     while (written < size) {
-        const ssize_t n = write(fd, bytes + written, size - written);
+        // A gigabyte at a time at most: Windows counts a write's bytes in an unsigned int.
+        const auto piece = static_cast<unsigned>(std::min<std::size_t>(size - written, 1u << 30));
+        const ssize_t n = write(fd, bytes + written, piece);
         if (n < 0 && errno == EINTR) {
             continue;
         }

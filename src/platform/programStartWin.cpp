@@ -1,8 +1,9 @@
 #include "platform/programStart.h"
 
 #include <cstdio>
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include "platform/windowsText.h"
 
