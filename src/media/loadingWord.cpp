@@ -2,6 +2,7 @@
 
 #include "media/glyphs.h"
 #include "media/imageBank.h"
+#include "platform/windowScaling.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ constexpr int loadingLetterX[imageBank::loadingStages] = {25, 39, 55, 71, 87, 95
 
 void drawLoadingLetter(imageBank &bank, int index, int style) {
     drawLetter(bank, loadingLetterX[index], loadingWordY, std::string_view(&loadingLetters[index], 1), style);
-    SDL_Flip(bank.slots[screenSlot]);
+    showScreen(bank.slots[screenSlot]);
 }
 
 } // namespace

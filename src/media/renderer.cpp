@@ -8,6 +8,7 @@
 #include "media/helpers.h"
 #include "media/imageBank.h"
 #include "media/textBox.h"
+#include "platform/windowScaling.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void renderer::drawFrame(const scene &pass) {
     }
     drawText(&textBox::drawDemoMark);
     applyBrightness(brightness, shown.brightness, screen);
-    SDL_Flip(screen);
+    showScreen(screen);
 }
 
 // The logo frame is read from its file as it comes up; one frame is held at a time.

@@ -2,9 +2,9 @@
 
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <cstring>
+
+#include "platform/pngSignature.h"
 
 // Ogg Vorbis: a tenth of the size of the wave files, and every browser decodes it.
 const char *const soundFileExtension = ".ogg";
@@ -25,14 +25,5 @@ SDL_Surface *loadPictureFile(const std::string &) {
 }
 
 bool isReadablePicture(const std::string &path) {
-    constexpr std::array<unsigned char, 8> pngSignature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-    std::FILE *const file = openRegularStream(path);
-    if (file == nullptr) {
-        return false;
-    }
-    std::array<unsigned char, 8> start{};
-    const bool isPng =
-        std::fread(start.data(), 1, start.size(), file) == start.size() && start == pngSignature;
-    std::fclose(file);
-    return isPng;
+    return startsAsPng(path);
 }

@@ -16,6 +16,7 @@
 
 #include "platform/regularFile.h"
 #include "platform/systemCalls.h"
+#include "platform/windowScaling.h"
 
 static_assert(windowedVideoFlags == (SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF));
 static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
@@ -25,8 +26,6 @@ static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
 static constexpr int largestIconSide = 256;
 static constexpr int titleBarAllowance = 64; // the window's frame and a desk panel
 
-static constexpr const char *windowScalingVariable = "SDL12COMPAT_WINDOW_SCALING";
-static constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
 static constexpr const char *videoDriverVariable = "SDL_VIDEODRIVER";
 
 // A 32-bit picture with alpha, bytes in memory order R, G, B, A on any machine.
@@ -173,45 +172,7 @@ static bool startVideo() {
     return true;
 }
 
-// sdl12-compat reads its scaling whenever it makes the window, so the desktop can be looked at
-// after video has started and before the window is made. Without --scale, a scaling the player
-// set is kept when the window can be shown at it.
-static void chooseWindowScaling(const int requestedScale) {
-    const SDL_VideoInfo *const desktop = SDL_GetVideoInfo();
-    const int width = desktop ? desktop->current_w : 0;
-    const int height = desktop ? desktop->current_h : 0;
-    const int scale = fittingWindowScale(requestedScale, width, height);
-    if (const char *const scaling = std::getenv(windowScalingVariable);
-        requestedScale == automaticWindowScale && isSet(scaling)) {
-        if (isShowableWindowScaling(scaling, width, height)) {
-            return;
-        }
-        std::fprintf(stderr,
-                     "velmora: %s=%s is no scale the window can be shown at on this desktop; using %d\n",
-                     windowScalingVariable, scaling, scale);
-    }
-    if (scale == 1) {
-        clearEnvironment(windowScalingVariable);
-    } else {
-        setEnvironment(windowScalingVariable, std::to_string(scale).c_str(), true);
-    }
-}
-
-// The window at the chosen scale, else at 1x: the scale never keeps the game from starting.
-static SDL_Surface *openWindowSurface() {
-    SDL_Surface *screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
-    if (const char *const scaling = std::getenv(windowScalingVariable); screen == nullptr && isSet(scaling)) {
-        std::fprintf(stderr, "velmora: the window cannot open at scale %s (%s); it opens at 1x\n", scaling,
-                     SDL_GetError());
-        clearEnvironment(windowScalingVariable);
-        screen = SDL_SetVideoMode(screenWidth, screenHeight, screenDepth, windowedVideoFlags);
-    }
-    return screen;
-}
-
 screenHandle openGameWindow(const int requestedScale) {
-    // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method.
-    setEnvironment(scaleMethodVariable, "nearest", false);
     // The game cannot run without a window; sound is welcome but may be missing.
     if (!startVideo()) {
         SDL_Quit();
@@ -280,7 +241,7 @@ void closeGameAndExit(const int status, const bool soundAudible) {
 
 screenHandle setVideoModeOfWindow(const int width, const int height, const int depth,
                                   const std::uint32_t flags) {
-    return {SDL_SetVideoMode(width, height, depth, flags)};
+    return {setScreenMode(width, height, depth, flags)};
 }
 
 static screenHandle enterMode(videoModeState &video, const bool windowed) {
