@@ -7,7 +7,12 @@
 // Everything here is double-double arithmetic: a value is an unevaluated sum hi + lo of two
 // doubles, about 106 bits, built from the exact sum and product tricks of Knuth and Dekker.
 // They rely on each + − × being rounded on its own, so a fused multiply-add must never stand
-// in for them (ISO C++ mode keeps the compiler from fusing).
+// in for them, even when the build targets a processor that has one.
+#if defined(__clang__)
+#pragma STDC FP_CONTRACT OFF
+#elif defined(__GNUC__)
+#pragma GCC optimize("fp-contract=off")
+#endif
 
 namespace {
 
