@@ -10,6 +10,7 @@
 #include "objects/interactions.h"
 #include "objects/objectWorld.h"
 #include "objects/treeFrames.h"
+#include "world/steadyMath.h"
 #include "world/wrapping.h"
 
 using enum objectKind;
@@ -360,9 +361,9 @@ void levelSeven::pushOut(objectWorld &world) {
     if (reach() <= pushInside) {
         double stepX = car.x - moonCentre.x;
         double stepY = car.y - moonCentre.y;
-        const double length = std::hypot(stepX, stepY);
+        const double length = steadyHypot(stepX, stepY);
         if (length < shortestPushStep) {
-            const double facing = std::hypot(car.dirX, car.dirY);
+            const double facing = steadyHypot(car.dirX, car.dirY);
             const bool offsetPoints = length > 0;
             const double towardsX = offsetPoints ? stepX / length : facing > 0 ? car.dirX / facing : 1;
             const double towardsY = offsetPoints ? stepY / length : facing > 0 ? car.dirY / facing : 0;

@@ -1,7 +1,6 @@
 #include "levels/scriptBlocks.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "levels/level.h"
 #include "levels/levelList.h"
@@ -11,6 +10,7 @@
 #include "objects/lamp.h"
 #include "objects/objectWorld.h"
 #include "player/carView.h"
+#include "world/steadyMath.h"
 
 // ---- Leaving the level ----
 
@@ -272,9 +272,8 @@ void pickUpFlame(objectWorld &world, const scriptServices &services, level &lvl,
 worldPoint turnedAbout(const worldPoint point, const worldPoint centre, const double angle) {
     const double dx = point.x - centre.x;
     const double dy = point.y - centre.y;
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    return {centre.x + dx * c - dy * s, centre.y + dx * s + dy * c};
+    const sineAndCosine turn = steadySinCos(angle);
+    return {centre.x + dx * turn.cosine - dy * turn.sine, centre.y + dx * turn.sine + dy * turn.cosine};
 }
 
 namespace {

@@ -1,8 +1,7 @@
 #include "objects/interactions.h"
 
-#include <cmath>
-
 #include "objects/objectWorld.h"
+#include "world/steadyMath.h"
 #include "world/wrapping.h"
 
 namespace {
@@ -98,11 +97,11 @@ void changeGroupOf(objectWorld &world, const basicObj &object, const std::option
 
 void placeHeadlightSpots(playerCar &car) {
     for (int k = 0; k < 2; k++) {
-        const double a = car.lampAngle[k];
+        const sineAndCosine lamp = steadySinCos(car.lampAngle[k]);
         const double dx = spotDistance * car.dirX;
         const double dy = spotDistance * car.dirY;
-        car.lampX[k] = wrapCoordinate(car.x + dx * std::cos(a) - dy * std::sin(a), car.side);
-        car.lampY[k] = wrapCoordinate(car.y + dx * std::sin(a) + dy * std::cos(a), car.side);
+        car.lampX[k] = wrapCoordinate(car.x + dx * lamp.cosine - dy * lamp.sine, car.side);
+        car.lampY[k] = wrapCoordinate(car.y + dx * lamp.sine + dy * lamp.cosine, car.side);
         car.lampTileX[k] = static_cast<int32_t>(car.lampX[k]);
         car.lampTileY[k] = static_cast<int32_t>(car.lampY[k]);
     }

@@ -3,7 +3,9 @@
 #include <cmath>
 
 double distance(double x1, double y1, double x2, double y2) {
-    return std::sqrt(std::pow(x2 - x1, 2.0) + std::pow(y2 - y1, 2.0));
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    return std::sqrt(dx * dx + dy * dy);
 }
 
 double wrappedDistance(double x1, double y1, double x2, double y2, int side) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "world/steadyMath.h"
+
 // A tile index brought into 0 … side − 1, whatever its distance from the home square.
 inline int32_t wrapTile(int64_t tile, int32_t side) {
     if (side <= 0) {
@@ -72,10 +74,9 @@ double wrappedDistance(double x1, double y1, double x2, double y2, int side);
 
 // Turns the vector (u, v) by the angle, in radians.
 inline void rotateVector(double &u, double &v, double angle) {
-    const double c = std::cos(angle);
-    const double s = std::sin(angle);
-    const double turnedU = u * c - v * s;
-    const double turnedV = u * s + v * c;
+    const sineAndCosine turn = steadySinCos(angle);
+    const double turnedU = u * turn.cosine - v * turn.sine;
+    const double turnedV = u * turn.sine + v * turn.cosine;
     u = turnedU;
     v = turnedV;
 }

@@ -1,18 +1,18 @@
 #include "directPlay.h"
 
-#include <cmath>
 #include <numbers>
 
 #include "app/game.h"
+#include "world/steadyMath.h"
 
 carPose poseFromHeading(const headingPose &pose) {
-    const double radians = pose.heading * std::numbers::pi / 180.0;
+    const sineAndCosine turn = steadySinCos(pose.heading * std::numbers::pi / 180.0);
     return {.x = pose.x,
             .y = pose.y,
-            .dirX = -std::cos(radians),
-            .dirY = std::sin(radians),
-            .planeX = 0.8 * std::sin(radians),
-            .planeY = 0.8 * std::cos(radians),
+            .dirX = -turn.cosine,
+            .dirY = turn.sine,
+            .planeX = 0.8 * turn.sine,
+            .planeY = 0.8 * turn.cosine,
             .heading = pose.heading};
 }
 
