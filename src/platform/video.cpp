@@ -26,6 +26,7 @@ static_assert(fullscreenVideoFlags == (windowedVideoFlags | SDL_FULLSCREEN));
 static constexpr int largestIconSide = 256;
 static constexpr int titleBarAllowance = 64; // the window's frame and a desk panel
 
+static constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
 static constexpr const char *videoDriverVariable = "SDL_VIDEODRIVER";
 
 // A 32-bit picture with alpha, bytes in memory order R, G, B, A on any machine.
@@ -173,6 +174,9 @@ static bool startVideo() {
 }
 
 screenHandle openGameWindow(const int requestedScale) {
+    // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method
+    // (it reads this as video starts).
+    setEnvironment(scaleMethodVariable, "nearest", false);
     // The game cannot run without a window; sound is welcome but may be missing.
     if (!startVideo()) {
         SDL_Quit();

@@ -11,7 +11,6 @@
 namespace {
 
 constexpr const char *windowScalingVariable = "SDL12COMPAT_WINDOW_SCALING";
-constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
 
 } // namespace
 
@@ -19,8 +18,6 @@ constexpr const char *scaleMethodVariable = "SDL12COMPAT_SCALE_METHOD";
 // after video has started and before the window is made. Without --scale, a scaling the player
 // set is kept when the window can be shown at it.
 void chooseWindowScaling(const int requestedScale) {
-    // Scaled pixels stay sharp squares unless the player asks sdl12-compat for another method.
-    setEnvironment(scaleMethodVariable, "nearest", false);
     const SDL_VideoInfo *const desktop = SDL_GetVideoInfo();
     const int width = desktop ? desktop->current_w : 0;
     const int height = desktop ? desktop->current_h : 0;
