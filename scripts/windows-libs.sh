@@ -42,9 +42,9 @@ downloaded() { # every .dsc is there with every file it lists
   for package in "${packages[@]}"; do
     dsc=$sources/$(dscOf "$package")
     [ -f "$dsc" ] || return 1
-    for file in $(sed -n '/^Files:/,/^[^ ]/s/^ [0-9a-f]* [0-9]* //p' "$dsc"); do
+    while read -r file; do
       [ -f "$sources/$file" ] || return 1
-    done
+    done < <(sed -n '/^Files:/,/^[^ ]/s/^ [0-9a-f]* [0-9]* //p' "$dsc")
   done
 }
 
@@ -60,7 +60,8 @@ LIST
     -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
   apt-get "${aptOptions[@]}" update -qq
   # apt checks each file against the signed index; the ones already in the cache are kept.
-  (cd "$sources" && apt-get "${aptOptions[@]}" source -qq --download-only "${packages[@]}")
+  (cd "$sources" && apt-get "${aptOptions[@]}" source -qq --download-only "${packages[@]}") ||
+    { echo "windows-libs: Debian's archive did not give every source package above" >&2 && exit 1; }
 fi
 
 src=$out/src
@@ -80,7 +81,7 @@ rm -rf "$out/obj" "$prefix"
 mkdir -p "$out/obj" "$prefix/bin" "$prefix/include" "$prefix/lib/pkgconfig"
 flags=(-O2 -DNDEBUG)
 # libgcc and winpthread go inside each DLL; the static libraries' own symbols stay private.
-dllFlags=(-shared -static-libgcc -Wl,--exclude-libs,ALL -Wl,-Bstatic -lwinpthread -Wl,-Bdynamic)
+dllFlags=(-shared -static-libgcc "-Wl,--exclude-libs=ALL" "-Wl,-Bstatic" -lwinpthread "-Wl,-Bdynamic")
 
 compile() { # object-folder source [flags...]: compiles one C file through ccache
   local folder=$1 file=$2
@@ -133,9 +134,19 @@ cmake --install "$out/obj/sdl2" >/dev/null
 # ---- sdl12-compat: SDL.dll, its headers and the static SDLmain the game starts from.
 cmake -S sdl12 -B "$out/obj/sdl12" "${cmakeCross[@]}" -DSDL12TESTS=OFF -DSDL12DEVEL=ON \
   -DSTATICDEVEL=OFF -DSDL2_INCLUDE_DIR="$prefix/include/SDL2" -Wno-dev >/dev/null
-cmake --build "$out/obj/sdl12" -j "$jobs" >/dev/null
-cmake --install "$out/obj/sdl12" >/dev/null
-[ -f "$prefix/lib/libSDLmain.a" ] || { echo "sdl12-compat did not install SDLmain" >&2 && exit 1; }
+cmake --build "$out/obj/sdl12" -j "$jobs" --target SDL SDLmain >/dev/null
+# Taken from the build by hand: its install rules have not always known where a DLL goes.
+copyBuilt() { # file folder
+  local built
+  built=$(find "$out/obj/sdl12" -name "$1" -print -quit)
+  [ -n "$built" ] || { echo "windows-libs: sdl12-compat made no $1" >&2 && exit 1; }
+  cp "$built" "$2/"
+}
+copyBuilt SDL.dll "$prefix/bin"
+copyBuilt libSDL.dll.a "$prefix/lib"
+copyBuilt libSDLmain.a "$prefix/lib"
+mkdir -p "$prefix/include/SDL"
+cp sdl12/include/SDL/*.h "$prefix/include/SDL/"
 
 linkDll() { # name object-folder libraries...: links OUT/prefix/bin/name.dll and its import library
   local name=$1 folder=$2
