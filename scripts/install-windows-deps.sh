@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the Windows build and its test need: MinGW-w64's -posix C and C++ compilers,
 # Wine (64-bit only: no i386 architecture is added), NSIS and zip for the installer and the
-# archive, and what scripts/windows-libs.sh uses to fetch and build the libraries: dpkg-dev
-# (apt-get source), Debian's archive key, cmake, ccache and pkg-config. The libraries are built
-# file by file or with CMake, so no autotools are needed. Does nothing when all is there.
+# archive, what scripts/windows-libs.sh uses to fetch and build the libraries: dpkg-dev
+# (apt-get source), Debian's archive key, ccache and pkg-config, and cmake for the game. The
+# libraries are built file by file; SDL's own configure script, shipped in its sources, only
+# answers which files and drivers, so no autotools are needed. Does nothing when all is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
