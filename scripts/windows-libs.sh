@@ -76,7 +76,9 @@ rm -rf "$out/obj" "$prefix"
 mkdir -p "$out/obj" "$prefix/bin" "$prefix/include" "$prefix/lib/pkgconfig"
 flags=(-O2 -DNDEBUG)
 # libgcc and winpthread go inside each DLL; the static libraries' own symbols stay private.
-dllFlags=(-shared -static-libgcc "-Wl,--exclude-libs=ALL" "-Wl,-Bstatic" -lwinpthread "-Wl,-Bdynamic")
+# Stripped as linked, and with no time stamp: the same sources give the same DLLs.
+dllFlags=(-shared -s -static-libgcc "-Wl,--exclude-libs=ALL" "-Wl,--no-insert-timestamp"
+  "-Wl,-Bstatic" -lwinpthread "-Wl,-Bdynamic")
 
 compile() { # object-folder source [flags...]: compiles one C file through ccache
   local folder=$1 file=$2
@@ -87,11 +89,12 @@ compile() { # object-folder source [flags...]: compiles one C file through ccach
 linkDll() { # name object-folder libraries...: links OUT/prefix/bin/name.dll and its import library
   local name=$1 folder=$2
   shift 2
-  "$cc" "${flags[@]}" -o "$prefix/bin/$name.dll" "$out"/obj/"$folder"/*.o -L"$prefix/lib" "$@" \
-    "${dllFlags[@]}" -Wl,--out-implib,"$prefix/lib/lib$name.dll.a"
+  # Linked from its folder: the linker picks the DLL's base address from the name it is given.
+  (cd "$prefix/bin" && "$cc" "${flags[@]}" -o "$name.dll" "$out"/obj/"$folder"/*.o -L"$prefix/lib" \
+    "$@" "${dllFlags[@]}" -Wl,--out-implib,"$prefix/lib/lib$name.dll.a")
 }
 
-# Compiled file by file: all each needs is known, and a configure run would cost more than the build.
+# Compiled file by file: all each needs is known, and configure would cost more than the build.
 # ---- zlib and libpng, static.
 cd "$src"
 mkdir -p "$out/obj/z" "$out/obj/png"
@@ -129,7 +132,8 @@ if [ ! -f "$answers/libs" ]; then
   cp include/SDL_config.h "$answers.new/"
   # Its build-deps file has a "name.lo: source \" rule for each source it chose.
   sed -n 's/^.*\.lo: \([^ ]*\) \\$/\1/p' build-deps >"$answers.new/sources"
-  [ -s "$answers.new/sources" ] || { echo "windows-libs: SDL's configure chose no sources" >&2 && exit 1; }
+  [ -s "$answers.new/sources" ] ||
+    { echo "windows-libs: SDL's configure chose no sources" >&2 && exit 1; }
   sed -n 's/^EXTRA_CFLAGS *= *//p' Makefile | sed 's/ -Wall//' >"$answers.new/cflags"
   sed -n 's/^EXTRA_LDFLAGS *= *//p' Makefile >"$answers.new/libs"
   rm -rf "$answers" && mv "$answers.new" "$answers"
@@ -165,8 +169,6 @@ for file in mixer music wavestream load_aiff load_voc effects_internal effect_po
 done
 linkDll SDL_mixer mixer -lSDL
 cp mixer/SDL_mixer.h "$prefix/include/SDL/"
-
-"$host-strip" --strip-unneeded "$prefix"/bin/*.dll
 
 # ---- pkg-config files for the cross build, all relative to where the prefix lies.
 pc() { # name description version libs cflags [requires]
