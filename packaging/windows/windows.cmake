@@ -11,6 +11,7 @@ string(REPLACE "." "," VELMORA_VERSION_COMMAS "${PROJECT_VERSION}.0")
 configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/velmora.rc.in ${CMAKE_BINARY_DIR}/velmora.rc @ONLY)
 target_sources(velmora PRIVATE ${CMAKE_BINARY_DIR}/velmora.rc)
 set_target_properties(velmora PROPERTIES WIN32_EXECUTABLE ON)
-# The compiler's own runtime goes inside the program, so a player needs no MinGW DLL for it.
+# The compiler's own runtime goes inside the program, so a player needs no MinGW DLL for it;
+# the threads library last of all, after everything that uses it.
 target_link_options(velmora PRIVATE -static-libgcc -static-libstdc++)
-target_link_libraries(velmora PRIVATE -Wl,-Bstatic -lwinpthread -Wl,-Bdynamic)
+string(APPEND CMAKE_CXX_STANDARD_LIBRARIES " -Wl,-Bstatic -lstdc++ -lwinpthread -Wl,-Bdynamic")

@@ -1,4 +1,8 @@
 // Velmora: a night drive. Opens the window and plays until the player quits.
+// SDL.h renames main to its own entry point's callee where the system starts programs
+// elsewhere (WinMain on Windows); it must see this file's main.
+#include <SDL.h>
+
 #include <cstdio>
 
 #include "app/commandLine.h"
