@@ -19,6 +19,7 @@ VIAddVersionKey "ProductName" "Velmora"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "Velmora ${VERSION} setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "The Velmora developers"
 
 Page directory
 Page instfiles

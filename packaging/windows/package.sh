@@ -7,13 +7,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 out=$(cd "$1" && pwd)
 version=$(sed -n 's/^project(velmora VERSION \([0-9.]*\).*/\1/p' "$here/../../CMakeLists.txt")
 name=velmora-$version
-files=(velmora.exe ./*.dll art sounds README.txt)
 
 # The zip: the game's folder under its versioned name, every file dated alike so the same
 # build packs to the same bytes.
 stage=$out/stage
 rm -rf "$stage" && mkdir -p "$stage/$name"
-(cd "$out" && cp -r "${files[@]}" "$stage/$name/")
+(cd "$out" && cp -r velmora.exe ./*.dll art sounds README.txt "$stage/$name/")
 find "$stage" -exec touch -d "@${SOURCE_DATE_EPOCH:-0}" {} +
 rm -f "$out/$name-win64.zip"
 (cd "$stage" && find "$name" -print | LC_ALL=C sort | zip -q -X -9 "$out/$name-win64.zip" -@)

@@ -120,11 +120,12 @@ def menu_line(path, line):
 class WindowedGame:
     """The game in its real window on the X server, under Wine."""
 
-    def __init__(self, wine, exe, root, name):
+    def __init__(self, wine, exe, root, name, args=(), scale=1):
         self.env = wine.env
         self.root = root
+        self.scale = scale
         self.log = open(os.path.join(root, name + ".log"), "w")
-        self.process = wine.start([exe], self.log)
+        self.process = wine.start([exe, *args], self.log)
         found = wait_for(lambda: self.xdotool("search", "--name", "^Velmora$").stdout.strip(), 60)
         check(found, "no window titled Velmora within 60 s: %s" % self.said())
         self.window = self.xdotool("search", "--name", "^Velmora$").stdout.split()[0]
@@ -142,9 +143,22 @@ class WindowedGame:
         return next(line.split()[-1] for line in geometry.splitlines() if "Geometry:" in line)
 
     def shot(self, name):
+        """The window's picture at 640x480, each scaled pixel taken once."""
         path = os.path.join(self.root, name + ".png")
         subprocess.run(["import", "-window", self.window, path], env=self.env, check=True, capture_output=True)
+        if self.scale > 1:
+            subprocess.run(["convert", path, "-sample", "640x480", path], check=True)
         return path
+
+    def sharp(self):
+        """True when every pixel of the screen shows as a sharp square of the scale's side."""
+        path = os.path.join(self.root, "scaled.png")
+        subprocess.run(["import", "-window", self.window, path], env=self.env, check=True, capture_output=True)
+        squares = os.path.join(self.root, "squares.png")
+        subprocess.run(["convert", path, "-sample", "640x480", "-sample", "%dx%d" % (640 * self.scale, 480 * self.scale),
+                        squares], check=True)
+        compared = subprocess.run(["compare", "-metric", "AE", path, squares, "null:"], capture_output=True, text=True)
+        return compared.stderr.strip() == "0"
 
     def menu_lines(self):
         """How many lines the menu shows, once the title has asked for Enter and got it."""
@@ -163,9 +177,10 @@ class WindowedGame:
 
 
 def check_window_and_save(wine, exe, root, failures):
-    """The window at 640x480 on a 1024x768 desktop; Enter, Enter starts a new game, whose save
-    the next start offers to continue."""
-    game = WindowedGame(wine, exe, root, "first")
+    """On a 1920x1080 desktop: at --scale 1 the window is 640x480, and Enter, Enter starts a new
+    game, whose save (no progress yet, so no "continue") the next start reads and keeps; that
+    start, at the automatic scale, shows each pixel as a sharp 2x2 square."""
+    game = WindowedGame(wine, exe, root, "first", ["--scale", "1"])
     try:
         if game.size() != "640x480":
             failures.append("the window is %s, not 640x480" % game.size())
@@ -180,10 +195,14 @@ def check_window_and_save(wine, exe, root, failures):
     finally:
         game.close()
         wine.stop()
-    game = WindowedGame(wine, exe, root, "second")
+    game = WindowedGame(wine, exe, root, "second", scale=2)
     try:
+        if game.size() != "1280x960":
+            failures.append("the automatic scale on 1920x1080 gives %s, not 1280x960" % game.size())
         lines = game.menu_lines()
-        if lines != 4 or wine.data_file("game.sav") != "0000000":
+        if not game.sharp():
+            failures.append("the scaled window's pixels are not sharp 2x2 squares")
+        if lines != 3 or wine.data_file("game.sav") != "0000000":
             failures.append("the second start shows %d menu lines and game.sav %r"
                             % (lines, wine.data_file("game.sav")))
     except AssertionError as error:
@@ -221,7 +240,7 @@ def main():
     game = os.path.join(build_dir, "velmora")
     failures = []
     root = tempfile.mkdtemp(prefix="velmora-wine-")
-    with XServer("1024x768") as server:
+    with XServer("1920x1080") as server:
         wine = Wine(root, server.display)
         try:
             for check_one in (lambda: check_command_line(wine, exe, failures),
