@@ -24,7 +24,7 @@ class Wine:
 
     def __init__(self, root, display):
         self.env = dict(os.environ, WINEPREFIX=os.path.join(root, "prefix"), WINEDEBUG="-all",
-                        WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=display)
+                        WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=display, LANG="C.UTF-8")
         for name in ("SDL_VIDEODRIVER", "SDL_AUDIODRIVER", "VELMORA_DATA_DIR", "SDL12COMPAT_WINDOW_SCALING"):
             self.env.pop(name, None)
         subprocess.run(["wineboot", "--init"], env=self.env, check=True, capture_output=True, timeout=300)
@@ -212,22 +212,33 @@ def check_window_and_save(wine, exe, root, failures):
         wine.stop()
 
 
+# A folder and a demo named beyond ASCII: the program finds its art beside it, and opens the
+# demo named on its command line, by their wide names. (The installer takes its folder from the
+# rest of its command line, so the name has no space: Wine would put it in quotes.)
+INSTALLED = "C:\\Spiele\\Velmöra-Ω"
+DEMO_FOLDER = "Démos ✓"
+
+
 def check_installer(wine, windows_dir, failures):
+    """A silent install into a folder named beyond ASCII, the installed game playing a demo from
+    another, and a silent uninstall that leaves nothing behind."""
     setup = next(name for name in os.listdir(windows_dir) if name.endswith("-setup.exe"))
-    status, _, _ = wine.run([os.path.join(windows_dir, setup), "/S"])
+    status, _, _ = wine.run([os.path.join(windows_dir, setup), "/S", "/D=" + INSTALLED])
     wine.wait()
-    folder = os.path.join(wine.drive_c, "Program Files", "Velmora")
+    folder = os.path.join(wine.drive_c, *INSTALLED.split("\\")[1:])
     link = os.path.join(wine.drive_c, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
                         "Velmora.lnk")
     if status != 0 or not os.path.exists(os.path.join(folder, "velmora.exe")) or not os.path.exists(link):
         failures.append("the installer: status %d, placed %s, link %s"
                         % (status, os.listdir(folder) if os.path.isdir(folder) else "nothing", os.path.exists(link)))
         return
-    status, out, _ = wine.run(["C:\\Program Files\\Velmora\\velmora.exe", "--timedemo",
-                               os.path.join(DEMOS, SHIPPED[0])], HEADLESS)
+    os.makedirs(os.path.join(wine.drive_c, DEMO_FOLDER), exist_ok=True)
+    shutil.copy(os.path.join(DEMOS, SHIPPED[0]), os.path.join(wine.drive_c, DEMO_FOLDER, SHIPPED[0]))
+    status, out, err = wine.run([INSTALLED + "\\velmora.exe", "--timedemo",
+                                 "C:\\%s\\%s" % (DEMO_FOLDER, SHIPPED[0])], HEADLESS)
     if status != 0 or "passes/s" not in out:
-        failures.append("the installed game: status %d, printed %r" % (status, out))
-    wine.run(["C:\\Program Files\\Velmora\\uninstall.exe", "/S"])
+        failures.append("the installed game: status %d, printed %r, said %r" % (status, out, err))
+    wine.run([INSTALLED + "\\uninstall.exe", "/S"])
     wine.wait()
     if os.path.exists(folder) or os.path.exists(link):
         left = os.listdir(folder) if os.path.isdir(folder) else []
