@@ -13,15 +13,8 @@ prefix=$out/prefix
 stamp=$prefix/.built-$zlibVersion-$pngVersion
 [ -f "$stamp" ] && exit 0
 
-apt=$out/apt
-mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$out/src"
-keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-cat >"$apt/sources.list" <<LIST
-deb-src [signed-by=$keyring] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=$keyring] http://deb.debian.org/debian-security bookworm-security main
-LIST
-aptOptions=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
-  -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
+mkdir -p "$out/src"
+source "$(dirname "$0")/privateApt.sh" "$out/apt"
 
 cd "$out/src"
 if [ ! -d zlib ] || [ ! -d libpng ]; then

@@ -46,15 +46,8 @@ downloaded() { # every .dsc is there with every file it lists
 }
 
 if ! downloaded; then
-  apt=$out/apt
-  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$sources"
-  keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-  cat >"$apt/sources.list" <<LIST
-deb-src [signed-by=$keyring] http://deb.debian.org/debian bookworm main
-deb-src [signed-by=$keyring] http://deb.debian.org/debian-security bookworm-security main
-LIST
-  aptOptions=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
-    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o "APT::Sandbox::User=root")
+  mkdir -p "$sources"
+  source "$(dirname "$0")/privateApt.sh" "$out/apt"
   apt-get "${aptOptions[@]}" update -qq
   # apt checks each file against the signed index; the ones already in the cache are kept.
   (cd "$sources" && apt-get "${aptOptions[@]}" source -qq --download-only "${packages[@]}") ||
