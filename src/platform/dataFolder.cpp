@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 
 #include "platform/systemCalls.h"
 
@@ -40,13 +41,20 @@ bool createFolders(const std::string &path) {
     if (path.empty()) {
         return false;
     }
-    // Create each ancestor in turn; one that exists already is no error.
+    // Each ancestor in turn; one that cannot be made (a drive, a network share's root) is no
+    // error by itself: the folder itself tells. When it cannot be made, the first ancestor's
+    // failure says why.
+    int ancestorError = 0;
     for (size_t index = 1; index < path.size(); index++) {
-        if (isPathSeparator(path[index]) && !makeFolder(path.substr(0, index))) {
-            return false;
+        if (isPathSeparator(path[index]) && !makeFolder(path.substr(0, index)) && ancestorError == 0) {
+            ancestorError = errno;
         }
     }
-    return makeFolder(path) && isFolder(path);
+    const bool made = makeFolder(path);
+    if (!made && ancestorError != 0) {
+        errno = ancestorError;
+    }
+    return made && isFolder(path);
 }
 
 // The prefix and exactly six letters or digits, all mkstemp puts in place of the X's.

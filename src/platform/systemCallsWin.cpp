@@ -20,10 +20,8 @@ bool isFolder(const std::string &path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// A drive's root ("C:") cannot be made, but is there.
 bool makeFolder(const std::string &path) {
-    if (CreateDirectoryW(widePath(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS ||
-        isFolder(path + "\\")) {
+    if (CreateDirectoryW(widePath(path).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) {
         return true;
     }
     errnoFromLastError();
