@@ -1,6 +1,9 @@
 #include "platform/programStart.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
 #include <windows.h>
 // after windows.h, which it needs
 #include <shellapi.h>
@@ -21,6 +24,22 @@ std::wstring temporaryFile(const wchar_t *name) {
     wchar_t folder[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
     return length == 0 || length > MAX_PATH ? std::wstring(name) : std::wstring(folder, length) + name;
+}
+
+// A program started without a console has no standard streams: Windows' C library marks them
+// as standing on no file (-2) and will not reopen them. A file opened anew takes the stream's
+// own number instead, and the stream is told its number again.
+bool pointStreamAt(std::FILE *stream, const int number, const wchar_t *path) {
+    const int fd = _wopen(path, _O_WRONLY | _O_CREAT | _O_TRUNC, _S_IREAD | _S_IWRITE);
+    if (fd < 0) {
+        return false;
+    }
+    const bool moved = _dup2(fd, number) == 0;
+    _close(fd);
+    if (moved && _fileno(stream) != number) {
+        stream->_file = number;
+    }
+    return moved;
 }
 
 std::string keptMessages() {
@@ -61,12 +80,12 @@ void connectMessages() {
         return;
     }
     if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
+        pointStreamAt(stdout, 1, L"CONOUT$");
+        pointStreamAt(stderr, 2, L"CONOUT$");
         return;
     }
     keptMessagesPath = temporaryFile(L"velmora-messages.txt");
-    if (_wfreopen(keptMessagesPath.c_str(), L"w", stderr) == nullptr) {
+    if (!pointStreamAt(stderr, 2, keptMessagesPath.c_str())) {
         keptMessagesPath.clear();
     }
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """The Windows game under Wine, in a Wine prefix of its own: the command line, both shipped demos
-played by --timedemo against the native game, saves in its APPDATA, the real window under Xvfb
-with key presses from xdotool, and the installer. Usage: underWine.py WINDOWS_DIR BUILD_DIR"""
+played by --timedemo against the native game, saves in its APPDATA, a failed start's message box,
+the real window under Xvfb with key presses from xdotool, and the installer. Usage: underWine.py WINDOWS_DIR BUILD_DIR"""
 import json
 import os
 import shutil
@@ -176,6 +176,36 @@ class WindowedGame:
         self.log.close()
 
 
+def check_start_failure(wine, windows_dir, root, failures):
+    """Started as from the Start menu (no console), a game that finds no art says why in a
+    message box, and ends with 1 once it is closed."""
+    alone = os.path.join(root, "no-art")
+    os.makedirs(alone)
+    for name in os.listdir(windows_dir):
+        if name.endswith((".exe", ".dll")) and "setup" not in name:
+            shutil.copy(os.path.join(windows_dir, name), alone)
+    process = subprocess.Popen(["wine", "start", "/wait", "/unix", os.path.join(alone, "velmora.exe")],
+                               env=dict(wine.env, VELMORA_DATA_DIR="C:\\nothing"), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    find_box = lambda: subprocess.run(["xdotool", "search", "--name", "^Velmora$"], env=wine.env,  # noqa: E731
+                                      capture_output=True, text=True).stdout.split()
+    if not wait_for(find_box, 30):
+        failures.append("no message box from a start without art")
+        process.kill()
+    else:
+        subprocess.run(["import", "-window", "root", os.path.join(root, "message-box.png")], env=wine.env)
+        subprocess.run(["xdotool", "key", "--window", find_box()[-1], "Return"], env=wine.env, capture_output=True)
+    status = process.wait(timeout=30)
+    # In the user's temporary folder, wherever this Wine keeps it.
+    users = os.path.join(wine.drive_c, "users")
+    kept = [os.path.join(folder, "velmora-messages.txt") for folder, _, files in os.walk(users)
+            if "velmora-messages.txt" in files]
+    said = open(kept[0], errors="replace").read() if kept else ""
+    if status != 1 or "not one picture could be read" not in said:
+        failures.append("a start without art from the Start menu: status %d, kept %r" % (status, said))
+    wine.stop()
+
+
 def check_window_and_save(wine, exe, root, failures):
     """On a 1920x1080 desktop: at --scale 1 the window is 640x480, and Enter, Enter starts a new
     game, whose save (no progress yet, so no "continue") the next start reads and keeps; that
@@ -257,6 +287,7 @@ def main():
             for check_one in (lambda: check_command_line(wine, exe, failures),
                               lambda: check_demos(wine, exe, game, failures),
                               lambda: check_corrupt_save(wine, exe, root, failures),
+                              lambda: check_start_failure(wine, windows_dir, root, failures),
                               lambda: check_window_and_save(wine, exe, root, failures),
                               lambda: check_installer(wine, windows_dir, failures)):
                 before = len(failures)
