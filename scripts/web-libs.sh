@@ -14,6 +14,7 @@ stamp=$prefix/.built-$zlibVersion-$pngVersion
 [ -f "$stamp" ] && exit 0
 
 mkdir -p "$out/src"
+# shellcheck source=scripts/privateApt.sh
 source "$(dirname "$0")/privateApt.sh" "$out/apt"
 
 cd "$out/src"

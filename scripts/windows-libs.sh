@@ -47,6 +47,7 @@ downloaded() { # every .dsc is there with every file it lists
 
 if ! downloaded; then
   mkdir -p "$sources"
+  # shellcheck source=scripts/privateApt.sh
   source "$(dirname "$0")/privateApt.sh" "$out/apt"
   apt-get "${aptOptions[@]}" update -qq
   # apt checks each file against the signed index; the ones already in the cache are kept.

@@ -18,6 +18,8 @@ rm -f "$out/$name-win64.zip"
 (cd "$stage" && find "$name" -print | LC_ALL=C sort | zip -q -X -9 "$out/$name-win64.zip" -@)
 
 # The installer removes exactly what it placed, deepest first, and never the player's saves.
+# ($INSTDIR is the installer's own variable, written as it stands.)
+# shellcheck disable=SC2016
 {
   (cd "$stage/$name" && find . -type f | LC_ALL=C sort | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|')
   (cd "$stage/$name" && find . -mindepth 1 -type d | LC_ALL=C sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|')
