@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that fetch Debian bookworm's source packages: an apt state of their own
 # under the folder given, so the machine's apt configuration is never touched. Sets aptOptions,
 # to pass to apt-get.
