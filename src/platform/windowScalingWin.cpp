@@ -37,20 +37,46 @@ SDL_Surface *scaledMode(const int width, const int height, const int depth, cons
     return drawn != nullptr ? drawn : shown;
 }
 
-// Each row of the drawn screen, each pixel repeated `scale` times, then the row repeated.
-void widen(const SDL_Surface *from, SDL_Surface *to, const int scale) {
-    const int bytes = from->format->BytesPerPixel;
+// Each row of the drawn screen, each pixel repeated `scale` times, then the row repeated; a
+// pixel is copied whole as one value, which keeps the widening a small part of a frame.
+template <typename pixel> void widenRows(const SDL_Surface *from, SDL_Surface *to, const int scale) {
+    const size_t rowBytes = static_cast<size_t>(from->w * scale) * sizeof(pixel);
     for (int y = 0; y < from->h; y++) {
-        const auto *source = static_cast<const unsigned char *>(from->pixels) + y * from->pitch;
-        auto *row = static_cast<unsigned char *>(to->pixels) + y * scale * to->pitch;
+        const auto *source = reinterpret_cast<const pixel *>(
+            static_cast<const unsigned char *>(from->pixels) + y * from->pitch);
+        auto *const row = static_cast<unsigned char *>(to->pixels) + y * scale * to->pitch;
+        pixel *shown = reinterpret_cast<pixel *>(row);
         for (int x = 0; x < from->w; x++) {
             for (int copy = 0; copy < scale; copy++) {
-                std::memcpy(row + (x * scale + copy) * bytes, source + x * bytes, static_cast<size_t>(bytes));
+                *shown++ = source[x];
             }
         }
         for (int copy = 1; copy < scale; copy++) {
-            std::memcpy(row + copy * to->pitch, row, static_cast<size_t>(from->w * scale * bytes));
+            std::memcpy(row + copy * to->pitch, row, rowBytes);
         }
+    }
+}
+
+// Three bytes a pixel (a 24-bit desktop) has no value of its size.
+struct threeBytes {
+    unsigned char bytes[3];
+};
+static_assert(sizeof(threeBytes) == 3);
+
+void widen(const SDL_Surface *from, SDL_Surface *to, const int scale) {
+    switch (from->format->BytesPerPixel) {
+    case 4:
+        widenRows<Uint32>(from, to, scale);
+        break;
+    case 3:
+        widenRows<threeBytes>(from, to, scale);
+        break;
+    case 2:
+        widenRows<Uint16>(from, to, scale);
+        break;
+    default:
+        widenRows<Uint8>(from, to, scale);
+        break;
     }
 }
 
