@@ -59,6 +59,21 @@ void pushAltEnter() {
     }
 }
 
+// Moves the menu's cursor a line at a time, each move given the passes the menu waits for.
+void stepCursor(sessionRig &rig, const keyCode key, const int lines) {
+    for (int line = 0; line < lines; line++) {
+        rig.press({key});
+        rig.pass(8);
+    }
+}
+
+// From start-up to the title menu's settings page, the cursor on its first line.
+void openTitleSettings(sessionRig &rig) {
+    rig.reachMenu();
+    stepCursor(rig, keyCode::down, 1);
+    rig.press({keyCode::enter});
+}
+
 std::string optionsFile(sessionRig &rig) {
     return readWholeFile(rig.folder.file("options.txt"));
 }
@@ -260,15 +275,9 @@ TEST(ControlsPage, RebindsCancelsRestoresAndEscBacksOut) {
 // that play shows below it.
 TEST(ControlsPage, HeadsItselfAndFitsAboveTheDashboard) {
     sessionRig rig;
-    rig.reachMenu();
+    openTitleSettings(rig);
     const menuPages &menu = rig.session->allLevels.zero.menu;
-    rig.press({keyCode::down});
-    rig.pass(8);
-    rig.press({keyCode::enter}); // settings
-    rig.press({keyCode::up});
-    rig.pass(8);
-    rig.press({keyCode::up});
-    rig.pass(8);
+    stepCursor(rig, keyCode::up, 2);
     rig.press({keyCode::enter});
     ASSERT_EQ(menu.page, menuPage::controls);
     rig.pass(120);
@@ -296,15 +305,9 @@ TEST(ControlsPage, HeadsItselfAndFitsAboveTheDashboard) {
 
 TEST(SettingsPage, VolumesChangeAtOnceAndAreKept) {
     sessionRig rig;
-    rig.reachMenu();
+    openTitleSettings(rig);
     const levelZero &title = rig.session->allLevels.zero;
-    rig.press({keyCode::down});
-    rig.pass(8);
-    rig.press({keyCode::enter});
-    for (int step = 0; step < 3; step++) {
-        rig.press({keyCode::up});
-        rig.pass(8);
-    }
+    stepCursor(rig, keyCode::up, 3);
     ASSERT_EQ(title.menu.cursor, settingsPage::effectsItem);
     rig.press({keyCode::left});
     rig.press({keyCode::left});
@@ -323,15 +326,9 @@ TEST(SettingsPage, VolumesChangeAtOnceAndAreKept) {
 // The brightness line works as the volumes do, and the next frame drawn carries it.
 TEST(SettingsPage, BrightnessChangesAtOnceAndIsKept) {
     sessionRig rig;
-    rig.reachMenu();
+    openTitleSettings(rig);
     const levelZero &title = rig.session->allLevels.zero;
-    rig.press({keyCode::down});
-    rig.pass(8);
-    rig.press({keyCode::enter});
-    for (int step = 0; step < 2; step++) {
-        rig.press({keyCode::down});
-        rig.pass(8);
-    }
+    stepCursor(rig, keyCode::down, 2);
     ASSERT_EQ(title.menu.cursor, settingsPage::brightnessItem);
     rig.press({keyCode::right});
     EXPECT_EQ(title.menu.items[settingsPage::brightnessItem], "brightness - 6");

@@ -88,10 +88,10 @@ def check_demos(wine, exe, game, failures):
             failures.append("--timedemo %s ends in %s under Wine, in %s on Linux" % (name, windows[1], linux[1]))
 
 
-def started_and_stopped(wine, exe, log, seconds_for=lambda: False):
+def started_and_stopped(wine, exe, log, until):
     """The game started headless until the condition holds (or 30 s), then stopped."""
     process = wine.start([exe], log, HEADLESS)
-    held = wait_for(seconds_for, 30)
+    held = wait_for(until, 30)
     process.kill()
     process.wait()
     wine.stop()
